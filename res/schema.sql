@@ -1,0 +1,32 @@
+-- Tables of Data.db. Participant numbers compare without regard to case, as the draw expects:
+-- a participant "abc" who won as "ABC" is no longer eligible.
+create table person (
+    PersonID   text collate nocase not null primary key,
+    PersonName text,
+    Company    text
+);
+
+create table ComePrize (
+    PersonID  text collate nocase not null,
+    sDateTime text,
+    step      integer,
+    sNo       integer,
+    JP        text
+);
+-- The draw's candidate query and its already-won test look winners up by participant number.
+create index ComePrize_PersonID on ComePrize (PersonID);
+
+create table JP (
+    sNo   integer not null primary key,
+    step1 text, step2 text, step3 text, step4 text,
+    step5 text, step6 text, step7 text, step8 text
+);
+insert into JP (sNo, step1, step2, step3, step4, step5, step6, step7, step8)
+values (555, '一等奖', '二等奖', '三等奖', '四等奖', '五等奖', '六等奖', '七等奖', '八等奖');
+
+-- Winners with their participant data; a winner whose participant was removed is not listed.
+create view hadPrizeView as
+select ComePrize.PersonID as PersonID, person.PersonName as PersonName,
+       person.Company as company, ComePrize.sDateTime as sDateTime,
+       ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP
+from ComePrize inner join person on person.PersonID = ComePrize.PersonID;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CAdoDatabase.h"
+#include "ResourceModule.h"
+
+#include <QString>
+
+#include <functional>
+
+// The application object: prepares the process (random seed, application folder, database,
+// resource module), then runs the main window; the program ends when that window closes.
+class CDrawApp
+{
+public:
+    // Runs the main window modally and returns when it closes.
+    using MainWindowRunner = std::function<void(CDrawApp&)>;
+
+    explicit CDrawApp(MainWindowRunner runMainWindow);
+    ~CDrawApp();
+    CDrawApp(const CDrawApp&) = delete;
+    CDrawApp& operator=(const CDrawApp&) = delete;
+
+    // Start-up, the main window, shutdown. Returns the process exit code: 1 when the database
+    // cannot be opened (the main window is then never created), else 0.
+    int Run(const QString& localeName = ResourceModule::CurrentLocaleName());
+
+    // The one running application object, or nullptr.
+    static CDrawApp* Instance();
+
+    // The folder current at start-up, with "/" appended; every data file lies in it.
+    QString AppDirectory;
+
+    CAdoDatabase& Database() { return m_database; }
+    bool HasResourceModule() const { return m_resources.IsLoaded(); }
+
+private:
+    CAdoDatabase m_database;
+    ResourceModule m_resources;
+    MainWindowRunner m_runMainWindow;
+};

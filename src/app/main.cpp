@@ -1,0 +1,23 @@
+#include "CDrawApp.h"
+#include "PlaceholderWindow.h"
+#include "WidgetMessageService.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sortilo"));
+    QApplication::setApplicationVersion(QStringLiteral(SORTILO_VERSION));
+
+    WidgetMessageService messages;
+    MessageService::Install(&messages);
+
+    CDrawApp app([](CDrawApp& drawApp) {
+        PlaceholderWindow window(drawApp);
+        window.exec();
+    });
+    const int code = app.Run();
+    MessageService::Install(nullptr);
+    return code;
+}

@@ -1,0 +1,281 @@
+#include "CAdoDatabase.h"
+
+#include "MessageService.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+#include <cmath>
+
+namespace {
+
+QAtomicInt g_connectionCounter;
+
+QString DriverName(DatabaseTarget::Driver driver)
+{
+    return driver == DatabaseTarget::Driver::Sqlite ? QStringLiteral("QSQLITE")
+                                                    : QStringLiteral("QPSQL");
+}
+
+QString ErrorText(const QSqlError& error)
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty()) {
+        text = error.text().trimmed();
+    }
+    if (text.isEmpty()) {
+        text = error.driverText().trimmed();
+    }
+    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+}
+
+} // namespace
+
+CAdoDatabase::CAdoDatabase()
+    : m_connectionName(QStringLiteral("sortilo-db-%1").arg(g_connectionCounter.fetchAndAddOrdered(1)))
+{
+}
+
+CAdoDatabase::~CAdoDatabase()
+{
+    CloseRecordset();
+    if (QSqlDatabase::contains(m_connectionName)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+bool CAdoDatabase::ConnectDatabase(const QString& password, const QString& dataSource)
+{
+    return ConnectDatabase(DatabaseTarget::SqliteFile(dataSource, password));
+}
+
+bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
+{
+    CloseRecordset();
+    if (QSqlDatabase::contains(m_connectionName)) {
+        {
+            QSqlDatabase old = QSqlDatabase::database(m_connectionName, false);
+            old.close();
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_connected = false;
+    m_target = target;
+
+    const QString driver = DriverName(target.driver);
+    if (!QSqlDatabase::isDriverAvailable(driver)) {
+        Fail(QStringLiteral("The database driver %1 is not available on this machine.").arg(driver),
+             true);
+        return false;
+    }
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connectionName);
+    if (!db.isValid()) {
+        Fail(QStringLiteral("The database driver %1 could not be loaded.").arg(driver), true);
+        return false;
+    }
+
+    if (target.driver == DatabaseTarget::Driver::Sqlite) {
+        const QFileInfo info(target.path);
+        if (!info.exists()) {
+            Fail(QStringLiteral("Could not find the database file '%1'.").arg(target.path), true);
+            return false;
+        }
+        if (!info.isFile()) {
+            Fail(QStringLiteral("'%1' is not a database file.").arg(target.path), true);
+            return false;
+        }
+        // A URI with mode=rw opens an existing file read-write and refuses to create one.
+        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    } else {
+        db.setHostName(target.host);
+        db.setPort(target.port);
+        db.setDatabaseName(target.name);
+        db.setUserName(target.user);
+        db.setConnectOptions(QStringLiteral("connect_timeout=30"));
+    }
+    if (!target.password.isEmpty()) {
+        db.setPassword(target.password);
+    }
+
+    if (!db.open()) {
+        Fail(ErrorText(db.lastError()), true);
+        return false;
+    }
+    m_connected = true;
+    if (!ApplyConnectionSettings()) {
+        m_connected = false;
+        db.close();
+        return false;
+    }
+    return true;
+}
+
+bool CAdoDatabase::ApplyConnectionSettings()
+{
+    if (m_target.driver != DatabaseTarget::Driver::Sqlite) {
+        return true;
+    }
+    // Write-ahead logging keeps readers and the one writer apart and makes each commit a single
+    // append; with synchronous=FULL that append is synced, so every commit is durable. Reading
+    // the journal mode also proves that the file is an SQLite database at all.
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+        Fail(QStringLiteral("Cannot use '%1' as a database: %2")
+                 .arg(m_target.path, ErrorText(query.lastError())),
+             true);
+        return false;
+    }
+    SetDurability(Durability::Durable);
+    return true;
+}
+
+void CAdoDatabase::SetDurability(Durability durability)
+{
+    if (!m_connected || m_target.driver != DatabaseTarget::Driver::Sqlite) {
+        return;
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.exec(durability == Durability::Durable ? QStringLiteral("PRAGMA synchronous=FULL")
+                                                 : QStringLiteral("PRAGMA synchronous=NORMAL"));
+}
+
+bool CAdoDatabase::IsConnected() const
+{
+    return m_connected;
+}
+
+void CAdoDatabase::Fail(const QString& description, bool showBox)
+{
+    m_lastError = description;
+    if (showBox) {
+        ShowMessage(description);
+    }
+}
+
+void CAdoDatabase::CloseRecordset()
+{
+    m_fields.clear();
+    m_fieldIndex.clear();
+    m_values.clear();
+    m_rowCount = 0;
+    m_row = 0;
+}
+
+bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
+{
+    CloseRecordset();
+    if (!m_connected) {
+        m_lastError = QStringLiteral("not connected to a database");
+        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+        return false;
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    bool ok;
+    if (values.isEmpty()) {
+        ok = query.exec(sql);
+    } else {
+        ok = query.prepare(sql);
+        if (ok) {
+            for (const QVariant& value : values) {
+                query.addBindValue(value);
+            }
+            ok = query.exec();
+        }
+    }
+    if (!ok) {
+        Fail(ErrorText(query.lastError()), false);
+        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+        return false;
+    }
+    if (!query.isSelect()) {
+        return true;
+    }
+
+    const QSqlRecord record = query.record();
+    const int columns = record.count();
+    for (int c = 0; c < columns; ++c) {
+        m_fields << record.fieldName(c);
+    }
+    // Filled from the right so that the first column of a repeated name wins.
+    for (int c = columns - 1; c >= 0; --c) {
+        m_fieldIndex.insert(record.fieldName(c).toLower(), c);
+    }
+    while (query.next()) {
+        for (int c = 0; c < columns; ++c) {
+            m_values.push_back(query.value(c));
+        }
+        ++m_rowCount;
+    }
+    if (query.lastError().isValid()) {
+        Fail(ErrorText(query.lastError()), false);
+        CloseRecordset();
+        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+        return false;
+    }
+    return true;
+}
+
+bool CAdoDatabase::IsEOF() const
+{
+    return m_row >= m_rowCount;
+}
+
+void CAdoDatabase::MoveNext()
+{
+    if (m_row < m_rowCount) {
+        ++m_row;
+    }
+}
+
+QString CAdoDatabase::GetFieldText(const QString& field) const
+{
+    if (IsEOF()) {
+        return QString();
+    }
+    const auto it = m_fieldIndex.constFind(field.toLower());
+    if (it == m_fieldIndex.cend()) {
+        return QString();
+    }
+    return ValueText(m_values[static_cast<size_t>(m_row) * m_fields.size() + it.value()]);
+}
+
+int CAdoDatabase::GetRecordCount() const
+{
+    return m_rowCount;
+}
+
+QString CAdoDatabase::ValueText(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) {
+        return QString();
+    }
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (std::isfinite(number) && std::trunc(number) == number && std::fabs(number) < 1e15) {
+            return QString::number(static_cast<long long>(number));
+        }
+        return QString::number(number, 'g', 15);
+    }
+    case QMetaType::QByteArray:
+        return QString::fromUtf8(value.toByteArray());
+    default:
+        return value.toString();
+    }
+}

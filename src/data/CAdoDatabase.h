@@ -1,0 +1,76 @@
+#pragma once
+
+#include "DatabaseTarget.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include <vector>
+
+// The program's one path to its database: one connection and one shared result ("recordset")
+// that every statement replaces. A query's rows are read completely when it is opened, so the
+// record count is exact and a caller reads rows by field name as text until the next statement.
+// Failures are shown through the message service ("Error: %s") and returned as false.
+//
+// Each instance owns its own connection; an instance must be used on the thread that connected
+// it (a worker thread connects an instance of its own to the same target).
+class CAdoDatabase
+{
+public:
+    // How commits reach the disk. Durable commits are synced before they return, so a recorded
+    // winner survives a power cut; Bulk lets a connection doing many inserts (an import) skip
+    // the per-commit sync. The database file stays consistent either way.
+    enum class Durability { Durable, Bulk };
+
+    CAdoDatabase();
+    ~CAdoDatabase();
+    CAdoDatabase(const CAdoDatabase&) = delete;
+    CAdoDatabase& operator=(const CAdoDatabase&) = delete;
+
+    // Opens the SQLite file at dataSource read-write. The file is never created: a missing file
+    // is a connection failure with a clear description.
+    bool ConnectDatabase(const QString& password, const QString& dataSource);
+    // Opens any supported target; the description of a failure is shown and false returned.
+    bool ConnectDatabase(const DatabaseTarget& target);
+    bool IsConnected() const;
+    const DatabaseTarget& Target() const { return m_target; }
+    // Text of the last failure (connection or statement), also when no box was shown.
+    QString LastError() const { return m_lastError; }
+
+    void SetDurability(Durability durability);
+
+    // Runs one statement. Values for its "?" placeholders are bound, never spliced into the
+    // text. A query leaves the shared result on its first row; an action statement leaves it
+    // closed. On failure shows "Error: %s", leaves the result closed and returns false.
+    bool OpenQuery(const QString& sql, const QVariantList& values = {});
+
+    bool IsEOF() const;
+    void MoveNext();
+    // The field of the current row as text: NULL gives "", numbers their plain decimal text.
+    // Names are matched case-insensitively; an unknown field or no current row gives "".
+    QString GetFieldText(const QString& field) const;
+    int GetRecordCount() const;
+
+    // Plain text of a value as GetFieldText gives it.
+    static QString ValueText(const QVariant& value);
+
+private:
+    void CloseRecordset();
+    void Fail(const QString& description, bool showBox);
+    bool ApplyConnectionSettings();
+
+    QString m_connectionName;
+    DatabaseTarget m_target;
+    QString m_lastError;
+    bool m_connected = false;
+
+    // The shared result.
+    QStringList m_fields;
+    QHash<QString, int> m_fieldIndex; // lower-case name -> column
+    std::vector<QVariant> m_values;   // row-major
+    int m_rowCount = 0;
+    int m_row = 0;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+// Every statement the program issues, in one place, with the part of the program that issues
+// it. The texts are those of the original database; where a value went into the text between
+// quotes it is now a "?" placeholder with the value bound, so a name holding a quote (O'Neil)
+// is stored as typed instead of breaking the statement. Numbers are bound too.
+namespace SqlStatements {
+
+// Person entry dialog.
+inline constexpr const char* SelectAllPersons = "select * from person order by personID";
+inline constexpr const char* CountPersons = "select count(*) as num from person";
+inline constexpr const char* SelectPersonById = "select * from person where personid=?";
+// Person entry dialog (add) and the participant import.
+inline constexpr const char* InsertPerson =
+    "insert into person(PersonID,PersonName,Company) values(?,?,?)";
+inline constexpr const char* UpdatePerson =
+    "update person set PersonName=?,Company=? where PersonID=?";
+inline constexpr const char* DeletePerson = "delete from person where PersonID=?";
+inline constexpr const char* DeleteAllPersons = "delete from person";
+
+// Participant export.
+inline constexpr const char* SelectPersonsForExport = "Select * from Person order by PersonID";
+
+// Draw engine.
+inline constexpr const char* SelectCandidatePool =
+    "select * from person where (Not Exists (select personID from comePrize where "
+    "comePrize.PersonID=person.PersonID))";
+inline constexpr const char* SelectWinById = "select * from comeprize where personid=?";
+inline constexpr const char* InsertWinner =
+    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP) values(?,?,?,?,?)";
+inline constexpr const char* SelectWinnerName = "select * from person where personID=?";
+
+// Draw engine (prize names before each round) and the prize settings dialog.
+inline constexpr const char* SelectPrizeNames = "select * from JP where sNo=555";
+// Prize settings dialog.
+inline constexpr const char* UpdatePrizeNames =
+    "update JP set step1=?,step2=?,step3=?,step4=?,step5=?,step6=?,step7=?,step8=? where sNo=555";
+
+// Winners record dialog.
+inline constexpr const char* SelectWinnersRecord =
+    "select * from hadPrizeView order by step,sNo,sDateTime";
+inline constexpr const char* CountWinners = "select count(*) as num from ComePrize";
+inline constexpr const char* DeleteAllWinners = "delete from ComePrize";
+
+// Winners export.
+inline constexpr const char* SelectWinnersForExport =
+    "Select * from HadPrizeView order by step,sNo,sDateTime";
+
+} // namespace SqlStatements

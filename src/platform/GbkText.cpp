@@ -1,0 +1,97 @@
+#include "GbkText.h"
+
+#include <QList>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace GbkText {
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    Q_UNUSED(text);
+    return !decoder.hasError();
+}
+
+namespace {
+
+QString DecodeGb18030(const QByteArray& bytes)
+{
+    iconv_t cd = iconv_open("UTF-8", "GB18030");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return QString::fromLatin1(bytes);
+    }
+    QByteArray out;
+    out.reserve(bytes.size() * 3 / 2 + 4);
+    char* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<qsizetype>(outPtr - buffer));
+        if (rc == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) {
+                continue;
+            }
+            // EILSEQ or a truncated sequence at the end: replace one byte and go on.
+            out.append("\xEF\xBF\xBD");
+            ++in;
+            --inLeft;
+        }
+    }
+    iconv_close(cd);
+    return QString::fromUtf8(out);
+}
+
+} // namespace
+
+QString DecodeFileText(const QByteArray& bytes)
+{
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF")) {
+        body.remove(0, 3);
+    }
+    if (IsValidUtf8(body)) {
+        return QString::fromUtf8(body);
+    }
+    return DecodeGb18030(body);
+}
+
+int UnitsOf(char32_t codePoint)
+{
+    return codePoint < 0x80 ? 1 : 2;
+}
+
+int ByteLength(const QString& text)
+{
+    int total = 0;
+    for (char32_t cp : text.toUcs4()) {
+        total += UnitsOf(cp);
+    }
+    return total;
+}
+
+QString TruncateToBytes(const QString& text, int maxBytes)
+{
+    int used = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                          text.at(i + 1).isLowSurrogate();
+        const char32_t cp = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                                 : text.at(i).unicode();
+        if (used + UnitsOf(cp) > maxBytes) {
+            break;
+        }
+        used += UnitsOf(cp);
+        i += pair ? 2 : 1;
+    }
+    return text.left(i);
+}
+
+} // namespace GbkText

@@ -1,0 +1,148 @@
+#include "IniFile.h"
+
+#include "GbkText.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+// Text reaches the parser as UTF-8 already checked and decoded by us.
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <list>
+#include <string>
+
+struct IniFile::Impl
+{
+    // UTF-8 data, single value per key, no multi-line values.
+    CSimpleIniA ini{true, false, false};
+};
+
+IniFile::IniFile() : m_impl(std::make_unique<Impl>()) {}
+
+IniFile::~IniFile() = default;
+
+bool IniFile::Load(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        LoadText(QString());
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        LoadText(QString());
+        return false;
+    }
+    LoadText(GbkText::DecodeFileText(file.readAll()));
+    return true;
+}
+
+void IniFile::LoadText(const QString& text)
+{
+    m_impl->ini.Reset();
+    const QByteArray utf8 = text.toUtf8();
+    m_impl->ini.LoadData(utf8.constData(), static_cast<size_t>(utf8.size()));
+}
+
+bool IniFile::HasKey(const QString& section, const QString& key) const
+{
+    return m_impl->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData()) !=
+           nullptr;
+}
+
+QString IniFile::GetString(const QString& section, const QString& key,
+                           const QString& fallback) const
+{
+    const char* value =
+        m_impl->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData());
+    if (!value) {
+        return fallback;
+    }
+    QString text = QString::fromUtf8(value).trimmed();
+    if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
+        text.back() == text.front()) {
+        text = text.mid(1, text.size() - 2);
+    }
+    return text;
+}
+
+int IniFile::GetInt(const QString& section, const QString& key, int fallback) const
+{
+    if (!HasKey(section, key)) {
+        return fallback;
+    }
+    const QString text = GetString(section, key, QString());
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 0x80; ++i) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        if (value > 0x7fffffffLL) {
+            value = 0x7fffffffLL;
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+QStringList IniFile::Keys(const QString& section) const
+{
+    CSimpleIniA::TNamesDepend keys;
+    m_impl->ini.GetAllKeys(section.toUtf8().constData(), keys);
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
+    QStringList names;
+    for (const auto& entry : keys) {
+        names << QString::fromUtf8(entry.pItem);
+    }
+    return names;
+}
+
+void IniFile::SetString(const QString& section, const QString& key, const QString& value)
+{
+    m_impl->ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(),
+                         value.toUtf8().constData());
+}
+
+QString IniFile::ToText() const
+{
+    std::string out;
+    m_impl->ini.Save(out);
+    return QString::fromStdString(out);
+}
+
+bool IniFile::Save(const QString& path, QString* errorText) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (errorText) {
+            *errorText = file.errorString();
+        }
+        return false;
+    }
+    const QByteArray bytes = ToText().toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        if (errorText) {
+            *errorText = file.errorString();
+        }
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool IniFile::WriteValue(const QString& path, const QString& section, const QString& key,
+                         const QString& value, QString* errorText)
+{
+    IniFile ini;
+    if (!ini.Load(path)) {
+        if (errorText) {
+            *errorText = QStringLiteral("cannot read %1").arg(path);
+        }
+        return false;
+    }
+    ini.SetString(section, key, value);
+    return ini.Save(path, errorText);
+}

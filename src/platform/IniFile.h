@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// An INI file read and written the way the Windows profile functions do: section and key names
+// are case-insensitive, blanks around values are dropped, ";" lines are comments, keys keep the
+// order of the file, and writing a key replaces it in place or appends it to its section.
+// Files are written as UTF-8; a file that is not valid UTF-8 (written by the Windows version in
+// GBK) is read as GBK. Parsing is SimpleIni's.
+class IniFile
+{
+public:
+    IniFile();
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    // Reads the file; a missing or unreadable file gives an empty document (never an error,
+    // like the profile functions). Returns false only when the file exists and could not be read.
+    bool Load(const QString& path);
+    // Reads from text already in memory.
+    void LoadText(const QString& text);
+
+    bool HasKey(const QString& section, const QString& key) const;
+    // The value, or fallback when the key is missing. Matching quotes around a value are removed.
+    QString GetString(const QString& section, const QString& key, const QString& fallback) const;
+    // Leading decimal digits of the value (optionally signed), or fallback when the key is
+    // missing; a value without digits gives 0.
+    int GetInt(const QString& section, const QString& key, int fallback) const;
+    // Key names of a section in the order of the file.
+    QStringList Keys(const QString& section) const;
+
+    void SetString(const QString& section, const QString& key, const QString& value);
+
+    // The whole document as the text it would be saved as.
+    QString ToText() const;
+    // Writes the document atomically (a temporary file renamed over the old one), so a crash
+    // never leaves half a file. On failure returns false and sets errorText.
+    bool Save(const QString& path, QString* errorText = nullptr) const;
+
+    // Convenience: load path, set one key, save. Returns false with errorText on failure.
+    static bool WriteValue(const QString& path, const QString& section, const QString& key,
+                           const QString& value, QString* errorText = nullptr);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};

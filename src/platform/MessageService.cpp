@@ -1,0 +1,45 @@
+#include "MessageService.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+class StandardErrorMessages final : public MessageService
+{
+public:
+    Answer Show(const QString& text, const QString& caption, Buttons buttons) override
+    {
+        const QByteArray line = (caption.isEmpty() ? text : caption + QStringLiteral(": ") + text)
+                                    .toUtf8();
+        std::fprintf(stderr, "%s\n", line.constData());
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    }
+};
+
+StandardErrorMessages g_fallback;
+std::atomic<MessageService*> g_installed{nullptr};
+
+} // namespace
+
+MessageService& MessageService::Current()
+{
+    MessageService* service = g_installed.load();
+    return service ? *service : g_fallback;
+}
+
+void MessageService::Install(MessageService* service)
+{
+    g_installed.store(service);
+}
+
+void ShowMessage(const QString& text)
+{
+    MessageService::Current().Show(text, QString(), MessageService::Buttons::Ok);
+}
+
+bool AskYesNo(const QString& text)
+{
+    return MessageService::Current().Show(text, QString(), MessageService::Buttons::YesNo) ==
+           MessageService::Answer::Yes;
+}

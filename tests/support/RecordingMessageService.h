@@ -1,0 +1,25 @@
+#pragma once
+
+#include "MessageService.h"
+
+#include <QStringList>
+
+// Records every message box instead of showing it, answers questions with a preset answer,
+// and installs itself for its lifetime.
+class RecordingMessageService final : public MessageService
+{
+public:
+    RecordingMessageService() { Install(this); }
+    ~RecordingMessageService() override { Install(nullptr); }
+
+    Answer Show(const QString& text, const QString& caption, Buttons buttons) override
+    {
+        texts << text;
+        captions << caption;
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
+    }
+
+    QStringList texts;
+    QStringList captions;
+    Answer answer = Answer::No;
+};
