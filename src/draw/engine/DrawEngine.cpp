@@ -1,0 +1,481 @@
+#include "DrawEngine.h"
+
+#include "CAdoDatabase.h"
+#include "GbkText.h"
+#include "SqlStatements.h"
+#include "StringTable.h"
+#include "SystemDrawClock.h"
+#include "SystemRandomSource.h"
+
+#include <cstring>
+
+namespace {
+
+// String table ids of the draw's texts.
+constexpr int WinnerCaptionId = 106;    // caption before the winner's name
+constexpr int PickUnfinishedId = 107;   // Start while a pick is still stopping
+constexpr int EveryoneWonId = 108;      // no eligible participant left
+constexpr int DrawingNumberId = 113;    // "drawing winner number" before the number
+constexpr int DrawingNumberEndId = 114; // ... and after it
+constexpr int QuotaTooLargeId = 115;    // fewer eligible participants than the quota
+constexpr int RoundOverId = 116;
+constexpr int DrawingNowId = 118; // refused while a round runs
+constexpr int StartingId = 120;
+constexpr int MaximumId = 121;
+constexpr int MinimumId = 122;
+
+// Interval factor of a reel that looks for its character: the right-hand reels slow down more.
+constexpr int SlowDownFactor[DrawEngine::ReelCount] = {2, 2, 2, 2, 2, 3, 5, 8};
+// Prize levels up to this one slow the looking reel down; higher levels stop at full speed.
+constexpr int LastSlowLevel = 3;
+
+const QString InfoName = QStringLiteral("ID_INFO");
+const QString InfoCaptionName = QStringLiteral("ID_INFO1");
+const QString StartButton = QStringLiteral("BUTTON_START");
+const QString StopButton = QStringLiteral("BUTTON_STOP");
+
+QString WinnerLineName(int pick)
+{
+    return QStringLiteral("ID_TEXT%1").arg(pick);
+}
+
+// Bound text must be a real (non-null) string: a null QString would be stored as NULL.
+QString NonNull(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+bool InReelAlphabet(const QString& cell)
+{
+    if (cell.size() != 1 || cell.at(0).unicode() > 0x7f) {
+        return false;
+    }
+    const char c = static_cast<char>(cell.at(0).unicode());
+    return c != '\0' && std::memchr(DrawEngine::ReelAlphabet, c, DrawEngine::ReelAlphabetSize);
+}
+
+} // namespace
+
+DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
+                       std::unique_ptr<DrawClock> clock)
+    : m_host(host), m_database(database), m_random(std::move(random)), m_clock(std::move(clock))
+{
+    if (!m_random) {
+        m_random = std::make_unique<SystemRandomSource>();
+    }
+    if (!m_clock) {
+        m_clock = std::make_unique<SystemDrawClock>();
+    }
+    m_reelPositions.fill(-1);
+    for (int level = 1; level <= MaxValue; ++level) {
+        m_prizeNames << QString();
+    }
+}
+
+DrawEngine::~DrawEngine() = default;
+
+int DrawEngine::ReelPosition(int reel) const
+{
+    return reel >= 1 && reel <= ReelCount ? m_reelPositions[reel - 1] : -1;
+}
+
+bool DrawEngine::ReelStopped(int reel) const
+{
+    return reel >= 1 && reel <= ReelCount && m_reelStopped[reel - 1];
+}
+
+QString DrawEngine::PrizeName(int level) const
+{
+    return level >= 1 && level <= MaxValue ? m_prizeNames.at(level - 1) : QString();
+}
+
+QString DrawEngine::ReelCharacter(const QString& id, int reel)
+{
+    if (reel < 1) {
+        return QString();
+    }
+    // Counted in characters, not UTF-16 units, so a character outside the BMP fills one reel.
+    int index = 0;
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        const qsizetype width =
+            id.at(i).isHighSurrogate() && i + 1 < id.size() && id.at(i + 1).isLowSurrogate() ? 2
+                                                                                             : 1;
+        if (++index == reel) {
+            return id.mid(i, width);
+        }
+        i += width - 1;
+    }
+    return QString();
+}
+
+QString DrawEngine::UpperCaseId(const QString& id)
+{
+    QString upper = id;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+            c = QChar(c.unicode() - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+int DrawEngine::RandomInRange(int low, int high)
+{
+    return RandomInRange(*m_random, low, high);
+}
+
+int DrawEngine::RandomInRange(RandomSource& random, int low, int high)
+{
+    if (high <= low) {
+        return low;
+    }
+    const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(high) - low);
+    return static_cast<int>(low + static_cast<std::int64_t>(random.Below(span)));
+}
+
+// --- Operator actions --------------------------------------------------------------------------
+
+void DrawEngine::StartRound()
+{
+    LoadPrizeNames();
+    if (!m_IsIdle) {
+        m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
+        return;
+    }
+    if (m_reelOneArmed && !m_reelStopped[ReelCount - 1]) {
+        m_host.ShowSysInfo(StringTable::Load(PickUnfinishedId));
+        return;
+    }
+    if (!LoadCandidatePool()) {
+        m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+        m_IsIdle = true;
+        return;
+    }
+    // The auto-stop timer starts before the quota check; when the check refuses the round, the
+    // timer later finds nothing rolling and does nothing.
+    if (m_autoStop) {
+        m_host.EnableSkinButton(StopButton, false);
+        m_host.StartTimer(AutoStopTimer, AutoStopMs);
+    }
+    if (m_CandidatePool.size() < m_RoundQuota) {
+        m_host.ShowMessageBox(StringTable::Load(QuotaTooLargeId));
+        m_IsIdle = true;
+        return;
+    }
+    for (int pick = 1; pick <= MaxValue; ++pick) {
+        m_host.SetSkinText(WinnerLineName(pick), QString());
+    }
+    m_host.SetSkinText(InfoCaptionName, QString());
+    m_IsIdle = false;
+    m_PickNumber = 1;
+    BeginPick();
+}
+
+void DrawEngine::StopRoll()
+{
+    if (!m_rolling) {
+        return;
+    }
+    if (!m_reelOneArmed || m_IsIdle) {
+        ShowPickProgress();
+        m_random->Reseed();
+        PickWinner();
+    } else {
+        m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
+    }
+}
+
+void DrawEngine::LevelUp()
+{
+    ChangeValue(m_PrizeLevel, +1, "ID_NUMBER");
+}
+
+void DrawEngine::LevelDown()
+{
+    ChangeValue(m_PrizeLevel, -1, "ID_NUMBER");
+}
+
+void DrawEngine::QuotaUp()
+{
+    ChangeValue(m_RoundQuota, +1, "ID_NUMBER1");
+}
+
+void DrawEngine::QuotaDown()
+{
+    ChangeValue(m_RoundQuota, -1, "ID_NUMBER1");
+}
+
+void DrawEngine::ChangeValue(int& value, int delta, const char* skinName)
+{
+    if (!m_IsIdle) {
+        m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
+        return;
+    }
+    const int changed = value + delta;
+    if (changed > MaxValue) {
+        m_host.ShowSysInfo(StringTable::Load(MaximumId));
+        return;
+    }
+    if (changed < 1) {
+        m_host.ShowSysInfo(StringTable::Load(MinimumId));
+        return;
+    }
+    value = changed;
+    m_host.SetSkinText(QString::fromLatin1(skinName), QString::number(value));
+}
+
+void DrawEngine::OnTimer(int id)
+{
+    // Positions advance without wrapping; the next timer message of any kind wraps them.
+    for (int& position : m_reelPositions) {
+        if (position < 0 || position >= ReelAlphabetSize) {
+            position = 0;
+        }
+    }
+    if (id >= 1 && id <= ReelCount) {
+        // A late tick of a reel that has already stopped must not set it rolling again.
+        if (!m_reelStopped[id - 1]) {
+            ReelTick(id);
+        }
+        return;
+    }
+    switch (id) {
+    case AutoStopTimer:
+        m_host.StopTimer(AutoStopTimer);
+        StopRoll();
+        break;
+    case RevealTimer:
+        RevealTick();
+        break;
+    case NextPickTimer:
+        m_host.StopTimer(NextPickTimer);
+        // An operator's stop within the 300 ms has already chosen this pick's winner; choosing
+        // again would replace the winner while the reels already stop on the first one.
+        if (!m_reelOneArmed) {
+            PickWinner();
+        }
+        break;
+    default:
+        break; // timer 17 is the host's; other ids are not the draw's
+    }
+}
+
+// --- Database work -----------------------------------------------------------------------------
+
+void DrawEngine::LoadPrizeNames()
+{
+    if (!m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectPrizeNames)) ||
+        m_database.IsEOF()) {
+        return; // the names keep their previous values
+    }
+    for (int level = 1; level <= MaxValue; ++level) {
+        m_prizeNames[level - 1] = m_database.GetFieldText(QStringLiteral("step%1").arg(level));
+    }
+}
+
+bool DrawEngine::LoadCandidatePool()
+{
+    m_CandidatePool.clear();
+    if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectCandidatePool))) {
+        const QString idField = QStringLiteral("personID");
+        const QString nameField = QStringLiteral("personName");
+        m_CandidatePool.reserve(m_database.GetRecordCount());
+        for (; !m_database.IsEOF(); m_database.MoveNext()) {
+            m_CandidatePool.append(
+                {m_database.GetFieldText(idField), m_database.GetFieldText(nameField)});
+        }
+    }
+    return !m_CandidatePool.isEmpty();
+}
+
+bool DrawEngine::HasWon(const QString& id)
+{
+    // A failed test counts as not won: the insert at the last reel is the final word.
+    return m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinById), {id}) &&
+           !m_database.IsEOF();
+}
+
+QString DrawEngine::RecordWinner(const QString& id)
+{
+    // The winner is stored (and synced) before anything of the win is shown.
+    const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const bool stored = m_database.OpenQuery(
+        QString::fromLatin1(SqlStatements::InsertWinner),
+        {id, time, m_PrizeLevel, m_PickNumber, NonNull(PrizeName(m_PrizeLevel))});
+    if (!stored) {
+        m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
+    }
+
+    QString name;
+    if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinnerName), {id}) &&
+        !m_database.IsEOF()) {
+        name = m_database.GetFieldText(QStringLiteral("personName"));
+    }
+    m_host.AppendWinner(id, name);
+
+    // Short names are padded so that the winner lines keep their columns.
+    if (GbkText::ByteLength(name) <= 4) {
+        name += QStringLiteral("    ");
+    }
+    const QString line = QString::number(m_PickNumber) + QLatin1Char('.') + name +
+                         QStringLiteral("   ") + id + QStringLiteral("   (") +
+                         PrizeName(m_PrizeLevel) + QLatin1Char(')');
+    m_host.SetSkinText(WinnerLineName(m_PickNumber), line);
+    return QStringLiteral("     ") + name;
+}
+
+// --- Picks -------------------------------------------------------------------------------------
+
+void DrawEngine::BeginPick()
+{
+    if (!LoadCandidatePool()) {
+        m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+        m_IsIdle = true;
+        return;
+    }
+    for (int& position : m_reelPositions) {
+        position = RandomInRange(0, ReelAlphabetSize);
+    }
+    for (int reel = 1; reel <= ReelCount; ++reel) {
+        m_host.StartTimer(reel, ReelIntervalMs);
+    }
+    m_rolling = true;
+    m_host.StopTimer(RevealTimer);
+    m_host.ClearWinnersList();
+    m_host.SetSkinText(InfoCaptionName, QString());
+    if (m_PickNumber == 1) {
+        m_host.SetSkinText(InfoName, StringTable::Load(StartingId));
+    } else {
+        ShowPickProgress();
+    }
+    m_reelOneArmed = false;
+    m_reelStopped.fill(false);
+    m_winnerRevealed = false;
+}
+
+void DrawEngine::ShowPickProgress()
+{
+    m_host.SetSkinText(InfoName, StringTable::Load(DrawingNumberId) +
+                                     QString::number(m_PickNumber) +
+                                     StringTable::Load(DrawingNumberEndId));
+}
+
+void DrawEngine::PickWinner()
+{
+    for (;;) {
+        const int n = static_cast<int>(m_CandidatePool.size());
+        if (n == 0) {
+            return;
+        }
+        // Every second pick of the window's life draws from the first half of the pool.
+        const int range = m_HalfRangeToggle && n > 4 ? n / 2 : n;
+        m_HalfRangeToggle = !m_HalfRangeToggle;
+        const int index = RandomInRange(0, range);
+        const QString id = m_CandidatePool.at(index).PersonID;
+        if (!HasWon(id)) {
+            m_TargetID = UpperCaseId(id);
+            break;
+        }
+        // The participant has won since the pool was loaded: that entry is stale. Dropping it
+        // makes the re-picks end even if every entry has gone stale.
+        m_CandidatePool.removeAt(index);
+    }
+    for (int reel = 1; reel <= ReelCount; ++reel) {
+        m_targetCells[reel - 1] = ReelCharacter(m_TargetID, reel);
+    }
+    m_reelOneArmed = true;
+}
+
+// --- Reels and the reveal ----------------------------------------------------------------------
+
+void DrawEngine::ReelTick(int reel)
+{
+    const int i = reel - 1;
+    QString shown(QLatin1Char(ReelAlphabet[m_reelPositions[i]]));
+    const bool looking = reel == 1 ? m_reelOneArmed : m_reelStopped[i - 1];
+    if (looking) {
+        const QString& target = m_targetCells[i];
+        if (target.isEmpty()) {
+            // The ID is shorter than this reel: it turns empty without searching.
+            m_reelStopped[i] = true;
+            m_SlowDownCounter = 0;
+            m_host.StopTimer(reel);
+            m_host.SetReelText(reel, QString(), RollingColour());
+            if (reel == ReelCount) {
+                WinnerSequence(false);
+            }
+            return;
+        }
+        m_host.StartTimer(reel, SlowDownFactor[i] * m_SlowDownCounter + ReelIntervalMs);
+        // A character the reel does not carry (punctuation, a Chinese character) would never
+        // come round: the reel stops on it at once, so every round finishes.
+        if (target == shown || !InReelAlphabet(target)) {
+            shown = target;
+            m_reelStopped[i] = true;
+            m_SlowDownCounter = 0;
+            m_host.StopTimer(reel);
+            if (reel < ReelCount) {
+                m_host.PlayDrawingSound();
+            } else {
+                WinnerSequence(true);
+            }
+        }
+        if (m_PrizeLevel <= LastSlowLevel) {
+            ++m_SlowDownCounter;
+        } else {
+            m_SlowDownCounter = 0;
+        }
+    }
+    m_host.SetReelText(reel, shown, RollingColour());
+    ++m_reelPositions[i];
+}
+
+void DrawEngine::WinnerSequence(bool stoppedByMatch)
+{
+    m_rolling = false;
+    m_host.StopTimer(ReelCount);
+    const QString displayName = RecordWinner(m_TargetID);
+    m_host.SetSkinText(InfoCaptionName, StringTable::Load(WinnerCaptionId));
+    m_host.SetSkinText(InfoName, displayName);
+    m_winnerRevealed = true;
+    m_host.StartTimer(RevealTimer, FirstRevealMs);
+    ShowTargetOnReels(BlinkOnColour());
+    if (stoppedByMatch) {
+        m_host.PlayDrawingSound();
+    }
+    m_host.RestartBackgroundMusic();
+}
+
+void DrawEngine::ShowTargetOnReels(const QColor& colour)
+{
+    for (int reel = 1; reel <= ReelCount; ++reel) {
+        m_host.SetReelText(reel, m_targetCells[reel - 1], colour);
+    }
+}
+
+void DrawEngine::RevealTick()
+{
+    ShowTargetOnReels(m_blinkPhase ? BlinkOnColour() : BlinkOffColour());
+    m_blinkPhase = !m_blinkPhase;
+    m_host.StartTimer(RevealTimer, BlinkMs);
+    if (m_IsIdle || !m_winnerRevealed) {
+        return;
+    }
+    if (m_PickNumber < m_RoundQuota) {
+        ++m_PickNumber;
+        m_host.StopTimer(RevealTimer);
+        m_winnerRevealed = false;
+        m_reelOneArmed = false;
+        m_rolling = true;
+        m_IsIdle = false;
+        BeginPick();
+        m_host.StartTimer(NextPickTimer, NextPickMs);
+    } else {
+        // The round is over; the last number keeps blinking until the next pick.
+        m_host.SetSkinText(InfoName, StringTable::Load(RoundOverId));
+        m_host.SetSkinText(InfoCaptionName, QString());
+        m_host.EnableSkinButton(StopButton, false);
+        m_host.EnableSkinButton(StartButton, true);
+        m_IsIdle = true;
+    }
+}

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "DrawClock.h"
+#include "DrawHost.h"
+#include "RandomSource.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+class CAdoDatabase;
+
+// The draw: picks winners at random among the participants who have not won yet, rolls the eight
+// reels and stops them left to right on the winner's number, records every winner the moment
+// the last reel stops and lists the round's winners. It has no window of its own: everything it
+// shows, and its timers, go through the DrawHost; it runs on the thread of its host.
+//
+// The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
+// level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
+class DrawEngine
+{
+public:
+    // The characters the reels roll through, in this order (T is followed by X, Y, Z, V, U, W).
+    static constexpr char ReelAlphabet[] = "ABCDEFGHIJKLMNOPQRSTXYZVUW0123456789";
+    static constexpr int ReelAlphabetSize = 36;
+    static constexpr int ReelCount = 8;
+    static constexpr int MaxValue = 8; // of PrizeLevel and RoundQuota
+
+    // Timer ids: reel i runs on timer i (1..8).
+    static constexpr int AutoStopTimer = 10;
+    static constexpr int RevealTimer = 15;
+    static constexpr int NextPickTimer = 16;
+    static constexpr int SysInfoTimer = 17; // owned by the host, see DrawHost
+
+    static constexpr int ReelIntervalMs = 10;
+    static constexpr int AutoStopMs = 5000;
+    static constexpr int FirstRevealMs = 1500;
+    static constexpr int BlinkMs = 500;
+    static constexpr int NextPickMs = 300;
+
+    static QColor RollingColour() { return QColor(0, 50, 0); }
+    static QColor BlinkOnColour() { return QColor(0, 0, 0); }
+    static QColor BlinkOffColour() { return QColor(255, 255, 255); }
+
+    // The insert failure box.
+    static constexpr const char* FailedInputText = "Failed Input Please Run again";
+
+    struct Candidate
+    {
+        QString PersonID;
+        QString PersonName;
+    };
+
+    // random and clock default to the operating system's entropy and the local time.
+    DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random = {},
+               std::unique_ptr<DrawClock> clock = {});
+    ~DrawEngine();
+    DrawEngine(const DrawEngine&) = delete;
+    DrawEngine& operator=(const DrawEngine&) = delete;
+
+    // Start (BUTTON_START, F5): checks, then the first pick of a round.
+    void StartRound();
+    // Stop (BUTTON_STOP, F6, auto-stop): chooses the winner of the pick that is rolling.
+    void StopRoll();
+    // Every timer expiry of the host window.
+    void OnTimer(int id);
+
+    // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs.
+    void LevelUp();
+    void LevelDown();
+    void QuotaUp();
+    void QuotaDown();
+
+    // Auto-stop: the first pick of a round stops by itself 5 s after Start (AUTOSTOP setting).
+    void SetAutoStop(bool on) { m_autoStop = on; }
+    bool AutoStop() const { return m_autoStop; }
+
+    // An index in [low, high), every index equally likely; low when the range is empty.
+    int RandomInRange(int low, int high);
+    static int RandomInRange(RandomSource& random, int low, int high);
+
+    // State, under the names the rest of the program uses.
+    bool IsIdle() const { return m_IsIdle; }
+    int PrizeLevel() const { return m_PrizeLevel; }
+    int RoundQuota() const { return m_RoundQuota; }
+    int PickNumber() const { return m_PickNumber; }
+    const QList<Candidate>& CandidatePool() const { return m_CandidatePool; }
+    bool HalfRangeToggle() const { return m_HalfRangeToggle; }
+    const QString& TargetID() const { return m_TargetID; }
+    int SlowDownCounter() const { return m_SlowDownCounter; }
+    int ReelPosition(int reel) const; // reel 1..8
+    bool ReelStopped(int reel) const; // reel 1..8
+    bool ReelOneArmed() const { return m_reelOneArmed; }
+    bool IsRolling() const { return m_rolling; }
+    bool WinnerRevealed() const { return m_winnerRevealed; }
+    bool BlinkPhase() const { return m_blinkPhase; }
+    // Prize name of level 1..8 as last read from the database; empty outside 1..8.
+    QString PrizeName(int level) const;
+
+    // The text a reel cell shows for character reel (1..8) of an ID: one character (a code
+    // point), or empty beyond the ID's end.
+    static QString ReelCharacter(const QString& id, int reel);
+    // Upper-cases the single-byte letters a..z only.
+    static QString UpperCaseId(const QString& id);
+
+private:
+    void LoadPrizeNames();
+    bool LoadCandidatePool();
+    void BeginPick();
+    void PickWinner();
+    bool HasWon(const QString& id);
+    QString RecordWinner(const QString& id);
+    void ReelTick(int reel);
+    void WinnerSequence(bool stoppedByMatch);
+    void ShowTargetOnReels(const QColor& colour);
+    void RevealTick();
+    void ShowPickProgress();
+    void ChangeValue(int& value, int delta, const char* skinName);
+
+    DrawHost& m_host;
+    CAdoDatabase& m_database;
+    std::unique_ptr<RandomSource> m_random;
+    std::unique_ptr<DrawClock> m_clock;
+
+    bool m_IsIdle = true;
+    int m_PrizeLevel = 1;
+    int m_RoundQuota = 1;
+    int m_PickNumber = 1;
+    QList<Candidate> m_CandidatePool;
+    bool m_HalfRangeToggle = false;
+    QString m_TargetID;
+    std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end
+    int m_SlowDownCounter = 0;
+    std::array<int, ReelCount> m_reelPositions;
+    std::array<bool, ReelCount> m_reelStopped{};
+    bool m_reelOneArmed = false;
+    bool m_rolling = false;
+    bool m_winnerRevealed = false;
+    bool m_blinkPhase = false;
+    QStringList m_prizeNames; // levels 1..8 at 0..7
+    bool m_autoStop = false;
+};
