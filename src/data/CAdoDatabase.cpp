@@ -38,9 +38,9 @@ QString ErrorText(const QSqlError& error)
 } // namespace
 
 CAdoDatabase::CAdoDatabase()
-    : m_connectionName(QStringLiteral("sortilo-db-%1").arg(g_connectionCounter.fetchAndAddOrdered(1)))
-{
-}
+    : m_connectionName(
+          QStringLiteral("sortilo-db-%1").arg(g_connectionCounter.fetchAndAddOrdered(1)))
+{}
 
 CAdoDatabase::~CAdoDatabase()
 {
@@ -96,8 +96,9 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
             return false;
         }
         // A URI with mode=rw opens an existing file read-write and refuses to create one.
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     } else {
         db.setHostName(target.host);

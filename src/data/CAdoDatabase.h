@@ -23,7 +23,11 @@ public:
     // How commits reach the disk. Durable commits are synced before they return, so a recorded
     // winner survives a power cut; Bulk lets a connection doing many inserts (an import) skip
     // the per-commit sync. The database file stays consistent either way.
-    enum class Durability { Durable, Bulk };
+    enum class Durability
+    {
+        Durable,
+        Bulk
+    };
 
     CAdoDatabase();
     ~CAdoDatabase();

@@ -72,8 +72,8 @@ bool Run(const QString& connection, const QStringList& scriptFiles, QString* err
         }
         for (const QString& statement : SplitStatements(QString::fromUtf8(in.readAll()))) {
             if (!query.exec(statement)) {
-                *errorText = QStringLiteral("%1: %2\n%3")
-                                 .arg(file, query.lastError().text(), statement);
+                *errorText =
+                    QStringLiteral("%1: %2\n%3").arg(file, query.lastError().text(), statement);
                 db.rollback();
                 return false;
             }

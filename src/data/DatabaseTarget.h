@@ -6,11 +6,15 @@
 // already exist; PostgreSQL serves set-ups where several machines share the data.
 struct DatabaseTarget
 {
-    enum class Driver { Sqlite, PostgreSql };
+    enum class Driver
+    {
+        Sqlite,
+        PostgreSql
+    };
 
     Driver driver = Driver::Sqlite;
-    QString path;     // SQLite: the database file
-    QString host;     // PostgreSQL: server, port, database name and user
+    QString path; // SQLite: the database file
+    QString host; // PostgreSQL: server, port, database name and user
     int port = 5432;
     QString name;
     QString user;

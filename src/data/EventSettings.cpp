@@ -9,8 +9,8 @@ namespace {
 
 QString ReadText(const IniFile& ini, const char* key, const QString& fallback)
 {
-    const QString value = ini.GetString(QLatin1String(EventSettings::Section), QLatin1String(key),
-                                        fallback);
+    const QString value =
+        ini.GetString(QLatin1String(EventSettings::Section), QLatin1String(key), fallback);
     return GbkText::TruncateToBytes(value, EventSettings::MaxTextBytes);
 }
 
@@ -65,6 +65,6 @@ QString EventSettings::ResolvePath(const QString& appDirectory, const QString& s
 
 bool WriteSkinsType(const QString& appDirectory, const QString& key, QString* errorText)
 {
-    return IniFile::WriteValue(appDirectory + QStringLiteral("skin.ini"), QStringLiteral("SKINSTYPE"),
-                               key, QStringLiteral("1"), errorText);
+    return IniFile::WriteValue(appDirectory + QStringLiteral("skin.ini"),
+                               QStringLiteral("SKINSTYPE"), key, QStringLiteral("1"), errorText);
 }

@@ -15,9 +15,9 @@ struct EventSettings
     QString theme = QStringLiteral("喜迎新春抽奖活动");
     QString music1 = QStringLiteral("Sound/sound1.wav"); // background music
     QString music2 = QStringLiteral("Sound/sound2.wav"); // drawing sound
-    int bMusic1 = 1;                                      // background music on
-    int bMusic2 = 0;                                      // drawing sound on
-    int autoStop = 0;                                     // first pick stops after 5 s
+    int bMusic1 = 1;                                     // background music on
+    int bMusic2 = 0;                                     // drawing sound on
+    int autoStop = 0;                                    // first pick stops after 5 s
 
     // Reads the seven keys in their order, each with its default.
     static EventSettings Read(const QString& path);

@@ -81,10 +81,10 @@ QString TruncateToBytes(const QString& text, int maxBytes)
     int used = 0;
     qsizetype i = 0;
     while (i < text.size()) {
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                          text.at(i + 1).isLowSurrogate();
-        const char32_t cp = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
-                                 : text.at(i).unicode();
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const char32_t cp =
+            pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
         if (used + UnitsOf(cp) > maxBytes) {
             break;
         }

@@ -5,8 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-// Text reaches the parser as UTF-8 already checked and decoded by us.
-#define SI_NO_CONVERSION
+#define SI_CONVERT_ICU // as Debian builds the library
 #include <SimpleIni.h>
 
 #include <list>
@@ -18,7 +17,11 @@ struct IniFile::Impl
     CSimpleIniA ini{true, false, false};
 };
 
-IniFile::IniFile() : m_impl(std::make_unique<Impl>()) {}
+IniFile::IniFile() : m_impl(std::make_unique<Impl>())
+{
+    // "key=value", as the Windows profile functions write it.
+    m_impl->ini.SetSpaces(false);
+}
 
 IniFile::~IniFile() = default;
 
@@ -46,8 +49,7 @@ void IniFile::LoadText(const QString& text)
 
 bool IniFile::HasKey(const QString& section, const QString& key) const
 {
-    return m_impl->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData()) !=
-           nullptr;
+    return m_impl->ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData()) != nullptr;
 }
 
 QString IniFile::GetString(const QString& section, const QString& key,

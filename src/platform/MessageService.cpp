@@ -10,8 +10,8 @@ class StandardErrorMessages final : public MessageService
 public:
     Answer Show(const QString& text, const QString& caption, Buttons buttons) override
     {
-        const QByteArray line = (caption.isEmpty() ? text : caption + QStringLiteral(": ") + text)
-                                    .toUtf8();
+        const QByteArray line =
+            (caption.isEmpty() ? text : caption + QStringLiteral(": ") + text).toUtf8();
         std::fprintf(stderr, "%s\n", line.constData());
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }

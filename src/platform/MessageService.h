@@ -7,8 +7,17 @@
 class MessageService
 {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons
+    {
+        Ok,
+        YesNo
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No
+    };
 
     virtual ~MessageService() = default;
     virtual Answer Show(const QString& text, const QString& caption, Buttons buttons) = 0;

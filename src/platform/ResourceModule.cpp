@@ -32,8 +32,8 @@ bool ResourceModule::IsTraditionalChinese(const QString& localeName)
         return true;
     }
     const QString language = name.left(dot < 0 ? name.size() : dot).section(u'@', 0, 0);
-    for (const char* traditional : {"zh_tw", "zh-tw", "zh_hk", "zh-hk", "zh_mo", "zh-mo",
-                                    "zh_hant", "zh-hant"}) {
+    for (const char* traditional :
+         {"zh_tw", "zh-tw", "zh_hk", "zh-hk", "zh_mo", "zh-mo", "zh_hant", "zh-hant"}) {
         if (language.startsWith(QLatin1String(traditional))) {
             return true;
         }

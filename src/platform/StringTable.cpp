@@ -44,9 +44,9 @@ constexpr std::pair<int, const char*> kStrings[] = {
     {135, QT_TRANSLATE_NOOP("StringTable", "你确定要强制退出吗？y/n")},
     {136, QT_TRANSLATE_NOOP("StringTable", "编号不能为空！")},
     {137, QT_TRANSLATE_NOOP("StringTable", "姓名不能为空！")},
-    {138, QT_TRANSLATE_NOOP("StringTable",
-                            "格式不正确，导入的ＥＸＣＥＬ文件的第一列必须为ID,NAME,MEMO，"
-                            "同时该工作簿的名称必须为sheet1")},
+    {138,
+     QT_TRANSLATE_NOOP("StringTable", "格式不正确，导入的ＥＸＣＥＬ文件的第一列必须为ID,NAME,MEMO，"
+                                      "同时该工作簿的名称必须为sheet1")},
     {139, QT_TRANSLATE_NOOP("StringTable",
                             "导入的ＥＸＣＥＬ文件的工作簿名称必须为Sheet1,"
                             "如果不清楚具体的格式请参考模版文件，现在就要打开模版文件吗？")},

@@ -8,8 +8,7 @@ MessageService::Answer WidgetMessageService::Show(const QString& text, const QSt
 {
     QMessageBox box(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question,
                     caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,
-                    buttons == Buttons::Ok ? QMessageBox::Ok
-                                           : (QMessageBox::Yes | QMessageBox::No),
+                    buttons == Buttons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No),
                     QApplication::activeWindow());
     const int result = box.exec();
     if (buttons == Buttons::Ok) {

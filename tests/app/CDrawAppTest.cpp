@@ -1,0 +1,90 @@
+#include "CDrawApp.h"
+#include "DatabaseCreator.h"
+#include "RecordingMessageService.h"
+#include "StringTable.h"
+#include "TestDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the application from folder as its current directory.
+class InFolder
+{
+public:
+    explicit InFolder(const QString& folder) : m_old(QDir::currentPath())
+    {
+        QDir::setCurrent(folder);
+    }
+    ~InFolder() { QDir::setCurrent(m_old); }
+
+private:
+    QString m_old;
+};
+
+} // namespace
+
+TEST(CDrawApp, WithoutADatabaseItExitsWithCodeOneAndNeverOpensTheWindow)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    InFolder folder(dir.path());
+    bool windowRan = false;
+    CDrawApp app([&](CDrawApp&) { windowRan = true; });
+    EXPECT_EQ(app.Run(QStringLiteral("zh_CN.UTF-8")), 1);
+    EXPECT_FALSE(windowRan);
+    ASSERT_EQ(messages.texts.size(), 2) << "the layer's cause, then the application's box";
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Data.db")));
+    EXPECT_EQ(messages.texts[1], QStringLiteral("连接数据库失败"));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Data.db"))));
+}
+
+TEST(CDrawApp, OpensTheDatabaseOfTheCurrentFolderAndRunsTheWindow)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    ASSERT_TRUE(
+        DatabaseCreator::CreateSqlite(dir.filePath(QStringLiteral("Data.db")),
+                                      {TestDatabase::SchemaFile(), TestDatabase::DemoFile()}));
+    InFolder folder(dir.path());
+    QString seenFolder;
+    QString seenCount;
+    CDrawApp app([&](CDrawApp& self) {
+        EXPECT_EQ(CDrawApp::Instance(), &self);
+        seenFolder = self.AppDirectory;
+        self.Database().OpenQuery(QStringLiteral("select count(*) as num from person"));
+        seenCount = self.Database().GetFieldText(QStringLiteral("num"));
+    });
+    EXPECT_EQ(app.Run(QStringLiteral("en_US.UTF-8")), 0);
+    EXPECT_EQ(seenFolder, QDir::currentPath() + QLatin1Char('/'));
+    EXPECT_GE(seenCount.toInt(), 60);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST(CDrawApp, TraditionalLocaleSwitchesEveryTextWhenTheModuleIsThere)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    ASSERT_TRUE(DatabaseCreator::CreateSqlite(dir.filePath(QStringLiteral("Data.db")),
+                                              {TestDatabase::SchemaFile()}));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_TEST_BIGRES),
+                            dir.filePath(QStringLiteral("bigRes.qm"))));
+    InFolder folder(dir.path());
+    QString caption;
+    {
+        CDrawApp app([&](CDrawApp& self) {
+            EXPECT_TRUE(self.HasResourceModule());
+            caption = StringTable::Load(110);
+        });
+        EXPECT_EQ(app.Run(QStringLiteral("zh_TW.UTF-8")), 0);
+    }
+    EXPECT_EQ(caption, QStringLiteral("抽獎程式"));
+    {
+        CDrawApp app([&](CDrawApp& self) { EXPECT_FALSE(self.HasResourceModule()); });
+        EXPECT_EQ(app.Run(QStringLiteral("zh_CN.UTF-8")), 0);
+    }
+}

@@ -1,0 +1,164 @@
+#include "CAdoDatabase.h"
+#include "DatabaseCreator.h"
+#include "RecordingMessageService.h"
+#include "SqlStatements.h"
+#include "TestDatabase.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+class CAdoDatabaseTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    TestDatabase test;
+    CAdoDatabase& db = test.db();
+
+    void SetUp() override { ASSERT_TRUE(test.ok()) << test.error().toStdString(); }
+
+    void AddPerson(const QString& id, const QString& name, const QString& company = QString())
+    {
+        ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::InsertPerson), {id, name, company}));
+    }
+};
+
+TEST(CAdoDatabaseConnect, MissingFileFailsClearlyAndIsNotCreated)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Data.db"));
+    CAdoDatabase db;
+    EXPECT_FALSE(db.ConnectDatabase(QString(), path));
+    EXPECT_FALSE(db.IsConnected());
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(path)) << messages.texts[0].toStdString();
+
+    // Statements on a failed connection fail with a message, never crash.
+    EXPECT_FALSE(db.OpenQuery(QStringLiteral("select 1")));
+    EXPECT_TRUE(db.IsEOF());
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("x")), QString());
+}
+
+TEST(CAdoDatabaseConnect, FilesThatAreNotDatabasesAreRefused)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    const QString garbage = dir.filePath(QStringLiteral("Data.db"));
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, '\x5a'));
+    file.close();
+    CAdoDatabase db;
+    EXPECT_FALSE(db.ConnectDatabase(QString(), garbage));
+    EXPECT_EQ(messages.texts.size(), 1);
+
+    CAdoDatabase folder;
+    EXPECT_FALSE(folder.ConnectDatabase(QString(), dir.path()));
+}
+
+TEST_F(CAdoDatabaseTest, CommitsAreDurableAndSecondConnectionsSeeThem)
+{
+    CAdoDatabase main;
+    ASSERT_TRUE(main.ConnectDatabase(QString(), test.path()));
+    ASSERT_TRUE(main.OpenQuery(QStringLiteral("PRAGMA journal_mode")));
+    EXPECT_EQ(main.GetFieldText(QStringLiteral("journal_mode")), QStringLiteral("wal"));
+    ASSERT_TRUE(main.OpenQuery(QStringLiteral("PRAGMA synchronous")));
+    EXPECT_EQ(main.GetFieldText(QStringLiteral("synchronous")), QStringLiteral("2")) << "FULL";
+
+    CAdoDatabase worker;
+    ASSERT_TRUE(worker.ConnectDatabase(main.Target()));
+    ASSERT_TRUE(worker.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                                 {QStringLiteral("W1"), QStringLiteral("工人"), QString()}));
+    ASSERT_TRUE(
+        main.OpenQuery(QLatin1String(SqlStatements::SelectPersonById), {QStringLiteral("w1")}));
+    EXPECT_EQ(main.GetFieldText(QStringLiteral("PersonName")), QStringLiteral("工人"));
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(CAdoDatabaseTest, KeyViolationReportsThenTheNextStatementWorks)
+{
+    AddPerson(QStringLiteral("A001"), QStringLiteral("张三"));
+    EXPECT_FALSE(db.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                              {QStringLiteral("A001"), QStringLiteral("李四"), QString()}));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Error: ")))
+        << messages.texts[0].toStdString();
+    EXPECT_TRUE(db.IsEOF()) << "a failed statement leaves the result closed";
+
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::CountPersons)));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("NUM")), QStringLiteral("1"));
+
+    EXPECT_FALSE(db.OpenQuery(QStringLiteral("select * from nosuchtable")));
+    EXPECT_FALSE(db.OpenQuery(QStringLiteral("selec broken")));
+    EXPECT_EQ(messages.texts.size(), 3);
+}
+
+TEST_F(CAdoDatabaseTest, FieldsReadAsTextWhateverTheirType)
+{
+    ASSERT_TRUE(db.OpenQuery(QStringLiteral("insert into person(PersonID) values('N1')")));
+    ASSERT_TRUE(db.OpenQuery(QStringLiteral("select PersonID, PersonName, 1 as one, 2.0 as two, "
+                                            "2.5 as half, -7 as neg from person")));
+    ASSERT_FALSE(db.IsEOF());
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("personname")), QString()) << "NULL is empty";
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("ONE")), QStringLiteral("1"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("two")), QStringLiteral("2"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("half")), QStringLiteral("2.5"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("neg")), QStringLiteral("-7"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("no_such_field")), QString());
+    db.MoveNext();
+    EXPECT_TRUE(db.IsEOF());
+    db.MoveNext();
+    EXPECT_TRUE(db.IsEOF());
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonID")), QString()) << "no current row";
+}
+
+TEST_F(CAdoDatabaseTest, EachStatementReplacesTheResultAndCountsAreExact)
+{
+    for (int i = 0; i < 25; ++i) {
+        AddPerson(QStringLiteral("P%1").arg(i, 2, 10, QLatin1Char('0')),
+                  QStringLiteral("人%1").arg(i));
+    }
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::SelectAllPersons)));
+    EXPECT_EQ(db.GetRecordCount(), 25);
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("personID")), QStringLiteral("P00"));
+    db.MoveNext();
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("personID")), QStringLiteral("P01"));
+
+    // A new statement with rows left unread starts afresh.
+    ASSERT_TRUE(
+        db.OpenQuery(QLatin1String(SqlStatements::SelectPersonById), {QStringLiteral("P24")}));
+    EXPECT_EQ(db.GetRecordCount(), 1);
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonName")), QStringLiteral("人24"));
+
+    // An action statement leaves the result closed.
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {QStringLiteral("P24")}));
+    EXPECT_TRUE(db.IsEOF());
+    EXPECT_EQ(db.GetRecordCount(), 0);
+}
+
+TEST(DatabaseCreator, SplitsScriptsOutsideQuotesAndRefusesToOverwrite)
+{
+    EXPECT_EQ(DatabaseCreator::SplitStatements(QStringLiteral(
+                  "-- head; comment\ncreate table t(a);\ninsert into t values('x;y');"
+                  "insert into t values(\"q;\")  ")),
+              (QStringList{QStringLiteral("create table t(a)"),
+                           QStringLiteral("insert into t values('x;y')"),
+                           QStringLiteral("insert into t values(\"q;\")")}));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.db"));
+    QFile bad(dir.filePath(QStringLiteral("bad.sql")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("create table t(a); this is not sql;");
+    bad.close();
+    QString error;
+    EXPECT_FALSE(DatabaseCreator::CreateSqlite(path, {bad.fileName()}, &error));
+    EXPECT_FALSE(QFile::exists(path)) << "a failed creation leaves nothing";
+    EXPECT_FALSE(error.isEmpty());
+
+    ASSERT_TRUE(DatabaseCreator::CreateSqlite(path, {TestDatabase::SchemaFile()}, &error));
+    EXPECT_FALSE(DatabaseCreator::CreateSqlite(path, {TestDatabase::SchemaFile()}, &error));
+}

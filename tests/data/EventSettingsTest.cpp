@@ -1,0 +1,115 @@
+#include "EventSettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Write(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QLatin1String(EventSettings::FileName));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+TEST(EventSettings, NoFileGivesTheDefaults)
+{
+    QTemporaryDir dir;
+    const EventSettings s = EventSettings::Read(dir.filePath(QStringLiteral("config.ini")));
+    EXPECT_EQ(s.company, QStringLiteral("Vantor软件开发实验室"));
+    EXPECT_EQ(s.theme, QStringLiteral("喜迎新春抽奖活动"));
+    EXPECT_EQ(s.music1, QStringLiteral("Sound/sound1.wav"));
+    EXPECT_EQ(s.music2, QStringLiteral("Sound/sound2.wav"));
+    EXPECT_EQ(s.bMusic1, 1);
+    EXPECT_EQ(s.bMusic2, 0);
+    EXPECT_EQ(s.autoStop, 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("config.ini"))))
+        << "reading creates nothing";
+}
+
+TEST(EventSettings, LongTextsAreCutTo255GbkBytesBetweenCharacters)
+{
+    QTemporaryDir dir;
+    const QString chinese = QString(150, QChar(0x6211)); // 300 GBK bytes
+    const QString ascii = QString(300, QLatin1Char('x'));
+    const QString path =
+        Write(dir, "[DEFAULTADDRESS]\ncompany=" + chinese.toUtf8() + "\ntheme=" + ascii.toUtf8() +
+                       "\nMUSIC1=a" + chinese.toUtf8() + "\n");
+    const EventSettings s = EventSettings::Read(path);
+    EXPECT_EQ(s.company, chinese.left(127)) << "254 bytes: the 128th character would split";
+    EXPECT_EQ(s.theme, ascii.left(255));
+    EXPECT_EQ(s.music1, QLatin1Char('a') + chinese.left(127));
+}
+
+TEST(EventSettings, FilesFromTheWindowsVersionRead)
+{
+    QTemporaryDir dir;
+    // GBK text, CRLF line ends, Windows path, odd spacing and key case.
+    const QString path = Write(dir, "[defaultaddress]\r\n"
+                                    "Company = \xB3\xE9\xBD\xB1\xB9\xAB\xCB\xBE \r\n"
+                                    "MUSIC1=Sound\\party.wav\r\n"
+                                    "bmusic1=0\r\nBMUSIC2=1\r\nAUTOSTOP=yes\r\n");
+    const EventSettings s = EventSettings::Read(path);
+    EXPECT_EQ(s.company, QStringLiteral("抽奖公司"));
+    EXPECT_EQ(s.theme, QStringLiteral("喜迎新春抽奖活动"));
+    EXPECT_EQ(s.bMusic1, 0);
+    EXPECT_EQ(s.bMusic2, 1);
+    EXPECT_EQ(s.autoStop, 0);
+    EXPECT_EQ(EventSettings::ResolvePath(QStringLiteral("/app/"), s.music1),
+              QStringLiteral("/app/Sound/party.wav"));
+    EXPECT_EQ(EventSettings::ResolvePath(QStringLiteral("/app/"), QStringLiteral("/abs/x.wav")),
+              QStringLiteral("/abs/x.wav"));
+}
+
+TEST(EventSettings, WritesKeysInOrderAndReadsThemBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config.ini"));
+    EventSettings s;
+    s.company = QStringLiteral("星辰科技");
+    s.theme = QStringLiteral("十周年庆典");
+    s.autoStop = 1;
+    ASSERT_TRUE(s.Write(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QStringList keys;
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        keys << line.section(u'=', 0, 0).trimmed();
+    }
+    EXPECT_EQ(keys, (QStringList{QStringLiteral("[DEFAULTADDRESS]"), QStringLiteral("company"),
+                                 QStringLiteral("theme"), QStringLiteral("BMUSIC1"),
+                                 QStringLiteral("BMUSIC2"), QStringLiteral("AUTOSTOP"),
+                                 QStringLiteral("MUSIC1"), QStringLiteral("MUSIC2")}));
+    EXPECT_TRUE(text.contains(QStringLiteral("AUTOSTOP=1")));
+    const EventSettings back = EventSettings::Read(path);
+    EXPECT_EQ(back.company, s.company);
+    EXPECT_EQ(back.theme, s.theme);
+    EXPECT_EQ(back.autoStop, 1);
+}
+
+TEST(EventSettings, FailedWritesAreReported)
+{
+    QTemporaryDir dir;
+    QString error;
+    EventSettings s;
+    EXPECT_FALSE(s.Write(dir.filePath(QStringLiteral("missing/config.ini")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(
+        WriteSkinsType(dir.filePath(QStringLiteral("missing/")), QStringLiteral("AUTO"), &error));
+
+    ASSERT_TRUE(WriteSkinsType(dir.path() + QLatin1Char('/'), QStringLiteral("AUTO")));
+    ASSERT_TRUE(WriteSkinsType(dir.path() + QLatin1Char('/'), QStringLiteral("index")));
+    QFile file(dir.filePath(QStringLiteral("skin.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("[SKINSTYPE]"));
+    EXPECT_TRUE(bytes.contains("AUTO=1"));
+    EXPECT_TRUE(bytes.contains("index=1"));
+}

@@ -1,0 +1,164 @@
+#include "RecordingMessageService.h"
+#include "SqlStatements.h"
+#include "TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace S = SqlStatements;
+
+class SchemaTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    TestDatabase test{true};
+    CAdoDatabase& db = test.db();
+
+    void SetUp() override { ASSERT_TRUE(test.ok()) << test.error().toStdString(); }
+
+    void Win(const QString& id, int step = 1, int sNo = 1,
+             const QString& prize = QStringLiteral("一等奖"))
+    {
+        test.Exec(QLatin1String(S::InsertWinner),
+                  {id, QStringLiteral("2026-12-07 20:00:00"), step, sNo, prize});
+    }
+    QStringList PoolIds()
+    {
+        QStringList ids;
+        test.Exec(QLatin1String(S::SelectCandidatePool));
+        for (; !db.IsEOF(); db.MoveNext()) {
+            ids << db.GetFieldText(QStringLiteral("personID"));
+        }
+        return ids;
+    }
+};
+
+TEST_F(SchemaTest, DemoDataAndPrizeRowAreThere)
+{
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(S::CountPersons)));
+    EXPECT_GE(db.GetFieldText(QStringLiteral("num")).toInt(), 60);
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(S::SelectPrizeNames)));
+    ASSERT_EQ(db.GetRecordCount(), 1);
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("step1")), QStringLiteral("一等奖"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("STEP8")), QStringLiteral("八等奖"));
+    EXPECT_EQ(
+        test.Count(QStringLiteral("select * from person where personid in ('A001','1002','hr07')")),
+        3);
+}
+
+TEST_F(SchemaTest, EveryCatalogueStatementRuns)
+{
+    const QString id = QStringLiteral("zz01");
+    test.Exec(QLatin1String(S::InsertPerson), {id, QStringLiteral("赵六"), QStringLiteral("测试")});
+    test.Exec(QLatin1String(S::UpdatePerson), {QStringLiteral("赵六六"), QStringLiteral("测"), id});
+    test.Exec(QLatin1String(S::SelectPersonById), {id});
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("personName")), QStringLiteral("赵六六"));
+    test.Exec(QLatin1String(S::SelectAllPersons));
+    test.Exec(QLatin1String(S::SelectPersonsForExport));
+    EXPECT_EQ(db.GetRecordCount(), test.Count(QLatin1String(S::SelectAllPersons)));
+    Win(id, 2, 1, QStringLiteral("二等奖"));
+    test.Exec(QLatin1String(S::SelectWinById), {id});
+    EXPECT_FALSE(db.IsEOF());
+    test.Exec(QLatin1String(S::SelectWinnerName), {id});
+    test.Exec(QLatin1String(S::SelectWinnersRecord));
+    ASSERT_EQ(db.GetRecordCount(), 1);
+    for (const char* field :
+         {"PersonID", "sNo", "PersonName", "sDateTime", "company", "step", "JP"}) {
+        EXPECT_FALSE(db.GetFieldText(QLatin1String(field)).isEmpty()) << field;
+    }
+    test.Exec(QLatin1String(S::SelectWinnersForExport));
+    test.Exec(QLatin1String(S::CountWinners));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("num")), QStringLiteral("1"));
+    test.Exec(QLatin1String(S::UpdatePrizeNames),
+              {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
+               QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g"), QStringLiteral("h")});
+    test.Exec(QLatin1String(S::DeletePerson), {id});
+    test.Exec(QLatin1String(S::DeleteAllWinners));
+    test.Exec(QLatin1String(S::DeleteAllPersons));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+}
+
+TEST_F(SchemaTest, NamesAreAcceptedInEverySpelling)
+{
+    for (const char* sql :
+         {"select * from PERSON where PERSONID='A001'", "select * from Person",
+          "select personid, PERSONNAME, company from person", "select * from comePrize",
+          "select * from COMEPRIZE", "select * from HadPrizeView", "select * from hadprizeview",
+          "select * from jp where SNO=555"}) {
+        EXPECT_TRUE(db.OpenQuery(QLatin1String(sql))) << sql;
+    }
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(SchemaTest, ParticipantNumbersIgnoreCase)
+{
+    test.Exec(QLatin1String(S::InsertPerson),
+              {QStringLiteral("abc"), QStringLiteral("小写"), QString()});
+    EXPECT_FALSE(db.OpenQuery(QLatin1String(S::InsertPerson),
+                              {QStringLiteral("ABC"), QStringLiteral("大写"), QString()}))
+        << "one participant, whatever the case";
+    messages.texts.clear();
+    EXPECT_TRUE(PoolIds().contains(QStringLiteral("abc")));
+
+    // The draw records the number upper-cased: the participant is no longer eligible.
+    Win(QStringLiteral("ABC"));
+    EXPECT_FALSE(PoolIds().contains(QStringLiteral("abc"), Qt::CaseInsensitive));
+    EXPECT_EQ(test.Count(QLatin1String(S::SelectWinById), {QStringLiteral("abc")}), 1);
+    test.Exec(QLatin1String(S::SelectWinnersRecord));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonName")), QStringLiteral("小写"));
+}
+
+TEST_F(SchemaTest, QuotesInValuesAreStoredUnchanged)
+{
+    const QString id = QStringLiteral("O'1");
+    const QString name = QStringLiteral("O'Neil \"Jr\"; drop table person; --");
+    test.Exec(QLatin1String(S::InsertPerson), {id, name, QStringLiteral("R&D's")});
+    test.Exec(QLatin1String(S::SelectPersonById), {id});
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonName")), name);
+    Win(id, 3, 1, QStringLiteral("Chef's prize"));
+    test.Exec(QLatin1String(S::SelectWinnersRecord));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("JP")), QStringLiteral("Chef's prize"));
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
+{
+    Win(QStringLiteral("A001"), 1, 1, QStringLiteral("一等奖"));
+    Win(QStringLiteral("A002"), 1, 1, QStringLiteral("一等奖"));
+    test.Exec(QLatin1String(S::UpdatePrizeNames),
+              {QStringLiteral("汽车"), QString(), QString(), QString(), QString(), QString(),
+               QString(), QString()});
+    test.Exec(QLatin1String(S::DeletePerson), {QStringLiteral("A001")});
+
+    EXPECT_EQ(test.Count(QStringLiteral("select * from ComePrize")), 2) << "the win stays";
+    test.Exec(QLatin1String(S::SelectWinnersRecord));
+    ASSERT_EQ(db.GetRecordCount(), 1) << "but the record lists only known participants";
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonID")), QStringLiteral("A002"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("JP")), QStringLiteral("一等奖")) << "a copy";
+
+    const int eligible = PoolIds().size();
+    test.Exec(QLatin1String(S::DeleteAllWinners));
+    EXPECT_EQ(PoolIds().size(), eligible + 1);
+}
+
+TEST_F(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)
+{
+    test.Exec(QLatin1String(S::InsertWinner),
+              {QStringLiteral("A003"), QStringLiteral("2026-12-07 21:00:00"), 2, 1,
+               QStringLiteral("二等奖")});
+    test.Exec(QLatin1String(S::InsertWinner),
+              {QStringLiteral("A004"), QStringLiteral("2026-12-07 20:30:00"), 1, 2,
+               QStringLiteral("一等奖")});
+    test.Exec(QLatin1String(S::InsertWinner),
+              {QStringLiteral("A005"), QStringLiteral("2026-12-07 20:40:00"), 1, 1,
+               QStringLiteral("一等奖")});
+    test.Exec(QLatin1String(S::InsertWinner),
+              {QStringLiteral("A006"), QStringLiteral("2026-12-07 20:10:00"), 1, 1,
+               QStringLiteral("一等奖")});
+    QStringList order;
+    test.Exec(QLatin1String(S::SelectWinnersRecord));
+    for (; !db.IsEOF(); db.MoveNext()) {
+        order << db.GetFieldText(QStringLiteral("PersonID"));
+    }
+    EXPECT_EQ(order, (QStringList{QStringLiteral("A006"), QStringLiteral("A005"),
+                                  QStringLiteral("A004"), QStringLiteral("A003")}));
+}

@@ -1,0 +1,102 @@
+#include "IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("t.ini"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+TEST(IniFile, ReadsLikeTheProfileFunctions)
+{
+    IniFile ini;
+    ini.LoadText(QStringLiteral("; a comment\n"
+                                "[Screen]\n"
+                                "  Main =  main.bmp  \n"
+                                "; Mask=ignored.bmp\n"
+                                "Quoted=\"  spaced  \"\n"
+                                "[other]\n"
+                                "z=1\n"
+                                "a=2\n"
+                                "m=3\n"));
+    EXPECT_EQ(ini.GetString(QStringLiteral("SCREEN"), QStringLiteral("main"), QString()),
+              QStringLiteral("main.bmp"));
+    EXPECT_FALSE(ini.HasKey(QStringLiteral("Screen"), QStringLiteral("Mask")));
+    EXPECT_EQ(ini.GetString(QStringLiteral("Screen"), QStringLiteral("Quoted"), QString()),
+              QStringLiteral("  spaced  "));
+    EXPECT_EQ(ini.GetString(QStringLiteral("Screen"), QStringLiteral("none"), QStringLiteral("d")),
+              QStringLiteral("d"));
+    EXPECT_EQ(ini.Keys(QStringLiteral("OTHER")),
+              (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
+}
+
+TEST(IniFile, IntegersTakeLeadingDigits)
+{
+    IniFile ini;
+    ini.LoadText(QStringLiteral("[s]\na=12abc\nb=abc\nc=-3\nd=\ne=99999999999\n"));
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("a"), 7), 12);
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("b"), 7), 0);
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("c"), 7), -3);
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("d"), 7), 0);
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("e"), 7), 2147483647);
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("missing"), 7), 7);
+}
+
+TEST(IniFile, ReadsGbkFilesAndWritesUtf8KeepingOtherContent)
+{
+    QTemporaryDir dir;
+    // "[DEFAULTADDRESS]\ncompany=抽奖\n" in GBK, with a second section to keep.
+    const QString path =
+        WriteFile(dir, QByteArray("[DEFAULTADDRESS]\r\ncompany=\xB3\xE9\xBD\xB1\r\n"
+                                  "[keep]\r\nx=1\r\n"));
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(path));
+    EXPECT_EQ(ini.GetString(QStringLiteral("defaultaddress"), QStringLiteral("COMPANY"), QString()),
+              QStringLiteral("抽奖"));
+
+    ASSERT_TRUE(IniFile::WriteValue(path, QStringLiteral("DEFAULTADDRESS"), QStringLiteral("theme"),
+                                    QStringLiteral("新春")));
+    const QByteArray bytes = ReadFile(path);
+    EXPECT_TRUE(bytes.contains("company=抽奖"));
+    EXPECT_TRUE(bytes.contains("theme=新春"));
+    EXPECT_TRUE(bytes.contains("[keep]"));
+    EXPECT_LT(bytes.indexOf("theme="), bytes.indexOf("[keep]")) << "key appended to its section";
+}
+
+TEST(IniFile, FailedWritesAreReportedAndLeaveNothingBehind)
+{
+    QTemporaryDir dir;
+    // The file name is taken by a folder: the write must fail and say so.
+    const QString path = dir.filePath(QStringLiteral("config.ini"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("config.ini")));
+    QString error;
+    EXPECT_FALSE(IniFile::WriteValue(path, QStringLiteral("s"), QStringLiteral("k"),
+                                     QStringLiteral("v"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+
+    error.clear();
+    EXPECT_FALSE(IniFile::WriteValue(QStringLiteral("/nonexistent-folder/x.ini"),
+                                     QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"),
+                                     &error));
+    EXPECT_FALSE(error.isEmpty());
+}

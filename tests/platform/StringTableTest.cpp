@@ -1,0 +1,64 @@
+#include "StringTable.h"
+#include "ResourceModule.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(StringTable, TextsAreFoundByIdIncludingComputedIds)
+{
+    EXPECT_EQ(StringTable::Load(116), QStringLiteral("本轮抽奖完毕!"));
+    EXPECT_EQ(StringTable::Load(140 + 4), QStringLiteral("该用户已经存在"));
+    EXPECT_EQ(StringTable::Load(105).split(u'|').size(), 3) << "credits: empty first line";
+    EXPECT_TRUE(StringTable::Load(100).isEmpty());
+    EXPECT_TRUE(StringTable::Load(150).isEmpty());
+}
+
+TEST(ResourceModule, TraditionalLocalesAreRecognised)
+{
+    for (const char* name : {"zh_TW.UTF-8", "zh_HK", "zh_MO.UTF-8@stroke", "zh_CN.BIG5",
+                             "zh_TW.big5hkscs", "zh-Hant"}) {
+        EXPECT_TRUE(ResourceModule::IsTraditionalChinese(QLatin1String(name))) << name;
+    }
+    for (const char* name : {"zh_CN.UTF-8", "zh_SG", "en_US.UTF-8", "C", "", "zh"}) {
+        EXPECT_FALSE(ResourceModule::IsTraditionalChinese(QLatin1String(name))) << name;
+    }
+}
+
+TEST(ResourceModule, LoadedOnlyOnTraditionalLocalesAndOnlyWhenPresent)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    {
+        ResourceModule module;
+        EXPECT_FALSE(module.LoadFor(QStringLiteral("zh_TW.UTF-8"), folder)) << "missing: ignored";
+    }
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(SORTILO_TEST_BIGRES), folder + ResourceModule::FileName));
+    {
+        ResourceModule module;
+        EXPECT_FALSE(module.LoadFor(QStringLiteral("zh_CN.UTF-8"), folder));
+        EXPECT_EQ(StringTable::Load(116), QStringLiteral("本轮抽奖完毕!"));
+    }
+    {
+        ResourceModule module;
+        EXPECT_TRUE(module.LoadFor(QStringLiteral("zh_TW.UTF-8"), folder));
+        EXPECT_EQ(StringTable::Load(116), QStringLiteral("本輪抽獎完畢!"));
+        // Every text of the table has a translation in the module.
+        for (int id = StringTable::FirstId; id <= StringTable::LastId; ++id) {
+            if (*StringTable::Source(id)) {
+                EXPECT_FALSE(StringTable::Load(id).isEmpty()) << id;
+            }
+        }
+    }
+    EXPECT_EQ(StringTable::Load(116), QStringLiteral("本轮抽奖完毕!")) << "removed with the module";
+
+    QFile garbage(folder + ResourceModule::FileName);
+    garbage.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    garbage.write("not a translation file");
+    garbage.close();
+    ResourceModule broken;
+    EXPECT_FALSE(broken.LoadFor(QStringLiteral("zh_HK"), folder));
+}
