@@ -1,0 +1,234 @@
+// Prints what one pick and one reel tick of the draw engine cost on an SQLite database of
+// 1,000 to 100,000 participants, with 1% and 50% of them already winners.
+#include "CAdoDatabase.h"
+#include "DatabaseCreator.h"
+#include "DrawEngine.h"
+#include "DrawHost.h"
+#include "MessageService.h"
+#include "SqlStatements.h"
+#include "SystemRandomSource.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+// A host that shows nothing and runs the window timers on a virtual clock, so the figures are
+// the engine's own work and the database's.
+class BenchHost final : public DrawHost
+{
+public:
+    void SetSkinText(const QString&, const QString&) override {}
+    void EnableSkinButton(const QString&, bool) override {}
+    void ShowSysInfo(const QString&) override {}
+    void SetReelText(int, const QString&, const QColor&) override {}
+    void ClearWinnersList() override {}
+    void AppendWinner(const QString&, const QString&) override {}
+    void ShowMessageBox(const QString& text) override
+    {
+        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
+    }
+    void StartTimer(int id, int intervalMs) override
+    {
+        m_timers[id] = {intervalMs, m_now + intervalMs};
+    }
+    void StopTimer(int id) override { m_timers.erase(id); }
+    void PlayDrawingSound() override {}
+    void RestartBackgroundMusic() override {}
+
+    // The next due timer: its id, with the clock moved to its expiry; 0 when none runs.
+    int NextTimer()
+    {
+        auto next = m_timers.end();
+        for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
+            if (next == m_timers.end() || it->second.due < next->second.due) {
+                next = it;
+            }
+        }
+        if (next == m_timers.end()) {
+            return 0;
+        }
+        m_now = next->second.due;
+        next->second.due += next->second.interval;
+        return next->first;
+    }
+
+private:
+    struct Timer
+    {
+        int interval;
+        long long due;
+    };
+    std::map<int, Timer> m_timers;
+    long long m_now = 0;
+};
+
+class QuietMessages final : public MessageService
+{
+public:
+    Answer Show(const QString& text, const QString&, Buttons) override
+    {
+        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
+        return Answer::No;
+    }
+};
+
+double Median(std::vector<double> values)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Percentile(std::vector<double> values, double share)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, static_cast<size_t>(share * values.size()))];
+}
+
+bool Fill(CAdoDatabase& db, int participants, int winners)
+{
+    bool ok = db.OpenQuery(QStringLiteral("begin"));
+    for (int i = 0; ok && i < participants; ++i) {
+        const QString id = QStringLiteral("P%1").arg(i, 7, 10, QLatin1Char('0'));
+        ok = db.OpenQuery(QString::fromLatin1(SqlStatements::InsertPerson),
+                          {id, QStringLiteral("参加者%1").arg(i), QStringLiteral("部门")});
+        // Winners spread evenly over the list.
+        if (ok && winners > 0 && i % (participants / winners) == 0 &&
+            i / (participants / winners) < winners) {
+            ok =
+                db.OpenQuery(QString::fromLatin1(SqlStatements::InsertWinner),
+                             {id, QStringLiteral("2024-01-01 00:00:00"), 8, 1, QStringLiteral("")});
+        }
+    }
+    return ok && db.OpenQuery(QStringLiteral("commit"));
+}
+
+struct Figures
+{
+    std::vector<double> pickMs;
+    std::vector<double> tickMs;
+    std::vector<double> recordMs;    // the last reel's tick: durable insert and name query
+    std::vector<double> statementMs; // the candidate statement alone, rows read by the layer
+};
+
+// Runs rounds of 8 picks until enough picks are timed. A pick of the second and later places is
+// the reveal timer's start of the pick (the pool reload) plus the automatic stop (the choice and
+// the already-won test). The winners of each round are removed afterwards, so the share of
+// winners stays as set up.
+Figures Measure(CAdoDatabase& db, int picks)
+{
+    BenchHost host;
+    DrawEngine engine(host, db, std::make_unique<SystemRandomSource>(20240101));
+    engine.QuotaUp(); // quota 8
+    for (int q = 0; q < 6; ++q) {
+        engine.QuotaUp();
+    }
+    engine.LevelUp(); // level 4 and up stop at full speed
+    engine.LevelUp();
+    engine.LevelUp();
+
+    Figures figures;
+    QElapsedTimer clock;
+    while (static_cast<int>(figures.pickMs.size()) < picks) {
+        db.OpenQuery(QStringLiteral("select max(rowid) as last from ComePrize"));
+        const QString last = db.GetFieldText(QStringLiteral("last"));
+        engine.StartRound();
+        engine.StopRoll();
+        double pending = -1;
+        while (!engine.IsIdle()) {
+            const int id = host.NextTimer();
+            if (id == 0) {
+                break;
+            }
+            const bool beginsPick = id == DrawEngine::RevealTimer && engine.WinnerRevealed() &&
+                                    engine.PickNumber() < engine.RoundQuota();
+            const bool reelTick = id >= 1 && id <= DrawEngine::ReelCount;
+            const bool lastReelLooking = id == DrawEngine::ReelCount && engine.ReelStopped(7);
+            clock.start();
+            engine.OnTimer(id);
+            const double ms = clock.nsecsElapsed() / 1e6;
+            if (beginsPick) {
+                pending = ms;
+            } else if (id == DrawEngine::NextPickTimer && pending >= 0) {
+                figures.pickMs.push_back(pending + ms);
+                pending = -1;
+            } else if (reelTick && lastReelLooking && engine.WinnerRevealed()) {
+                figures.recordMs.push_back(ms);
+            } else if (reelTick) {
+                figures.tickMs.push_back(ms);
+            }
+        }
+        db.OpenQuery(QStringLiteral("delete from ComePrize where rowid > ?"),
+                     {last.isEmpty() ? 0 : last.toLongLong()});
+        clock.start();
+        db.OpenQuery(QString::fromLatin1(SqlStatements::SelectCandidatePool));
+        figures.statementMs.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QuietMessages messages;
+    MessageService::Install(&messages);
+
+    const QString schema = QStringLiteral(SORTILO_SOURCE_DIR "/res/schema.sql");
+    const int sizes[] = {1000, 10000, 100000};
+    const int shares[] = {1, 50};
+
+    std::printf("Draw engine on SQLite: one pick = candidate pool reload + choice + already-won "
+                "test (median of 21 picks);\none reel tick = a rolling reel's timer message "
+                "with a null host (median and p99 of all ticks);\n"
+                "statement = the candidate query read by the database layer alone; record = the "
+                "last reel's tick that stores the winner (synced insert) and reads the name.\n\n");
+    std::printf(
+        "| participants | winners | pool | pick median ms | pick max ms | of which statement "
+        "ms | tick median ms | tick p99 ms | record ms |\n");
+    std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const int size : sizes) {
+        for (const int share : shares) {
+            QTemporaryDir dir;
+            const QString path = dir.path() + QStringLiteral("/Data.db");
+            QString error;
+            if (!DatabaseCreator::CreateSqlite(path, {schema}, &error)) {
+                std::fprintf(stderr, "cannot create the database: %s\n", qPrintable(error));
+                return 1;
+            }
+            CAdoDatabase db;
+            if (!db.ConnectDatabase(QString(), path)) {
+                return 1;
+            }
+            db.SetDurability(CAdoDatabase::Durability::Bulk);
+            const int winners = size * share / 100;
+            if (!Fill(db, size, winners)) {
+                std::fprintf(stderr, "cannot fill the database: %s\n", qPrintable(db.LastError()));
+                return 1;
+            }
+            db.SetDurability(CAdoDatabase::Durability::Durable);
+            const Figures figures = Measure(db, 21);
+            std::printf("| %d | %d%% | %d | %.2f | %.2f | %.2f | %.4f | %.4f | %.2f |\n", size,
+                        share, size - winners, Median(figures.pickMs),
+                        *std::max_element(figures.pickMs.begin(), figures.pickMs.end()),
+                        Median(figures.statementMs), Median(figures.tickMs),
+                        Percentile(figures.tickMs, 0.99), Median(figures.recordMs));
+            std::fflush(stdout);
+        }
+    }
+    MessageService::Install(nullptr);
+    return 0;
+}
