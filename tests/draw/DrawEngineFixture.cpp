@@ -1,0 +1,70 @@
+#include "DrawEngineFixture.h"
+
+#include "SqlStatements.h"
+#include "VirtualDrawClock.h"
+
+DrawEngineTest::DrawEngineTest()
+{
+    auto random = std::make_unique<ScriptedRandomSource>();
+    m_random = random.get();
+    m_engine = std::make_unique<DrawEngine>(m_host, m_data.db(), std::move(random),
+                                            std::make_unique<VirtualDrawClock>(m_host));
+    m_host.Attach(m_engine.get());
+}
+
+void DrawEngineTest::AddPerson(const QString& id, const QString& name)
+{
+    m_data.Exec(QString::fromLatin1(SqlStatements::InsertPerson), {id, name, QStringLiteral("")});
+}
+
+void DrawEngineTest::SetQuota(int quota)
+{
+    while (m_engine->RoundQuota() < quota) {
+        m_engine->QuotaUp();
+    }
+    while (m_engine->RoundQuota() > quota) {
+        m_engine->QuotaDown();
+    }
+}
+
+void DrawEngineTest::SetLevel(int level)
+{
+    while (m_engine->PrizeLevel() < level) {
+        m_engine->LevelUp();
+    }
+    while (m_engine->PrizeLevel() > level) {
+        m_engine->LevelDown();
+    }
+}
+
+bool DrawEngineTest::DrawRound()
+{
+    m_engine->StartRound();
+    if (m_engine->IsIdle()) {
+        return false;
+    }
+    m_host.Advance(250);
+    m_engine->StopRoll();
+    return RunToRoundEnd();
+}
+
+bool DrawEngineTest::RunToRoundEnd()
+{
+    return m_host.RunUntil([this] { return m_engine->IsIdle() && !m_engine->IsRolling(); },
+                           10 * 60 * 1000);
+}
+
+QList<DrawEngineTest::Win> DrawEngineTest::Wins()
+{
+    QList<Win> wins;
+    CAdoDatabase& database = m_data.db();
+    m_data.Exec(QStringLiteral("select * from ComePrize order by rowid"));
+    for (; !database.IsEOF(); database.MoveNext()) {
+        wins.append({database.GetFieldText(QStringLiteral("PersonID")),
+                     database.GetFieldText(QStringLiteral("sDateTime")),
+                     database.GetFieldText(QStringLiteral("step")).toInt(),
+                     database.GetFieldText(QStringLiteral("sNo")).toInt(),
+                     database.GetFieldText(QStringLiteral("JP"))});
+    }
+    return wins;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "DrawEngine.h"
+#include "FakeDrawHost.h"
+#include "RecordingMessageService.h"
+#include "ScriptedRandomSource.h"
+#include "TestDatabase.h"
+
+#include <QList>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// An engine on a fresh database, a recording host with a virtual clock and a scripted random
+// source (pseudo-random unless a test dictates the choices).
+class DrawEngineTest : public ::testing::Test
+{
+protected:
+    struct Win
+    {
+        QString id;
+        QString time;
+        int step = 0;
+        int sNo = 0;
+        QString prize;
+    };
+
+    DrawEngineTest();
+
+    DrawEngine& engine() { return *m_engine; }
+    CAdoDatabase& db() { return m_data.db(); }
+
+    void AddPerson(const QString& id, const QString& name);
+    void SetQuota(int quota);
+    void SetLevel(int level);
+    // Start, let the reels roll for a moment, stop, and run until the round is over.
+    bool DrawRound();
+    // Runs the timers until the round is over (idle, nothing rolling).
+    bool RunToRoundEnd();
+    // Every ComePrize row, in the order stored.
+    QList<Win> Wins();
+
+    RecordingMessageService m_messages;
+    TestDatabase m_data;
+    FakeDrawHost m_host;
+    ScriptedRandomSource* m_random = nullptr; // owned by the engine
+    std::unique_ptr<DrawEngine> m_engine;
+};
