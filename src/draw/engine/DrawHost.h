@@ -36,7 +36,9 @@ public:
     virtual void ClearWinnersList() = 0;
     virtual void AppendWinner(const QString& id, const QString& name) = 0;
 
-    // A message box with an OK button and an empty caption. Must not block in tests.
+    // A message box with an OK button and an empty caption. Must not block in tests. A modal box
+    // may run a nested event loop that delivers timers meanwhile: the engine shows boxes only
+    // where a re-entered OnTimer finds nothing to disturb (no reel looking, no pick pending).
     virtual void ShowMessageBox(const QString& text) = 0;
 
     virtual void StartTimer(int id, int intervalMs) = 0;
