@@ -170,7 +170,6 @@ void CAdoDatabase::Fail(const QString& description, bool showBox)
 void CAdoDatabase::CloseRecordset()
 {
     m_fields.clear();
-    m_fieldIndex.clear();
     m_values.clear();
     m_rowCount = 0;
     m_row = 0;
@@ -212,10 +211,6 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
     for (int c = 0; c < columns; ++c) {
         m_fields << record.fieldName(c);
     }
-    // Filled from the right so that the first column of a repeated name wins.
-    for (int c = columns - 1; c >= 0; --c) {
-        m_fieldIndex.insert(record.fieldName(c).toLower(), c);
-    }
     while (query.next()) {
         for (int c = 0; c < columns; ++c) {
             m_values.push_back(query.value(c));
@@ -248,11 +243,15 @@ QString CAdoDatabase::GetFieldText(const QString& field) const
     if (IsEOF()) {
         return QString();
     }
-    const auto it = m_fieldIndex.constFind(field.toLower());
-    if (it == m_fieldIndex.cend()) {
-        return QString();
+    // A linear scan beats hashing here: results have a handful of columns, and the draw reads
+    // two fields of every one of up to 100,000 rows before each pick.
+    const qsizetype columns = m_fields.size();
+    for (qsizetype c = 0; c < columns; ++c) {
+        if (m_fields[c].compare(field, Qt::CaseInsensitive) == 0) {
+            return ValueText(m_values[static_cast<size_t>(m_row * columns + c)]);
+        }
     }
-    return ValueText(m_values[static_cast<size_t>(m_row) * m_fields.size() + it.value()]);
+    return QString();
 }
 
 int CAdoDatabase::GetRecordCount() const

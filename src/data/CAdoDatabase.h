@@ -2,7 +2,6 @@
 
 #include "DatabaseTarget.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -73,7 +72,6 @@ private:
 
     // The shared result.
     QStringList m_fields;
-    QHash<QString, int> m_fieldIndex; // lower-case name -> column
     std::vector<QVariant> m_values;   // row-major
     int m_rowCount = 0;
     int m_row = 0;
