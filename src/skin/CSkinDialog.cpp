@@ -98,6 +98,7 @@ void CSkinDialog::FreeSkin()
 
 void CSkinDialog::LoadSkin()
 {
+    m_skinLoaded = true;
     FreeSkin();
     m_description.Load(m_skinPath);
     const SkinScreen& screen = m_description.Screen();
@@ -245,7 +246,8 @@ void CSkinDialog::OnSkinTextClick(const QString& /*name*/) {}
 
 void CSkinDialog::OnInitDialog()
 {
-    if (!m_skinPath.isEmpty() && QFileInfo::exists(m_skinPath)) {
+    // A window that loaded its skin before being shown keeps it (and the texts it has set).
+    if (!m_skinLoaded && !m_skinPath.isEmpty() && QFileInfo::exists(m_skinPath)) {
         LoadSkin();
     }
 }

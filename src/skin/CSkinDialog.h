@@ -72,8 +72,8 @@ protected:
     virtual void SetRegionFromBitmap(const QImage& mask);
 
     // Runs once, just before the window is first shown. The base loads the skin when the skin
-    // path names an existing file; a derived window that loads its skin itself need not call
-    // it.
+    // path names an existing file and LoadSkin has not run yet; a derived window that loads its
+    // skin itself need not call it.
     virtual void OnInitDialog();
 
     void showEvent(QShowEvent* event) override;
@@ -100,6 +100,7 @@ private:
     QImage m_disabledPicture;
     SkinDescription m_description;
     bool m_initialised = false;
+    bool m_skinLoaded = false;
     bool m_dragging = false;
     QPoint m_dragOffset; // pointer position relative to the window's top-left while dragging
 };
