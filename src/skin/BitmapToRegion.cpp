@@ -40,20 +40,40 @@ std::optional<QRegion> BitmapToRegion(const QImage& mask, SkinColour transparent
 
     batchSize = std::max(1, batchSize);
     QRegion result;
-    std::vector<QRect> runs;
-    runs.reserve(static_cast<size_t>(std::min(batchSize, 4096)));
+    // Rectangles of the batch so far. Rows whose runs match the row above extend the band of
+    // that row instead of adding rectangles, which keeps regions of smooth shapes small.
+    std::vector<QRect> rects;
+    size_t bandStart = 0; // the previous row's rectangles are rects[bandStart..]
+    bool bandOpen = false;
+    int runsInBatch = 0;
+    std::vector<QRect> row;
     const auto flush = [&] {
         QRegion partial;
-        // Runs arrive row by row, left to right, one pixel high and never overlapping: the
-        // sorted, banded order setRects expects.
-        partial.setRects(runs.data(), static_cast<int>(runs.size()));
-        result = result.isEmpty() ? partial : result.united(partial);
-        runs.clear();
+        // Bands arrive top to bottom, left to right, never overlapping: the sorted, banded order
+        // setRects expects.
+        partial.setRects(rects.data(), static_cast<int>(rects.size()));
+        result = result.united(partial);
+        rects.clear();
+        bandOpen = false;
+        runsInBatch = 0;
+    };
+    const auto sameRuns = [&] {
+        if (!bandOpen || rects.size() - bandStart != row.size()) {
+            return false;
+        }
+        for (size_t i = 0; i < row.size(); ++i) {
+            const QRect& above = rects[bandStart + i];
+            if (above.left() != row[i].left() || above.right() != row[i].right()) {
+                return false;
+            }
+        }
+        return true;
     };
 
     const int width = pixels.width();
     for (int y = 0; y < pixels.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        row.clear();
         int x = 0;
         while (x < width) {
             const int start = x;
@@ -61,12 +81,26 @@ std::optional<QRegion> BitmapToRegion(const QImage& mask, SkinColour transparent
                 ++x;
             }
             if (x > start) {
-                runs.emplace_back(start, y, x - start, 1);
-                if (static_cast<int>(runs.size()) == batchSize) {
-                    flush();
-                }
+                row.emplace_back(start, y, x - start, 1);
             }
             ++x;
+        }
+        if (row.empty()) {
+            bandOpen = false;
+            continue;
+        }
+        if (sameRuns()) {
+            for (size_t i = bandStart; i < rects.size(); ++i) {
+                rects[i].setBottom(y);
+            }
+        } else {
+            bandStart = rects.size();
+            rects.insert(rects.end(), row.begin(), row.end());
+            bandOpen = true;
+        }
+        runsInBatch += static_cast<int>(row.size());
+        if (runsInBatch >= batchSize) {
+            flush();
         }
     }
     flush();
