@@ -9,7 +9,6 @@
 
 CBitmapSlider::CBitmapSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 

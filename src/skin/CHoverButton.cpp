@@ -10,8 +10,6 @@ CHoverButton::CHoverButton(QWidget* parent) : QAbstractButton(parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    // The pictures cover the whole button: nothing underneath needs painting first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 CHoverButton::~CHoverButton()

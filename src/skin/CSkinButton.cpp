@@ -27,7 +27,7 @@ void CSkinButton::mouseReleaseEvent(QMouseEvent* event)
         LeaveHover();
         // The owner may disable, hide or even destroy this button while handling the click.
         QPointer<CSkinButton> self(this);
-        if (SkinNotifications* owner = Owner()) {
+        if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
             owner->OnSkinButtonIndex(m_elementIndex);
         }
         if (!self) {
@@ -40,15 +40,10 @@ void CSkinButton::mouseReleaseEvent(QMouseEvent* event)
 void CSkinButton::mouseMoveEvent(QMouseEvent* event)
 {
     QPointer<CSkinButton> self(this);
-    if (SkinNotifications* owner = Owner()) {
+    if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
         owner->OnSkinMouseMove(m_name, event->position().toPoint());
     }
     if (self) {
         CHoverButton::mouseMoveEvent(event);
     }
-}
-
-SkinNotifications* CSkinButton::Owner() const
-{
-    return dynamic_cast<SkinNotifications*>(parentWidget());
 }

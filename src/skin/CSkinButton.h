@@ -6,8 +6,6 @@
 #include <QRect>
 #include <QString>
 
-class SkinNotifications;
-
 // The control of one BUTTONINFO entry: a hover button that knows its element name and index,
 // cuts its four pictures out of the skin's whole-window pictures, and reports clicks and pointer
 // movement to its parent window.
@@ -31,8 +29,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    SkinNotifications* Owner() const;
-
     QString m_name;
     int m_elementIndex = 0;
 };

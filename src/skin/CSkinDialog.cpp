@@ -70,7 +70,7 @@ CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setMouseTracking(true);
-    // The Main picture covers the whole window.
+    // The paint handler covers the whole window itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -264,9 +264,8 @@ void CSkinDialog::showEvent(QShowEvent* event)
 void CSkinDialog::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    if (m_mainPicture.isNull()) {
+    if (m_mainPicture.width() < width() || m_mainPicture.height() < height()) {
         painter.fillRect(rect(), palette().window());
-        return;
     }
     DrawBitmap(painter, m_mainPicture, rect());
 }

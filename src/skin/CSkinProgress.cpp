@@ -22,7 +22,7 @@ void CSkinProgress::mouseReleaseEvent(QMouseEvent* event)
     CBitmapProgress::mouseReleaseEvent(event);
     update();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        if (SkinNotifications* owner = Owner()) {
+        if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
             owner->OnSkinProgressIndex(m_elementIndex);
         }
     }
@@ -35,12 +35,7 @@ void CSkinProgress::mouseMoveEvent(QMouseEvent* event)
     if (!self) {
         return;
     }
-    if (SkinNotifications* owner = Owner()) {
+    if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
         owner->OnSkinMouseMove(m_name, event->position().toPoint());
     }
-}
-
-SkinNotifications* CSkinProgress::Owner() const
-{
-    return dynamic_cast<SkinNotifications*>(parentWidget());
 }

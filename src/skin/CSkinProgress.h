@@ -6,8 +6,6 @@
 #include <QRect>
 #include <QString>
 
-class SkinNotifications;
-
 // The control of one PROGRESSINFO entry: reports a click released inside it, and pointer
 // movement, to its parent window.
 class CSkinProgress : public CBitmapProgress
@@ -28,8 +26,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    SkinNotifications* Owner() const;
-
     QString m_name;
     int m_elementIndex = 0;
 };

@@ -34,7 +34,7 @@ void CSkinSlider::mouseMoveEvent(QMouseEvent* event)
 {
     QPointer<CSkinSlider> self(this);
     CBitmapSlider::mouseMoveEvent(event);
-    SkinNotifications* owner = self ? Owner() : nullptr;
+    SkinNotifications* owner = self ? SkinNotifications::OwnerOf(this) : nullptr;
     if (!owner) {
         return;
     }
@@ -50,7 +50,7 @@ void CSkinSlider::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && m_dragging) {
         m_dragging = false;
         QPointer<CSkinSlider> self(this);
-        if (SkinNotifications* owner = Owner()) {
+        if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
             owner->OnSkinSliderIndex(m_elementIndex, SkinNotifications::EndTrack, value());
         }
         if (!self) {
@@ -58,9 +58,4 @@ void CSkinSlider::mouseReleaseEvent(QMouseEvent* event)
         }
     }
     CBitmapSlider::mouseReleaseEvent(event);
-}
-
-SkinNotifications* CSkinSlider::Owner() const
-{
-    return dynamic_cast<SkinNotifications*>(parentWidget());
 }

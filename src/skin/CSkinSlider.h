@@ -6,8 +6,6 @@
 #include <QRect>
 #include <QString>
 
-class SkinNotifications;
-
 // The control of one TRACKBARINFO entry: reports the position while the user drags (scroll code
 // ThumbPosition) and when the drag ends (EndTrack), and pointer movement otherwise.
 class CSkinSlider : public CBitmapSlider
@@ -30,8 +28,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    SkinNotifications* Owner() const;
-
     QString m_name;
     int m_elementIndex = 0;
     bool m_dragging = false;

@@ -23,7 +23,7 @@ void CSkinText::mouseReleaseEvent(QMouseEvent* event)
     if (!self || event->button() != Qt::LeftButton) {
         return;
     }
-    if (SkinNotifications* owner = Owner()) {
+    if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
         owner->OnSkinTextIndex(ElementIndex());
     }
 }
@@ -31,12 +31,7 @@ void CSkinText::mouseReleaseEvent(QMouseEvent* event)
 void CSkinText::mouseMoveEvent(QMouseEvent* event)
 {
     // Labels do not hover: only the movement is reported.
-    if (SkinNotifications* owner = Owner()) {
+    if (SkinNotifications* owner = SkinNotifications::OwnerOf(this)) {
         owner->OnSkinMouseMove(m_name, event->position().toPoint());
     }
-}
-
-SkinNotifications* CSkinText::Owner() const
-{
-    return dynamic_cast<SkinNotifications*>(parentWidget());
 }

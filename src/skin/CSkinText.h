@@ -6,8 +6,6 @@
 #include <QRect>
 #include <QString>
 
-class SkinNotifications;
-
 // The control of one TEXTINFO entry: a marquee label that reports clicks (wherever the button is
 // released) and pointer movement to its parent window.
 class CSkinText : public CMarqueeLabel
@@ -28,8 +26,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    SkinNotifications* Owner() const;
-
     QString m_name;
     int m_elementIndex = 0;
 };

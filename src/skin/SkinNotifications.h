@@ -21,4 +21,10 @@ public:
     // name is empty for movement over the window's own background; point is in the client
     // coordinates of the widget that saw the movement.
     virtual void OnSkinMouseMove(const QString& name, const QPoint& point) = 0;
+
+    // The window an element control reports to: its parent, when that listens.
+    template <class Widget> static SkinNotifications* OwnerOf(const Widget* control)
+    {
+        return dynamic_cast<SkinNotifications*>(control->parentWidget());
+    }
 };
