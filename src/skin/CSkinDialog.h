@@ -1,0 +1,106 @@
+#pragma once
+
+#include "SkinDescription.h"
+#include "SkinNotifications.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+class CSkinButton;
+class CSkinProgress;
+class CSkinSlider;
+class CSkinText;
+
+// A frameless dialog dressed by a skin: the Mask picture gives its size and shape, Main is
+// painted as its background, one child control is created per skin element, and the window can
+// be dragged by any point of its background. Element events arrive as the virtual
+// notifications below, carrying the element's name.
+class CSkinDialog : public QDialog, public SkinNotifications
+{
+    Q_OBJECT
+
+public:
+    explicit CSkinDialog(QWidget* parent = nullptr);
+    ~CSkinDialog() override;
+
+    // Path of the skin description file, relative to the current directory or absolute.
+    void SetSkinPath(const QString& path);
+    const QString& SkinPath() const { return m_skinPath; }
+
+    // Builds the skin from the description file, replacing any skin loaded before. A missing
+    // file gives a window without pictures or elements.
+    virtual void LoadSkin();
+
+    // The first button / text element named exactly name (case-sensitive); no match does
+    // nothing.
+    void EnableSkinButton(const QString& name, bool enable);
+    void SetSkinText(const QString& name, const QString& text, bool centred);
+
+    // Where the reel display goes: the skin's "Reel" place, or the default place.
+    QRect ReelRect() const { return m_description.ReelRect(); }
+
+    // The skin as loaded, and its elements in creation order (ElementIndex = position).
+    const SkinDescription& Description() const { return m_description; }
+    const std::vector<CSkinButton*>& SkinButtons() const { return m_buttons; }
+    const std::vector<CSkinSlider*>& SkinSliders() const { return m_sliders; }
+    const std::vector<CSkinText*>& SkinTexts() const { return m_texts; }
+    const std::vector<CSkinProgress*>& SkinProgressBars() const { return m_progressBars; }
+    CSkinButton* FindSkinButton(const QString& name) const;
+    CSkinText* FindSkinText(const QString& name) const;
+
+    // Element notifications: the index reports turn into the named ones below.
+    void OnSkinButtonIndex(int index) override;
+    void OnSkinSliderIndex(int index, int scrollCode, int position) override;
+    void OnSkinProgressIndex(int index) override;
+    void OnSkinTextIndex(int index) override;
+    void OnSkinMouseMove(const QString& name, const QPoint& point) override;
+
+protected:
+    // Named notifications; the base versions do nothing.
+    virtual void OnSkinProgressClick(const QString& name);
+    virtual void OnSkinButtonClick(const QString& name);
+    virtual void OnSkinSliderScroll(const QString& name, int scrollCode, int position);
+    virtual void OnSkinTextClick(const QString& name);
+
+    // Shapes the window from the mask (pure white is outside). Reports "Hata" boxes when no
+    // region can be made or the window cannot take it, and then leaves the window rectangular.
+    virtual void SetRegionFromBitmap(const QImage& mask);
+
+    // Runs once, just before the window is first shown. The base loads the skin when the skin
+    // path names an existing file and LoadSkin has not run yet; a derived window that loads its
+    // skin itself need not call it.
+    virtual void OnInitDialog();
+
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // A left press on the background starts moving the window.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    const QImage& MainPicture() const { return m_mainPicture; }
+
+private:
+    void FreeSkin();
+    void CreateElements();
+
+    std::vector<CSkinButton*> m_buttons;
+    std::vector<CSkinSlider*> m_sliders;
+    std::vector<CSkinText*> m_texts;
+    std::vector<CSkinProgress*> m_progressBars;
+    QString m_skinPath;
+    QImage m_mainPicture;
+    QImage m_overPicture;
+    QImage m_downPicture;
+    QImage m_disabledPicture;
+    SkinDescription m_description;
+    bool m_initialised = false;
+    bool m_skinLoaded = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset; // pointer position relative to the window's top-left while dragging
+};

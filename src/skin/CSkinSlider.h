@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CBitmapSlider.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+// The control of one TRACKBARINFO entry: reports the position while the user drags (scroll code
+// ThumbPosition) and when the drag ends (EndTrack), and pointer movement otherwise.
+class CSkinSlider : public CBitmapSlider
+{
+    Q_OBJECT
+
+public:
+    CSkinSlider(const QString& name, int elementIndex, QWidget* parent = nullptr);
+
+    const QString& Name() const { return m_name; }
+    int ElementIndex() const { return m_elementIndex; }
+
+    // Cuts the background from the main picture at rect and loads the two thumb pictures.
+    void SetSkinImages(const QRect& rect, const QImage& main, const QString& thumbPath,
+                       const QString& pressedThumbPath);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString m_name;
+    int m_elementIndex = 0;
+    bool m_dragging = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SkinDescription.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+// Picture helpers shared by the skinned dialog and its element controls. An empty (null)
+// picture is accepted everywhere and then nothing happens.
+
+// Decodes a picture file (BMP, JPEG, GIF, PNG; the format is taken from the content). A missing,
+// unreadable or undecodable file, or a path naming a directory, gives a null 0 x 0 picture.
+// size, when given, receives the picture's size (0 x 0 on failure).
+QImage LoadPictureFile(const QString& path, QSize* size = nullptr);
+
+// Makes target a copy of rect of source, of rect's size; the part of rect outside the source
+// comes out black. An empty source leaves target as it was.
+void CutBitmap(QImage& target, const QImage& source, const QRect& rect);
+
+// Copies picture 1:1 from its top-left corner into rect (no scaling: the part of the picture
+// beyond rect's size is left out). A null picture draws nothing. stretch gives the same copy;
+// it is kept for callers written against the stretching variant.
+void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect, bool stretch = false);
+
+// A skin colour value 0x00BBGGRR as a colour.
+QColor ColourFromSkinValue(SkinColour value);
