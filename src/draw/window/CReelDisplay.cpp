@@ -29,8 +29,8 @@ QRect CReelDisplay::CellRect(const QRect& client, int cell)
     const int w = (client.width() - 2 * Margin) / CellCount;
     const int x0 = client.left() + Margin;
     const int top = client.top() + Margin;
-    // Edges as right-exclusive coordinates: cell 1 is [x0, x0 + w], cell k is
-    // [x0 + (k - 1) w + 1, x0 + k w]; QRect's right edge is inclusive, hence the -1.
+    // Right-exclusive edges: cell 1 is [x0, x0 + w), cell k is [x0 + (k - 1) w + 1, x0 + k w),
+    // so one background column stays between neighbours. QRect's right edge is inclusive.
     const int left = cell == 1 ? x0 : x0 + (cell - 1) * w + 1;
     const int right = x0 + cell * w;
     const int bottom = client.top() + client.height() - Margin;
