@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+// The eight character cells of the slot machine. The draw moves each reel every 10 ms, so
+// SetReelText only stores the text and schedules a repaint of its own cell; painting the whole
+// control (an expose, a resize) draws every stored text in white.
+class CReelDisplay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CellCount = 8;
+    static constexpr int Margin = 25;
+    static constexpr int FontPixelSize = 140;
+
+    explicit CReelDisplay(QWidget* parent = nullptr);
+
+    // cell is 1..CellCount; other cells are ignored. The text is shown upper-cased.
+    void SetReelText(int cell, const QString& text, const QColor& colour);
+    // The stored (upper-cased) text of a cell; empty for a cell outside 1..CellCount.
+    QString ReelText(int cell) const;
+
+    // The rectangle of a cell (1..CellCount) inside a client rectangle: cell 1 is one pixel
+    // wider than the others; every cell leaves Margin pixels above and below.
+    static QRect CellRect(const QRect& client, int cell);
+    QRect CellRect(int cell) const { return CellRect(rect(), cell); }
+
+    static QColor BackgroundColour() { return QColor(189, 0, 0); }
+    static QColor FullRepaintColour() { return QColor(255, 255, 255); }
+    // Arial, or the metric-compatible Liberation Sans where Arial is not installed.
+    static QFont ReelFont();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Cell
+    {
+        QString text = QStringLiteral("0");
+        QColor colour;      // colour of the pending single-cell repaint
+        bool dirty = false; // a SetReelText waits for its repaint
+    };
+
+    void DrawCell(class QPainter& painter, int cell, const QColor& colour) const;
+
+    std::array<Cell, CellCount> m_cells;
+    QFont m_font;
+};

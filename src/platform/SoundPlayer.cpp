@@ -1,0 +1,85 @@
+#include "SoundPlayer.h"
+
+#include <QAudioDevice>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+
+SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(DetectOutput(), parent) {}
+
+SoundPlayer::SoundPlayer(bool hasOutput, QObject* parent)
+    : QObject(parent), m_hasOutput(hasOutput),
+      m_pause([](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); })
+{
+    // Without an output the effects are never made: Qt's sound effect can report "playing"
+    // forever when there is no device, and nothing would be heard anyway.
+    if (m_hasOutput) {
+        m_music = std::make_unique<QSoundEffect>();
+        m_music->setLoopCount(QSoundEffect::Infinite);
+        m_drawing = std::make_unique<QSoundEffect>();
+    }
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+bool SoundPlayer::DetectOutput()
+{
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+void SoundPlayer::SetPauseFunction(PauseFunction pause)
+{
+    m_pause = std::move(pause);
+}
+
+bool SoundPlayer::Load(QSoundEffect& effect, const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
+        effect.setSource(QUrl());
+        return false;
+    }
+    const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+    if (effect.source() != url) {
+        effect.setSource(url); // an unreadable wave ends in the Error status: silence
+    }
+    return true;
+}
+
+void SoundPlayer::StartMusic(const QString& path)
+{
+    m_musicOn = true;
+    m_musicPath = path;
+    if (!m_music) {
+        return;
+    }
+    m_music->stop();
+    if (Load(*m_music, path)) {
+        m_music->play(); // plays once loaded when the file is still loading
+    }
+}
+
+void SoundPlayer::StopMusic()
+{
+    m_musicOn = false;
+    if (m_music) {
+        m_music->stop();
+    }
+}
+
+void SoundPlayer::PlayDrawingSound(const QString& path)
+{
+    // One sound at a time: the drawing sound cuts the music, which the caller restarts later.
+    StopMusic();
+    if (m_drawing) {
+        m_drawing->stop();
+        if (Load(*m_drawing, path)) {
+            m_drawing->play();
+        }
+    }
+    if (m_pause) {
+        m_pause(DrawingPauseMs);
+    }
+}

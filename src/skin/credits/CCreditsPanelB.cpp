@@ -1,0 +1,3 @@
+#include "CCreditsPanelB.h"
+
+CCreditsPanelB::CCreditsPanelB(QWidget* parent) : CCreditsPanel(CreditsRoll::Variant::B, parent) {}

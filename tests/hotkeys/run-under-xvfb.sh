@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs the X11 hot-key test on an Xvfb server of its own; exits 77 (skipped) without the tools.
+set -u
+test_binary="$1"
+for tool in xvfb-run xauth xdotool; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
+unset WAYLAND_DISPLAY
+exec xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb "$test_binary"
