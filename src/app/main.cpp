@@ -1,5 +1,5 @@
 #include "CDrawApp.h"
-#include "PlaceholderWindow.h"
+#include "CDrawDlg.h"
 #include "WidgetMessageService.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     MessageService::Install(&messages);
 
     CDrawApp app([](CDrawApp& drawApp) {
-        PlaceholderWindow window(drawApp);
+        CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
         window.exec();
     });
     const int code = app.Run();

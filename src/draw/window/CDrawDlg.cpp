@@ -1,0 +1,325 @@
+#include "CDrawDlg.h"
+
+#include "CAboutDlg.h"
+#include "CCreditsPanel.h"
+#include "CCreditsPanelB.h"
+#include "CReelDisplay.h"
+#include "DrawEngine.h"
+#include "GlobalHotKeys.h"
+#include "MessageService.h"
+#include "SoundPlayer.h"
+#include "StringTable.h"
+
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+// Menu command ids of the right-click menu.
+constexpr int CmdBasicSettings = 32775;
+constexpr int CmdPersons = 32771;
+constexpr int CmdWinnersRecord = 32773;
+constexpr int CmdPrizes = 32778;
+constexpr int CmdAbout = 32777;
+constexpr int CmdExit = 57665;
+
+const QString kWebPage = QStringLiteral("https://sortilo.example.org/");
+const QString kMailAddress = QStringLiteral("mailto:support@sortilo.example.org");
+
+} // namespace
+
+CDrawDlg::CDrawDlg(CAdoDatabase& database, const QString& appDirectory, QWidget* parent)
+    : CSkinDialog(parent), m_database(database), m_appDirectory(appDirectory),
+      m_openLink([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    m_engine = std::make_unique<DrawEngine>(*this, m_database);
+    m_reel = new CReelDisplay(this);
+    m_credits = new CCreditsPanel(this);
+    m_creditsB = new CCreditsPanelB(this);
+    m_winnersCaption = new QLabel(QStringLiteral("本次獲將名額"), this);
+    m_winnersList = new QTreeWidget(this);
+    m_sound = new SoundPlayer(this);
+    BuildMenu();
+}
+
+CDrawDlg::~CDrawDlg()
+{
+    // Timers must not reach the engine while it is being destroyed.
+    for (QTimer* timer : std::as_const(m_timers)) {
+        timer->stop();
+    }
+}
+
+void CDrawDlg::OnInitDialog()
+{
+    SetSkinPath(m_appDirectory + QStringLiteral("skin/skin.ini"));
+    LoadSkin();
+
+    setWindowIcon(CAboutDlg::ProgramIcon());
+    setWindowTitle(StringTable::Load(110));
+
+    m_reel->setGeometry(ReelRect());
+    m_reel->show();
+    m_reel->raise();
+
+    // The credits panels and the winners list are kept up to date but never shown: the face of
+    // the window is the skin's.
+    m_credits->setGeometry(0, 0, 635, 77);
+    m_credits->SetCredits(StringTable::Load(105), QLatin1Char('|'));
+    m_credits->SetSpeed(2, 0);
+    m_credits->SetColour(0, QColor(0, 0, 255));
+    m_credits->SetTransparent(true);
+    m_credits->SetBackgroundBitmap(QStringLiteral("143"));
+    m_credits->hide();
+
+    m_winnersList->setColumnCount(2);
+    m_winnersList->setHeaderLabels({StringTable::Load(102), StringTable::Load(103)});
+    m_winnersList->header()->resizeSection(0, 75);
+    m_winnersList->header()->resizeSection(1, 75);
+    m_winnersList->setRootIsDecorated(false);
+    m_winnersList->hide();
+    m_winnersCaption->hide();
+
+    m_creditsB->SetSpeed(2, 0);
+    m_creditsB->SetColour(0, QColor(190, 0, 0));
+    m_creditsB->SetTransparent(true);
+    m_creditsB->SetBackgroundBitmap(QStringLiteral("145"));
+    m_creditsB->hide();
+
+    SetSkinText(QStringLiteral("ID_PERLIST"), StringTable::Load(112));
+    SetSkinText(QStringLiteral("ID_INFO"), StringTable::Load(111));
+
+    m_hotKeys = new GlobalHotKeys(this, this);
+    m_hotKeys->Register(HotKeyStart, Qt::Key_F5);
+    m_hotKeys->Register(HotKeyStop, Qt::Key_F6);
+    connect(m_hotKeys, &GlobalHotKeys::Activated, this, [this](int id) {
+        if (id == HotKeyStart) {
+            m_engine->StartRound();
+        } else if (id == HotKeyStop) {
+            m_engine->StopRoll();
+        }
+    });
+
+    SetSkinText(QStringLiteral("ID_NUMBER"), QString::number(m_engine->PrizeLevel()));
+    SetSkinText(QStringLiteral("ID_NUMBER1"), QString::number(m_engine->RoundQuota()));
+
+    m_settings = EventSettings::Read(m_appDirectory + QLatin1String(EventSettings::FileName));
+    m_engine->SetAutoStop(m_settings.autoStop != 0);
+    SetSkinText(QStringLiteral("ID_COMPANY"), m_settings.company, true);
+    SetSkinText(QStringLiteral("ID_THEME"), m_settings.theme, true);
+
+    StartBackgroundMusic();
+    EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+}
+
+void CDrawDlg::BuildMenu()
+{
+    m_menu = new QMenu(this);
+    const auto add = [this](int id, const QString& text, auto slot) {
+        QAction* action = m_menu->addAction(text, this, slot);
+        action->setData(id);
+    };
+    add(CmdBasicSettings, tr("基本信息设定"), &CDrawDlg::OnMenuUnavailable);
+    add(CmdPersons, tr("录入用户信息"), &CDrawDlg::OnMenuUnavailable);
+    add(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::OnMenuUnavailable);
+    add(CmdPrizes, tr("奖品设置"), &CDrawDlg::OnMenuUnavailable);
+    m_menu->addSeparator();
+    add(CmdAbout, tr("关于Vantor抽奖系统"), &CDrawDlg::OnAbout);
+    add(CmdExit, tr("退出(&x)"), &CDrawDlg::OnForceExit);
+}
+
+void CDrawDlg::OnMenuUnavailable()
+{
+    ShowSysInfo(tr("此功能将在后续版本中提供"));
+}
+
+void CDrawDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CDrawDlg::OnForceExit()
+{
+    if (AskYesNo(StringTable::Load(135))) {
+        CloseWindow();
+    }
+}
+
+void CDrawDlg::CloseWindow()
+{
+    for (QTimer* timer : std::as_const(m_timers)) {
+        timer->stop();
+    }
+    m_sound->StopMusic();
+    done(QDialog::Accepted);
+}
+
+void CDrawDlg::accept() {}
+
+void CDrawDlg::reject()
+{
+    if (!m_engine->IsIdle()) {
+        ShowSysInfo(StringTable::Load(119));
+    }
+}
+
+void CDrawDlg::OnSkinButtonClick(const QString& name)
+{
+    if (name == QLatin1String("BUTTON_START")) {
+        EnableSkinButton(QStringLiteral("BUTTON_START"), false);
+        EnableSkinButton(QStringLiteral("BUTTON_STOP"), true);
+        m_engine->StartRound();
+    } else if (name == QLatin1String("BUTTON_STOP")) {
+        m_engine->StopRoll();
+        EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+    } else if (name == QLatin1String("BUTTON_EXIT")) {
+        if (m_engine->IsIdle()) {
+            CloseWindow();
+        } else {
+            ShowSysInfo(StringTable::Load(119));
+        }
+    } else if (name == QLatin1String("ID_ABOUT")) {
+        m_menu->popup(mapToGlobal(QPoint(14, 50)));
+    } else if (name == QLatin1String("ID_UPONE")) {
+        m_engine->LevelUp();
+    } else if (name == QLatin1String("ID_DOWNONE")) {
+        m_engine->LevelDown();
+    } else if (name == QLatin1String("ID_UPONE1")) {
+        m_engine->QuotaUp();
+    } else if (name == QLatin1String("ID_DOWNONE1")) {
+        m_engine->QuotaDown();
+    } else if (name == QLatin1String("ID_PLAY")) {
+        m_creditsB->Start();
+    } else if (name == QLatin1String("ID_STOP")) {
+        m_creditsB->Stop();
+    } else if (name == QLatin1String("BUTTON_AUTO") || name == QLatin1String("BUTTON_GETIT")) {
+        QString error;
+        const QString key =
+            name == QLatin1String("BUTTON_AUTO") ? QStringLiteral("AUTO") : QStringLiteral("index");
+        if (!WriteSkinsType(m_appDirectory, key, &error)) {
+            ShowMessage(
+                tr("无法写入 %1：%2").arg(m_appDirectory + QStringLiteral("skin.ini"), error));
+        }
+    } else if (name == QLatin1String("ID_URL")) {
+        m_openLink(QUrl(kWebPage));
+    } else if (name == QLatin1String("ID_EMAIL")) {
+        m_openLink(QUrl(kMailAddress));
+    }
+}
+
+void CDrawDlg::mousePressEvent(QMouseEvent* event)
+{
+    // The window moves only by its top band, and never during a draw.
+    if (event->button() == Qt::LeftButton &&
+        (!m_engine->IsIdle() || event->position().y() >= DragBandHeight)) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    CSkinDialog::mousePressEvent(event);
+}
+
+void CDrawDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_menu->popup(event->globalPos());
+}
+
+void CDrawDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (m_hotKeys && m_hotKeys->HandleKeyPress(event->key(), event->modifiers())) {
+        return;
+    }
+    CSkinDialog::keyPressEvent(event);
+}
+
+// The host side of the draw.
+
+void CDrawDlg::SetSkinText(const QString& name, const QString& text)
+{
+    CSkinDialog::SetSkinText(name, text, false);
+}
+
+void CDrawDlg::EnableSkinButton(const QString& name, bool enable)
+{
+    CSkinDialog::EnableSkinButton(name, enable);
+}
+
+void CDrawDlg::ShowSysInfo(const QString& text)
+{
+    SetSkinText(QStringLiteral("ID_SYSINFO"), text);
+    StartTimer(DrawEngine::SysInfoTimer, 1000);
+}
+
+void CDrawDlg::SetReelText(int position, const QString& text, const QColor& colour)
+{
+    m_reel->SetReelText(position, text, colour);
+}
+
+void CDrawDlg::ClearWinnersList()
+{
+    m_winnersList->clear();
+}
+
+void CDrawDlg::AppendWinner(const QString& id, const QString& name)
+{
+    m_winnersList->addTopLevelItem(new QTreeWidgetItem(QStringList{id, name}));
+}
+
+void CDrawDlg::ShowMessageBox(const QString& text)
+{
+    ShowMessage(text);
+}
+
+void CDrawDlg::StartTimer(int id, int intervalMs)
+{
+    QTimer*& timer = m_timers[id];
+    if (!timer) {
+        timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, id] { OnTimerExpired(id); });
+    }
+    timer->start(qMax(1, intervalMs / m_timerDivisor));
+}
+
+void CDrawDlg::StopTimer(int id)
+{
+    if (QTimer* timer = m_timers.value(id)) {
+        timer->stop();
+    }
+}
+
+void CDrawDlg::OnTimerExpired(int id)
+{
+    if (id == DrawEngine::SysInfoTimer) {
+        StopTimer(id);
+        SetSkinText(QStringLiteral("ID_SYSINFO"), QString());
+        return;
+    }
+    m_engine->OnTimer(id);
+}
+
+void CDrawDlg::PlayDrawingSound()
+{
+    if (m_settings.bMusic2 != 0) {
+        m_sound->PlayDrawingSound(EventSettings::ResolvePath(m_appDirectory, m_settings.music2));
+    }
+}
+
+void CDrawDlg::RestartBackgroundMusic()
+{
+    StartBackgroundMusic();
+}
+
+void CDrawDlg::StartBackgroundMusic()
+{
+    if (m_settings.bMusic1 != 0) {
+        m_sound->StartMusic(EventSettings::ResolvePath(m_appDirectory, m_settings.music1));
+    }
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "CSkinDialog.h"
+#include "DrawHost.h"
+#include "EventSettings.h"
+
+#include <QHash>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class CAdoDatabase;
+class CCreditsPanel;
+class CCreditsPanelB;
+class CReelDisplay;
+class DrawEngine;
+class GlobalHotKeys;
+class QLabel;
+class QMenu;
+class QTimer;
+class QTreeWidget;
+class SoundPlayer;
+
+// The window the audience sees and the operator works in: the skin's face with the reel display
+// in its middle. It hosts the draw engine, giving it the skin's texts and buttons, the reels,
+// window timers and sounds; F5 and F6 start and stop the draw wherever the focus is.
+class CDrawDlg : public CSkinDialog, public DrawHost
+{
+    Q_OBJECT
+
+public:
+    // Hot key ids of F5 (start) and F6 (stop).
+    static constexpr int HotKeyStart = 1000;
+    static constexpr int HotKeyStop = 1001;
+    // Only this many pixels at the top of the window drag it (and only while no round runs).
+    static constexpr int DragBandHeight = 100;
+
+    CDrawDlg(CAdoDatabase& database, const QString& appDirectory, QWidget* parent = nullptr);
+    ~CDrawDlg() override;
+
+    DrawEngine& Engine() { return *m_engine; }
+    CReelDisplay& ReelDisplay() { return *m_reel; }
+    const EventSettings& Settings() const { return m_settings; }
+    QMenu& ContextMenu() { return *m_menu; }
+
+    // Tests run the draw's timers faster: every interval is divided by divisor.
+    void SetTimerDivisor(int divisor) { m_timerDivisor = qMax(1, divisor); }
+    // Opens web and mail links; the default hands them to the desktop.
+    void SetLinkOpener(std::function<void(const QUrl&)> opener) { m_openLink = std::move(opener); }
+
+    // The host side of the draw.
+    void SetSkinText(const QString& name, const QString& text) override;
+    using CSkinDialog::SetSkinText;
+    void EnableSkinButton(const QString& name, bool enable) override;
+    void ShowSysInfo(const QString& text) override;
+    void SetReelText(int position, const QString& text, const QColor& colour) override;
+    void ClearWinnersList() override;
+    void AppendWinner(const QString& id, const QString& name) override;
+    void ShowMessageBox(const QString& text) override;
+    void StartTimer(int id, int intervalMs) override;
+    void StopTimer(int id) override;
+    void PlayDrawingSound() override;
+    void RestartBackgroundMusic() override;
+
+    // Enter does nothing; Escape only warns during a round. The window closes through
+    // BUTTON_EXIT (idle) or the menu's exit (after a Yes).
+    void accept() override;
+    void reject() override;
+
+protected:
+    void OnInitDialog() override;
+    void OnSkinButtonClick(const QString& name) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildMenu();
+    void OnMenuUnavailable();
+    void OnAbout();
+    void OnForceExit();
+    void CloseWindow();
+    void StartBackgroundMusic();
+    void OnTimerExpired(int id);
+
+    CAdoDatabase& m_database;
+    QString m_appDirectory;
+    EventSettings m_settings;
+    std::unique_ptr<DrawEngine> m_engine;
+    CReelDisplay* m_reel = nullptr;
+    CCreditsPanel* m_credits = nullptr;
+    CCreditsPanelB* m_creditsB = nullptr;
+    QTreeWidget* m_winnersList = nullptr;
+    QLabel* m_winnersCaption = nullptr;
+    QMenu* m_menu = nullptr;
+    GlobalHotKeys* m_hotKeys = nullptr;
+    SoundPlayer* m_sound = nullptr;
+    QHash<int, QTimer*> m_timers;
+    int m_timerDivisor = 1;
+    std::function<void(const QUrl&)> m_openLink;
+};

@@ -1,0 +1,177 @@
+#include "CDrawDlg.h"
+#include "CSkinButton.h"
+#include "CSkinText.h"
+#include "DatabaseCreator.h"
+#include "DrawEngine.h"
+#include "RecordingMessageService.h"
+#include "SqlStatements.h"
+#include "StringTable.h"
+#include "TestDatabase.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void CopyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo& entry :
+         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir()) {
+            CopyFolder(entry.filePath(), target);
+        } else {
+            QFile::copy(entry.filePath(), target);
+        }
+    }
+}
+
+// An application folder with the shipped skin and a database of `people` participants.
+class DrawWindowTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    CAdoDatabase db;
+    std::unique_ptr<CDrawDlg> window;
+
+    void Open(int people)
+    {
+        const QString folder = dir.path() + QLatin1Char('/');
+        CopyFolder(QStringLiteral(SORTILO_SOURCE_DIR "/res/skin"), folder + QStringLiteral("skin"));
+        ASSERT_TRUE(DatabaseCreator::CreateSqlite(folder + QStringLiteral("Data.db"),
+                                                  {TestDatabase::SchemaFile()}));
+        ASSERT_TRUE(db.ConnectDatabase(QString(), folder + QStringLiteral("Data.db")));
+        db.SetDurability(CAdoDatabase::Durability::Bulk);
+        for (int i = 1; i <= people; ++i) {
+            ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                                     {QStringLiteral("E%1").arg(i, 3, 10, QLatin1Char('0')),
+                                      QStringLiteral("员工%1").arg(i), QString()}));
+        }
+        window = std::make_unique<CDrawDlg>(db, folder);
+        window->SetTimerDivisor(10);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QString Text(const char* name) const
+    {
+        CSkinText* text = window->FindSkinText(QLatin1String(name));
+        return text ? text->Text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    }
+    CSkinButton* Button(const char* name) const
+    {
+        return window->FindSkinButton(QLatin1String(name));
+    }
+    void Click(const char* name)
+    {
+        CSkinButton* button = Button(name);
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+    int Winners()
+    {
+        db.OpenQuery(QLatin1String(SqlStatements::CountWinners));
+        return db.GetFieldText(QStringLiteral("num")).toInt();
+    }
+    bool RoundOver(int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([&] { return Text("ID_INFO") == StringTable::Load(116); },
+                               timeoutMs);
+    }
+};
+
+} // namespace
+
+TEST_F(DrawWindowTest, StartButtonAndF6DrawARoundThatIsRecordedAndListed)
+{
+    Open(10);
+    Click("ID_UPONE1");
+    EXPECT_EQ(Text("ID_NUMBER1"), QStringLiteral("2"));
+    Click("BUTTON_START");
+    EXPECT_FALSE(Button("BUTTON_START")->isEnabled());
+    EXPECT_TRUE(Button("BUTTON_STOP")->isEnabled());
+    EXPECT_FALSE(window->Engine().IsIdle());
+
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    EXPECT_EQ(Winners(), 2);
+    EXPECT_TRUE(Text("ID_TEXT1").startsWith(QStringLiteral("1.")))
+        << Text("ID_TEXT1").toStdString();
+    EXPECT_TRUE(Text("ID_TEXT2").startsWith(QStringLiteral("2.")));
+    EXPECT_TRUE(Text("ID_TEXT1").contains(QStringLiteral("一等奖")));
+    EXPECT_TRUE(Button("BUTTON_START")->isEnabled());
+    EXPECT_FALSE(Button("BUTTON_STOP")->isEnabled());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+}
+
+TEST_F(DrawWindowTest, EnterEscapeAndCloseRequestsNeverCloseTheWindow)
+{
+    Open(5);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_FALSE(window->Engine().IsIdle());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(Text("ID_SYSINFO"), StringTable::Load(119));
+    Click("BUTTON_EXIT");
+    EXPECT_TRUE(window->isVisible()) << "no exit during a round";
+    EXPECT_EQ(Text("ID_SYSINFO"), StringTable::Load(119));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Text("ID_SYSINFO").isEmpty(); }, 2000))
+        << "notices clear themselves";
+
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    Click("BUTTON_EXIT");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+}
+
+TEST_F(DrawWindowTest, RefusedStartLeavesStartDisabledButF5StillWorks)
+{
+    Open(3);
+    for (int i = 0; i < 3; ++i) {
+        Click("ID_UPONE1");
+    }
+    ASSERT_EQ(window->Engine().RoundQuota(), 4);
+    Click("BUTTON_START");
+    ASSERT_EQ(messages.texts, QStringList{StringTable::Load(115)});
+    EXPECT_TRUE(window->Engine().IsIdle());
+    EXPECT_FALSE(Button("BUTTON_START")->isEnabled());
+
+    Click("ID_DOWNONE1");
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_FALSE(window->Engine().IsIdle());
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    EXPECT_EQ(Winners(), 3);
+}
+
+TEST_F(DrawWindowTest, MenuExitClosesAfterYesEvenDuringARound)
+{
+    Open(5);
+    QAction* exit = nullptr;
+    for (QAction* action : window->ContextMenu().actions()) {
+        if (action->data().toInt() == 57665) {
+            exit = action;
+        }
+    }
+    ASSERT_NE(exit, nullptr);
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    messages.answer = MessageService::Answer::No;
+    exit->trigger();
+    EXPECT_TRUE(window->isVisible());
+    messages.answer = MessageService::Answer::Yes;
+    exit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(messages.texts.back(), StringTable::Load(135));
+}
