@@ -6,6 +6,12 @@
 
 int main(int argc, char** argv)
 {
+    // On a Wayland session prefer its X11 server (XWayland): only there do the window's shape
+    // and the system-wide F5/F6 keys work. A platform chosen explicitly is respected.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sortilo"));
     QApplication::setApplicationVersion(QStringLiteral(SORTILO_VERSION));

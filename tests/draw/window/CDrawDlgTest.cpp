@@ -1,4 +1,5 @@
 #include "CDrawDlg.h"
+#include "AppFolder.h"
 #include "CSkinButton.h"
 #include "CSkinText.h"
 #include "DatabaseCreator.h"
@@ -18,43 +19,21 @@
 
 namespace {
 
-void CopyFolder(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& entry :
-         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir()) {
-            CopyFolder(entry.filePath(), target);
-        } else {
-            QFile::copy(entry.filePath(), target);
-        }
-    }
-}
-
-// An application folder with the shipped skin and a database of `people` participants.
+// The draw window on an application folder with `people` participants.
 class DrawWindowTest : public ::testing::Test
 {
 protected:
     RecordingMessageService messages;
-    QTemporaryDir dir;
+    std::unique_ptr<AppFolder> folder;
     CAdoDatabase db;
     std::unique_ptr<CDrawDlg> window;
 
     void Open(int people)
     {
-        const QString folder = dir.path() + QLatin1Char('/');
-        CopyFolder(QStringLiteral(SORTILO_SOURCE_DIR "/res/skin"), folder + QStringLiteral("skin"));
-        ASSERT_TRUE(DatabaseCreator::CreateSqlite(folder + QStringLiteral("Data.db"),
-                                                  {TestDatabase::SchemaFile()}));
-        ASSERT_TRUE(db.ConnectDatabase(QString(), folder + QStringLiteral("Data.db")));
-        db.SetDurability(CAdoDatabase::Durability::Bulk);
-        for (int i = 1; i <= people; ++i) {
-            ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
-                                     {QStringLiteral("E%1").arg(i, 3, 10, QLatin1Char('0')),
-                                      QStringLiteral("员工%1").arg(i), QString()}));
-        }
-        window = std::make_unique<CDrawDlg>(db, folder);
+        folder = std::make_unique<AppFolder>(people);
+        ASSERT_FALSE(folder->path().isEmpty()) << folder->error().toStdString();
+        ASSERT_TRUE(db.ConnectDatabase(QString(), folder->database()));
+        window = std::make_unique<CDrawDlg>(db, folder->path());
         window->SetTimerDivisor(10);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the X11 hot-key test on an Xvfb server of its own; exits 77 (skipped) without the tools.
+# Runs a test binary on an Xvfb server of its own (a real X11 display, 1600x1000); exits 77 (skipped) without the tools.
 set -u
 test_binary="$1"
 for tool in xvfb-run xauth xdotool; do
@@ -9,4 +9,4 @@ for tool in xvfb-run xauth xdotool; do
   fi
 done
 unset WAYLAND_DISPLAY
-exec xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb "$test_binary"
+exec xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb "$test_binary"

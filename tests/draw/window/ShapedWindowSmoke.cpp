@@ -1,0 +1,72 @@
+// The draw window on a real X11 display: the screen around the window's irregular outline shows
+// what lies beneath it, and the window itself is not blank. Run by run-under-xvfb.sh.
+#include "AppFolder.h"
+#include "CAdoDatabase.h"
+#include "CDrawDlg.h"
+#include "RecordingMessageService.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(ShapedWindowSmoke, ScreenshotShowsAShapedNonBlankWindow)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs an X11 display";
+    }
+    RecordingMessageService messages;
+    AppFolder folder(5);
+    ASSERT_FALSE(folder.path().isEmpty()) << folder.error().toStdString();
+    CAdoDatabase db;
+    ASSERT_TRUE(db.ConnectDatabase(QString(), folder.database()));
+    CDrawDlg window(db, folder.path());
+    window.move(40, 30);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(500);
+
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QImage ownPicture = window.grab().toImage();
+    ASSERT_FALSE(screen.isNull());
+    const QRect frame = window.frameGeometry();
+    ASSERT_GT(frame.width(), 600);
+    ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+
+    // Within the window's rectangle some pixels lie outside its mask: there the screen shows the
+    // black root window, not the window's own painting.
+    const QRegion mask = window.mask();
+    ASSERT_FALSE(mask.isEmpty()) << "the window is shaped";
+    int outside = 0;
+    int showingBeneath = 0;
+    for (int y = 0; y < frame.height(); y += 3) {
+        for (int x = 0; x < frame.width(); x += 3) {
+            if (mask.contains(QPoint(x, y))) {
+                continue;
+            }
+            ++outside;
+            const QColor seen = screen.pixelColor(frame.left() + x, frame.top() + y);
+            const QColor own = ownPicture.pixelColor(x, y);
+            if (seen == QColor(Qt::black) && own != seen) {
+                ++showingBeneath;
+            }
+        }
+    }
+    EXPECT_GT(outside, 100);
+    EXPECT_GT(showingBeneath, outside * 9 / 10);
+
+    // Inside, the skin is painted: many colours, not a flat fill.
+    QSet<QRgb> colours;
+    for (int y = 0; y < frame.height(); y += 7) {
+        for (int x = 0; x < frame.width(); x += 7) {
+            if (mask.contains(QPoint(x, y))) {
+                colours.insert(screen.pixel(frame.left() + x, frame.top() + y));
+            }
+        }
+    }
+    EXPECT_GT(colours.size(), 200);
+    screen.copy(frame).save(QStringLiteral("draw-window-smoke.png"));
+}
