@@ -203,6 +203,7 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
         return false;
     }
     if (!query.isSelect()) {
+        ++m_changeCount;
         return true;
     }
 
@@ -224,6 +225,17 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
         return false;
     }
     return true;
+}
+
+QString CAdoDatabase::ChangeToken()
+{
+    if (m_connected && m_target.driver == DatabaseTarget::Driver::Sqlite) {
+        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+        if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next()) {
+            return QStringLiteral("%1/%2").arg(m_changeCount).arg(query.value(0).toLongLong());
+        }
+    }
+    return QStringLiteral("%1/unknown").arg(++m_changeCount);
 }
 
 bool CAdoDatabase::IsEOF() const

@@ -50,6 +50,12 @@ public:
     // closed. On failure shows "Error: %s", leaves the result closed and returns false.
     bool OpenQuery(const QString& sql, const QVariantList& values = {});
 
+    // A token that changes whenever the data may have changed since it was taken: after every
+    // action statement run through this instance and, on SQLite, after any commit by another
+    // connection. Where changes of other connections cannot be seen it changes on every call.
+    // It does not touch the shared result.
+    QString ChangeToken();
+
     bool IsEOF() const;
     void MoveNext();
     // The field of the current row as text: NULL gives "", numbers their plain decimal text.
@@ -69,10 +75,11 @@ private:
     DatabaseTarget m_target;
     QString m_lastError;
     bool m_connected = false;
+    quint64 m_changeCount = 0;
 
     // The shared result.
     QStringList m_fields;
-    std::vector<QVariant> m_values;   // row-major
+    std::vector<QVariant> m_values; // row-major
     int m_rowCount = 0;
     int m_row = 0;
 };

@@ -162,3 +162,25 @@ TEST(DatabaseCreator, SplitsScriptsOutsideQuotesAndRefusesToOverwrite)
     ASSERT_TRUE(DatabaseCreator::CreateSqlite(path, {TestDatabase::SchemaFile()}, &error));
     EXPECT_FALSE(DatabaseCreator::CreateSqlite(path, {TestDatabase::SchemaFile()}, &error));
 }
+
+TEST_F(CAdoDatabaseTest, ChangeTokenFollowsEveryWriterAndLeavesTheResultAlone)
+{
+    AddPerson(QStringLiteral("T1"), QStringLiteral("甲"));
+    AddPerson(QStringLiteral("T2"), QStringLiteral("乙"));
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::SelectAllPersons)));
+    const QString token = db.ChangeToken();
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonID")), QStringLiteral("T1")) << "result kept";
+    EXPECT_EQ(db.GetRecordCount(), 2);
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::CountPersons)));
+    EXPECT_EQ(db.ChangeToken(), token) << "queries change nothing";
+
+    ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {QStringLiteral("T2")}));
+    const QString afterOwnWrite = db.ChangeToken();
+    EXPECT_NE(afterOwnWrite, token);
+
+    CAdoDatabase other;
+    ASSERT_TRUE(other.ConnectDatabase(db.Target()));
+    ASSERT_TRUE(
+        other.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {QStringLiteral("T1")}));
+    EXPECT_NE(db.ChangeToken(), afterOwnWrite) << "another connection's commit is seen";
+}

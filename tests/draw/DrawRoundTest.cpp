@@ -254,3 +254,37 @@ TEST_F(DrawEngineTest, EverySecondPickOfTheWindowsLifeUsesTheFirstHalfOfALargePo
     EXPECT_EQ(wins[2].id, QStringLiteral("P5"));
     EXPECT_EQ(wins[3].id, QStringLiteral("P7"));
 }
+
+TEST_F(DrawEngineTest, ThePoolIsReadAgainOnlyWhenTheDataChanged)
+{
+    for (int i = 1; i <= 6; ++i) {
+        AddPerson(QStringLiteral("C%1").arg(i), QStringLiteral("候选%1").arg(i));
+    }
+    ASSERT_TRUE(DrawRound());
+    ASSERT_EQ(engine().CandidatePool().size(), 5) << "the winner left the kept pool";
+    const QString firstWinner = Wins().at(0).id;
+    EXPECT_FALSE(std::any_of(engine().CandidatePool().begin(), engine().CandidatePool().end(),
+                             [&](const auto& c) { return c.PersonID == firstWinner; }));
+
+    // A participant removed through another connection (an import, another machine) is gone
+    // from the next round's pool, and so is one removed through the engine's own connection.
+    CAdoDatabase other;
+    ASSERT_TRUE(other.ConnectDatabase(db().Target()));
+    QStringList left;
+    for (const auto& c : engine().CandidatePool()) {
+        left << c.PersonID;
+    }
+    ASSERT_TRUE(other.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {left.at(0)}));
+    ASSERT_TRUE(db().OpenQuery(QLatin1String(SqlStatements::DeletePerson), {left.at(1)}));
+    ASSERT_TRUE(DrawRound());
+    const QList<Win> wins = Wins();
+    ASSERT_EQ(wins.size(), 2);
+    EXPECT_NE(wins.at(1).id, left.at(0));
+    EXPECT_NE(wins.at(1).id, left.at(1));
+    EXPECT_EQ(engine().CandidatePool().size(), 2);
+
+    // Clearing the winners makes everyone eligible again at the next start.
+    ASSERT_TRUE(other.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners)));
+    ASSERT_TRUE(DrawRound());
+    EXPECT_EQ(engine().CandidatePool().size(), 3);
+}

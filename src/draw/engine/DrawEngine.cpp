@@ -275,7 +275,11 @@ void DrawEngine::LoadPrizeNames()
 
 bool DrawEngine::LoadCandidatePool()
 {
+    if (!m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken) {
+        return !m_CandidatePool.isEmpty();
+    }
     m_CandidatePool.clear();
+    m_poolToken.clear();
     if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectCandidatePool))) {
         const QString idField = QStringLiteral("personID");
         const QString nameField = QStringLiteral("personName");
@@ -284,6 +288,7 @@ bool DrawEngine::LoadCandidatePool()
             m_CandidatePool.append(
                 {m_database.GetFieldText(idField), m_database.GetFieldText(nameField)});
         }
+        m_poolToken = m_database.ChangeToken();
     }
     return !m_CandidatePool.isEmpty();
 }
@@ -299,11 +304,18 @@ QString DrawEngine::RecordWinner(const QString& id)
 {
     // The winner is stored (and synced) before anything of the win is shown.
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const bool poolCurrent = !m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken;
     const bool stored = m_database.OpenQuery(
         QString::fromLatin1(SqlStatements::InsertWinner),
         {id, time, m_PrizeLevel, m_PickNumber, NonNull(PrizeName(m_PrizeLevel))});
     if (!stored) {
         m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
+    } else if (poolCurrent) {
+        // Nothing else changed: the pool stays current without the winner.
+        m_CandidatePool.removeIf([&](const Candidate& candidate) {
+            return UpperCaseId(candidate.PersonID) == UpperCaseId(id);
+        });
+        m_poolToken = m_database.ChangeToken();
     }
 
     QString name;

@@ -131,6 +131,9 @@ private:
     int m_RoundQuota = 1;
     int m_PickNumber = 1;
     QList<Candidate> m_CandidatePool;
+    // The database's change token when the pool was read: while it holds, the pool is current
+    // and the candidate query (the costliest statement of a pick) is not run again.
+    QString m_poolToken;
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end
