@@ -1,5 +1,7 @@
 #include "SoundPlayer.h"
 
+#include "WaveFormatCheck.h"
+
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -37,13 +39,16 @@ void SoundPlayer::SetPauseFunction(PauseFunction pause)
 bool SoundPlayer::Load(QSoundEffect& effect, const QString& path)
 {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
-        effect.setSource(QUrl());
+    // Only files the effect is sure to decode reach it (see WaveFormatCheck for why).
+    if (path.isEmpty() || !info.isFile() || !WaveFormatCheck::IsPlayable(path)) {
+        if (!effect.source().isEmpty()) {
+            effect.setSource(QUrl());
+        }
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     if (effect.source() != url) {
-        effect.setSource(url); // an unreadable wave ends in the Error status: silence
+        effect.setSource(url);
     }
     return true;
 }
