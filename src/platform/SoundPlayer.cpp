@@ -3,6 +3,8 @@
 #include "WaveFormatCheck.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -24,7 +26,20 @@ SoundPlayer::SoundPlayer(bool hasOutput, QObject* parent)
     }
 }
 
-SoundPlayer::~SoundPlayer() = default;
+SoundPlayer::~SoundPlayer()
+{
+    // Qt 6.4's sample cache deadlocks at program exit when a file is still being decoded: let
+    // the loading finish first (bounded; only queued calls are delivered meanwhile, so no timer
+    // or input of a window being torn down runs in here).
+    const QDeadlineTimer deadline(2000);
+    const auto loading = [](const std::unique_ptr<QSoundEffect>& effect) {
+        return effect && effect->status() == QSoundEffect::Loading;
+    };
+    while ((loading(m_music) || loading(m_drawing)) && !deadline.hasExpired()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QThread::msleep(2);
+    }
+}
 
 bool SoundPlayer::DetectOutput()
 {
