@@ -24,15 +24,17 @@ GlobalHotKeys::GlobalHotKeys(QObject* window, QObject* parent)
     if (m_grabber) {
         m_grabber->SetCallback([this](int id) { OnGrabbedKey(id); });
     }
-    if (m_window) {
-        m_window->installEventFilter(this);
+    // Watch the whole application, not only the window: while one of the window's children
+    // (a button, a list) has the focus, the key press goes to that child.
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->installEventFilter(this);
     }
 }
 
 GlobalHotKeys::~GlobalHotKeys()
 {
-    if (m_window) {
-        m_window->removeEventFilter(this);
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(this);
     }
     m_grabber.reset(); // releases the grabs
 }
@@ -77,13 +79,24 @@ bool GlobalHotKeys::HandleKeyPress(int key, Qt::KeyboardModifiers modifiers)
 
 bool GlobalHotKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && IsInWindow(watched)) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         if (HandleKeyPress(keyEvent->key(), keyEvent->modifiers())) {
+            keyEvent->accept(); // else the press travels on to the parents and fires again
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool GlobalHotKeys::IsInWindow(const QObject* receiver) const
+{
+    for (const QObject* o = receiver; o != nullptr && m_window; o = o->parent()) {
+        if (o == m_window) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void GlobalHotKeys::OnGrabbedKey(int id)

@@ -13,7 +13,8 @@ class HotKeyGrabber;
 // Where the display system allows a system-wide grab (X11, also XWayland) the key is grabbed
 // for the whole screen. Where it does not (Wayland, offscreen) or the grab is refused (another
 // program holds the key), the key still works while the window itself has the focus: an event
-// filter on the window catches it. A refused grab is not reported: the key silently falls back.
+// filter catches it on the window and its children. A refused grab is not reported: the key
+// silently falls back.
 class GlobalHotKeys : public QObject
 {
     Q_OBJECT
@@ -44,6 +45,8 @@ protected:
 
 private:
     void OnGrabbedKey(int id);
+    // The window itself or one of its children.
+    bool IsInWindow(const QObject* receiver) const;
 
     QPointer<QObject> m_window;
     std::unique_ptr<HotKeyGrabber> m_grabber;

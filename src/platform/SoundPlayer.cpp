@@ -1,6 +1,10 @@
 #include "SoundPlayer.h"
 
+#include "WaveFormatCheck.h"
+
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -22,7 +26,20 @@ SoundPlayer::SoundPlayer(bool hasOutput, QObject* parent)
     }
 }
 
-SoundPlayer::~SoundPlayer() = default;
+SoundPlayer::~SoundPlayer()
+{
+    // Qt 6.4's sample cache deadlocks at program exit when a file is still being decoded: let
+    // the loading finish first (bounded; only queued calls are delivered meanwhile, so no timer
+    // or input of a window being torn down runs in here).
+    const QDeadlineTimer deadline(2000);
+    const auto loading = [](const std::unique_ptr<QSoundEffect>& effect) {
+        return effect && effect->status() == QSoundEffect::Loading;
+    };
+    while ((loading(m_music) || loading(m_drawing)) && !deadline.hasExpired()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QThread::msleep(2);
+    }
+}
 
 bool SoundPlayer::DetectOutput()
 {
@@ -37,13 +54,16 @@ void SoundPlayer::SetPauseFunction(PauseFunction pause)
 bool SoundPlayer::Load(QSoundEffect& effect, const QString& path)
 {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
-        effect.setSource(QUrl());
+    // Only files the effect is sure to decode reach it (see WaveFormatCheck for why).
+    if (path.isEmpty() || !info.isFile() || !WaveFormatCheck::IsPlayable(path)) {
+        if (!effect.source().isEmpty()) {
+            effect.setSource(QUrl());
+        }
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     if (effect.source() != url) {
-        effect.setSource(url); // an unreadable wave ends in the Error status: silence
+        effect.setSource(url);
     }
     return true;
 }

@@ -47,7 +47,8 @@ public:
 
 private:
     static bool DetectOutput();
-    // Points effect at path unless it already plays that file; false when path is no file.
+    // Points effect at path unless it already plays that file; false when path is not a wave
+    // file the effect can decode (the effect is then emptied).
     static bool Load(QSoundEffect& effect, const QString& path);
 
     bool m_hasOutput = false;

@@ -77,3 +77,20 @@ TEST(GlobalHotKeys, OutlivingTheWindowIsHarmless)
     window.reset();
     EXPECT_TRUE(keys.HandleKeyPress(Qt::Key_F5, Qt::NoModifier));
 }
+
+TEST(GlobalHotKeys, KeysReachTheWindowThroughAFocusedChildButNotFromOtherWindows)
+{
+    QWidget window;
+    auto* child = new QWidget(&window);
+    auto* grandChild = new QWidget(child);
+    QWidget otherWindow;
+    GlobalHotKeys keys(&window);
+    keys.Register(1001, Qt::Key_F6);
+    QSignalSpy spy(&keys, &GlobalHotKeys::Activated);
+
+    EXPECT_TRUE(Press(*grandChild, Qt::Key_F6));
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_FALSE(Press(otherWindow, Qt::Key_F6)); // another window's keys are its own
+    EXPECT_FALSE(Press(*child, Qt::Key_A));
+    EXPECT_EQ(spy.count(), 1);
+}

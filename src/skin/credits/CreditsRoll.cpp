@@ -179,30 +179,29 @@ QString CreditsRoll::TextOf(const QString& line, Style style)
     return style == Style::Normal ? line : line.chopped(1);
 }
 
-QFont CreditsRoll::FontOf(Style style) const
+std::size_t CreditsRoll::HeightIndex(Style style)
 {
-    int index = 3;
-    int weight = 100;
     switch (style) {
     case Style::Title:
-        index = 0;
-        weight = 700;
-        break;
+        return 0;
     case Style::Heading:
-        index = 1;
-        weight = 700;
-        break;
+        return 1;
     case Style::SubHeading:
-        index = 2;
-        weight = 700;
-        break;
+        return 2;
     case Style::Bitmap:
     case Style::Normal:
         break;
     }
+    return 3;
+}
+
+QFont CreditsRoll::FontOf(Style style) const
+{
+    // Title and headings are bold, normal text is drawn as thin as the font allows.
+    const int weight = HeightIndex(style) == 3 ? 100 : 700;
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(std::max(1, m_heights[static_cast<std::size_t>(index)]));
+    font.setPixelSize(std::max(1, m_heights[HeightIndex(style)]));
     font.setWeight(static_cast<QFont::Weight>(weight));
     if (!m_background.isNull()) {
         // Keyed compositing: smoothed edges would leave a fringe of almost-key pixels.
@@ -300,10 +299,7 @@ void CreditsRoll::DrawStep(const QSize& client)
             m_bitmapScrolling = true;
         }
     } else if (style != Style::Bitmap) {
-        m_lineHeight = m_heights[static_cast<std::size_t>(style == Style::Title        ? 0
-                                                          : style == Style::Heading    ? 1
-                                                          : style == Style::SubHeading ? 2
-                                                                                       : 3)];
+        m_lineHeight = m_heights[HeightIndex(style)];
     }
 
     QPainter painter(&m_canvas);

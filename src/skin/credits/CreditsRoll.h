@@ -84,7 +84,11 @@ public:
     const QImage& Canvas() const { return m_canvas; }
     QColor Colour(int index) const;
     int Speed(int index) const;
-    int Height(int styleIndex) const { return m_heights[static_cast<std::size_t>(styleIndex)]; }
+    int Height(int styleIndex) const
+    {
+        return styleIndex >= 0 && styleIndex < 4 ? m_heights[static_cast<std::size_t>(styleIndex)]
+                                                 : 0;
+    }
 
     Style StyleOf(const QString& line) const;
     QFont FontOf(Style style) const;
@@ -98,6 +102,8 @@ private:
     void RenderStatic(const QSize& client);
     QImage Composite() const;
     static QString TextOf(const QString& line, Style style);
+    // Index into the font heights: title, heading, sub-heading, normal (also for pictures).
+    static std::size_t HeightIndex(Style style);
 
     Variant m_variant;
     std::array<QColor, ColourCount> m_colours;

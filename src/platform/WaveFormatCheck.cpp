@@ -1,0 +1,80 @@
+#include "WaveFormatCheck.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+bool Fail(QString* reason, const char* text)
+{
+    if (reason != nullptr) {
+        *reason = QString::fromLatin1(text);
+    }
+    return false;
+}
+
+} // namespace
+
+bool WaveFormatCheck::IsPlayable(const QString& path, QString* reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Fail(reason, "cannot be opened");
+    }
+    const qint64 size = file.size();
+    if (size > MaxBytes) {
+        return Fail(reason, "too large");
+    }
+    const QByteArray riff = file.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
+        return Fail(reason, "no RIFF/WAVE header");
+    }
+    bool haveFormat = false;
+    qint64 position = 12;
+    while (position + 8 <= size) {
+        if (!file.seek(position)) {
+            return Fail(reason, "cannot be read");
+        }
+        const QByteArray header = file.read(8);
+        if (header.size() != 8) {
+            return Fail(reason, "cut short");
+        }
+        const QByteArray id = header.left(4);
+        const qint64 length = qFromLittleEndian<quint32>(header.constData() + 4);
+        const qint64 body = position + 8;
+        if (length > size - body) {
+            return Fail(reason, "chunk runs past the end of the file");
+        }
+        if (id == "fmt ") {
+            if (length < 16) {
+                return Fail(reason, "format chunk too short");
+            }
+            const QByteArray fmt = file.read(16);
+            if (fmt.size() != 16) {
+                return Fail(reason, "cut short");
+            }
+            const auto tag = qFromLittleEndian<quint16>(fmt.constData());
+            const auto channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
+            const auto rate = qFromLittleEndian<quint32>(fmt.constData() + 4);
+            const auto bits = qFromLittleEndian<quint16>(fmt.constData() + 14);
+            if (tag != 1 && tag != 3 && tag != 0xFFFE) {
+                return Fail(reason, "not PCM or float samples");
+            }
+            if (channels < 1 || channels > 8 || rate == 0 ||
+                (bits != 8 && bits != 16 && bits != 32)) {
+                return Fail(reason, "unsupported sample format");
+            }
+            haveFormat = true;
+        } else if (id == "data") {
+            if (!haveFormat) {
+                return Fail(reason, "data before the format");
+            }
+            if (length == 0) {
+                return Fail(reason, "no samples");
+            }
+            return true;
+        }
+        position = body + length + (length & 1); // chunks are padded to even sizes
+    }
+    return Fail(reason, haveFormat ? "no data chunk" : "no format chunk");
+}

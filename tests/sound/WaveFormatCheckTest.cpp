@@ -1,0 +1,102 @@
+#include "WaveFormatCheck.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Le16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray Le32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray Chunk(const char* id, const QByteArray& body, qint64 declared = -1)
+{
+    return QByteArray(id, 4) + Le32(quint32(declared < 0 ? body.size() : declared)) + body +
+           (body.size() % 2 != 0 ? QByteArray(1, '\0') : QByteArray());
+}
+
+QByteArray Format(quint16 tag = 1, quint16 channels = 1, quint32 rate = 22050, quint16 bits = 16)
+{
+    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * channels * bits / 8) +
+           Le16(quint16(channels * bits / 8)) + Le16(bits);
+}
+
+QByteArray Riff(const QByteArray& chunks)
+{
+    return "RIFF" + Le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+class WaveFormatCheckTest : public ::testing::Test
+{
+protected:
+    QString Write(const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(QString::number(m_count++) + ".wav");
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    bool Playable(const QByteArray& bytes) { return WaveFormatCheck::IsPlayable(Write(bytes)); }
+
+    QTemporaryDir m_dir;
+    int m_count = 0;
+};
+
+} // namespace
+
+TEST_F(WaveFormatCheckTest, AcceptsWellFormedWaves)
+{
+    const QByteArray samples(100, '\x10');
+    EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format()) + Chunk("data", samples))));
+    EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format(3, 2, 48000, 32)) + Chunk("data", samples))));
+    EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format(1, 1, 8000, 8)) + Chunk("data", "x"))));
+    // Other chunks, odd-sized and padded, may come first.
+    EXPECT_TRUE(Playable(Riff(Chunk("LIST", "abc") + Chunk("fmt ", Format()) +
+                              Chunk("fact", "1234") + Chunk("data", samples))));
+    EXPECT_TRUE(WaveFormatCheck::IsPlayable(SORTILO_SOURCE_DIR "/res/Sound/sound1.wav"));
+    EXPECT_TRUE(WaveFormatCheck::IsPlayable(SORTILO_SOURCE_DIR "/res/Sound/sound2.wav"));
+}
+
+TEST_F(WaveFormatCheckTest, RefusesWhatTheDecoderWouldChokeOn)
+{
+    const QByteArray samples(100, '\x10');
+    const QByteArray good = Riff(Chunk("fmt ", Format()) + Chunk("data", samples));
+    EXPECT_FALSE(Playable(""));
+    EXPECT_FALSE(Playable("RIFF"));
+    EXPECT_FALSE(Playable("not a wave at all, just some text"));
+    EXPECT_FALSE(Playable(good.left(30)));              // cut inside the format
+    EXPECT_FALSE(Playable(good.left(good.size() - 1))); // data runs past the end
+    EXPECT_FALSE(Playable(Riff(Chunk("data", samples) + Chunk("fmt ", Format()))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format()))));
+    EXPECT_FALSE(Playable(Riff(Chunk("data", samples))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format()) + Chunk("data", ""))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(2)) + Chunk("data", samples)))); // ADPCM
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(1, 1, 22050, 24)) + Chunk("data", samples))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(1, 0)) + Chunk("data", samples))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(1, 1, 0)) + Chunk("data", samples))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format().left(10)) + Chunk("data", samples))));
+    // A chunk claiming four gigabytes.
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format()) + Chunk("data", samples, 0xFFFFFFF0))));
+    EXPECT_FALSE(WaveFormatCheck::IsPlayable(m_dir.filePath("missing.wav")));
+    EXPECT_FALSE(WaveFormatCheck::IsPlayable(m_dir.path()));
+
+    const QString huge = Write(good);
+    ASSERT_TRUE(QFile::resize(huge, WaveFormatCheck::MaxBytes + 1)); // sparse
+    QString reason;
+    EXPECT_FALSE(WaveFormatCheck::IsPlayable(huge, &reason));
+    EXPECT_EQ(reason, "too large");
+}
