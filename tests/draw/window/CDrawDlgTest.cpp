@@ -19,6 +19,14 @@
 
 namespace {
 
+// The window with its skin-button handler in reach, for buttons the default skin leaves out.
+class TestDrawDlg : public CDrawDlg
+{
+public:
+    using CDrawDlg::CDrawDlg;
+    using CDrawDlg::OnSkinButtonClick;
+};
+
 // The draw window on an application folder with `people` participants.
 class DrawWindowTest : public ::testing::Test
 {
@@ -26,14 +34,14 @@ protected:
     RecordingMessageService messages;
     std::unique_ptr<AppFolder> folder;
     CAdoDatabase db;
-    std::unique_ptr<CDrawDlg> window;
+    std::unique_ptr<TestDrawDlg> window;
 
     void Open(int people)
     {
         folder = std::make_unique<AppFolder>(people);
         ASSERT_FALSE(folder->path().isEmpty()) << folder->error().toStdString();
         ASSERT_TRUE(db.ConnectDatabase(QString(), folder->database()));
-        window = std::make_unique<CDrawDlg>(db, folder->path());
+        window = std::make_unique<TestDrawDlg>(db, folder->path());
         window->SetTimerDivisor(10);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -153,4 +161,35 @@ TEST_F(DrawWindowTest, MenuExitClosesAfterYesEvenDuringARound)
     exit->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(messages.texts.back(), StringTable::Load(135));
+}
+
+TEST_F(DrawWindowTest, LinkAndSkinTypeButtonsOpenAndWriteWhatTheyShould)
+{
+    Open(2);
+    QList<QUrl> opened;
+    window->SetLinkOpener([&](const QUrl& url) { opened << url; });
+    window->OnSkinButtonClick(QStringLiteral("ID_URL"));
+    window->OnSkinButtonClick(QStringLiteral("ID_EMAIL"));
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_TRUE(opened[0].scheme().startsWith(QStringLiteral("http")));
+    EXPECT_EQ(opened[1].scheme(), QStringLiteral("mailto"));
+
+    window->OnSkinButtonClick(QStringLiteral("BUTTON_AUTO"));
+    window->OnSkinButtonClick(QStringLiteral("BUTTON_GETIT"));
+    QFile skinType(folder->path() + QStringLiteral("skin.ini"));
+    ASSERT_TRUE(skinType.open(QIODevice::ReadOnly));
+    const QByteArray bytes = skinType.readAll();
+    EXPECT_TRUE(bytes.contains("[SKINSTYPE]") && bytes.contains("AUTO=1") &&
+                bytes.contains("index=1"));
+    EXPECT_TRUE(messages.texts.isEmpty());
+
+    // A failed write is said, not passed over.
+    skinType.close();
+    ASSERT_TRUE(skinType.remove());
+    ASSERT_TRUE(QDir(folder->path()).mkdir(QStringLiteral("skin.ini")));
+    window->OnSkinButtonClick(QStringLiteral("BUTTON_AUTO"));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("skin.ini")));
+    window->OnSkinButtonClick(QStringLiteral("NO_SUCH_BUTTON"));
+    EXPECT_EQ(messages.texts.size(), 1);
 }
