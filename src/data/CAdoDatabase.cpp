@@ -44,6 +44,11 @@ CAdoDatabase::CAdoDatabase()
 
 CAdoDatabase::~CAdoDatabase()
 {
+    ReleaseConnection();
+}
+
+void CAdoDatabase::ReleaseConnection()
+{
     CloseRecordset();
     if (QSqlDatabase::contains(m_connectionName)) {
         {
@@ -52,6 +57,7 @@ CAdoDatabase::~CAdoDatabase()
         }
         QSqlDatabase::removeDatabase(m_connectionName);
     }
+    m_connected = false;
 }
 
 bool CAdoDatabase::ConnectDatabase(const QString& password, const QString& dataSource)
@@ -61,15 +67,7 @@ bool CAdoDatabase::ConnectDatabase(const QString& password, const QString& dataS
 
 bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
 {
-    CloseRecordset();
-    if (QSqlDatabase::contains(m_connectionName)) {
-        {
-            QSqlDatabase old = QSqlDatabase::database(m_connectionName, false);
-            old.close();
-        }
-        QSqlDatabase::removeDatabase(m_connectionName);
-    }
-    m_connected = false;
+    ReleaseConnection();
     m_target = target;
 
     const QString driver = DriverName(target.driver);

@@ -68,6 +68,7 @@ public:
 
 private:
     void CloseRecordset();
+    void ReleaseConnection();
     void Fail(const QString& description, bool showBox);
     bool ApplyConnectionSettings();
 

@@ -52,9 +52,7 @@ CDrawDlg::CDrawDlg(CAdoDatabase& database, const QString& appDirectory, QWidget*
 CDrawDlg::~CDrawDlg()
 {
     // Timers must not reach the engine while it is being destroyed.
-    for (QTimer* timer : std::as_const(m_timers)) {
-        timer->stop();
-    }
+    StopAllTimers();
 }
 
 void CDrawDlg::OnInitDialog()
@@ -155,9 +153,7 @@ void CDrawDlg::OnForceExit()
 
 void CDrawDlg::CloseWindow()
 {
-    for (QTimer* timer : std::as_const(m_timers)) {
-        timer->stop();
-    }
+    StopAllTimers();
     m_sound->StopMusic();
     done(QDialog::Accepted);
 }
@@ -286,6 +282,13 @@ void CDrawDlg::StartTimer(int id, int intervalMs)
         connect(timer, &QTimer::timeout, this, [this, id] { OnTimerExpired(id); });
     }
     timer->start(qMax(1, intervalMs / m_timerDivisor));
+}
+
+void CDrawDlg::StopAllTimers()
+{
+    for (QTimer* timer : std::as_const(m_timers)) {
+        timer->stop();
+    }
 }
 
 void CDrawDlg::StopTimer(int id)

@@ -84,6 +84,7 @@ private:
     void CloseWindow();
     void StartBackgroundMusic();
     void OnTimerExpired(int id);
+    void StopAllTimers();
 
     CAdoDatabase& m_database;
     QString m_appDirectory;
