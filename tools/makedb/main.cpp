@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: sortilo-makedb DATABASE SCRIPT.sql...\n");
+        std::fprintf(stderr, "usage: sortilo_makedb DATABASE SCRIPT.sql...\n");
         return 2;
     }
     if (QFile::exists(args.first())) {
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     }
     QString error;
     if (!DatabaseCreator::CreateSqlite(args.first(), args.mid(1), &error)) {
-        std::fprintf(stderr, "sortilo-makedb: %s\n", qPrintable(error));
+        std::fprintf(stderr, "sortilo_makedb: %s\n", qPrintable(error));
         return 1;
     }
     std::printf("created %s\n", qPrintable(args.first()));

@@ -474,7 +474,7 @@ bool WriteDescription(const QString& path)
     QTextStream out(&file);
     out << "; Sortilo default skin: deep red and gold, 1280 x 800.\n"
            "; Drawn by tools/skingen; change the layout there and rebuild the pictures with\n"
-           ";   cmake --build --preset test --target skin_pictures\n"
+           ";   cmake --build --preset test --target sortilo_skin_pictures\n"
            ";\n"
            "; [Screen] names the whole-window pictures. Main, Over, Down and Disabled share one\n"
            "; layout: every element cuts its pictures from them at its own rectangle. Mask gives\n"

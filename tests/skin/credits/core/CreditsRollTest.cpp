@@ -1,92 +1,11 @@
 #include "CreditsRoll.h"
-#include "CCreditsPanel.h"
-#include "CCreditsPanelB.h"
+#include "CreditsTestSupport.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const QSize Client(200, 60);
-
-// Ticks n times.
-void TickTimes(CreditsRoll& roll, int n, QSize client = Client)
-{
-    for (int i = 0; i < n; ++i) {
-        roll.Tick(client);
-    }
-}
-
-int CountColour(const QImage& image, const QColor& colour, QRect r = {})
-{
-    if (r.isNull()) {
-        r = image.rect();
-    }
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
-        }
-    }
-    return n;
-}
-
-// Picture names known to the loader: "red" (10 x 20 red) and "grey" (10 x 4, light grey with a
-// blue middle column).
-QImage TestLoader(const QString& name)
-{
-    if (name == "red") {
-        QImage image(10, 20, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        return image;
-    }
-    if (name == "grey") {
-        QImage image(10, 4, QImage::Format_RGB32);
-        image.fill(CreditsRoll::TransparentKey());
-        for (int y = 0; y < 4; ++y) {
-            image.setPixelColor(5, y, Qt::blue);
-        }
-        return image;
-    }
-    return {};
-}
-
-} // namespace
-
-TEST(CreditsRoll, SingleNormalLineRisesAfterOneLineHeightAndRepeats)
-{
-    CCreditsPanel panel;
-    panel.resize(Client);
-    panel.SetCredits("Hello", '|');
-    panel.SetSpeed(2, 0);
-    ASSERT_TRUE(panel.Start());
-    EXPECT_TRUE(panel.IsRunning());
-    EXPECT_EQ(panel.TimerInterval(), 100);
-
-    CreditsRoll& roll = panel.Roll();
-    for (int i = 0; i < 14; ++i) {
-        panel.Tick();
-    }
-    EXPECT_EQ(roll.CurrentLine(), "");
-    EXPECT_EQ(CountColour(roll.Canvas(), Qt::white), 0);
-    panel.Tick(); // the 15th tick
-    EXPECT_EQ(roll.CurrentLine(), "Hello");
-    EXPECT_EQ(roll.Offset(), 1);
-    for (int i = 0; i < 14; ++i) {
-        panel.Tick();
-    }
-    EXPECT_EQ(roll.Offset(), 15);
-    // The line has risen 15 rows out of the bottom edge; nothing above that.
-    const QImage& canvas = roll.Canvas();
-    EXPECT_GT(CountColour(canvas, Qt::white, QRect(0, Client.height() - 17, 200, 15)), 10);
-    EXPECT_EQ(CountColour(canvas, Qt::white, QRect(0, 0, 200, Client.height() - 18)), 0);
-    panel.Tick(); // 15 ticks later the next copy starts
-    EXPECT_EQ(roll.CurrentLine(), "Hello");
-    EXPECT_EQ(roll.Offset(), 1);
-    panel.Stop();
-    EXPECT_FALSE(panel.IsRunning());
-}
+using namespace credits_test;
 
 TEST(CreditsRoll, BannerTextGivesThreeStyledLinesAndEachWaitsItsOwnHeight)
 {
@@ -127,19 +46,6 @@ TEST(CreditsRoll, SplittingKeepsEmptyPiecesAndTheLastPiece)
     EXPECT_EQ(roll.Lines(), QStringList({"no delimiter"}));
 }
 
-TEST(CreditsRoll, StartWithoutLinesFailsAndStartsNoTimer)
-{
-    CCreditsPanel panel;
-    EXPECT_FALSE(panel.Start());
-    EXPECT_FALSE(panel.IsRunning());
-    CCreditsPanelB second;
-    second.SetSpeed(2, 0);
-    EXPECT_FALSE(second.Start());
-    EXPECT_FALSE(second.IsRunning());
-    second.Stop(); // stopping an idle panel is harmless
-    EXPECT_FALSE(second.IsRunning());
-}
-
 TEST(CreditsRoll, MissingPictureShowsNothingAndTheNextLineFollowsAfterOneLineHeight)
 {
     CreditsRoll roll;
@@ -178,30 +84,6 @@ TEST(CreditsRoll, PictureLineHoldsTheTextUntilItHasRisenWhole)
     EXPECT_EQ(roll.CurrentLine(), "");
     TickTimes(roll, 1);
     EXPECT_EQ(roll.CurrentLine(), "Next");
-}
-
-TEST(CreditsRoll, SecondVariantRunsFastAndPicturesDoNotHoldTheText)
-{
-    CCreditsPanelB panel;
-    panel.resize(Client);
-    const CreditsRoll& roll = panel.Roll();
-    EXPECT_EQ(roll.Speed(0), 40);
-    EXPECT_EQ(roll.Speed(2), 40);
-    EXPECT_EQ(roll.Height(2), 16);
-    EXPECT_EQ(roll.Height(0), 38);
-    panel.Roll().SetBitmapLoader(TestLoader);
-    panel.SetCredits("red^|Next", '|');
-    panel.SetSpeed(2, 0);
-    ASSERT_TRUE(panel.Start());
-    EXPECT_EQ(panel.TimerInterval(), 40);
-    for (int i = 0; i < 20; ++i) {
-        panel.Tick();
-    }
-    EXPECT_GT(CountColour(roll.Canvas(), Qt::red), 0);
-    for (int i = 0; i < 10; ++i) {
-        panel.Tick();
-    }
-    EXPECT_EQ(roll.CurrentLine(), "Next"); // 15 ticks after the picture, not 20 + 15
 }
 
 TEST(CreditsRoll, StaticPictureListsTheLinesFromTheTop)
@@ -318,18 +200,4 @@ TEST(CreditsRoll, OddSizesNeverBreakTheTicks)
     roll.Stop();
     EXPECT_TRUE(roll.Canvas().isNull());
     EXPECT_EQ(roll.Frame(QSize(300, 80)).size(), QSize(300, 80));
-}
-
-TEST(CreditsRoll, PanelPaintsItsFrame)
-{
-    CCreditsPanel panel;
-    panel.resize(Client);
-    panel.SetColour(0, Qt::blue);
-    panel.SetCredits("Hi", '|');
-    QImage image = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::blue));
-    EXPECT_GT(CountColour(image, Qt::white), 5); // static picture: the line at the top
-    ASSERT_TRUE(panel.Start());
-    image = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(CountColour(image, Qt::white), 0); // scrolling starts from an empty panel
 }
