@@ -71,10 +71,12 @@ TEST(EventSettings, FilesFromTheWindowsVersionRead)
 TEST(EventSettings, FilesSavedByAWindowsEditorRead)
 {
     QTemporaryDir dir;
-    // Saved as "Unicode" (UTF-16 with its mark), with the sound switched on by an empty number.
+    // Saved as "Unicode" (UTF-16 with its mark) or UTF-8 with a mark, with the sound switched on
+    // by an empty number.
     const QString text = QStringLiteral("[DEFAULTADDRESS]\r\ncompany=抽奖公司\r\nBMUSIC1=\r\n"
                                         "BMUSIC2=\r\nAUTOSTOP=1\r\n");
-    for (auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+    for (auto encoding :
+         {QStringConverter::Utf16LE, QStringConverter::Utf16BE, QStringConverter::Utf8}) {
         QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
         const EventSettings s = EventSettings::Read(Write(dir, encoder.encode(text)));
         EXPECT_EQ(s.company, QStringLiteral("抽奖公司"));
