@@ -1,6 +1,17 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>关于 Sortilo</source>
+        <translation>關於 Sortilo</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Sortilo 抽奖系统&lt;/h2&gt;&lt;p&gt;版本 %1&lt;/p&gt;&lt;p&gt;年会、庆典现场抽奖：八个号码滚轮转动并停在中奖者的编号上，每位中奖者即时记入数据库，每人只能中奖一次。&lt;/p&gt;&lt;p&gt;F5 开始抽奖，F6 停止。右键菜单可录入人员、设置奖品和查看中奖记录。&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Sortilo 抽獎系統&lt;/h2&gt;&lt;p&gt;版本 %1&lt;/p&gt;&lt;p&gt;年會、慶典現場抽獎：八個號碼滾輪轉動並停在中獎者的編號上，每位中獎者即時記入資料庫，每人只能中獎一次。&lt;/p&gt;&lt;p&gt;F5 開始抽獎，F6 停止。右鍵選單可錄入人員、設定獎品和檢視中獎記錄。&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>CDrawApp</name>
     <message>
         <source>连接数据库失败</source>
@@ -8,16 +19,38 @@
     </message>
 </context>
 <context>
-    <name>PlaceholderWindow</name>
+    <name>CDrawDlg</name>
     <message>
-        <source>数据库: %1
-参加抽奖的人数: %2</source>
-        <translation>資料庫: %1
-參加抽獎的人數: %2</translation>
+        <source>基本信息设定</source>
+        <translation>基本資訊設定</translation>
     </message>
     <message>
-        <source>关闭</source>
-        <translation>關閉</translation>
+        <source>录入用户信息</source>
+        <translation>錄入使用者資訊</translation>
+    </message>
+    <message>
+        <source>查看中獎記錄</source>
+        <translation>檢視中獎記錄</translation>
+    </message>
+    <message>
+        <source>奖品设置</source>
+        <translation>獎品設定</translation>
+    </message>
+    <message>
+        <source>关于Vantor抽奖系统</source>
+        <translation>關於Vantor抽獎系統</translation>
+    </message>
+    <message>
+        <source>退出(&amp;x)</source>
+        <translation>退出(&amp;x)</translation>
+    </message>
+    <message>
+        <source>此功能将在后续版本中提供</source>
+        <translation>此功能將在後續版本中提供</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>無法寫入 %1：%2</translation>
     </message>
 </context>
 <context>
