@@ -45,6 +45,7 @@ CRecordListCtrl::CRecordListCtrl(QWidget* parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_header->setSectionResizeMode(QHeaderView::Interactive);
     m_header->setStretchLastSection(false);
+    m_header->setMinimumSectionSize(0);
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(m_header, &QHeaderView::sectionClicked, this, &CRecordListCtrl::OnColumnClick);
 }
