@@ -1,25 +1,16 @@
 #include "CRecordListCtrl.h"
 #include "CRecordListHeader.h"
+#include "StoredWidthsBytes.h"
 
 #include <QPainter>
 #include <QSettings>
 #include <QStyleOptionViewItem>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Widths(const std::vector<qint32>& ints)
-{
-    QByteArray bytes(4 * qsizetype(ints.size()), '\0');
-    for (size_t i = 0; i < ints.size(); ++i) {
-        qToLittleEndian(ints[i], bytes.data() + 4 * i);
-    }
-    return bytes;
-}
 
 class RecordListTest : public ::testing::Test
 {
@@ -150,17 +141,17 @@ TEST_F(RecordListTest, StoredWidthsApplyOnlyWhenTheyFit)
 
     list.LoadColumnWidths(settings); // no entry
     EXPECT_EQ(widths(), initial);
-    for (const QVariant& bad : {QVariant(Widths({3, 11, 22, 33})),   // wrong count
-                                QVariant(Widths({4, 11, 22, 33})),   // too short
-                                QVariant(QByteArray("\x04\x00", 2)), // not even a count
-                                QVariant(QStringLiteral("garbage")), // typed by hand
-                                QVariant(Widths({4, 11, 22, -5, 44}))}) {
+    for (const QVariant& bad : {QVariant(StoredWidthsBytes({3, 11, 22, 33})), // wrong count
+                                QVariant(StoredWidthsBytes({4, 11, 22, 33})), // too short
+                                QVariant(QByteArray("\x04\x00", 2)),          // not even a count
+                                QVariant(QStringLiteral("garbage")),          // typed by hand
+                                QVariant(StoredWidthsBytes({4, 11, 22, -5, 44}))}) {
         settings.setValue("ListCtrls/1019", bad);
         list.LoadColumnWidths(settings);
         EXPECT_EQ(widths(), initial) << bad.toByteArray().toHex().constData();
     }
 
-    settings.setValue("ListCtrls/1019", Widths({4, 11, 22, 33, 44}));
+    settings.setValue("ListCtrls/1019", StoredWidthsBytes({4, 11, 22, 33, 44}));
     settings.sync();
     QSettings reread(dir.filePath("profile.ini"), QSettings::IniFormat);
     list.LoadColumnWidths(reread);

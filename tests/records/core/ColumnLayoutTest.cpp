@@ -1,22 +1,8 @@
 #include "ColumnLayout.h"
 #include "RecordTableModel.h"
-
-#include <QtEndian>
+#include "StoredWidthsBytes.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray Value(const std::vector<qint32>& ints)
-{
-    QByteArray bytes(4 * qsizetype(ints.size()), '\0');
-    for (size_t i = 0; i < ints.size(); ++i) {
-        qToLittleEndian(ints[i], bytes.data() + 4 * i);
-    }
-    return bytes;
-}
-
-} // namespace
 
 TEST(ColumnText, HeadingsAndWidthsWithTheLastSemicolonOptional)
 {
@@ -38,14 +24,16 @@ TEST(ColumnText, HeadingsAndWidthsWithTheLastSemicolonOptional)
 
 TEST(StoredWidths, OnlyAValueThatFitsTheColumnsIsApplied)
 {
-    const auto widths = ColumnLayout::ParseStoredWidths(Value({3, 10, 20, 30}), 3);
+    const auto widths = ColumnLayout::ParseStoredWidths(StoredWidthsBytes({3, 10, 20, 30}), 3);
     ASSERT_TRUE(widths);
     EXPECT_EQ(*widths, (std::vector<int>{10, 20, 30}));
 
-    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(Value({2, 10, 20}), 3));     // wrong count
-    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(Value({3, 10, 20}), 3));     // too short
-    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(Value({3}).left(3), 3));     // not even a count
-    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(Value({3, 10, -1, 30}), 3)); // garbage width
+    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(StoredWidthsBytes({2, 10, 20}), 3)); // wrong count
+    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(StoredWidthsBytes({3, 10, 20}), 3)); // too short
+    EXPECT_FALSE(
+        ColumnLayout::ParseStoredWidths(StoredWidthsBytes({3}).left(3), 3)); // not even a count
+    EXPECT_FALSE(
+        ColumnLayout::ParseStoredWidths(StoredWidthsBytes({3, 10, -1, 30}), 3)); // garbage width
     EXPECT_FALSE(ColumnLayout::ParseStoredWidths("text a person typed", 3));
 }
 
