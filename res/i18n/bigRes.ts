@@ -8,6 +8,33 @@
     </message>
 </context>
 <context>
+    <name>CPrizeRecordDlg</name>
+    <message>
+        <source>查看中獎記錄</source>
+        <translation>查看中獎記錄</translation>
+    </message>
+    <message>
+        <source>清除(&amp;A)</source>
+        <translation>清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>刷新(&amp;R)</source>
+        <translation>刷新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>导出(&amp;E)</source>
+        <translation>導出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>中奖人数:</source>
+        <translation>中獎人數:</translation>
+    </message>
+    <message>
+        <source>此功能将在后续版本中提供</source>
+        <translation>此功能將在後續版本中提供</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderWindow</name>
     <message>
         <source>数据库: %1
