@@ -69,13 +69,6 @@ bool HasColour(const QImage& image, const QColor& colour, int fromX = 0, int toX
 
 } // namespace
 
-TEST_F(RecordListTest, ColumnsComeFromTheColumnText)
-{
-    EXPECT_EQ(list.model()->columnCount(), 4);
-    EXPECT_EQ(list.model()->headerData(1, Qt::Horizontal).toString(), "text");
-    EXPECT_EQ(list.columnWidth(2), 70);
-}
-
 TEST_F(RecordListTest, HeadingClicksSortAscendingThenToggleAndRefillKeepsTheArrow)
 {
     for (const char* n : {"10", "9", "", "2"}) {
