@@ -7,7 +7,8 @@
 #include <vector>
 
 // The two texts that lay out the record list's columns: the column text a dialog builds
-// ("heading,width;" per column) and the stored widths read back from the settings.
+// ("heading,width;" per column) and the stored widths read back from the settings. Both are
+// this program's own layouts of a few dozen bytes, so they are read here by hand.
 namespace ColumnLayout {
 
 struct Column
