@@ -1,5 +1,7 @@
+#include "CAboutDlg.h"
 #include "CDrawApp.h"
 #include "CDrawDlg.h"
+#include "CPrizeRecordDlg.h"
 #include "WidgetMessageService.h"
 
 #include <QApplication>
@@ -15,6 +17,8 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sortilo"));
+    // Names the settings file (~/.config/Sortilo/Sortilo.conf), read for stored column widths.
+    QApplication::setOrganizationName(QStringLiteral("Sortilo"));
     QApplication::setApplicationVersion(QStringLiteral(SORTILO_VERSION));
 
     WidgetMessageService messages;
@@ -27,7 +31,11 @@ int main(int argc, char** argv)
             window.ShowSysInfo(QCoreApplication::translate("CDrawApp", "此功能将在后续版本中提供"));
         };
         QObject::connect(&window, &CDrawDlg::personsRequested, &window, notYet);
-        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, notYet);
+        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&drawApp] {
+            CPrizeRecordDlg record(drawApp.Database());
+            record.setWindowIcon(CAboutDlg::ProgramIcon());
+            record.exec();
+        });
         QObject::connect(&window, &CDrawDlg::basicSettingsRequested, &window, notYet);
         QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, notYet);
         window.exec();
