@@ -45,6 +45,19 @@ QString NonNull(const QString& text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// Marks the engine at work for the length of one call from its host.
+class BusyScope
+{
+public:
+    explicit BusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
+    ~BusyScope() { m_busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& m_busy;
+};
+
 bool InReelAlphabet(const QString& cell)
 {
     if (cell.size() != 1 || cell.at(0).unicode() > 0x7f) {
@@ -135,8 +148,21 @@ int DrawEngine::RandomInRange(RandomSource& random, int low, int high)
 
 // --- Operator actions --------------------------------------------------------------------------
 
+bool DrawEngine::RefuseReentry()
+{
+    if (!m_busy) {
+        return false;
+    }
+    m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
+    return true;
+}
+
 void DrawEngine::StartRound()
 {
+    if (RefuseReentry()) {
+        return;
+    }
+    const BusyScope busy(m_busy);
     LoadPrizeNames();
     if (!m_IsIdle) {
         m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
@@ -173,6 +199,15 @@ void DrawEngine::StartRound()
 
 void DrawEngine::StopRoll()
 {
+    if (RefuseReentry()) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    StopRollNow();
+}
+
+void DrawEngine::StopRollNow()
+{
     if (!m_rolling) {
         return;
     }
@@ -207,6 +242,9 @@ void DrawEngine::QuotaDown()
 
 void DrawEngine::ChangeValue(int& value, int delta, const char* skinName)
 {
+    if (RefuseReentry()) {
+        return;
+    }
     if (!m_IsIdle) {
         m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
         return;
@@ -226,6 +264,11 @@ void DrawEngine::ChangeValue(int& value, int delta, const char* skinName)
 
 void DrawEngine::OnTimer(int id)
 {
+    // A tick that comes through a message box's event loop is skipped: the timer fires again.
+    if (m_busy) {
+        return;
+    }
+    const BusyScope busy(m_busy);
     // Positions advance without wrapping; the next timer message of any kind wraps them.
     for (int& position : m_reelPositions) {
         if (position < 0 || position >= ReelAlphabetSize) {
@@ -242,7 +285,7 @@ void DrawEngine::OnTimer(int id)
     switch (id) {
     case AutoStopTimer:
         m_host.StopTimer(AutoStopTimer);
-        StopRoll();
+        StopRollNow();
         break;
     case RevealTimer:
         RevealTick();
@@ -251,7 +294,7 @@ void DrawEngine::OnTimer(int id)
         m_host.StopTimer(NextPickTimer);
         // An operator's stop within the 300 ms has already chosen this pick's winner; choosing
         // again would replace the winner while the reels already stop on the first one.
-        if (!m_reelOneArmed) {
+        if (m_rolling && !m_reelOneArmed) {
             PickWinner();
         }
         break;
@@ -300,24 +343,25 @@ bool DrawEngine::HasWon(const QString& id)
            !m_database.IsEOF();
 }
 
-QString DrawEngine::RecordWinner(const QString& id)
+bool DrawEngine::StoreWinner(const QString& id)
 {
-    // The winner is stored (and synced) before anything of the win is shown.
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     const bool poolCurrent = !m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken;
     const bool stored = m_database.OpenQuery(
         QString::fromLatin1(SqlStatements::InsertWinner),
         {id, time, m_PrizeLevel, m_PickNumber, NonNull(PrizeName(m_PrizeLevel))});
-    if (!stored) {
-        m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
-    } else if (poolCurrent) {
+    if (stored && poolCurrent) {
         // Nothing else changed: the pool stays current without the winner.
         m_CandidatePool.removeIf([&](const Candidate& candidate) {
             return UpperCaseId(candidate.PersonID) == UpperCaseId(id);
         });
         m_poolToken = m_database.ChangeToken();
     }
+    return stored;
+}
 
+QString DrawEngine::ShowWinner(const QString& id)
+{
     QString name;
     if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinnerName), {id}) &&
         !m_database.IsEOF()) {
@@ -338,12 +382,12 @@ QString DrawEngine::RecordWinner(const QString& id)
 
 // --- Picks -------------------------------------------------------------------------------------
 
-void DrawEngine::BeginPick()
+bool DrawEngine::BeginPick()
 {
     if (!LoadCandidatePool()) {
+        EndRoundWithoutWinner();
         m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
-        m_IsIdle = true;
-        return;
+        return false;
     }
     for (int& position : m_reelPositions) {
         position = RandomInRange(0, ReelAlphabetSize);
@@ -363,6 +407,24 @@ void DrawEngine::BeginPick()
     m_reelOneArmed = false;
     m_reelStopped.fill(false);
     m_winnerRevealed = false;
+    return true;
+}
+
+void DrawEngine::EndRoundWithoutWinner()
+{
+    for (int reel = 1; reel <= ReelCount; ++reel) {
+        m_host.StopTimer(reel);
+    }
+    m_host.StopTimer(AutoStopTimer);
+    m_host.StopTimer(NextPickTimer);
+    m_rolling = false;
+    m_reelOneArmed = false;
+    m_winnerRevealed = false;
+    m_host.SetSkinText(InfoCaptionName, QString());
+    m_host.SetSkinText(InfoName, QString());
+    m_host.EnableSkinButton(StopButton, false);
+    m_host.EnableSkinButton(StartButton, true);
+    m_IsIdle = true;
 }
 
 void DrawEngine::ShowPickProgress()
@@ -377,6 +439,10 @@ void DrawEngine::PickWinner()
     for (;;) {
         const int n = static_cast<int>(m_CandidatePool.size());
         if (n == 0) {
+            // Everyone in the pool has won meanwhile (at another station on the same data):
+            // nobody is left to choose, so the round ends instead of rolling for ever.
+            EndRoundWithoutWinner();
+            m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
             return;
         }
         // Every second pick of the window's life draws from the first half of the pool.
@@ -446,16 +512,26 @@ void DrawEngine::WinnerSequence(bool stoppedByMatch)
 {
     m_rolling = false;
     m_host.StopTimer(ReelCount);
-    const QString displayName = RecordWinner(m_TargetID);
-    m_host.SetSkinText(InfoCaptionName, StringTable::Load(WinnerCaptionId));
-    m_host.SetSkinText(InfoName, displayName);
-    m_winnerRevealed = true;
-    m_host.StartTimer(RevealTimer, FirstRevealMs);
-    ShowTargetOnReels(BlinkOnColour());
+    // The winner is stored (and synced) before anything of the win is shown; a winner who could
+    // not be stored is never shown, and the round ends so that the operator can start again.
+    const bool stored = StoreWinner(m_TargetID);
+    if (stored) {
+        const QString displayName = ShowWinner(m_TargetID);
+        m_host.SetSkinText(InfoCaptionName, StringTable::Load(WinnerCaptionId));
+        m_host.SetSkinText(InfoName, displayName);
+        m_winnerRevealed = true;
+        m_host.StartTimer(RevealTimer, FirstRevealMs);
+        ShowTargetOnReels(BlinkOnColour());
+    } else {
+        EndRoundWithoutWinner();
+    }
     if (stoppedByMatch) {
         m_host.PlayDrawingSound();
     }
     m_host.RestartBackgroundMusic();
+    if (!stored) {
+        m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
+    }
 }
 
 void DrawEngine::ShowTargetOnReels(const QColor& colour)
@@ -480,8 +556,9 @@ void DrawEngine::RevealTick()
         m_reelOneArmed = false;
         m_rolling = true;
         m_IsIdle = false;
-        BeginPick();
-        m_host.StartTimer(NextPickTimer, NextPickMs);
+        if (BeginPick()) {
+            m_host.StartTimer(NextPickTimer, NextPickMs);
+        }
     } else {
         // The round is over; the last number keeps blinking until the next pick.
         m_host.SetSkinText(InfoName, StringTable::Load(RoundOverId));

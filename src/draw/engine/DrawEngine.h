@@ -21,6 +21,11 @@ class CAdoDatabase;
 //
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
+//
+// A message box (the engine's own or the database layer's) may run a nested event loop. Calls
+// that arrive through it while the engine is at work are refused: a key or button gets the
+// "drawing in progress" notice, a timer tick is skipped and comes again with the timer's next
+// period. So a box never lets a second pick, tick or start slip into the one under way.
 class DrawEngine
 {
 public:
@@ -108,12 +113,16 @@ public:
     static QString UpperCaseId(const QString& id);
 
 private:
+    bool RefuseReentry();
+    void StopRollNow();
     void LoadPrizeNames();
     bool LoadCandidatePool();
-    void BeginPick();
+    bool BeginPick();
     void PickWinner();
     bool HasWon(const QString& id);
-    QString RecordWinner(const QString& id);
+    bool StoreWinner(const QString& id);
+    QString ShowWinner(const QString& id);
+    void EndRoundWithoutWinner();
     void ReelTick(int reel);
     void WinnerSequence(bool stoppedByMatch);
     void ShowTargetOnReels(const QColor& colour);
@@ -146,4 +155,5 @@ private:
     bool m_blinkPhase = false;
     QStringList m_prizeNames; // levels 1..8 at 0..7
     bool m_autoStop = false;
+    bool m_busy = false;
 };
