@@ -289,3 +289,8 @@ QString CAdoDatabase::ValueText(const QVariant& value)
         return value.toString();
     }
 }
+
+QVariant CAdoDatabase::TextValue(const QString& text)
+{
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}

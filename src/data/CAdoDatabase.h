@@ -65,6 +65,8 @@ public:
 
     // Plain text of a value as GetFieldText gives it.
     static QString ValueText(const QVariant& value);
+    // A text to bind as the statements store text: never NULL, a null text is the empty text.
+    static QVariant TextValue(const QString& text);
 
 private:
     void CloseRecordset();

@@ -1,0 +1,85 @@
+#include "PersonStore.h"
+
+#include "CAdoDatabase.h"
+#include "SqlStatements.h"
+
+namespace {
+
+PersonRow CurrentPerson(const CAdoDatabase& database)
+{
+    return {database.GetFieldText(QStringLiteral("PersonID")),
+            database.GetFieldText(QStringLiteral("PersonName")),
+            database.GetFieldText(QStringLiteral("Company"))};
+}
+
+} // namespace
+
+std::optional<QList<PersonRow>> PersonStore::ReadRows(const char* sql)
+{
+    if (!m_database.OpenQuery(QLatin1String(sql))) {
+        return std::nullopt;
+    }
+    QList<PersonRow> rows;
+    rows.reserve(m_database.GetRecordCount());
+    for (; !m_database.IsEOF(); m_database.MoveNext()) {
+        rows.append(CurrentPerson(m_database));
+    }
+    return rows;
+}
+
+std::optional<QList<PersonRow>> PersonStore::All()
+{
+    return ReadRows(SqlStatements::SelectAllPersons);
+}
+
+std::optional<QList<PersonRow>> PersonStore::ExportRows()
+{
+    return ReadRows(SqlStatements::SelectPersonsForExport);
+}
+
+std::optional<int> PersonStore::Count()
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::CountPersons)) || m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    return m_database.GetFieldText(QStringLiteral("num")).toInt();
+}
+
+bool PersonStore::Exists(const QString& personId)
+{
+    return Find(personId).has_value();
+}
+
+std::optional<PersonRow> PersonStore::Find(const QString& personId)
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPersonById), {personId}) ||
+        m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    return CurrentPerson(m_database);
+}
+
+bool PersonStore::Insert(const PersonRow& person)
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                                {CAdoDatabase::TextValue(person.PersonID),
+                                 CAdoDatabase::TextValue(person.PersonName),
+                                 CAdoDatabase::TextValue(person.Company)});
+}
+
+bool PersonStore::Update(const PersonRow& person)
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePerson),
+                                {CAdoDatabase::TextValue(person.PersonName),
+                                 CAdoDatabase::TextValue(person.Company), person.PersonID});
+}
+
+bool PersonStore::Delete(const QString& personId)
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {personId});
+}
+
+bool PersonStore::DeleteAll()
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllPersons));
+}

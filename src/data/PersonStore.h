@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class CAdoDatabase;
+
+// A participant as stored in table person.
+struct PersonRow
+{
+    QString PersonID;
+    QString PersonName;
+    QString Company;
+
+    bool operator==(const PersonRow&) const = default;
+};
+
+// The participant statements of the catalogue with bound values. Every call reads all rows of
+// its query before it returns, so callers never depend on the layer's shared result. A failed
+// statement has already shown the layer's "Error: %s" box; callers add their own text.
+class PersonStore
+{
+public:
+    explicit PersonStore(CAdoDatabase& database) : m_database(database) {}
+
+    // Every participant ordered by number; nullopt when the query failed.
+    std::optional<QList<PersonRow>> All();
+    // The same rows as the participant export reads them.
+    std::optional<QList<PersonRow>> ExportRows();
+    std::optional<int> Count();
+    // True when a participant with this number exists (case-insensitively). A failed query
+    // counts as absent: the insert that follows is then the final word.
+    bool Exists(const QString& personId);
+    // The participant with this number, nullopt when absent or when the query failed.
+    std::optional<PersonRow> Find(const QString& personId);
+
+    bool Insert(const PersonRow& person);
+    // Changes the name and remark of the participant person.PersonID.
+    bool Update(const PersonRow& person);
+    bool Delete(const QString& personId);
+    bool DeleteAll();
+
+private:
+    std::optional<QList<PersonRow>> ReadRows(const char* sql);
+
+    CAdoDatabase& m_database;
+};

@@ -1,0 +1,26 @@
+#include "PrizeStore.h"
+
+#include "CAdoDatabase.h"
+#include "SqlStatements.h"
+
+std::optional<PrizeStore::PrizeNames> PrizeStore::Names()
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames)) ||
+        m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    PrizeNames names;
+    for (int level = 1; level <= Levels; ++level) {
+        names[level - 1] = m_database.GetFieldText(QStringLiteral("step%1").arg(level));
+    }
+    return names;
+}
+
+bool PrizeStore::UpdateNames(const PrizeNames& names)
+{
+    QVariantList values;
+    for (const QString& name : names) {
+        values << CAdoDatabase::TextValue(name);
+    }
+    return m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePrizeNames), values);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class CAdoDatabase;
+
+// The eight prize names, kept in the one row of table JP (sNo 555). A failed statement has
+// already shown the layer's "Error: %s" box; callers add their own text.
+class PrizeStore
+{
+public:
+    static constexpr int Levels = 8;
+    // step1 .. step8: the names of the first to the eighth prize.
+    using PrizeNames = std::array<QString, Levels>;
+
+    explicit PrizeStore(CAdoDatabase& database) : m_database(database) {}
+
+    // nullopt when the query failed or the row is missing.
+    std::optional<PrizeNames> Names();
+    // Writes the eight names. Without the row nothing changes and the statement still succeeds.
+    bool UpdateNames(const PrizeNames& names);
+
+private:
+    CAdoDatabase& m_database;
+};

@@ -1,0 +1,86 @@
+#include "WinnerStore.h"
+
+#include "CAdoDatabase.h"
+#include "SqlStatements.h"
+
+std::optional<QList<PersonRow>> WinnerStore::CandidatePool()
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectCandidatePool))) {
+        return std::nullopt;
+    }
+    const QString idField = QStringLiteral("PersonID");
+    const QString nameField = QStringLiteral("PersonName");
+    const QString companyField = QStringLiteral("Company");
+    QList<PersonRow> pool;
+    pool.reserve(m_database.GetRecordCount());
+    for (; !m_database.IsEOF(); m_database.MoveNext()) {
+        pool.append({m_database.GetFieldText(idField), m_database.GetFieldText(nameField),
+                     m_database.GetFieldText(companyField)});
+    }
+    return pool;
+}
+
+bool WinnerStore::HasWon(const QString& personId)
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinById), {personId}) &&
+           !m_database.IsEOF();
+}
+
+bool WinnerStore::InsertWinner(const ComePrizeRow& win)
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
+                                {CAdoDatabase::TextValue(win.PersonID),
+                                 CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
+                                 CAdoDatabase::TextValue(win.JP)});
+}
+
+std::optional<QString> WinnerStore::WinnerName(const QString& personId)
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinnerName), {personId}) ||
+        m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    return m_database.GetFieldText(QStringLiteral("PersonName"));
+}
+
+std::optional<QList<WinnerRecordRow>> WinnerStore::ReadRecords(const char* sql)
+{
+    if (!m_database.OpenQuery(QLatin1String(sql))) {
+        return std::nullopt;
+    }
+    QList<WinnerRecordRow> rows;
+    rows.reserve(m_database.GetRecordCount());
+    for (; !m_database.IsEOF(); m_database.MoveNext()) {
+        rows.append({m_database.GetFieldText(QStringLiteral("PersonID")),
+                     m_database.GetFieldText(QStringLiteral("PersonName")),
+                     m_database.GetFieldText(QStringLiteral("company")),
+                     m_database.GetFieldText(QStringLiteral("sDateTime")),
+                     m_database.GetFieldText(QStringLiteral("step")),
+                     m_database.GetFieldText(QStringLiteral("sNo")),
+                     m_database.GetFieldText(QStringLiteral("JP"))});
+    }
+    return rows;
+}
+
+std::optional<QList<WinnerRecordRow>> WinnerStore::Records()
+{
+    return ReadRecords(SqlStatements::SelectWinnersRecord);
+}
+
+std::optional<QList<WinnerRecordRow>> WinnerStore::ExportRows()
+{
+    return ReadRecords(SqlStatements::SelectWinnersForExport);
+}
+
+std::optional<int> WinnerStore::Count()
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::CountWinners)) || m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    return m_database.GetFieldText(QStringLiteral("num")).toInt();
+}
+
+bool WinnerStore::DeleteAll()
+{
+    return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners));
+}

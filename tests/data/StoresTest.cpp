@@ -1,0 +1,123 @@
+#include "PersonStore.h"
+#include "PrizeStore.h"
+#include "RecordingMessageService.h"
+#include "TestDatabase.h"
+#include "WinnerStore.h"
+
+#include <gtest/gtest.h>
+
+class StoresTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    TestDatabase test;
+    PersonStore persons{test.db()};
+    PrizeStore prizes{test.db()};
+    WinnerStore winners{test.db()};
+
+    void SetUp() override { ASSERT_TRUE(test.ok()) << test.error().toStdString(); }
+
+    static QStringList Ids(const QList<PersonRow>& rows)
+    {
+        QStringList ids;
+        for (const PersonRow& row : rows) {
+            ids << row.PersonID;
+        }
+        return ids;
+    }
+};
+
+TEST_F(StoresTest, PersonsRoundTrip)
+{
+    const PersonRow quoted{QStringLiteral("b'2"), QStringLiteral("O'Neil"), QString()};
+    ASSERT_TRUE(
+        persons.Insert({QStringLiteral("C3"), QStringLiteral("丙"), QStringLiteral("财务")}));
+    ASSERT_TRUE(persons.Insert(quoted));
+    ASSERT_TRUE(
+        persons.Insert({QStringLiteral("A1"), QStringLiteral("甲"), QStringLiteral("人事")}));
+
+    EXPECT_EQ(Ids(persons.All().value()),
+              (QStringList{QStringLiteral("A1"), QStringLiteral("b'2"), QStringLiteral("C3")}));
+    EXPECT_EQ(persons.ExportRows(), persons.All());
+    EXPECT_EQ(persons.Count(), 3);
+    EXPECT_TRUE(persons.Exists(QStringLiteral("B'2"))) << "numbers ignore case";
+    EXPECT_FALSE(persons.Exists(QStringLiteral("Z9")));
+    EXPECT_EQ(persons.Find(QStringLiteral("b'2")), quoted);
+
+    ASSERT_TRUE(persons.Update({QStringLiteral("a1"), QStringLiteral("甲甲"), QString()}));
+    EXPECT_EQ(persons.Find(QStringLiteral("A1")),
+              (PersonRow{QStringLiteral("A1"), QStringLiteral("甲甲"), QString()}));
+    ASSERT_TRUE(persons.Delete(QStringLiteral("C3")));
+    EXPECT_EQ(persons.Count(), 2);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+
+    EXPECT_FALSE(persons.Insert({QStringLiteral("A1"), QStringLiteral("重复"), QString()}));
+    EXPECT_EQ(messages.texts.size(), 1) << "the layer's box, once";
+    ASSERT_TRUE(persons.DeleteAll());
+    EXPECT_EQ(persons.All().value().size(), 0);
+}
+
+TEST_F(StoresTest, PrizeNamesReadAndWriteTheOneRow)
+{
+    const auto initial = prizes.Names();
+    ASSERT_TRUE(initial.has_value());
+    EXPECT_EQ((*initial)[0], QStringLiteral("一等奖"));
+    EXPECT_EQ((*initial)[7], QStringLiteral("八等奖"));
+
+    PrizeStore::PrizeNames names;
+    names[0] = QStringLiteral("汽车");
+    names[7] = QStringLiteral("Chef's knife");
+    ASSERT_TRUE(prizes.UpdateNames(names));
+    EXPECT_EQ(prizes.Names(), names);
+
+    test.Exec(QStringLiteral("delete from JP"));
+    EXPECT_EQ(prizes.Names(), std::nullopt) << "no row, no names";
+    EXPECT_TRUE(prizes.UpdateNames(names)) << "changes nothing, without a message";
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(StoresTest, WinsLeaveThePoolAndAppearInTheRecord)
+{
+    for (const char* id : {"P1", "P2", "P3"}) {
+        ASSERT_TRUE(persons.Insert(
+            {QLatin1String(id), QStringLiteral("名") + QLatin1String(id), QStringLiteral("部门")}));
+    }
+    EXPECT_EQ(winners.CandidatePool().value().size(), 3);
+    ASSERT_TRUE(winners.InsertWinner(
+        {QStringLiteral("P2"), QStringLiteral("2026-12-07 20:00:00"), 3, 2, QStringLiteral("奖")}));
+    ASSERT_TRUE(winners.InsertWinner(
+        {QStringLiteral("P1"), QStringLiteral("2026-12-07 20:01:00"), 3, 1, QString()}));
+    EXPECT_EQ(Ids(winners.CandidatePool().value()), QStringList{QStringLiteral("P3")});
+    EXPECT_TRUE(winners.HasWon(QStringLiteral("p2")));
+    EXPECT_FALSE(winners.HasWon(QStringLiteral("P3")));
+    EXPECT_EQ(winners.WinnerName(QStringLiteral("P2")), QStringLiteral("名P2"));
+    EXPECT_EQ(winners.WinnerName(QStringLiteral("nobody")), std::nullopt);
+
+    const QList<WinnerRecordRow> records = winners.Records().value();
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[0],
+              (WinnerRecordRow{QStringLiteral("P1"), QStringLiteral("名P1"), QStringLiteral("部门"),
+                               QStringLiteral("2026-12-07 20:01:00"), QStringLiteral("3"),
+                               QStringLiteral("1"), QString()}));
+    EXPECT_EQ(records[1].PersonID, QStringLiteral("P2"));
+    EXPECT_EQ(winners.ExportRows(), winners.Records());
+
+    ASSERT_TRUE(persons.Delete(QStringLiteral("P1")));
+    EXPECT_EQ(winners.Count(), 2) << "a removed participant's win is still counted";
+    EXPECT_EQ(winners.Records().value().size(), 1);
+    ASSERT_TRUE(winners.DeleteAll());
+    EXPECT_EQ(winners.Count(), 0);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+}
+
+TEST_F(StoresTest, FailedQueriesAreNotEmptyResults)
+{
+    test.Exec(QStringLiteral("drop view hadPrizeView"));
+    test.Exec(QStringLiteral("drop table ComePrize"));
+    EXPECT_EQ(winners.CandidatePool(), std::nullopt);
+    EXPECT_EQ(winners.Records(), std::nullopt);
+    EXPECT_EQ(winners.Count(), std::nullopt);
+    EXPECT_FALSE(winners.HasWon(QStringLiteral("P1")));
+    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("P1"), QString(), 1, 1, QString()}));
+    EXPECT_EQ(messages.texts.size(), 5);
+}
