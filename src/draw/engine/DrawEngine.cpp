@@ -2,12 +2,15 @@
 
 #include "CAdoDatabase.h"
 #include "GbkText.h"
-#include "SqlStatements.h"
 #include "StringTable.h"
 #include "SystemDrawClock.h"
 #include "SystemRandomSource.h"
 
 #include <cstring>
+#include <optional>
+#include <utility>
+
+static_assert(DrawEngine::MaxValue == PrizeStore::Levels, "one prize name a level");
 
 namespace {
 
@@ -39,12 +42,6 @@ QString WinnerLineName(int pick)
     return QStringLiteral("ID_TEXT%1").arg(pick);
 }
 
-// Bound text must be a real (non-null) string: a null QString would be stored as NULL.
-QString NonNull(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 // Marks the engine at work for the length of one call from its host.
 class BusyScope
 {
@@ -57,6 +54,22 @@ public:
 private:
     bool& m_busy;
 };
+
+// Whether two IDs are equal once upper-cased as UpperCaseId does, without copying either: the
+// winner is looked for in a pool of up to 100,000 entries right after the last reel stops.
+bool SameIdUpperCased(const QString& a, const QString& b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (upper(a.at(i).unicode()) != upper(b.at(i).unicode())) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool InReelAlphabet(const QString& cell)
 {
@@ -71,7 +84,8 @@ bool InReelAlphabet(const QString& cell)
 
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
-    : m_host(host), m_database(database), m_random(std::move(random)), m_clock(std::move(clock))
+    : m_host(host), m_database(database), m_winners(database), m_prizes(database),
+      m_random(std::move(random)), m_clock(std::move(clock))
 {
     if (!m_random) {
         m_random = std::make_unique<SystemRandomSource>();
@@ -80,9 +94,6 @@ DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<R
         m_clock = std::make_unique<SystemDrawClock>();
     }
     m_reelPositions.fill(-1);
-    for (int level = 1; level <= MaxValue; ++level) {
-        m_prizeNames << QString();
-    }
 }
 
 DrawEngine::~DrawEngine() = default;
@@ -99,7 +110,7 @@ bool DrawEngine::ReelStopped(int reel) const
 
 QString DrawEngine::PrizeName(int level) const
 {
-    return level >= 1 && level <= MaxValue ? m_prizeNames.at(level - 1) : QString();
+    return level >= 1 && level <= MaxValue ? m_prizeNames[level - 1] : QString();
 }
 
 QString DrawEngine::ReelCharacter(const QString& id, int reel)
@@ -307,12 +318,9 @@ void DrawEngine::OnTimer(int id)
 
 void DrawEngine::LoadPrizeNames()
 {
-    if (!m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectPrizeNames)) ||
-        m_database.IsEOF()) {
-        return; // the names keep their previous values
-    }
-    for (int level = 1; level <= MaxValue; ++level) {
-        m_prizeNames[level - 1] = m_database.GetFieldText(QStringLiteral("step%1").arg(level));
+    // When the row cannot be read the names keep their previous values.
+    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names()) {
+        m_prizeNames = std::move(*names);
     }
 }
 
@@ -323,38 +331,23 @@ bool DrawEngine::LoadCandidatePool()
     }
     m_CandidatePool.clear();
     m_poolToken.clear();
-    if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectCandidatePool))) {
-        const QString idField = QStringLiteral("personID");
-        const QString nameField = QStringLiteral("personName");
-        m_CandidatePool.reserve(m_database.GetRecordCount());
-        for (; !m_database.IsEOF(); m_database.MoveNext()) {
-            m_CandidatePool.append(
-                {m_database.GetFieldText(idField), m_database.GetFieldText(nameField)});
-        }
+    if (std::optional<QList<Candidate>> pool = m_winners.CandidatePool()) {
+        m_CandidatePool = std::move(*pool);
         m_poolToken = m_database.ChangeToken();
     }
     return !m_CandidatePool.isEmpty();
-}
-
-bool DrawEngine::HasWon(const QString& id)
-{
-    // A failed test counts as not won: the insert at the last reel is the final word.
-    return m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinById), {id}) &&
-           !m_database.IsEOF();
 }
 
 bool DrawEngine::StoreWinner(const QString& id)
 {
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     const bool poolCurrent = !m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken;
-    const bool stored = m_database.OpenQuery(
-        QString::fromLatin1(SqlStatements::InsertWinner),
-        {id, time, m_PrizeLevel, m_PickNumber, NonNull(PrizeName(m_PrizeLevel))});
+    const bool stored =
+        m_winners.InsertWinner({id, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)});
     if (stored && poolCurrent) {
         // Nothing else changed: the pool stays current without the winner.
-        m_CandidatePool.removeIf([&](const Candidate& candidate) {
-            return UpperCaseId(candidate.PersonID) == UpperCaseId(id);
-        });
+        m_CandidatePool.removeIf(
+            [&](const Candidate& candidate) { return SameIdUpperCased(candidate.PersonID, id); });
         m_poolToken = m_database.ChangeToken();
     }
     return stored;
@@ -362,11 +355,7 @@ bool DrawEngine::StoreWinner(const QString& id)
 
 QString DrawEngine::ShowWinner(const QString& id)
 {
-    QString name;
-    if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinnerName), {id}) &&
-        !m_database.IsEOF()) {
-        name = m_database.GetFieldText(QStringLiteral("personName"));
-    }
+    QString name = m_winners.WinnerName(id).value_or(QString());
     m_host.AppendWinner(id, name);
 
     // Short names are padded so that the winner lines keep their columns.
@@ -450,7 +439,8 @@ void DrawEngine::PickWinner()
         m_HalfRangeToggle = !m_HalfRangeToggle;
         const int index = RandomInRange(0, range);
         const QString id = m_CandidatePool.at(index).PersonID;
-        if (!HasWon(id)) {
+        // A failed test counts as not won: the insert at the last reel is the final word.
+        if (!m_winners.HasWon(id)) {
             m_TargetID = UpperCaseId(id);
             break;
         }

@@ -2,12 +2,14 @@
 
 #include "DrawClock.h"
 #include "DrawHost.h"
+#include "PersonStore.h"
+#include "PrizeStore.h"
 #include "RandomSource.h"
+#include "WinnerStore.h"
 
 #include <QColor>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -54,11 +56,7 @@ public:
     // The insert failure box.
     static constexpr const char* FailedInputText = "Failed Input Please Run again";
 
-    struct Candidate
-    {
-        QString PersonID;
-        QString PersonName;
-    };
+    using Candidate = PersonRow;
 
     // random and clock default to the operating system's entropy and the local time.
     DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random = {},
@@ -119,7 +117,6 @@ private:
     bool LoadCandidatePool();
     bool BeginPick();
     void PickWinner();
-    bool HasWon(const QString& id);
     bool StoreWinner(const QString& id);
     QString ShowWinner(const QString& id);
     void EndRoundWithoutWinner();
@@ -132,6 +129,8 @@ private:
 
     DrawHost& m_host;
     CAdoDatabase& m_database;
+    WinnerStore m_winners;
+    PrizeStore m_prizes;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<DrawClock> m_clock;
 
@@ -153,7 +152,7 @@ private:
     bool m_rolling = false;
     bool m_winnerRevealed = false;
     bool m_blinkPhase = false;
-    QStringList m_prizeNames; // levels 1..8 at 0..7
+    PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
     bool m_autoStop = false;
     bool m_busy = false;
 };
