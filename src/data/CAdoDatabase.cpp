@@ -58,6 +58,7 @@ void CAdoDatabase::ReleaseConnection()
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_connected = false;
+    m_inTransaction = false;
 }
 
 bool CAdoDatabase::ConnectDatabase(const QString& password, const QString& dataSource)
@@ -173,38 +174,53 @@ void CAdoDatabase::CloseRecordset()
     m_row = 0;
 }
 
+QSqlQuery CAdoDatabase::NewQuery() const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    return query;
+}
+
+bool CAdoDatabase::StatementFailed(const QSqlError& error)
+{
+    CloseRecordset();
+    Fail(m_connected ? ErrorText(error) : QStringLiteral("not connected to a database"), false);
+    ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+    return false;
+}
+
 bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
 {
     CloseRecordset();
     if (!m_connected) {
-        m_lastError = QStringLiteral("not connected to a database");
-        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
-        return false;
+        return StatementFailed(QSqlError());
     }
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    bool ok;
+    QSqlQuery query = NewQuery();
     if (values.isEmpty()) {
-        ok = query.exec(sql);
+        if (!query.exec(sql)) {
+            return StatementFailed(query.lastError());
+        }
     } else {
-        ok = query.prepare(sql);
-        if (ok) {
-            for (const QVariant& value : values) {
-                query.addBindValue(value);
-            }
-            ok = query.exec();
+        if (!query.prepare(sql)) {
+            return StatementFailed(query.lastError());
+        }
+        for (const QVariant& value : values) {
+            query.addBindValue(value);
+        }
+        if (!query.exec()) {
+            return StatementFailed(query.lastError());
         }
     }
-    if (!ok) {
-        Fail(ErrorText(query.lastError()), false);
-        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
-        return false;
-    }
+    return TakeResult(query);
+}
+
+bool CAdoDatabase::TakeResult(QSqlQuery& query)
+{
     if (!query.isSelect()) {
         ++m_changeCount;
+        query.finish();
         return true;
     }
-
     const QSqlRecord record = query.record();
     const int columns = record.count();
     for (int c = 0; c < columns; ++c) {
@@ -217,12 +233,61 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
         ++m_rowCount;
     }
     if (query.lastError().isValid()) {
-        Fail(ErrorText(query.lastError()), false);
-        CloseRecordset();
+        return StatementFailed(query.lastError());
+    }
+    // Reset the statement so it holds no read snapshot until it runs again.
+    query.finish();
+    return true;
+}
+
+bool CAdoDatabase::BeginTransaction()
+{
+    if (!m_connected) {
+        return StatementFailed(QSqlError());
+    }
+    if (m_inTransaction) {
+        m_lastError = QStringLiteral("a transaction is already open on this connection");
         ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
         return false;
     }
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
+        QSqlQuery query = NewQuery();
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            return StatementFailed(query.lastError());
+        }
+    } else if (!db.transaction()) {
+        return StatementFailed(db.lastError());
+    }
+    m_inTransaction = true;
     return true;
+}
+
+bool CAdoDatabase::CommitTransaction()
+{
+    if (!m_inTransaction) {
+        m_lastError = QStringLiteral("no transaction is open on this connection");
+        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.commit()) {
+        // Still open: the caller's rollback (or the scope's end) undoes it.
+        return StatementFailed(db.lastError());
+    }
+    m_inTransaction = false;
+    ++m_changeCount;
+    return true;
+}
+
+void CAdoDatabase::RollbackTransaction()
+{
+    if (!m_inTransaction) {
+        return;
+    }
+    m_inTransaction = false;
+    ++m_changeCount;
+    QSqlDatabase::database(m_connectionName, false).rollback();
 }
 
 QString CAdoDatabase::ChangeToken()

@@ -2,6 +2,8 @@
 
 #include "DatabaseTarget.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -50,6 +52,15 @@ public:
     // closed. On failure shows "Error: %s", leaves the result closed and returns false.
     bool OpenQuery(const QString& sql, const QVariantList& values = {});
 
+    // Transactions on this connection; DatabaseTransaction is the scoped form. On SQLite the
+    // write lock is taken at the start, so a transaction never fails halfway for a lock.
+    // Transactions do not nest. Failures show "Error: %s" and return false.
+    bool BeginTransaction();
+    bool CommitTransaction();
+    // Undoes the open transaction; without one it does nothing.
+    void RollbackTransaction();
+    bool InTransaction() const { return m_inTransaction; }
+
     // A token that changes whenever the data may have changed since it was taken: after every
     // action statement run through this instance and, on SQLite, after any commit by another
     // connection. Where changes of other connections cannot be seen it changes on every call.
@@ -69,6 +80,13 @@ public:
     static QVariant TextValue(const QString& text);
 
 private:
+    friend class PreparedStatement;
+
+    QSqlQuery NewQuery() const;
+    // Takes the result of a statement that ran: a query's rows become the shared result.
+    bool TakeResult(QSqlQuery& query);
+    // Records a failed statement, shows "Error: %s" and returns false.
+    bool StatementFailed(const QSqlError& error);
     void CloseRecordset();
     void ReleaseConnection();
     void Fail(const QString& description, bool showBox);
@@ -78,6 +96,7 @@ private:
     DatabaseTarget m_target;
     QString m_lastError;
     bool m_connected = false;
+    bool m_inTransaction = false;
     quint64 m_changeCount = 0;
 
     // The shared result.
