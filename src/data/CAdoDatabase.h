@@ -36,7 +36,9 @@ public:
     CAdoDatabase& operator=(const CAdoDatabase&) = delete;
 
     // Opens the SQLite file at dataSource read-write. The file is never created: a missing file
-    // is a connection failure with a clear description.
+    // is a connection failure with a clear description. So is a file without the program's
+    // tables, one of a newer version of the program (both left unchanged) and one that can
+    // only be read. An older database is upgraded; what the upgrade has to tell is shown once.
     bool ConnectDatabase(const QString& password, const QString& dataSource);
     // Opens any supported target; the description of a failure is shown and false returned.
     bool ConnectDatabase(const DatabaseTarget& target);
@@ -76,6 +78,8 @@ public:
 
     // Plain text of a value as GetFieldText gives it.
     static QString ValueText(const QVariant& value);
+    // True for SQLite's "attempt to write a readonly database" (the file or its folder).
+    static bool IsReadOnlyError(const QSqlError& error);
     // A text to bind as the statements store text: never NULL, a null text is the empty text.
     static QVariant TextValue(const QString& text);
 
@@ -90,7 +94,11 @@ private:
     void CloseRecordset();
     void ReleaseConnection();
     void Fail(const QString& description, bool showBox);
+    // Checks the database before anything is changed, sets the connection up and upgrades
+    // an older database.
     bool ApplyConnectionSettings();
+    // Shows why the database cannot be used and returns false.
+    bool Refuse(bool readOnly, const QString& reason);
 
     QString m_connectionName;
     DatabaseTarget m_target;
