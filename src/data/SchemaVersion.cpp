@@ -25,9 +25,17 @@ struct StepGuard
 const StepGuard Guards[] = {
     {1, "select PersonID from ComePrize group by PersonID having count(*) > 1",
      "The winners record holds more than one win for %1. All wins are kept and the draw still "
-     "lets each participant win only once, but the database itself cannot refuse a second win "
-     "while the record holds these."},
+     "lets each participant win only once, but this database cannot refuse a second win by "
+     "itself."},
 };
+
+QString NewerText(int version)
+{
+    return QStringLiteral("it was made by a newer version of this program (database version %1; "
+                          "this program knows versions up to %2)")
+        .arg(version)
+        .arg(SchemaVersion::Current);
+}
 
 QString UpgradeFolder()
 {
@@ -83,10 +91,7 @@ bool SchemaVersion::Check()
         return false;
     }
     if (m_version > Current) {
-        m_error = QStringLiteral("it was made by a newer version of this program (database version "
-                                 "%1; this program knows versions up to %2)")
-                      .arg(m_version)
-                      .arg(Current);
+        m_error = NewerText(m_version);
         return false;
     }
     return true;
@@ -149,7 +154,12 @@ bool SchemaVersion::RunStep(int version)
             held << query.value(0).toString();
         }
         if (!held.isEmpty()) {
-            m_notices << QString::fromLatin1(guard.notice).arg(held.join(QStringLiteral(", ")));
+            constexpr int Named = 10;
+            QString names = held.mid(0, Named).join(QStringLiteral(", "));
+            if (held.size() > Named) {
+                names += QStringLiteral(" and %1 more").arg(held.size() - Named);
+            }
+            m_notices << QString::fromLatin1(guard.notice).arg(names);
             return true;
         }
     }
@@ -171,8 +181,7 @@ bool SchemaVersion::RunStep(int version)
     for (const QString& statement :
          DatabaseCreator::SplitStatements(QString::fromUtf8(file.readAll()))) {
         if (!query.exec(statement)) {
-            return Failed(query.lastError(),
-                          QStringLiteral("upgrade to database version %1").arg(version));
+            return Failed(query.lastError(), QString());
         }
     }
     return true;
@@ -194,8 +203,18 @@ bool SchemaVersion::Upgrade()
                                                                  : m_database.lastError(),
                       QStringLiteral("cannot begin the upgrade"));
     }
+    // Read again under the lock: another program may have upgraded the file meanwhile.
     int version = 0;
     bool ok = ReadVersion(&version);
+    if (ok && version >= Current) {
+        m_database.rollback();
+        m_version = version;
+        if (version > Current) {
+            m_error = NewerText(version);
+            return false;
+        }
+        return true;
+    }
     for (int step = version + 1; ok && step <= Current; ++step) {
         ok = RunStep(step);
     }

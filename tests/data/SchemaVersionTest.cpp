@@ -129,6 +129,32 @@ TEST_F(SchemaVersionTest, TodaysFilesAreUpgradedWithTheirData)
     EXPECT_FALSE(fresh.db().OpenQuery(Win(QStringLiteral("b1"))));
 }
 
+TEST_F(SchemaVersionTest, AFailedUpgradeChangesNothing)
+{
+    MakeVersionZero();
+    // A table in the way of the new index makes the upgrade fail.
+    Raw(path, {Win(QStringLiteral("A001")), QStringLiteral("drop index ComePrize_PersonID"),
+               QStringLiteral("create table ComePrize_PersonID (x)")});
+    CAdoDatabase db;
+    EXPECT_FALSE(db.ConnectDatabase(QString(), path));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("upgrade")))
+        << messages.texts[0].toStdString();
+    QSqlDatabase raw =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+    {
+        raw.setDatabaseName(path);
+        ASSERT_TRUE(raw.open());
+        QSqlQuery query(raw);
+        ASSERT_TRUE(query.exec(QStringLiteral("pragma user_version")) && query.next());
+        EXPECT_EQ(query.value(0).toInt(), 0);
+        ASSERT_TRUE(query.exec(QStringLiteral("select count(*) from ComePrize")) && query.next());
+        EXPECT_EQ(query.value(0).toInt(), 1);
+    }
+    raw = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+}
+
 TEST_F(SchemaVersionTest, ADoubleAwardKeepsWorkingAndIsReportedOnce)
 {
     MakeVersionZero();
