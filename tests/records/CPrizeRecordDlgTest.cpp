@@ -78,10 +78,12 @@ TEST_F(PrizeRecordTest, WinnersListedInPrizeOrderWithLeadingBlanks)
     AddPerson("O'NEIL", "O'Neil \"Ace\" 😀", "Dept 'A'");
     AddPerson("編號一二三四", "李四", "研发部");
     AddPerson("GONE", "Removed later");
+    AddPerson("B2", "Second");
+    AddPerson("C3", "Third");
     AddWin("編號一二三四", 2, 1, "10");
-    AddWin("O'NEIL", 1, 10, "9");
+    AddWin("B2", 1, 10, "9");
     AddWin("GONE", 1, 2, "9");
-    AddWin("O'NEIL", 1, 2, "8"); // a second win of the same participant
+    AddWin("O'NEIL", 1, 2, "8");
     data.Exec("delete from person where PersonID='GONE'");
 
     CPrizeRecordDlg dialog(data.db());
@@ -106,7 +108,7 @@ TEST_F(PrizeRecordTest, WinnersListedInPrizeOrderWithLeadingBlanks)
     EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "10"}));
 
     // Refresh brings the rows back in query order; the arrow stays.
-    AddWin("編號一二三四", 3, 1);
+    AddWin("C3", 3, 1);
     dialog.RefreshButton().click();
     EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "10", "一等奖"}));
     EXPECT_EQ(dialog.List().Header().SortColumn(), 5);
