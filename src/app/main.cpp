@@ -3,6 +3,7 @@
 #include "WidgetMessageService.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
@@ -21,6 +22,14 @@ int main(int argc, char** argv)
 
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
+        // The dialogs behind the menu's commands are not part of this build yet.
+        const auto notYet = [&window] {
+            window.ShowSysInfo(QCoreApplication::translate("CDrawApp", "此功能将在后续版本中提供"));
+        };
+        QObject::connect(&window, &CDrawDlg::personsRequested, &window, notYet);
+        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, notYet);
+        QObject::connect(&window, &CDrawDlg::basicSettingsRequested, &window, notYet);
+        QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, notYet);
         window.exec();
     });
     const int code = app.Run();

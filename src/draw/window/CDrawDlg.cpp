@@ -108,13 +108,21 @@ void CDrawDlg::OnInitDialog()
     SetSkinText(QStringLiteral("ID_NUMBER"), QString::number(m_engine->PrizeLevel()));
     SetSkinText(QStringLiteral("ID_NUMBER1"), QString::number(m_engine->RoundQuota()));
 
-    m_settings = EventSettings::Read(m_appDirectory + QLatin1String(EventSettings::FileName));
+    ApplySettings(EventSettings::Read(m_appDirectory + QLatin1String(EventSettings::FileName)));
+    EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+}
+
+void CDrawDlg::ApplySettings(const EventSettings& settings)
+{
+    m_settings = settings;
     m_engine->SetAutoStop(m_settings.autoStop != 0);
     SetSkinText(QStringLiteral("ID_COMPANY"), m_settings.company, true);
     SetSkinText(QStringLiteral("ID_THEME"), m_settings.theme, true);
-
-    StartBackgroundMusic();
-    EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+    if (m_settings.bMusic1 != 0) {
+        StartBackgroundMusic();
+    } else {
+        m_sound->StopMusic();
+    }
 }
 
 void CDrawDlg::BuildMenu()
@@ -124,18 +132,13 @@ void CDrawDlg::BuildMenu()
         QAction* action = m_menu->addAction(text, this, slot);
         action->setData(id);
     };
-    add(CmdBasicSettings, tr("基本信息设定"), &CDrawDlg::OnMenuUnavailable);
-    add(CmdPersons, tr("录入用户信息"), &CDrawDlg::OnMenuUnavailable);
-    add(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::OnMenuUnavailable);
-    add(CmdPrizes, tr("奖品设置"), &CDrawDlg::OnMenuUnavailable);
+    add(CmdBasicSettings, tr("基本信息设定"), &CDrawDlg::basicSettingsRequested);
+    add(CmdPersons, tr("录入用户信息"), &CDrawDlg::personsRequested);
+    add(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::winnersRecordRequested);
+    add(CmdPrizes, tr("奖品设置"), &CDrawDlg::prizeSettingsRequested);
     m_menu->addSeparator();
     add(CmdAbout, tr("关于Vantor抽奖系统"), &CDrawDlg::OnAbout);
     add(CmdExit, tr("退出(&x)"), &CDrawDlg::OnForceExit);
-}
-
-void CDrawDlg::OnMenuUnavailable()
-{
-    ShowSysInfo(tr("此功能将在后续版本中提供"));
 }
 
 void CDrawDlg::OnAbout()

@@ -26,6 +26,10 @@ class SoundPlayer;
 // The window the audience sees and the operator works in: the skin's face with the reel display
 // in its middle. It hosts the draw engine, giving it the skin's texts and buttons, the reels,
 // window timers and sounds; F5 and F6 start and stop the draw wherever the focus is.
+//
+// It opens no dialog of the program itself: the menu's dialog commands are announced as signals
+// and the application decides what they open. After the event settings were saved elsewhere,
+// ApplySettings takes them in.
 class CDrawDlg : public CSkinDialog, public DrawHost
 {
     Q_OBJECT
@@ -43,6 +47,9 @@ public:
     DrawEngine& Engine() { return *m_engine; }
     CReelDisplay& ReelDisplay() { return *m_reel; }
     const EventSettings& Settings() const { return m_settings; }
+    // Uses the event settings from now on: company and theme (centred), the sounds (the
+    // background music starts again from its start, or stops when switched off) and auto-stop.
+    void ApplySettings(const EventSettings& settings);
     QMenu& ContextMenu() { return *m_menu; }
 
     // Tests run the draw's timers faster: every interval is divided by divisor.
@@ -69,6 +76,13 @@ public:
     void accept() override;
     void reject() override;
 
+signals:
+    // The menu's dialog commands.
+    void personsRequested();
+    void winnersRecordRequested();
+    void basicSettingsRequested();
+    void prizeSettingsRequested();
+
 protected:
     void OnInitDialog() override;
     void OnSkinButtonClick(const QString& name) override;
@@ -78,7 +92,6 @@ protected:
 
 private:
     void BuildMenu();
-    void OnMenuUnavailable();
     void OnAbout();
     void OnForceExit();
     void CloseWindow();

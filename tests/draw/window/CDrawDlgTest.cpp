@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +67,15 @@ protected:
     {
         db.OpenQuery(QLatin1String(SqlStatements::CountWinners));
         return db.GetFieldText(QStringLiteral("num")).toInt();
+    }
+    QAction* MenuCommand(int id)
+    {
+        for (QAction* action : window->ContextMenu().actions()) {
+            if (action->data().toInt() == id) {
+                return action;
+            }
+        }
+        return nullptr;
     }
     bool RoundOver(int timeoutMs = 20000)
     {
@@ -146,12 +156,7 @@ TEST_F(DrawWindowTest, RefusedStartLeavesStartDisabledButF5StillWorks)
 TEST_F(DrawWindowTest, MenuExitClosesAfterYesEvenDuringARound)
 {
     Open(5);
-    QAction* exit = nullptr;
-    for (QAction* action : window->ContextMenu().actions()) {
-        if (action->data().toInt() == 57665) {
-            exit = action;
-        }
-    }
+    QAction* exit = MenuCommand(57665);
     ASSERT_NE(exit, nullptr);
     QTest::keyClick(window.get(), Qt::Key_F5);
     messages.answer = MessageService::Answer::No;
@@ -192,4 +197,39 @@ TEST_F(DrawWindowTest, LinkAndSkinTypeButtonsOpenAndWriteWhatTheyShould)
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("skin.ini")));
     window->OnSkinButtonClick(QStringLiteral("NO_SUCH_BUTTON"));
     EXPECT_EQ(messages.texts.size(), 1);
+}
+
+TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnce)
+{
+    Open(2);
+    const std::pair<int, void (CDrawDlg::*)()> commands[] = {
+        {32771, &CDrawDlg::personsRequested},
+        {32773, &CDrawDlg::winnersRecordRequested},
+        {32775, &CDrawDlg::basicSettingsRequested},
+        {32778, &CDrawDlg::prizeSettingsRequested},
+    };
+    for (const auto& [id, signal] : commands) {
+        QSignalSpy spy(window.get(), signal);
+        QAction* action = MenuCommand(id);
+        ASSERT_NE(action, nullptr) << id;
+        action->trigger();
+        EXPECT_EQ(spy.count(), 1) << id;
+    }
+    EXPECT_TRUE(messages.texts.isEmpty()) << "the window opens nothing itself";
+
+    EventSettings saved = window->Settings();
+    saved.company = QStringLiteral("新公司");
+    saved.theme = QStringLiteral("新主题");
+    saved.autoStop = 1;
+    saved.bMusic1 = 0;
+    window->ApplySettings(saved);
+    EXPECT_EQ(Text("ID_COMPANY"), saved.company);
+    EXPECT_EQ(Text("ID_THEME"), saved.theme);
+    EXPECT_TRUE(window->Engine().AutoStop());
+    EXPECT_EQ(window->Settings().bMusic1, 0);
+
+    // Auto-stop now ends the first pick without F6.
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_TRUE(RoundOver(20000));
+    EXPECT_EQ(Winners(), 1);
 }
