@@ -1,5 +1,6 @@
 #include "CDrawApp.h"
 #include "CDrawDlg.h"
+#include "OperatorDialogs.h"
 #include "WidgetMessageService.h"
 
 #include <QApplication>
@@ -22,14 +23,11 @@ int main(int argc, char** argv)
 
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
-        // The dialogs behind the menu's commands are not part of this build yet.
-        const auto notYet = [&window] {
+        ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
+        // The winners record is not part of this build yet.
+        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&window] {
             window.ShowSysInfo(QCoreApplication::translate("CDrawApp", "此功能将在后续版本中提供"));
-        };
-        QObject::connect(&window, &CDrawDlg::personsRequested, &window, notYet);
-        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, notYet);
-        QObject::connect(&window, &CDrawDlg::basicSettingsRequested, &window, notYet);
-        QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, notYet);
+        });
         window.exec();
     });
     const int code = app.Run();
