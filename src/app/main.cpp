@@ -1,10 +1,11 @@
+#include "CAboutDlg.h"
 #include "CDrawApp.h"
 #include "CDrawDlg.h"
+#include "CPrizeRecordDlg.h"
 #include "OperatorDialogs.h"
 #include "WidgetMessageService.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
@@ -16,6 +17,8 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sortilo"));
+    // Names the settings file (~/.config/Sortilo/Sortilo.conf), read for stored column widths.
+    QApplication::setOrganizationName(QStringLiteral("Sortilo"));
     QApplication::setApplicationVersion(QStringLiteral(SORTILO_VERSION));
 
     WidgetMessageService messages;
@@ -24,9 +27,10 @@ int main(int argc, char** argv)
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
         ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
-        // The winners record is not part of this build yet.
-        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&window] {
-            window.ShowSysInfo(QCoreApplication::translate("CDrawApp", "此功能将在后续版本中提供"));
+        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&drawApp] {
+            CPrizeRecordDlg record(drawApp.Database());
+            record.setWindowIcon(CAboutDlg::ProgramIcon());
+            record.exec();
         });
         window.exec();
     });

@@ -1,6 +1,7 @@
 #include "EventSettings.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,24 @@ TEST(EventSettings, FilesFromTheWindowsVersionRead)
               QStringLiteral("/app/Sound/party.wav"));
     EXPECT_EQ(EventSettings::ResolvePath(QStringLiteral("/app/"), QStringLiteral("/abs/x.wav")),
               QStringLiteral("/abs/x.wav"));
+}
+
+TEST(EventSettings, FilesSavedByAWindowsEditorRead)
+{
+    QTemporaryDir dir;
+    // Saved as "Unicode" (UTF-16 with its mark) or UTF-8 with a mark, with the sound switched on
+    // by an empty number.
+    const QString text = QStringLiteral("[DEFAULTADDRESS]\r\ncompany=抽奖公司\r\nBMUSIC1=\r\n"
+                                        "BMUSIC2=\r\nAUTOSTOP=1\r\n");
+    for (auto encoding :
+         {QStringConverter::Utf16LE, QStringConverter::Utf16BE, QStringConverter::Utf8}) {
+        QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+        const EventSettings s = EventSettings::Read(Write(dir, encoder.encode(text)));
+        EXPECT_EQ(s.company, QStringLiteral("抽奖公司"));
+        EXPECT_EQ(s.bMusic1, 1);
+        EXPECT_EQ(s.bMusic2, 0);
+        EXPECT_EQ(s.autoStop, 1);
+    }
 }
 
 TEST(EventSettings, WritesKeysInOrderAndReadsThemBack)

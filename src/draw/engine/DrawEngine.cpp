@@ -2,12 +2,15 @@
 
 #include "CAdoDatabase.h"
 #include "GbkText.h"
-#include "SqlStatements.h"
 #include "StringTable.h"
 #include "SystemDrawClock.h"
 #include "SystemRandomSource.h"
 
 #include <cstring>
+#include <optional>
+#include <utility>
+
+static_assert(DrawEngine::MaxValue == PrizeStore::Levels, "one prize name a level");
 
 namespace {
 
@@ -39,10 +42,33 @@ QString WinnerLineName(int pick)
     return QStringLiteral("ID_TEXT%1").arg(pick);
 }
 
-// Bound text must be a real (non-null) string: a null QString would be stored as NULL.
-QString NonNull(const QString& text)
+// Marks the engine at work for the length of one call from its host.
+class BusyScope
 {
-    return text.isNull() ? QStringLiteral("") : text;
+public:
+    explicit BusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
+    ~BusyScope() { m_busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& m_busy;
+};
+
+// Whether two IDs are equal once upper-cased as UpperCaseId does, without copying either: the
+// winner is looked for in a pool of up to 100,000 entries right after the last reel stops.
+bool SameIdUpperCased(const QString& a, const QString& b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (upper(a.at(i).unicode()) != upper(b.at(i).unicode())) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool InReelAlphabet(const QString& cell)
@@ -58,7 +84,8 @@ bool InReelAlphabet(const QString& cell)
 
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
-    : m_host(host), m_database(database), m_random(std::move(random)), m_clock(std::move(clock))
+    : m_host(host), m_database(database), m_winners(database), m_prizes(database),
+      m_random(std::move(random)), m_clock(std::move(clock))
 {
     if (!m_random) {
         m_random = std::make_unique<SystemRandomSource>();
@@ -67,9 +94,6 @@ DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<R
         m_clock = std::make_unique<SystemDrawClock>();
     }
     m_reelPositions.fill(-1);
-    for (int level = 1; level <= MaxValue; ++level) {
-        m_prizeNames << QString();
-    }
 }
 
 DrawEngine::~DrawEngine() = default;
@@ -86,7 +110,7 @@ bool DrawEngine::ReelStopped(int reel) const
 
 QString DrawEngine::PrizeName(int level) const
 {
-    return level >= 1 && level <= MaxValue ? m_prizeNames.at(level - 1) : QString();
+    return level >= 1 && level <= MaxValue ? m_prizeNames[level - 1] : QString();
 }
 
 QString DrawEngine::ReelCharacter(const QString& id, int reel)
@@ -135,8 +159,21 @@ int DrawEngine::RandomInRange(RandomSource& random, int low, int high)
 
 // --- Operator actions --------------------------------------------------------------------------
 
+bool DrawEngine::RefuseReentry()
+{
+    if (!m_busy) {
+        return false;
+    }
+    m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
+    return true;
+}
+
 void DrawEngine::StartRound()
 {
+    if (RefuseReentry()) {
+        return;
+    }
+    const BusyScope busy(m_busy);
     LoadPrizeNames();
     if (!m_IsIdle) {
         m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
@@ -173,6 +210,15 @@ void DrawEngine::StartRound()
 
 void DrawEngine::StopRoll()
 {
+    if (RefuseReentry()) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    StopRollNow();
+}
+
+void DrawEngine::StopRollNow()
+{
     if (!m_rolling) {
         return;
     }
@@ -207,6 +253,9 @@ void DrawEngine::QuotaDown()
 
 void DrawEngine::ChangeValue(int& value, int delta, const char* skinName)
 {
+    if (RefuseReentry()) {
+        return;
+    }
     if (!m_IsIdle) {
         m_host.ShowSysInfo(StringTable::Load(DrawingNowId));
         return;
@@ -226,6 +275,11 @@ void DrawEngine::ChangeValue(int& value, int delta, const char* skinName)
 
 void DrawEngine::OnTimer(int id)
 {
+    // A tick that comes through a message box's event loop is skipped: the timer fires again.
+    if (m_busy) {
+        return;
+    }
+    const BusyScope busy(m_busy);
     // Positions advance without wrapping; the next timer message of any kind wraps them.
     for (int& position : m_reelPositions) {
         if (position < 0 || position >= ReelAlphabetSize) {
@@ -242,7 +296,7 @@ void DrawEngine::OnTimer(int id)
     switch (id) {
     case AutoStopTimer:
         m_host.StopTimer(AutoStopTimer);
-        StopRoll();
+        StopRollNow();
         break;
     case RevealTimer:
         RevealTick();
@@ -251,7 +305,7 @@ void DrawEngine::OnTimer(int id)
         m_host.StopTimer(NextPickTimer);
         // An operator's stop within the 300 ms has already chosen this pick's winner; choosing
         // again would replace the winner while the reels already stop on the first one.
-        if (!m_reelOneArmed) {
+        if (m_rolling && !m_reelOneArmed) {
             PickWinner();
         }
         break;
@@ -264,12 +318,9 @@ void DrawEngine::OnTimer(int id)
 
 void DrawEngine::LoadPrizeNames()
 {
-    if (!m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectPrizeNames)) ||
-        m_database.IsEOF()) {
-        return; // the names keep their previous values
-    }
-    for (int level = 1; level <= MaxValue; ++level) {
-        m_prizeNames[level - 1] = m_database.GetFieldText(QStringLiteral("step%1").arg(level));
+    // When the row cannot be read the names keep their previous values.
+    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names()) {
+        m_prizeNames = std::move(*names);
     }
 }
 
@@ -280,49 +331,31 @@ bool DrawEngine::LoadCandidatePool()
     }
     m_CandidatePool.clear();
     m_poolToken.clear();
-    if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectCandidatePool))) {
-        const QString idField = QStringLiteral("personID");
-        const QString nameField = QStringLiteral("personName");
-        m_CandidatePool.reserve(m_database.GetRecordCount());
-        for (; !m_database.IsEOF(); m_database.MoveNext()) {
-            m_CandidatePool.append(
-                {m_database.GetFieldText(idField), m_database.GetFieldText(nameField)});
-        }
+    if (std::optional<QList<Candidate>> pool = m_winners.CandidatePool()) {
+        m_CandidatePool = std::move(*pool);
         m_poolToken = m_database.ChangeToken();
     }
     return !m_CandidatePool.isEmpty();
 }
 
-bool DrawEngine::HasWon(const QString& id)
+bool DrawEngine::StoreWinner(const QString& id)
 {
-    // A failed test counts as not won: the insert at the last reel is the final word.
-    return m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinById), {id}) &&
-           !m_database.IsEOF();
-}
-
-QString DrawEngine::RecordWinner(const QString& id)
-{
-    // The winner is stored (and synced) before anything of the win is shown.
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     const bool poolCurrent = !m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken;
-    const bool stored = m_database.OpenQuery(
-        QString::fromLatin1(SqlStatements::InsertWinner),
-        {id, time, m_PrizeLevel, m_PickNumber, NonNull(PrizeName(m_PrizeLevel))});
-    if (!stored) {
-        m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
-    } else if (poolCurrent) {
+    const bool stored =
+        m_winners.InsertWinner({id, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)});
+    if (stored && poolCurrent) {
         // Nothing else changed: the pool stays current without the winner.
-        m_CandidatePool.removeIf([&](const Candidate& candidate) {
-            return UpperCaseId(candidate.PersonID) == UpperCaseId(id);
-        });
+        m_CandidatePool.removeIf(
+            [&](const Candidate& candidate) { return SameIdUpperCased(candidate.PersonID, id); });
         m_poolToken = m_database.ChangeToken();
     }
+    return stored;
+}
 
-    QString name;
-    if (m_database.OpenQuery(QString::fromLatin1(SqlStatements::SelectWinnerName), {id}) &&
-        !m_database.IsEOF()) {
-        name = m_database.GetFieldText(QStringLiteral("personName"));
-    }
+QString DrawEngine::ShowWinner(const QString& id)
+{
+    QString name = m_winners.WinnerName(id).value_or(QString());
     m_host.AppendWinner(id, name);
 
     // Short names are padded so that the winner lines keep their columns.
@@ -338,12 +371,12 @@ QString DrawEngine::RecordWinner(const QString& id)
 
 // --- Picks -------------------------------------------------------------------------------------
 
-void DrawEngine::BeginPick()
+bool DrawEngine::BeginPick()
 {
     if (!LoadCandidatePool()) {
+        EndRoundWithoutWinner();
         m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
-        m_IsIdle = true;
-        return;
+        return false;
     }
     for (int& position : m_reelPositions) {
         position = RandomInRange(0, ReelAlphabetSize);
@@ -363,6 +396,24 @@ void DrawEngine::BeginPick()
     m_reelOneArmed = false;
     m_reelStopped.fill(false);
     m_winnerRevealed = false;
+    return true;
+}
+
+void DrawEngine::EndRoundWithoutWinner()
+{
+    for (int reel = 1; reel <= ReelCount; ++reel) {
+        m_host.StopTimer(reel);
+    }
+    m_host.StopTimer(AutoStopTimer);
+    m_host.StopTimer(NextPickTimer);
+    m_rolling = false;
+    m_reelOneArmed = false;
+    m_winnerRevealed = false;
+    m_host.SetSkinText(InfoCaptionName, QString());
+    m_host.SetSkinText(InfoName, QString());
+    m_host.EnableSkinButton(StopButton, false);
+    m_host.EnableSkinButton(StartButton, true);
+    m_IsIdle = true;
 }
 
 void DrawEngine::ShowPickProgress()
@@ -377,6 +428,10 @@ void DrawEngine::PickWinner()
     for (;;) {
         const int n = static_cast<int>(m_CandidatePool.size());
         if (n == 0) {
+            // Everyone in the pool has won meanwhile (at another station on the same data):
+            // nobody is left to choose, so the round ends instead of rolling for ever.
+            EndRoundWithoutWinner();
+            m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
             return;
         }
         // Every second pick of the window's life draws from the first half of the pool, unless
@@ -385,7 +440,8 @@ void DrawEngine::PickWinner()
         m_HalfRangeToggle = !m_HalfRangeToggle;
         const int index = RandomInRange(0, range);
         const QString id = m_CandidatePool.at(index).PersonID;
-        if (!HasWon(id)) {
+        // A failed test counts as not won: the insert at the last reel is the final word.
+        if (!m_winners.HasWon(id)) {
             m_TargetID = UpperCaseId(id);
             break;
         }
@@ -447,16 +503,26 @@ void DrawEngine::WinnerSequence(bool stoppedByMatch)
 {
     m_rolling = false;
     m_host.StopTimer(ReelCount);
-    const QString displayName = RecordWinner(m_TargetID);
-    m_host.SetSkinText(InfoCaptionName, StringTable::Load(WinnerCaptionId));
-    m_host.SetSkinText(InfoName, displayName);
-    m_winnerRevealed = true;
-    m_host.StartTimer(RevealTimer, FirstRevealMs);
-    ShowTargetOnReels(BlinkOnColour());
+    // The winner is stored (and synced) before anything of the win is shown; a winner who could
+    // not be stored is never shown, and the round ends so that the operator can start again.
+    const bool stored = StoreWinner(m_TargetID);
+    if (stored) {
+        const QString displayName = ShowWinner(m_TargetID);
+        m_host.SetSkinText(InfoCaptionName, StringTable::Load(WinnerCaptionId));
+        m_host.SetSkinText(InfoName, displayName);
+        m_winnerRevealed = true;
+        m_host.StartTimer(RevealTimer, FirstRevealMs);
+        ShowTargetOnReels(BlinkOnColour());
+    } else {
+        EndRoundWithoutWinner();
+    }
     if (stoppedByMatch) {
         m_host.PlayDrawingSound();
     }
     m_host.RestartBackgroundMusic();
+    if (!stored) {
+        m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
+    }
 }
 
 void DrawEngine::ShowTargetOnReels(const QColor& colour)
@@ -481,8 +547,9 @@ void DrawEngine::RevealTick()
         m_reelOneArmed = false;
         m_rolling = true;
         m_IsIdle = false;
-        BeginPick();
-        m_host.StartTimer(NextPickTimer, NextPickMs);
+        if (BeginPick()) {
+            m_host.StartTimer(NextPickTimer, NextPickMs);
+        }
     } else {
         // The round is over; the last number keeps blinking until the next pick.
         m_host.SetSkinText(InfoName, StringTable::Load(RoundOverId));

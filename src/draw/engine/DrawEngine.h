@@ -2,12 +2,14 @@
 
 #include "DrawClock.h"
 #include "DrawHost.h"
+#include "PersonStore.h"
+#include "PrizeStore.h"
 #include "RandomSource.h"
+#include "WinnerStore.h"
 
 #include <QColor>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -21,6 +23,11 @@ class CAdoDatabase;
 //
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
+//
+// A message box (the engine's own or the database layer's) may run a nested event loop. Calls
+// that arrive through it while the engine is at work are refused: a key or button gets the
+// "drawing in progress" notice, a timer tick is skipped and comes again with the timer's next
+// period. So a box never lets a second pick, tick or start slip into the one under way.
 class DrawEngine
 {
 public:
@@ -49,11 +56,7 @@ public:
     // The insert failure box.
     static constexpr const char* FailedInputText = "Failed Input Please Run again";
 
-    struct Candidate
-    {
-        QString PersonID;
-        QString PersonName;
-    };
+    using Candidate = PersonRow;
 
     // random and clock default to the operating system's entropy and the local time.
     DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random = {},
@@ -114,12 +117,15 @@ public:
     static QString UpperCaseId(const QString& id);
 
 private:
+    bool RefuseReentry();
+    void StopRollNow();
     void LoadPrizeNames();
     bool LoadCandidatePool();
-    void BeginPick();
+    bool BeginPick();
     void PickWinner();
-    bool HasWon(const QString& id);
-    QString RecordWinner(const QString& id);
+    bool StoreWinner(const QString& id);
+    QString ShowWinner(const QString& id);
+    void EndRoundWithoutWinner();
     void ReelTick(int reel);
     void WinnerSequence(bool stoppedByMatch);
     void ShowTargetOnReels(const QColor& colour);
@@ -129,6 +135,8 @@ private:
 
     DrawHost& m_host;
     CAdoDatabase& m_database;
+    WinnerStore m_winners;
+    PrizeStore m_prizes;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<DrawClock> m_clock;
 
@@ -150,7 +158,8 @@ private:
     bool m_rolling = false;
     bool m_winnerRevealed = false;
     bool m_blinkPhase = false;
-    QStringList m_prizeNames; // levels 1..8 at 0..7
+    PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
+    bool m_busy = false;
 };

@@ -37,8 +37,8 @@ public:
     virtual void AppendWinner(const QString& id, const QString& name) = 0;
 
     // A message box with an OK button and an empty caption. Must not block in tests. A modal box
-    // may run a nested event loop that delivers timers meanwhile: the engine shows boxes only
-    // where a re-entered OnTimer finds nothing to disturb (no reel looking, no pick pending).
+    // may run a nested event loop that delivers timers and hot keys meanwhile: the engine refuses
+    // the calls that reach it that way (see DrawEngine).
     virtual void ShowMessageBox(const QString& text) = 0;
 
     virtual void StartTimer(int id, int intervalMs) = 0;

@@ -55,6 +55,10 @@ QString DecodeFileText(const QByteArray& bytes)
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF")) {
         body.remove(0, 3);
+    } else if (const auto marked = QStringConverter::encodingForData(body)) {
+        // UTF-16 or UTF-32; the decoder drops the mark itself.
+        QStringDecoder decoder(*marked);
+        return decoder.decode(body);
     }
     if (IsValidUtf8(body)) {
         return QString::fromUtf8(body);

@@ -70,10 +70,11 @@ QString IniFile::GetString(const QString& section, const QString& key,
 
 int IniFile::GetInt(const QString& section, const QString& key, int fallback) const
 {
-    if (!HasKey(section, key)) {
+    // An empty value counts as a missing one, as the profile functions read numbers.
+    const QString text = GetString(section, key, QString());
+    if (text.isEmpty()) {
         return fallback;
     }
-    const QString text = GetString(section, key, QString());
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {

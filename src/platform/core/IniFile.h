@@ -9,7 +9,8 @@
 // are case-insensitive, blanks around values are dropped, ";" lines are comments, keys keep the
 // order of the file, and writing a key replaces it in place or appends it to its section.
 // Files are written as UTF-8; a file that is not valid UTF-8 (written by the Windows version in
-// GBK) is read as GBK. Parsing is SimpleIni's.
+// GBK) is read as GBK, one with a UTF-16 byte-order mark (saved so by a Windows editor) as UTF-16.
+// Parsing is SimpleIni's.
 class IniFile
 {
 public:
@@ -28,7 +29,7 @@ public:
     // The value, or fallback when the key is missing. Matching quotes around a value are removed.
     QString GetString(const QString& section, const QString& key, const QString& fallback) const;
     // Leading decimal digits of the value (optionally signed), or fallback when the key is
-    // missing; a value without digits gives 0.
+    // missing or its value empty ("BMUSIC1="); a value without digits gives 0.
     int GetInt(const QString& section, const QString& key, int fallback) const;
     // Key names of a section in the order of the file.
     QStringList Keys(const QString& section) const;

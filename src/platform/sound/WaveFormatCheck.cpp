@@ -29,7 +29,7 @@ bool WaveFormatCheck::IsPlayable(const QString& path, QString* reason)
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
         return Fail(reason, "no RIFF/WAVE header");
     }
-    bool haveFormat = false;
+    qint64 frameBytes = 0; // set by the format chunk
     qint64 position = 12;
     while (position + 8 <= size) {
         if (!file.seek(position)) {
@@ -57,24 +57,35 @@ bool WaveFormatCheck::IsPlayable(const QString& path, QString* reason)
             const auto channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
             const auto rate = qFromLittleEndian<quint32>(fmt.constData() + 4);
             const auto bits = qFromLittleEndian<quint16>(fmt.constData() + 14);
-            if (tag != 1 && tag != 3 && tag != 0xFFFE) {
-                return Fail(reason, "not PCM or float samples");
+            if (tag != 1) {
+                return Fail(reason, "not PCM samples");
             }
-            if (channels < 1 || channels > 8 || rate == 0 ||
-                (bits != 8 && bits != 16 && bits != 32)) {
-                return Fail(reason, "unsupported sample format");
+            if (bits != 8 && bits != 16 && bits != 32) {
+                return Fail(reason, "unsupported sample size");
             }
-            haveFormat = true;
+            if (channels < 1 || channels > MaxChannels) {
+                return Fail(reason, "unsupported channel count");
+            }
+            if (rate < MinRate || rate > MaxRate) {
+                return Fail(reason, "unsupported sample rate");
+            }
+            frameBytes = qint64(channels) * (bits / 8);
         } else if (id == "data") {
-            if (!haveFormat) {
+            if (frameBytes == 0) {
                 return Fail(reason, "data before the format");
             }
             if (length == 0) {
                 return Fail(reason, "no samples");
             }
+            if (length % frameBytes != 0) {
+                return Fail(reason, "samples end inside a frame");
+            }
             return true;
         }
-        position = body + length + (length & 1); // chunks are padded to even sizes
+        if (length % 2 != 0) {
+            return Fail(reason, "odd-sized chunk before the samples");
+        }
+        position = body + length;
     }
-    return Fail(reason, haveFormat ? "no data chunk" : "no format chunk");
+    return Fail(reason, frameBytes != 0 ? "no data chunk" : "no format chunk");
 }

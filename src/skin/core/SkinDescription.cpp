@@ -130,6 +130,11 @@ QRect SkinDescription::ReelRect() const
     return DefaultReelRect;
 }
 
+QString SkinDescription::PicturePath(const QString& name) const
+{
+    return m_directory + QString(name).replace(u'\\', u'/');
+}
+
 QString SkinDescription::SkinDirectory(const QString& descriptionPath)
 {
     QString directory = QFileInfo(descriptionPath).absolutePath();

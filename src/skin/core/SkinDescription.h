@@ -89,8 +89,9 @@ public:
 
     // Directory of the description file, with exactly one trailing "/".
     const QString& Directory() const { return m_directory; }
-    // Full path of a picture named in the file: the directory followed by the name as written.
-    QString PicturePath(const QString& name) const { return m_directory + name; }
+    // Full path of a picture named in the file: the directory followed by the name as written,
+    // Windows separators ("pics\main.bmp") turned into "/".
+    QString PicturePath(const QString& name) const;
 
     const SkinScreen& Screen() const { return m_screen; }
     const std::vector<SkinButtonEntry>& Buttons() const { return m_buttons; }

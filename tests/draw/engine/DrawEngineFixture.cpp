@@ -17,6 +17,22 @@ void DrawEngineTest::AddPerson(const QString& id, const QString& name)
     m_data.Exec(QString::fromLatin1(SqlStatements::InsertPerson), {id, name, QStringLiteral("")});
 }
 
+void DrawEngineTest::AddPeople(int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        AddPerson(QStringLiteral("P%1").arg(i), QStringLiteral("人%1").arg(i));
+    }
+}
+
+void DrawEngineTest::ChooseInTurn(int& choices)
+{
+    m_random->choose = [&choices](std::uint64_t bound) -> std::uint64_t {
+        return bound == DrawEngine::ReelAlphabetSize
+                   ? 0
+                   : static_cast<std::uint64_t>(choices++) % bound;
+    };
+}
+
 void DrawEngineTest::SetQuota(int quota)
 {
     while (m_engine->RoundQuota() < quota) {

@@ -40,6 +40,11 @@ protected:
     CAdoDatabase& db() { return m_data.db(); }
 
     void AddPerson(const QString& id, const QString& name);
+    // Participants P1..Pcount named 人1..人count.
+    void AddPeople(int count);
+    // Every choice of a winner takes the next pool entry (so a second choice would show) and is
+    // counted in choices; the reels start on their first character.
+    void ChooseInTurn(int& choices);
     void SetQuota(int quota);
     void SetLevel(int level);
     // Start, let the reels roll for a moment, stop, and run until the round is over.

@@ -1,32 +1,111 @@
-// Failures and awkward input: a refused insert, IDs the reels cannot show, stops that race the
-// automatic pick, participants who won after the pool was read.
+// Failures and awkward input: a refused insert, keys and ticks that reach the engine through a
+// message box, IDs the reels cannot show, stops that race the automatic pick, participants who
+// won after the pool was read.
 #include "DrawEngineFixture.h"
 
 #include "SqlStatements.h"
 #include "StringTable.h"
 
-TEST_F(DrawEngineTest, AFailedInsertIsReportedTheWinnerShownAndTheParticipantStaysEligible)
+#include <functional>
+#include <utility>
+
+namespace {
+
+// The database layer's box as a modal box behaves: while it is up, its event loop delivers what
+// the test runs in meanwhile (the first time only). The previous service comes back afterwards.
+class ReenteringMessages final : public MessageService
+{
+public:
+    ReenteringMessages(MessageService& previous, std::function<void()> meanwhile)
+        : m_previous(previous), m_meanwhile(std::move(meanwhile))
+    {
+        Install(this);
+    }
+    ~ReenteringMessages() override { Install(&m_previous); }
+
+    Answer Show(const QString& text, const QString&, Buttons) override
+    {
+        texts << text;
+        if (auto meanwhile = std::exchange(m_meanwhile, nullptr)) {
+            meanwhile();
+        }
+        return Answer::Ok;
+    }
+
+    QStringList texts;
+
+private:
+    MessageService& m_previous;
+    std::function<void()> m_meanwhile;
+};
+
+} // namespace
+
+TEST_F(DrawEngineTest, AFailedInsertShowsNoWinnerEndsTheRoundAndLeavesTheParticipantEligible)
 {
     AddPerson(QStringLiteral("A1"), QStringLiteral("甲"));
     AddPerson(QStringLiteral("A2"), QStringLiteral("乙"));
     m_data.Exec(QStringLiteral("create trigger refuse before insert on ComePrize "
                                "begin select raise(abort, 'disk says no'); end"));
+    // While the failure box is up, the operator presses F5 and F6 and the timers run on.
+    bool startedDuringBox = false;
+    m_host.onBox = [&](const QString&) {
+        engine().StartRound();
+        engine().StopRoll();
+        m_host.Advance(3000);
+        startedDuringBox = !engine().IsIdle() || engine().IsRolling();
+    };
     SetQuota(2);
     ASSERT_TRUE(DrawRound());
 
     EXPECT_TRUE(Wins().isEmpty());
-    EXPECT_EQ(m_host.boxes, QStringList(2, QString::fromLatin1(DrawEngine::FailedInputText)));
-    ASSERT_EQ(m_messages.texts.size(), 2); // the database layer's own "Error: ..." first
-    EXPECT_TRUE(m_messages.texts[0].startsWith(QStringLiteral("Error: ")));
+    EXPECT_EQ(m_host.boxes, QStringList{QString::fromLatin1(DrawEngine::FailedInputText)});
+    ASSERT_EQ(m_messages.texts.size(), 1); // the database layer's own "Error: ..." first
     EXPECT_TRUE(m_messages.texts[0].contains(QStringLiteral("disk says no")));
-    // The round went on to its second winner, shown as usual.
-    EXPECT_FALSE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
-    EXPECT_FALSE(m_host.Text(QStringLiteral("ID_TEXT2")).isEmpty());
-    EXPECT_EQ(m_host.Text(QStringLiteral("ID_INFO")), StringTable::Load(116));
+    EXPECT_FALSE(startedDuringBox);
+    // No winner is shown, and the round is over without its second pick.
+    EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
+    EXPECT_TRUE(m_host.Text(QStringLiteral("ID_INFO")).isEmpty());
+    EXPECT_TRUE(m_host.Text(QStringLiteral("ID_INFO1")).isEmpty());
+    EXPECT_TRUE(m_host.winnersList.isEmpty());
+    EXPECT_EQ(engine().PickNumber(), 1);
+    EXPECT_FALSE(m_host.IsTimerRunning(DrawEngine::RevealTimer));
+    EXPECT_TRUE(m_host.buttons.value(QStringLiteral("BUTTON_START")));
+    EXPECT_FALSE(m_host.buttons.value(QStringLiteral("BUTTON_STOP")));
 
     m_data.Exec(QStringLiteral("drop trigger refuse"));
+    m_host.onBox = nullptr;
+    ASSERT_TRUE(DrawRound());
+    EXPECT_EQ(Wins().size(), 2);
+}
+
+TEST_F(DrawEngineTest, AFailingQueryDuringThePickLetsNoSecondPickInThroughItsBox)
+{
+    AddPeople(6);
+    int choices = 0;
+    ChooseInTurn(choices);
     engine().StartRound();
-    EXPECT_EQ(engine().CandidatePool().size(), 2);
+    m_host.Advance(100);
+    // The winners table goes away under the draw: the test of the chosen participant fails and
+    // the database layer shows its box, during which F6 is pressed and the reels' timers run.
+    m_data.Exec(QStringLiteral("alter table ComePrize rename to ComePrizeAway"));
+    {
+        ReenteringMessages box(m_messages, [this] {
+            engine().StopRoll();
+            m_host.Advance(5000);
+        });
+        engine().StopRoll();
+        ASSERT_FALSE(box.texts.isEmpty());
+        EXPECT_EQ(choices, 1);
+    }
+    m_data.Exec(QStringLiteral("alter table ComePrizeAway rename to ComePrize"));
+    ASSERT_TRUE(RunToRoundEnd());
+
+    EXPECT_EQ(choices, 1);
+    const QList<Win> wins = Wins();
+    ASSERT_EQ(wins.size(), 1);
+    EXPECT_EQ(wins[0].id, engine().TargetID());
+    EXPECT_EQ(m_host.ReelLine(), engine().TargetID() + QStringLiteral("______"));
 }
 
 TEST_F(DrawEngineTest, CharactersTheReelsDoNotCarryStopOnThemselvesSoTheRoundFinishes)
@@ -50,14 +129,10 @@ TEST_F(DrawEngineTest, AnIdLongerThanEightReelsShowsItsFirstEightAndIsRecordedWh
 
 TEST_F(DrawEngineTest, AStopDuringTheAutomaticPicksPauseRecordsTheWinnerItChose)
 {
-    for (int i = 1; i <= 5; ++i) {
-        AddPerson(QStringLiteral("P%1").arg(i), QStringLiteral("人%1").arg(i));
-    }
+    AddPeople(5);
     // Each choice takes a different entry, so a second choice would show.
     int choices = 0;
-    m_random->choose = [&choices](std::uint64_t bound) -> std::uint64_t {
-        return bound == 36 ? 0 : static_cast<std::uint64_t>(choices++) % bound;
-    };
+    ChooseInTurn(choices);
     SetQuota(2);
     engine().StartRound();
     m_host.Advance(100);
@@ -97,18 +172,50 @@ TEST_F(DrawEngineTest, AParticipantWhoWonAfterThePoolWasReadIsNotChosenAgain)
     EXPECT_EQ(m_data.Count(QStringLiteral("select * from ComePrize where PersonID='A1'")), 1);
 }
 
-TEST_F(DrawEngineTest, WhenEveryPooledParticipantHasWonMeanwhileTheStopChoosesNoOne)
+TEST_F(DrawEngineTest, WhenEveryPooledParticipantHasWonMeanwhileTheRoundEnds)
 {
+    const auto everyoneWinsElsewhere = [this] {
+        m_data.Exec(QStringLiteral("insert into ComePrize(PersonID,step,sNo) select PersonID,1,1 "
+                                   "from person where PersonID not in (select PersonID from "
+                                   "ComePrize)"));
+    };
+    const auto expectEndedWith108 = [this](const char* where) {
+        EXPECT_EQ(m_host.boxes, QStringList{StringTable::Load(108)}) << where;
+        EXPECT_TRUE(engine().IsIdle()) << where;
+        EXPECT_FALSE(engine().IsRolling()) << where;
+        for (int id : {1, 8, DrawEngine::NextPickTimer}) {
+            EXPECT_FALSE(m_host.IsTimerRunning(id)) << where << " timer " << id;
+        }
+        EXPECT_TRUE(m_host.buttons.value(QStringLiteral("BUTTON_START"))) << where;
+        m_host.boxes.clear();
+    };
+
+    // At the operator's stop of the first pick.
     AddPerson(QStringLiteral("A1"), QStringLiteral("甲"));
     AddPerson(QStringLiteral("A2"), QStringLiteral("乙"));
     engine().StartRound();
-    m_data.Exec(
-        QStringLiteral("insert into ComePrize(PersonID,step,sNo) select PersonID,1,1 from person"));
+    everyoneWinsElsewhere();
     m_host.Advance(100);
-    engine().StopRoll(); // must end, without a winner
-    EXPECT_FALSE(engine().ReelOneArmed());
-    EXPECT_TRUE(engine().IsRolling());
+    engine().StopRoll();
+    expectEndedWith108("at the stop");
+    m_host.Advance(2000);
+    EXPECT_TRUE(m_host.boxes.isEmpty());
     EXPECT_EQ(m_data.Count(QStringLiteral("select * from ComePrize")), 2);
+
+    // Between the first winner and the second pick of a round.
+    AddPerson(QStringLiteral("B1"), QStringLiteral("丙"));
+    AddPerson(QStringLiteral("B2"), QStringLiteral("丁"));
+    SetQuota(2);
+    engine().StartRound();
+    m_host.Advance(100);
+    engine().StopRoll();
+    ASSERT_TRUE(m_host.RunUntil([this] { return engine().WinnerRevealed(); }, 60000));
+    everyoneWinsElsewhere();
+    ASSERT_TRUE(RunToRoundEnd());
+    expectEndedWith108("at the next pick");
+    m_host.Advance(2000);
+    EXPECT_TRUE(m_host.boxes.isEmpty());
+    EXPECT_FALSE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
 }
 
 TEST_F(DrawEngineTest, ALateTickOfAStoppedReelDoesNotSetItRollingAgain)

@@ -164,9 +164,7 @@ TEST_F(DrawEngineTest, RefusedQuotaWithAutoStopLeavesAHarmlessTimer)
 
 TEST_F(DrawEngineTest, AutoStopChoosesTheFirstWinnerAfterFiveSecondsWithStopDisabled)
 {
-    for (int i = 1; i <= 4; ++i) {
-        AddPerson(QStringLiteral("P%1").arg(i), QStringLiteral("人%1").arg(i));
-    }
+    AddPeople(4);
     SetQuota(2);
     engine().SetAutoStop(true);
     engine().StartRound();
@@ -229,9 +227,7 @@ TEST_F(DrawEngineTest, LevelAndQuotaStayWithinOneToEight)
 TEST_F(DrawEngineTest, EverySecondPickOfTheWindowsLifeUsesTheFirstHalfOfALargePool)
 {
     // The pool comes in the order the participants were stored.
-    for (int i = 1; i <= 6; ++i) {
-        AddPerson(QStringLiteral("P%1").arg(i), QStringLiteral("人%1").arg(i));
-    }
+    AddPeople(6);
     m_random->choose = [](std::uint64_t bound) { return bound - 1; }; // the last allowed entry
     SetQuota(2);
     ASSERT_TRUE(DrawRound());

@@ -42,7 +42,13 @@ public:
     void SetReelText(int position, const QString& text, const QColor& colour) override;
     void ClearWinnersList() override { winnersList.clear(); }
     void AppendWinner(const QString& id, const QString& name) override;
-    void ShowMessageBox(const QString& text) override { boxes << text; }
+    void ShowMessageBox(const QString& text) override
+    {
+        boxes << text;
+        if (onBox) {
+            onBox(text); // what a box's event loop may deliver meanwhile
+        }
+    }
     void StartTimer(int id, int intervalMs) override;
     void StopTimer(int id) override;
     void PlayDrawingSound() override { ++drawingSounds; }
@@ -71,6 +77,8 @@ public:
     std::vector<TimerCall> timerCalls;
     // Called after every SetSkinText (to look at the database at that moment).
     std::function<void(const QString& name, const QString& text)> onSkinText;
+    // Called while a message box is shown.
+    std::function<void(const QString& text)> onBox;
 
 private:
     struct Timer

@@ -1,5 +1,7 @@
 #include "GbkText.h"
 
+#include <QStringEncoder>
+
 #include <gtest/gtest.h>
 
 // "抽奖" in GBK.
@@ -11,6 +13,22 @@ TEST(GbkText, DecodesUtf8AndGbkAndDropsTheByteOrderMark)
     EXPECT_EQ(GbkText::DecodeFileText(QByteArray("\xEF\xBB\xBF") + "x"), QStringLiteral("x"));
     EXPECT_FALSE(GbkText::IsValidUtf8(kGbkDraw));
     EXPECT_EQ(GbkText::DecodeFileText("a=" + kGbkDraw), QStringLiteral("a=抽奖"));
+}
+
+TEST(GbkText, ByteOrderMarksOfUtf16AndUtf32DecideTheEncoding)
+{
+    const QString text = QStringLiteral("[s]\r\na=抽奖\r\n");
+    const auto encoded = [&text](QStringConverter::Encoding encoding) {
+        QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+        return QByteArray(encoder.encode(text));
+    };
+    for (auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE,
+                          QStringConverter::Utf32LE, QStringConverter::Utf32BE}) {
+        EXPECT_EQ(GbkText::DecodeFileText(encoded(encoding)), text) << int(encoding);
+    }
+    // Cut inside a character: the rest still reads.
+    const QByteArray cut = encoded(QStringConverter::Utf16LE).chopped(1);
+    EXPECT_TRUE(GbkText::DecodeFileText(cut).startsWith(QStringLiteral("[s]\r\na=抽奖")));
 }
 
 TEST(GbkText, BytesThatAreNeitherUtf8NorGbkBecomeReplacementCharacters)

@@ -49,14 +49,17 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
               (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
 }
 
-TEST(IniFile, IntegersTakeLeadingDigits)
+TEST(IniFile, IntegersTakeLeadingDigitsAndEmptyValuesTheDefault)
 {
     IniFile ini;
-    ini.LoadText(QStringLiteral("[s]\na=12abc\nb=abc\nc=-3\nd=\ne=99999999999\n"));
+    ini.LoadText(QStringLiteral("[s]\na=12abc\nb=abc\nc=-3\nd=\ne=99999999999\nf=  \ng=\"\"\n"));
     EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("a"), 7), 12);
     EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("b"), 7), 0);
     EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("c"), 7), -3);
-    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("d"), 7), 0);
+    // An empty value reads as the default ("BMUSIC1=" must not silence the music).
+    for (const char* empty : {"d", "f", "g"}) {
+        EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QLatin1String(empty), 7), 7) << empty;
+    }
     EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("e"), 7), 2147483647);
     EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("missing"), 7), 7);
 }

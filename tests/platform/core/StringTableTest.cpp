@@ -46,12 +46,6 @@ TEST(ResourceModule, LoadedOnlyOnTraditionalLocalesAndOnlyWhenPresent)
         ResourceModule module;
         EXPECT_TRUE(module.LoadFor(QStringLiteral("zh_TW.UTF-8"), folder));
         EXPECT_EQ(StringTable::Load(116), QStringLiteral("本輪抽獎完畢!"));
-        // Every text of the table has a translation in the module.
-        for (int id = StringTable::FirstId; id <= StringTable::LastId; ++id) {
-            if (*StringTable::Source(id)) {
-                EXPECT_FALSE(StringTable::Load(id).isEmpty()) << id;
-            }
-        }
     }
     EXPECT_EQ(StringTable::Load(116), QStringLiteral("本轮抽奖完毕!")) << "removed with the module";
 

@@ -1,43 +1,14 @@
 #include "WaveFormatCheck.h"
+#include "WaveBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray Le16(quint16 v)
-{
-    QByteArray b(2, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-QByteArray Le32(quint32 v)
-{
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
-}
-
-QByteArray Chunk(const char* id, const QByteArray& body, qint64 declared = -1)
-{
-    return QByteArray(id, 4) + Le32(quint32(declared < 0 ? body.size() : declared)) + body +
-           (body.size() % 2 != 0 ? QByteArray(1, '\0') : QByteArray());
-}
-
-QByteArray Format(quint16 tag = 1, quint16 channels = 1, quint32 rate = 22050, quint16 bits = 16)
-{
-    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * channels * bits / 8) +
-           Le16(quint16(channels * bits / 8)) + Le16(bits);
-}
-
-QByteArray Riff(const QByteArray& chunks)
-{
-    return "RIFF" + Le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
-}
+using namespace WaveBytes;
 
 class WaveFormatCheckTest : public ::testing::Test
 {
@@ -60,20 +31,23 @@ protected:
 
 TEST_F(WaveFormatCheckTest, AcceptsWellFormedWaves)
 {
-    const QByteArray samples(100, '\x10');
+    const QByteArray samples(96, '\x10'); // whole frames of every format below
     EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format()) + Chunk("data", samples))));
-    EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format(3, 2, 48000, 32)) + Chunk("data", samples))));
+    EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format(1, 2, 48000, 32)) + Chunk("data", samples))));
+    EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format(1, 8, 192000, 16)) + Chunk("data", samples))));
     EXPECT_TRUE(Playable(Riff(Chunk("fmt ", Format(1, 1, 8000, 8)) + Chunk("data", "x"))));
-    // Other chunks, odd-sized and padded, may come first.
-    EXPECT_TRUE(Playable(Riff(Chunk("LIST", "abc") + Chunk("fmt ", Format()) +
-                              Chunk("fact", "1234") + Chunk("data", samples))));
+    // A format chunk with the extra size field, other even-sized chunks before the samples and
+    // anything after them.
+    EXPECT_TRUE(
+        Playable(Riff(Chunk("LIST", "abcd") + Chunk("fmt ", Format() + Le16(0)) +
+                      Chunk("fact", "1234") + Chunk("data", samples) + Chunk("LIST", "abc"))));
     EXPECT_TRUE(WaveFormatCheck::IsPlayable(SORTILO_SOURCE_DIR "/res/Sound/sound1.wav"));
     EXPECT_TRUE(WaveFormatCheck::IsPlayable(SORTILO_SOURCE_DIR "/res/Sound/sound2.wav"));
 }
 
 TEST_F(WaveFormatCheckTest, RefusesWhatTheDecoderWouldChokeOn)
 {
-    const QByteArray samples(100, '\x10');
+    const QByteArray samples(96, '\x10');
     const QByteArray good = Riff(Chunk("fmt ", Format()) + Chunk("data", samples));
     EXPECT_FALSE(Playable(""));
     EXPECT_FALSE(Playable("RIFF"));
@@ -84,10 +58,10 @@ TEST_F(WaveFormatCheckTest, RefusesWhatTheDecoderWouldChokeOn)
     EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format()))));
     EXPECT_FALSE(Playable(Riff(Chunk("data", samples))));
     EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format()) + Chunk("data", ""))));
-    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(2)) + Chunk("data", samples)))); // ADPCM
-    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(1, 1, 22050, 24)) + Chunk("data", samples))));
-    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(1, 0)) + Chunk("data", samples))));
-    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format(1, 1, 0)) + Chunk("data", samples))));
+    // The decoder skips no pad byte before the samples.
+    EXPECT_FALSE(
+        Playable(Riff(Chunk("LIST", "abc") + Chunk("fmt ", Format()) + Chunk("data", samples))));
+    EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format() + "x") + Chunk("data", samples))));
     EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format().left(10)) + Chunk("data", samples))));
     // A chunk claiming four gigabytes.
     EXPECT_FALSE(Playable(Riff(Chunk("fmt ", Format()) + Chunk("data", samples, 0xFFFFFFF0))));
@@ -99,4 +73,32 @@ TEST_F(WaveFormatCheckTest, RefusesWhatTheDecoderWouldChokeOn)
     QString reason;
     EXPECT_FALSE(WaveFormatCheck::IsPlayable(huge, &reason));
     EXPECT_EQ(reason, "too large");
+}
+
+TEST_F(WaveFormatCheckTest, RefusesFormatsTheOutputCannotPlay)
+{
+    const QByteArray samples(96, '\x10');
+    const auto reasonFor = [&](const QByteArray& format, const QByteArray& data) {
+        QString reason;
+        EXPECT_FALSE(WaveFormatCheck::IsPlayable(
+            Write(Riff(Chunk("fmt ", format) + Chunk("data", data))), &reason));
+        return reason;
+    };
+    // A 1 Hz file killed the process in the audio output; every rate outside the range goes.
+    for (quint32 rate : {0u, 1u, 49u, 7999u, 192001u, 0xFFFFFFFFu}) {
+        EXPECT_EQ(reasonFor(Format(1, 1, rate, 8), samples), "unsupported sample rate") << rate;
+    }
+    for (quint16 channels : {0, 9, 0xFFFF}) {
+        EXPECT_EQ(reasonFor(Format(1, channels), samples), "unsupported channel count");
+    }
+    for (quint16 bits : {0, 4, 12, 24, 64}) {
+        EXPECT_EQ(reasonFor(Format(1, 1, 22050, bits), samples), "unsupported sample size");
+    }
+    // ADPCM, float and the extensible layout do not decode.
+    for (quint16 tag : {2, 3, 0xFFFE}) {
+        EXPECT_EQ(reasonFor(Format(tag, 2, 44100, 32), samples), "not PCM samples") << tag;
+    }
+    // Samples ending inside a frame never finished loading and hung the next change of sound.
+    EXPECT_EQ(reasonFor(Format(1, 1, 22050, 16), samples + "x"), "samples end inside a frame");
+    EXPECT_EQ(reasonFor(Format(1, 2, 22050, 16), samples + "xy"), "samples end inside a frame");
 }

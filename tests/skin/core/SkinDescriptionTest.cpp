@@ -104,12 +104,13 @@ TEST(SkinDescriptionReading, ProfileRulesCaseCommentsAndBlanks)
     const SkinDescription skin = Read(QStringLiteral("; a skin\n"
                                                      "[screen]\n"
                                                      "MAIN =  main.png  \n"
-                                                     "mask=mask.png\n"
+                                                     "mask=pics\\mask.png\n"
                                                      "[buttoninfo]\n"
                                                      "; 1=COMMENTED,0,0,1,1,x,F\n"
                                                      "1 = BUTTON_START,10,20,30,40,Start,F\n"));
     EXPECT_EQ(skin.Screen().main, QStringLiteral("main.png"));
-    EXPECT_EQ(skin.PicturePath(skin.Screen().mask), QStringLiteral("/skins/a/mask.png"));
+    EXPECT_EQ(skin.PicturePath(skin.Screen().mask), QStringLiteral("/skins/a/pics/mask.png"))
+        << "a Windows separator";
     ASSERT_EQ(skin.Buttons().size(), 1u);
     EXPECT_EQ(skin.Buttons()[0].name, QStringLiteral("BUTTON_START"));
     EXPECT_EQ(skin.Buttons()[0].rect, QRect(10, 20, 30, 40));
@@ -230,10 +231,13 @@ TEST(SkinDescriptionFile, MissingFileIsEmptyAndGbkFileReadsCorrectly)
     const QString text = QStringLiteral("[Screen]\r\nMain=背景.bmp\r\n[TEXTINFO]\r\n"
                                         "1=ID_INFO,宋体,F,F,12,0,0,0,100,20,幸运号码...\r\n");
     const QString path = dir.filePath(QStringLiteral("skin.ini"));
-    for (const char* encoding : {"GB18030", "UTF-8"}) {
+    // The Windows version's GBK, ours, and UTF-16 with its mark as a Windows editor saves it.
+    for (const char* encoding : {"GB18030", "UTF-8", "UTF-16LE", "UTF-16BE"}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QStringEncoder encoder(encoding);
+        QStringEncoder encoder(encoding, QByteArray(encoding).startsWith("UTF-16")
+                                             ? QStringEncoder::Flag::WriteBom
+                                             : QStringEncoder::Flag::Default);
         file.write(encoder.encode(text));
         file.close();
 

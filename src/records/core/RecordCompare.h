@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QCollator;
+
+// How the record list compares two cell texts when it sorts a column. The rule is chosen by the
+// first text alone: all digits (the empty text too) compare as numbers, the shape dd/mm/yyyy as a
+// date, anything else as text in the user's locale, case-sensitively. The second text is read
+// under that rule whatever it holds (a text without leading digits is the number 0).
+namespace RecordCompare {
+
+// Every character is an ASCII digit; true for the empty text.
+bool IsAllDigits(const QString& text);
+// Exactly ten characters: two digits, "/", two digits, "/", four digits.
+bool IsDayMonthYear(const QString& text);
+
+// The value of a text's leading number as the C library reads it (blanks, then an optional
+// sign, then digits; 0 when there are none). Values beyond 64 bits saturate instead of
+// wrapping, so a long digit text never turns negative.
+long long LeadingNumber(QStringView text);
+
+// -1, 0 or 1 by the values of the two texts' leading numbers.
+int CompareAsNumbers(const QString& x, const QString& y);
+// -1, 0 or 1 by year (characters 7 to 10), then month (4 and 5), then day (1 and 2); each part
+// is read as a leading number, so a second text of another shape is still compared safely.
+int CompareAsDates(const QString& x, const QString& y);
+
+// The comparison a sort applies to one pair of cells: the rule of a, operands swapped when
+// descending.
+int CompareCells(const QString& a, const QString& b, bool ascending, const QCollator& collator);
+
+} // namespace RecordCompare

@@ -1,0 +1,187 @@
+#include "CPrizeRecordDlg.h"
+#include "CRecordListCtrl.h"
+#include "CRecordListHeader.h"
+#include "RecordingMessageService.h"
+#include "StoredWidthsBytes.h"
+#include "StringTable.h"
+#include "TestDatabase.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrizeRecordTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(data.ok()) << data.error().toStdString();
+        // The dialog reads stored column widths from the application's settings: keep them in
+        // a folder of the test's own.
+        QCoreApplication::setOrganizationName(QStringLiteral("SortiloTest"));
+        QCoreApplication::setApplicationName(QStringLiteral("RecordsTest"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
+
+    void AddPerson(const QString& id, const QString& name, const QString& company = {})
+    {
+        data.Exec("insert into person(PersonID,PersonName,Company) values(?,?,?)",
+                  {id, name, company});
+    }
+    void AddWin(const QString& id, int step, int sNo, const QString& prize = "一等奖")
+    {
+        data.Exec("insert into ComePrize(PersonID,sDateTime,step,sNo,JP) values(?,?,?,?,?)",
+                  {id, QStringLiteral("2026-12-07 09:%1:00").arg(sNo, 2, 10, QLatin1Char('0')),
+                   step, sNo, prize});
+    }
+    int StoredWins() { return data.Count("select * from ComePrize"); }
+
+    static QStringList Column(const CPrizeRecordDlg& dialog, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < dialog.List().RowCount(); ++row) {
+            texts << dialog.List().ItemText(row, column);
+        }
+        return texts;
+    }
+
+    TestDatabase data;
+    RecordingMessageService messages;
+    QTemporaryDir settingsDir;
+};
+
+} // namespace
+
+TEST_F(PrizeRecordTest, NoWinnersShowsAnEmptyListTheCountZeroAndTheSevenColumns)
+{
+    CPrizeRecordDlg dialog(data.db());
+    EXPECT_EQ(dialog.List().RowCount(), 0);
+    EXPECT_EQ(dialog.WinnerCountText(), "0");
+    const QAbstractItemModel& model = *dialog.List().model();
+    ASSERT_EQ(model.columnCount(), 7);
+    const int ids[] = {124, 126, 102, 103, 104, 149, 123};
+    const int widths[] = {100, 100, 80, 80, 200, 150, 150};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(model.headerData(i, Qt::Horizontal).toString(), StringTable::Load(ids[i]));
+        EXPECT_EQ(dialog.List().columnWidth(i), widths[i]);
+    }
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(PrizeRecordTest, WinnersListedInPrizeOrderWithLeadingBlanks)
+{
+    AddPerson("O'NEIL", "O'Neil \"Ace\" 😀", "Dept 'A'");
+    AddPerson("編號一二三四", "李四", "研发部");
+    AddPerson("GONE", "Removed later");
+    AddWin("編號一二三四", 2, 1, "10");
+    AddWin("O'NEIL", 1, 10, "9");
+    AddWin("GONE", 1, 2, "9");
+    AddWin("O'NEIL", 1, 2, "8"); // a second win of the same participant
+    data.Exec("delete from person where PersonID='GONE'");
+
+    CPrizeRecordDlg dialog(data.db());
+    // The count is of stored wins; the list shows only those of known participants.
+    EXPECT_EQ(dialog.WinnerCountText(), "4");
+    ASSERT_EQ(dialog.List().RowCount(), 3);
+    EXPECT_EQ(Column(dialog, 0), QStringList({"     1", "     1", "     2"}));
+    EXPECT_EQ(Column(dialog, 1), QStringList({"     2", "     10", "     1"}));
+    const QStringList first = {
+        "     1", "     2",    "  O'NEIL", "  O'Neil \"Ace\" 😀", " 2026-12-07 09:02:00",
+        "8",      "  Dept 'A'"};
+    for (int column = 0; column < 7; ++column) {
+        EXPECT_EQ(dialog.List().ItemText(0, column), first[column]);
+    }
+    EXPECT_EQ(dialog.List().ItemText(2, 2), "  編號一二三四");
+
+    // The blanks make places compare as text: 10 before 2. The prize names have none and
+    // compare as numbers: 9 before 10.
+    dialog.List().SortByColumn(1, true);
+    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     10", "     2"}));
+    dialog.List().SortByColumn(5, true);
+    EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "10"}));
+
+    // Refresh brings the rows back in query order; the arrow stays.
+    AddWin("編號一二三四", 3, 1);
+    dialog.RefreshButton().click();
+    EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "10", "一等奖"}));
+    EXPECT_EQ(dialog.List().Header().SortColumn(), 5);
+    EXPECT_EQ(dialog.WinnerCountText(), "5");
+}
+
+TEST_F(PrizeRecordTest, ClearingEmptiesTheRecordOnlyAfterYes)
+{
+    AddPerson("A1", "Ann");
+    AddPerson("B2", "Bob");
+    AddWin("A1", 1, 1);
+    AddWin("B2", 1, 2);
+    CPrizeRecordDlg dialog(data.db());
+
+    messages.answer = MessageService::Answer::No;
+    dialog.ClearButton().click();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts[0], StringTable::Load(134));
+    EXPECT_EQ(dialog.List().RowCount(), 2);
+    EXPECT_EQ(StoredWins(), 2);
+
+    messages.answer = MessageService::Answer::Yes;
+    dialog.ClearButton().click();
+    EXPECT_EQ(dialog.List().RowCount(), 0);
+    EXPECT_EQ(dialog.WinnerCountText(), "0");
+    EXPECT_EQ(StoredWins(), 0);
+
+    dialog.RefreshButton().click();
+    EXPECT_EQ(dialog.List().RowCount(), 0);
+    EXPECT_EQ(dialog.WinnerCountText(), "0");
+}
+
+TEST_F(PrizeRecordTest, ARefusedDeleteKeepsEveryWinnerListed)
+{
+    AddPerson("A1", "Ann");
+    AddWin("A1", 1, 1);
+    data.Exec("create trigger keep before delete on ComePrize "
+              "begin select raise(abort, 'the record is read-only'); end");
+    CPrizeRecordDlg dialog(data.db());
+
+    messages.answer = MessageService::Answer::Yes;
+    dialog.ClearButton().click();
+    ASSERT_EQ(messages.texts.size(), 2); // the question, then the layer's error
+    EXPECT_TRUE(messages.texts[1].contains("read-only"));
+    EXPECT_EQ(dialog.List().RowCount(), 1);
+    EXPECT_EQ(dialog.WinnerCountText(), "1");
+    EXPECT_EQ(StoredWins(), 1);
+}
+
+TEST_F(PrizeRecordTest, AFailedListingLeavesTheListEmptyAndStillCounts)
+{
+    AddPerson("A1", "Ann");
+    AddWin("A1", 1, 1);
+    data.Exec("drop view hadPrizeView");
+    CPrizeRecordDlg dialog(data.db());
+    EXPECT_EQ(dialog.List().RowCount(), 0);
+    EXPECT_EQ(dialog.WinnerCountText(), "1");
+    EXPECT_EQ(messages.texts.size(), 1);
+}
+
+TEST_F(PrizeRecordTest, StoredWidthsSizeAndExport)
+{
+    {
+        QSettings settings;
+        settings.setValue("ListCtrls/1019", StoredWidthsBytes({7, 11, 12, 13, 14, 15, 16, 17}));
+    }
+    CPrizeRecordDlg dialog(data.db());
+    EXPECT_EQ(dialog.List().columnWidth(0), 11);
+    EXPECT_EQ(dialog.List().columnWidth(6), 17);
+
+    dialog.show();
+    dialog.resize(600, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.List().geometry(), QRect(5, 50, 590, 345));
+
+    dialog.ExportButton().click();
+    EXPECT_EQ(messages.texts.size(), 1);
+}
