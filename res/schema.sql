@@ -1,5 +1,7 @@
--- Tables of Data.db. Participant numbers compare without regard to case, as the draw expects:
--- a participant "abc" who won as "ABC" is no longer eligible.
+-- Tables of Data.db, at the database version the program expects (user_version, set last);
+-- older files are brought up to it by the scripts in upgrade/. Participant numbers compare
+-- without regard to case, as the draw expects: a participant "abc" who won as "ABC" is no
+-- longer eligible.
 create table person (
     PersonID   text collate nocase not null primary key,
     PersonName text,
@@ -13,8 +15,9 @@ create table ComePrize (
     sNo       integer,
     JP        text
 );
--- The draw's candidate query and its already-won test look winners up by participant number.
-create index ComePrize_PersonID on ComePrize (PersonID);
+-- The draw's candidate query and its already-won test look winners up by participant number;
+-- a participant wins once, so the database refuses a second win.
+create unique index ComePrize_PersonID on ComePrize (PersonID);
 
 create table JP (
     sNo   integer not null primary key,
@@ -30,3 +33,5 @@ select ComePrize.PersonID as PersonID, person.PersonName as PersonName,
        person.Company as company, ComePrize.sDateTime as sDateTime,
        ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP
 from ComePrize inner join person on person.PersonID = ComePrize.PersonID;
+
+pragma user_version = 1;

@@ -1,6 +1,7 @@
 #include "CAdoDatabase.h"
 
 #include "MessageService.h"
+#include "SchemaVersion.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -58,6 +59,7 @@ void CAdoDatabase::ReleaseConnection()
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_connected = false;
+    m_inTransaction = false;
 }
 
 bool CAdoDatabase::ConnectDatabase(const QString& password, const QString& dataSource)
@@ -124,22 +126,69 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
 
 bool CAdoDatabase::ApplyConnectionSettings()
 {
-    if (m_target.driver != DatabaseTarget::Driver::Sqlite) {
-        return true;
-    }
-    // Write-ahead logging keeps readers and the one writer apart and makes each commit a single
-    // append; with synchronous=FULL that append is synced, so every commit is durable. Reading
-    // the journal mode also proves that the file is an SQLite database at all.
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-        Fail(QStringLiteral("Cannot use '%1' as a database: %2")
-                 .arg(m_target.path, ErrorText(query.lastError())),
-             true);
-        return false;
+    SchemaVersion schema(db, m_target.driver);
+    // Nothing is changed before the database is known to be this program's, of a version it
+    // knows: another program's file or a newer one stays byte for byte as it was.
+    if (!schema.Check()) {
+        return Refuse(schema.ReadOnly(),
+                      schema.ErrorText() + QStringLiteral(". It was left unchanged."));
     }
-    SetDurability(Durability::Durable);
+    if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
+        QSqlQuery query(db);
+        // SQLite opens a file it cannot write (a read-only file or folder) for reading only;
+        // the draw would then show winners it cannot store. Only a write tells (in WAL mode
+        // even the write lock is granted): the version is written unchanged and rolled back.
+        if (query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            const bool written =
+                query.exec(QStringLiteral("PRAGMA user_version = %1").arg(schema.Version()));
+            const QSqlError error = query.lastError();
+            query.exec(QStringLiteral("ROLLBACK"));
+            if (!written && IsReadOnlyError(error)) {
+                return Refuse(true, QString());
+            }
+        } else if (IsReadOnlyError(query.lastError())) {
+            return Refuse(true, QString());
+        }
+        // Write-ahead logging keeps readers and the one writer apart and makes each commit a
+        // single append; with synchronous=FULL that append is synced, so every commit is durable.
+        if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+            return Refuse(IsReadOnlyError(query.lastError()), ErrorText(query.lastError()));
+        }
+        SetDurability(Durability::Durable);
+    }
+    if (!schema.Upgrade()) {
+        return Refuse(
+            schema.ReadOnly(),
+            QStringLiteral("it could not be upgraded to database version %1: %2. Its data "
+                           "was left unchanged.")
+                .arg(SchemaVersion::Current)
+                .arg(schema.ErrorText()));
+    }
+    for (const QString& notice : schema.Notices()) {
+        ShowMessage(notice);
+    }
     return true;
+}
+
+bool CAdoDatabase::Refuse(bool readOnly, const QString& reason)
+{
+    const QString name =
+        m_target.driver == DatabaseTarget::Driver::Sqlite ? m_target.path : m_target.name;
+    Fail(readOnly ? QStringLiteral("The database '%1' can only be read, so no winner could be "
+                                   "stored. Make the file and its folder writeable.")
+                        .arg(name)
+                  : QStringLiteral("Cannot use '%1' as a database: %2").arg(name, reason),
+         true);
+    return false;
+}
+
+bool CAdoDatabase::IsReadOnlyError(const QSqlError& error)
+{
+    // SQLITE_READONLY and its extended codes.
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    return number && (code & 0xff) == 8;
 }
 
 void CAdoDatabase::SetDurability(Durability durability)
@@ -173,38 +222,53 @@ void CAdoDatabase::CloseRecordset()
     m_row = 0;
 }
 
+QSqlQuery CAdoDatabase::NewQuery() const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    return query;
+}
+
+bool CAdoDatabase::StatementFailed(const QSqlError& error)
+{
+    CloseRecordset();
+    Fail(m_connected ? ErrorText(error) : QStringLiteral("not connected to a database"), false);
+    ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+    return false;
+}
+
 bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
 {
     CloseRecordset();
     if (!m_connected) {
-        m_lastError = QStringLiteral("not connected to a database");
-        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
-        return false;
+        return StatementFailed(QSqlError());
     }
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    bool ok;
+    QSqlQuery query = NewQuery();
     if (values.isEmpty()) {
-        ok = query.exec(sql);
+        if (!query.exec(sql)) {
+            return StatementFailed(query.lastError());
+        }
     } else {
-        ok = query.prepare(sql);
-        if (ok) {
-            for (const QVariant& value : values) {
-                query.addBindValue(value);
-            }
-            ok = query.exec();
+        if (!query.prepare(sql)) {
+            return StatementFailed(query.lastError());
+        }
+        for (const QVariant& value : values) {
+            query.addBindValue(value);
+        }
+        if (!query.exec()) {
+            return StatementFailed(query.lastError());
         }
     }
-    if (!ok) {
-        Fail(ErrorText(query.lastError()), false);
-        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
-        return false;
-    }
+    return TakeResult(query);
+}
+
+bool CAdoDatabase::TakeResult(QSqlQuery& query)
+{
     if (!query.isSelect()) {
         ++m_changeCount;
+        query.finish();
         return true;
     }
-
     const QSqlRecord record = query.record();
     const int columns = record.count();
     for (int c = 0; c < columns; ++c) {
@@ -217,12 +281,61 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
         ++m_rowCount;
     }
     if (query.lastError().isValid()) {
-        Fail(ErrorText(query.lastError()), false);
-        CloseRecordset();
+        return StatementFailed(query.lastError());
+    }
+    // Reset the statement so it holds no read snapshot until it runs again.
+    query.finish();
+    return true;
+}
+
+bool CAdoDatabase::BeginTransaction()
+{
+    if (!m_connected) {
+        return StatementFailed(QSqlError());
+    }
+    if (m_inTransaction) {
+        m_lastError = QStringLiteral("a transaction is already open on this connection");
         ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
         return false;
     }
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
+        QSqlQuery query = NewQuery();
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            return StatementFailed(query.lastError());
+        }
+    } else if (!db.transaction()) {
+        return StatementFailed(db.lastError());
+    }
+    m_inTransaction = true;
     return true;
+}
+
+bool CAdoDatabase::CommitTransaction()
+{
+    if (!m_inTransaction) {
+        m_lastError = QStringLiteral("no transaction is open on this connection");
+        ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (!db.commit()) {
+        // Still open: the caller's rollback (or the scope's end) undoes it.
+        return StatementFailed(db.lastError());
+    }
+    m_inTransaction = false;
+    ++m_changeCount;
+    return true;
+}
+
+void CAdoDatabase::RollbackTransaction()
+{
+    if (!m_inTransaction) {
+        return;
+    }
+    m_inTransaction = false;
+    ++m_changeCount;
+    QSqlDatabase::database(m_connectionName, false).rollback();
 }
 
 QString CAdoDatabase::ChangeToken()

@@ -2,6 +2,8 @@
 
 #include "DatabaseTarget.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -34,7 +36,9 @@ public:
     CAdoDatabase& operator=(const CAdoDatabase&) = delete;
 
     // Opens the SQLite file at dataSource read-write. The file is never created: a missing file
-    // is a connection failure with a clear description.
+    // is a connection failure with a clear description. So is a file without the program's
+    // tables, one of a newer version of the program (both left unchanged) and one that can
+    // only be read. An older database is upgraded; what the upgrade has to tell is shown once.
     bool ConnectDatabase(const QString& password, const QString& dataSource);
     // Opens any supported target; the description of a failure is shown and false returned.
     bool ConnectDatabase(const DatabaseTarget& target);
@@ -49,6 +53,15 @@ public:
     // text. A query leaves the shared result on its first row; an action statement leaves it
     // closed. On failure shows "Error: %s", leaves the result closed and returns false.
     bool OpenQuery(const QString& sql, const QVariantList& values = {});
+
+    // Transactions on this connection; DatabaseTransaction is the scoped form. On SQLite the
+    // write lock is taken at the start, so a transaction never fails halfway for a lock.
+    // Transactions do not nest. Failures show "Error: %s" and return false.
+    bool BeginTransaction();
+    bool CommitTransaction();
+    // Undoes the open transaction; without one it does nothing.
+    void RollbackTransaction();
+    bool InTransaction() const { return m_inTransaction; }
 
     // A token that changes whenever the data may have changed since it was taken: after every
     // action statement run through this instance and, on SQLite, after any commit by another
@@ -65,19 +78,33 @@ public:
 
     // Plain text of a value as GetFieldText gives it.
     static QString ValueText(const QVariant& value);
+    // True for SQLite's "attempt to write a readonly database" (the file or its folder).
+    static bool IsReadOnlyError(const QSqlError& error);
     // A text to bind as the statements store text: never NULL, a null text is the empty text.
     static QVariant TextValue(const QString& text);
 
 private:
+    friend class PreparedStatement;
+
+    QSqlQuery NewQuery() const;
+    // Takes the result of a statement that ran: a query's rows become the shared result.
+    bool TakeResult(QSqlQuery& query);
+    // Records a failed statement, shows "Error: %s" and returns false.
+    bool StatementFailed(const QSqlError& error);
     void CloseRecordset();
     void ReleaseConnection();
     void Fail(const QString& description, bool showBox);
+    // Checks the database before anything is changed, sets the connection up and upgrades
+    // an older database.
     bool ApplyConnectionSettings();
+    // Shows why the database cannot be used and returns false.
+    bool Refuse(bool readOnly, const QString& reason);
 
     QString m_connectionName;
     DatabaseTarget m_target;
     QString m_lastError;
     bool m_connected = false;
+    bool m_inTransaction = false;
     quint64 m_changeCount = 0;
 
     // The shared result.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -41,6 +42,22 @@ TEST(CDrawApp, WithoutADatabaseItExitsWithCodeOneAndNeverOpensTheWindow)
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Data.db")));
     EXPECT_EQ(messages.texts[1], QStringLiteral("连接数据库失败"));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Data.db"))));
+}
+
+TEST(CDrawApp, ADatabaseWithoutTheTablesIsRefusedBeforeAnyChange)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    QFile(dir.filePath(QStringLiteral("Data.db"))).open(QIODevice::WriteOnly);
+    InFolder folder(dir.path());
+    bool windowRan = false;
+    CDrawApp app([&](CDrawApp&) { windowRan = true; });
+    EXPECT_EQ(app.Run(QStringLiteral("zh_CN.UTF-8")), 1);
+    EXPECT_FALSE(windowRan);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_EQ(messages.texts[1], QStringLiteral("连接数据库失败"));
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("Data.db"))).size(), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.db")});
 }
 
 TEST(CDrawApp, OpensTheDatabaseOfTheCurrentFolderAndRunsTheWindow)

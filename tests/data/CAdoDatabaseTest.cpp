@@ -1,5 +1,7 @@
 #include "CAdoDatabase.h"
 #include "DatabaseCreator.h"
+#include "DatabaseTransaction.h"
+#include "PreparedStatement.h"
 #include "RecordingMessageService.h"
 #include "SqlStatements.h"
 #include "TestDatabase.h"
@@ -183,4 +185,55 @@ TEST_F(CAdoDatabaseTest, ChangeTokenFollowsEveryWriterAndLeavesTheResultAlone)
     ASSERT_TRUE(
         other.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {QStringLiteral("T1")}));
     EXPECT_NE(db.ChangeToken(), afterOwnWrite) << "another connection's commit is seen";
+}
+
+TEST_F(CAdoDatabaseTest, TransactionsCommitOrRollBackAsAWhole)
+{
+    PreparedStatement insert(db, QLatin1String(SqlStatements::InsertPerson));
+    {
+        DatabaseTransaction transaction(db);
+        ASSERT_TRUE(transaction.IsActive());
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_TRUE(
+                insert.Run({QStringLiteral("R%1").arg(i), QStringLiteral("撤"), QString()}));
+        }
+        EXPECT_EQ(test.Count(QLatin1String(SqlStatements::SelectAllPersons)), 3);
+        EXPECT_FALSE(DatabaseTransaction(db).IsActive()) << "transactions do not nest";
+        EXPECT_EQ(messages.texts.size(), 1);
+    } // not committed
+    EXPECT_EQ(test.Count(QLatin1String(SqlStatements::SelectAllPersons)), 0);
+
+    CAdoDatabase other;
+    ASSERT_TRUE(other.ConnectDatabase(db.Target()));
+    DatabaseTransaction transaction(db);
+    ASSERT_TRUE(insert.Run({QStringLiteral("C1"), QStringLiteral("存"), QString()}));
+    ASSERT_TRUE(insert.Run({QStringLiteral("C2"), QStringLiteral("存"), QString()}));
+    EXPECT_FALSE(insert.Run({QStringLiteral("C1"), QStringLiteral("重复"), QString()}));
+    ASSERT_TRUE(other.OpenQuery(QLatin1String(SqlStatements::CountPersons)));
+    EXPECT_EQ(other.GetFieldText(QStringLiteral("num")), QStringLiteral("0")) << "not yet seen";
+    ASSERT_TRUE(transaction.Commit());
+    EXPECT_FALSE(transaction.Commit());
+    ASSERT_TRUE(other.OpenQuery(QLatin1String(SqlStatements::CountPersons)));
+    EXPECT_EQ(other.GetFieldText(QStringLiteral("num")), QStringLiteral("2"));
+}
+
+TEST_F(CAdoDatabaseTest, PreparedQueriesFillTheSharedResult)
+{
+    AddPerson(QStringLiteral("Q1"), QStringLiteral("一"));
+    AddPerson(QStringLiteral("Q2"), QStringLiteral("二"));
+    PreparedStatement find(db, QLatin1String(SqlStatements::SelectPersonById));
+    for (const char* id : {"q2", "Q1", "none"}) {
+        ASSERT_TRUE(find.Run({QLatin1String(id)}));
+        EXPECT_EQ(db.GetRecordCount(), QLatin1String(id) == u"none" ? 0 : 1) << id;
+    }
+    ASSERT_TRUE(find.Run({QStringLiteral("Q2")}));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonName")), QStringLiteral("二"));
+    EXPECT_TRUE(messages.texts.isEmpty());
+
+    PreparedStatement broken(db, QStringLiteral("select * from nosuchtable where a=?"));
+    EXPECT_FALSE(broken.Run({1}));
+    EXPECT_FALSE(broken.Run({2}));
+    ASSERT_EQ(messages.texts.size(), 2) << "each failed run is reported";
+    EXPECT_TRUE(messages.texts[1].contains(QStringLiteral("nosuchtable")))
+        << messages.texts[1].toStdString();
 }

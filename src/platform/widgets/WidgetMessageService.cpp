@@ -2,9 +2,31 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QMetaObject>
+#include <QThread>
+
+WidgetMessageService::WidgetMessageService(BoxFunction showBox)
+    : m_showBox(showBox ? std::move(showBox) : BoxFunction(&WidgetMessageService::ShowBox))
+{}
 
 MessageService::Answer WidgetMessageService::Show(const QString& text, const QString& caption,
                                                   Buttons buttons)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || QThread::currentThread() == application->thread()) {
+        return m_showBox(text, caption, buttons);
+    }
+    // Notices wait too: a worker failing row after row then shows one box at a time instead of
+    // stacking boxes, each inside the event loop of the one before.
+    Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    QMetaObject::invokeMethod(
+        application, [&] { answer = m_showBox(text, caption, buttons); },
+        Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+MessageService::Answer WidgetMessageService::ShowBox(const QString& text, const QString& caption,
+                                                     Buttons buttons)
 {
     QMessageBox box(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question,
                     caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,

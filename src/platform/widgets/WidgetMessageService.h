@@ -2,9 +2,26 @@
 
 #include "MessageService.h"
 
-// Message boxes on screen, as the operator sees them.
+#include <functional>
+
+// Message boxes on screen, as the operator sees them. A box asked for on another thread (the
+// participant import's worker, for one) is shown on the user-interface thread while the asking
+// thread waits for the answer, so no widget is ever touched off that thread. The user-interface
+// thread must therefore keep its event loop running while a worker may report: it must not
+// wait for such a worker to finish without processing events.
 class WidgetMessageService final : public MessageService
 {
 public:
+    using BoxFunction =
+        std::function<Answer(const QString& text, const QString& caption, Buttons buttons)>;
+
+    // showBox replaces the modal box (tests); it is always called on the user-interface thread.
+    explicit WidgetMessageService(BoxFunction showBox = {});
+
     Answer Show(const QString& text, const QString& caption, Buttons buttons) override;
+
+private:
+    static Answer ShowBox(const QString& text, const QString& caption, Buttons buttons);
+
+    BoxFunction m_showBox;
 };

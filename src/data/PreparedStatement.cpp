@@ -1,0 +1,27 @@
+#include "PreparedStatement.h"
+
+#include "CAdoDatabase.h"
+
+PreparedStatement::PreparedStatement(CAdoDatabase& database, const QString& sql)
+    : m_database(database), m_query(database.NewQuery())
+{
+    if (database.IsConnected()) {
+        m_prepared = m_query.prepare(sql);
+        m_prepareError = m_query.lastError();
+    }
+}
+
+bool PreparedStatement::Run(const QVariantList& values)
+{
+    m_database.CloseRecordset();
+    if (!m_database.IsConnected() || !m_prepared) {
+        return m_database.StatementFailed(m_prepareError);
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        m_query.bindValue(static_cast<int>(i), values[i]);
+    }
+    if (!m_query.exec()) {
+        return m_database.StatementFailed(m_query.lastError());
+    }
+    return m_database.TakeResult(m_query);
+}

@@ -1,0 +1,70 @@
+#include "WidgetMessageService.h"
+#include "CAdoDatabase.h"
+#include "TestDatabase.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Shown
+{
+    QString text;
+    MessageService::Buttons buttons;
+    bool onGuiThread;
+};
+
+} // namespace
+
+// The import worker's situation: a statement fails on a worker thread with its own connection.
+// The box must appear on the user-interface thread, in order, and the worker gets the answer.
+TEST(WidgetMessageService, BoxesFromAWorkerAreShownOnTheUserInterfaceThread)
+{
+    QList<Shown> shown;
+    WidgetMessageService service(
+        [&](const QString& text, const QString&, MessageService::Buttons buttons) {
+            shown.append({text, buttons, QThread::currentThread() == qApp->thread()});
+            return buttons == MessageService::Buttons::Ok ? MessageService::Answer::Ok
+                                                          : MessageService::Answer::Yes;
+        });
+    MessageService::Install(&service);
+
+    TestDatabase test;
+    ASSERT_TRUE(test.ok());
+    const DatabaseTarget target = test.db().Target();
+    bool connected = false;
+    bool failed = false;
+    bool answeredYes = false;
+    QThread* worker = QThread::create([&] {
+        CAdoDatabase db;
+        connected = db.ConnectDatabase(target);
+        failed = !db.OpenQuery(QStringLiteral("insert into nosuchtable values(1)"));
+        answeredYes = AskYesNo(QStringLiteral("continue?"));
+    });
+    bool finished = false;
+    QObject::connect(worker, &QThread::finished, [&] { finished = true; });
+    worker->start();
+    // The user-interface thread keeps its event loop running while the worker may report.
+    while (!finished) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    worker->wait();
+    delete worker;
+    MessageService::Install(nullptr);
+
+    EXPECT_TRUE(connected);
+    EXPECT_TRUE(failed);
+    EXPECT_TRUE(answeredYes);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("Error: "))) << shown[0].text.toStdString();
+    EXPECT_EQ(shown[1].buttons, MessageService::Buttons::YesNo);
+    EXPECT_TRUE(shown[0].onGuiThread);
+    EXPECT_TRUE(shown[1].onGuiThread);
+
+    // On the user-interface thread itself the box is shown directly.
+    service.Show(QStringLiteral("here"), QString(), MessageService::Buttons::Ok);
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_TRUE(shown[2].onGuiThread);
+}
