@@ -12,14 +12,57 @@
     </message>
 </context>
 <context>
+    <name>CBasicSettingsDlg</name>
+    <message>
+        <source>基本信息设定</source>
+        <translation>基本資訊設定</translation>
+    </message>
+    <message>
+        <source>背景音乐</source>
+        <translation>背景音樂</translation>
+    </message>
+    <message>
+        <source>抽取音乐</source>
+        <translation>抽取音樂</translation>
+    </message>
+    <message>
+        <source>自动抽奖，即点击开始后不用按停止键</source>
+        <translation>自動抽獎，即點選開始後不用按停止鍵</translation>
+    </message>
+    <message>
+        <source>每隔一次只从名单前一半中抽取</source>
+        <translation>每隔一次只從名單前一半中抽取</translation>
+    </message>
+    <message>
+        <source>选中时，每第二次抽取只在尚未中奖名单的前一半中进行，前一半人员的中奖机会是后一半的三倍。取消选中，则每次抽取人人机会均等。</source>
+        <translation>選中時，每第二次抽取只在尚未中獎名單的前一半中進行，前一半人員的中獎機會是後一半的三倍。取消選中，則每次抽取人人機會均等。</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>公司名稱</translation>
+    </message>
+    <message>
+        <source>抽奖主题</source>
+        <translation>抽獎主題</translation>
+    </message>
+    <message>
+        <source>设置未能保存：%1</source>
+        <translation>設定未能儲存：%1</translation>
+    </message>
+</context>
+<context>
     <name>CDrawApp</name>
     <message>
         <source>连接数据库失败</source>
         <translation>連線資料庫失敗</translation>
-    </message>
-    <message>
-        <source>此功能将在后续版本中提供</source>
-        <translation>此功能將在後續版本中提供</translation>
     </message>
 </context>
 <context>
@@ -54,6 +97,81 @@
     </message>
 </context>
 <context>
+    <name>CPersonDlg</name>
+    <message>
+        <source>录入抽奖人员信息</source>
+        <translation>錄入抽獎人員資訊</translation>
+    </message>
+    <message>
+        <source>注：抽奖程序将从本人员列表中随机抽出幸运人员,每人仅有中奖一次的机会。</source>
+        <translation>注：抽獎程式將從本人員列表中隨機抽出幸運人員,每人僅有中獎一次的機會。</translation>
+    </message>
+    <message>
+        <source>从Excel导入</source>
+        <translation>從Excel匯入</translation>
+    </message>
+    <message>
+        <source>查看Excel模版</source>
+        <translation>檢視Excel範本</translation>
+    </message>
+    <message>
+        <source>导出至Excel</source>
+        <translation>匯出至Excel</translation>
+    </message>
+    <message>
+        <source>新增(&amp;I)</source>
+        <translation>新增(&amp;I)</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>修改(&amp;M)</source>
+        <translation>修改(&amp;M)</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>刷新(R)</source>
+        <translation>重新整理(R)</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>清除全部</translation>
+    </message>
+    <message>
+        <source>输入编号或姓名查找</source>
+        <translation>輸入編號或姓名尋找</translation>
+    </message>
+    <message>
+        <source>编号：</source>
+        <translation>編號：</translation>
+    </message>
+    <message>
+        <source>姓名：</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <source>备注：</source>
+        <translation>備註：</translation>
+    </message>
+    <message>
+        <source>记录总数:</source>
+        <translation>記錄總數:</translation>
+    </message>
+    <message>
+        <source>查找(&amp;F)：</source>
+        <translation>尋找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>此功能将在后续版本中提供</source>
+        <translation>此功能將在後續版本中提供</translation>
+    </message>
+</context>
+<context>
     <name>CPrizeRecordDlg</name>
     <message>
         <source>查看中獎記錄</source>
@@ -78,6 +196,53 @@
     <message>
         <source>此功能将在后续版本中提供</source>
         <translation>此功能將在後續版本中提供</translation>
+    </message>
+</context>
+<context>
+    <name>CPrizeSettingsDlg</name>
+    <message>
+        <source>一等奖</source>
+        <translation>一等獎</translation>
+    </message>
+    <message>
+        <source>二等奖</source>
+        <translation>二等獎</translation>
+    </message>
+    <message>
+        <source>三等奖</source>
+        <translation>三等獎</translation>
+    </message>
+    <message>
+        <source>四等奖</source>
+        <translation>四等獎</translation>
+    </message>
+    <message>
+        <source>五等奖</source>
+        <translation>五等獎</translation>
+    </message>
+    <message>
+        <source>六等奖</source>
+        <translation>六等獎</translation>
+    </message>
+    <message>
+        <source>七等奖</source>
+        <translation>七等獎</translation>
+    </message>
+    <message>
+        <source>八等奖</source>
+        <translation>八等獎</translation>
+    </message>
+    <message>
+        <source>奖品设置</source>
+        <translation>獎品設定</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

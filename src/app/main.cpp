@@ -2,10 +2,10 @@
 #include "CDrawApp.h"
 #include "CDrawDlg.h"
 #include "CPrizeRecordDlg.h"
+#include "OperatorDialogs.h"
 #include "WidgetMessageService.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
@@ -26,18 +26,12 @@ int main(int argc, char** argv)
 
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
-        // The dialogs behind the menu's commands are not part of this build yet.
-        const auto notYet = [&window] {
-            window.ShowSysInfo(QCoreApplication::translate("CDrawApp", "此功能将在后续版本中提供"));
-        };
-        QObject::connect(&window, &CDrawDlg::personsRequested, &window, notYet);
+        ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
         QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&drawApp] {
             CPrizeRecordDlg record(drawApp.Database());
             record.setWindowIcon(CAboutDlg::ProgramIcon());
             record.exec();
         });
-        QObject::connect(&window, &CDrawDlg::basicSettingsRequested, &window, notYet);
-        QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, notYet);
         window.exec();
     });
     const int code = app.Run();

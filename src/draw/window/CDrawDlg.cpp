@@ -116,6 +116,7 @@ void CDrawDlg::ApplySettings(const EventSettings& settings)
 {
     m_settings = settings;
     m_engine->SetAutoStop(m_settings.autoStop != 0);
+    m_engine->SetHalfRangeRule(m_settings.halfRangeRule != 0);
     SetSkinText(QStringLiteral("ID_COMPANY"), m_settings.company, true);
     SetSkinText(QStringLiteral("ID_THEME"), m_settings.theme, true);
     if (m_settings.bMusic1 != 0) {

@@ -48,7 +48,8 @@ public:
     CReelDisplay& ReelDisplay() { return *m_reel; }
     const EventSettings& Settings() const { return m_settings; }
     // Uses the event settings from now on: company and theme (centred), the sounds (the
-    // background music starts again from its start, or stops when switched off) and auto-stop.
+    // background music starts again from its start, or stops when switched off), auto-stop
+    // and the half-range rule.
     void ApplySettings(const EventSettings& settings);
     QMenu& ContextMenu() { return *m_menu; }
 

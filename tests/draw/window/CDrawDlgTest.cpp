@@ -222,7 +222,10 @@ TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnc
     saved.theme = QStringLiteral("新主题");
     saved.autoStop = 1;
     saved.bMusic1 = 0;
+    saved.halfRangeRule = 0;
+    EXPECT_TRUE(window->Engine().HalfRangeRule());
     window->ApplySettings(saved);
+    EXPECT_FALSE(window->Engine().HalfRangeRule());
     EXPECT_EQ(Text("ID_COMPANY"), saved.company);
     EXPECT_EQ(Text("ID_THEME"), saved.theme);
     EXPECT_TRUE(window->Engine().AutoStop());
