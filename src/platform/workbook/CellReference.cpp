@@ -1,5 +1,7 @@
 #include "CellReference.h"
 
+#include <cstring>
+
 namespace CellReference {
 
 QString ColumnName(int column)
@@ -18,12 +20,15 @@ QString Name(int row, int column)
     return ColumnName(column) + QString::number(row);
 }
 
-bool Parse(QStringView reference, int& row, int& column)
+namespace {
+
+template <typename Text>
+bool ParseText(const Text& reference, qsizetype size, int& row, int& column)
 {
     qsizetype i = 0;
     qint64 c = 0;
-    for (; i < reference.size(); ++i) {
-        const char16_t ch = reference[i].unicode();
+    for (; i < size; ++i) {
+        const char16_t ch = reference[i];
         if (ch >= u'A' && ch <= u'Z') {
             c = c * 26 + (ch - u'A' + 1);
         } else if (ch >= u'a' && ch <= u'z') {
@@ -37,8 +42,8 @@ bool Parse(QStringView reference, int& row, int& column)
     }
     qint64 r = 0;
     const qsizetype digitsFrom = i;
-    for (; i < reference.size(); ++i) {
-        const char16_t ch = reference[i].unicode();
+    for (; i < size; ++i) {
+        const char16_t ch = reference[i];
         if (ch < u'0' || ch > u'9') {
             return false;
         }
@@ -57,6 +62,19 @@ bool Parse(QStringView reference, int& row, int& column)
         row = static_cast<int>(r);
     }
     return true;
+}
+
+} // namespace
+
+bool Parse(QStringView reference, int& row, int& column)
+{
+    return ParseText(reference.utf16(), reference.size(), row, column);
+}
+
+bool Parse(const char* reference, int& row, int& column)
+{
+    return ParseText(reinterpret_cast<const unsigned char*>(reference),
+                     static_cast<qsizetype>(std::strlen(reference)), row, column);
 }
 
 } // namespace CellReference

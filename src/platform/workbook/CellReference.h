@@ -11,5 +11,6 @@ QString Name(int row, int column);
 // Reads "B12" into row 12, column 2; false for anything else (absolute "$B$12" included).
 // Either part may be missing: the one that is absent is left as it was.
 bool Parse(QStringView reference, int& row, int& column);
+bool Parse(const char* reference, int& row, int& column);
 
 } // namespace CellReference

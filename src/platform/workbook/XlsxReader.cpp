@@ -12,7 +12,8 @@
 #include <QDir>
 #include <QHash>
 #include <QStringList>
-#include <QXmlStreamReader>
+#include <cstring>
+#include <pugixml.hpp>
 
 namespace {
 
@@ -24,6 +25,49 @@ QString Tr(const char* text)
 WorkbookError Damaged(const QString& part)
 {
     return WorkbookError(Tr("工作簿文件已损坏（%1）").arg(part));
+}
+
+// An XML part parsed in place: the document points into the bytes it keeps.
+class XmlPart
+{
+public:
+    XmlPart(QByteArray bytes, const QString& name) : m_bytes(std::move(bytes))
+    {
+        // A text of blanks alone is kept: <t xml:space="preserve"> </t> is a cell of one blank.
+        const pugi::xml_parse_result result =
+            m_document.load_buffer_inplace(m_bytes.data(), size_t(m_bytes.size()),
+                                           pugi::parse_default | pugi::parse_ws_pcdata_single);
+        if (!result) {
+            throw Damaged(name);
+        }
+    }
+    pugi::xml_node Root() const { return m_document.document_element(); }
+
+private:
+    QByteArray m_bytes;
+    pugi::xml_document m_document;
+};
+
+// Element and attribute names compared without their namespace prefix.
+const char* LocalName(const char* name)
+{
+    const char* colon = std::strchr(name, ':');
+    return colon ? colon + 1 : name;
+}
+
+bool Is(const pugi::xml_node& node, const char* localName)
+{
+    return std::strcmp(LocalName(node.name()), localName) == 0;
+}
+
+pugi::xml_node Child(const pugi::xml_node& node, const char* localName)
+{
+    for (const pugi::xml_node& child : node.children()) {
+        if (Is(child, localName)) {
+            return child;
+        }
+    }
+    return {};
 }
 
 struct Relationship
@@ -49,87 +93,76 @@ QString Resolve(const QString& baseDirectory, const QString& target)
 // The relationships of a part, by id; targets resolved against the part's folder.
 QHash<QString, Relationship> ReadRelationships(const ZipArchive& zip, const QString& part)
 {
-    const QString relsName = DirectoryOf(part) + QStringLiteral("_rels/") +
-                             part.mid(DirectoryOf(part).size()) + QStringLiteral(".rels");
+    const QString folder = DirectoryOf(part);
+    const QString relsName =
+        folder + QStringLiteral("_rels/") + part.mid(folder.size()) + QStringLiteral(".rels");
     QHash<QString, Relationship> relationships;
     const qint64 index = zip.Find(relsName);
     if (index < 0) {
         return relationships;
     }
-    QXmlStreamReader reader(zip.Read(index));
-    while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement &&
-            reader.name() == u"Relationship") {
-            const QXmlStreamAttributes attributes = reader.attributes();
-            if (attributes.value(QLatin1String("TargetMode")) == u"External") {
-                continue;
-            }
-            relationships.insert(
-                attributes.value(QLatin1String("Id")).toString(),
-                {attributes.value(QLatin1String("Type")).toString(),
-                 Resolve(DirectoryOf(part), attributes.value(QLatin1String("Target")).toString())});
+    const XmlPart rels(zip.Read(index), relsName);
+    for (const pugi::xml_node& node : rels.Root().children()) {
+        if (!Is(node, "Relationship") ||
+            std::strcmp(node.attribute("TargetMode").value(), "External") == 0) {
+            continue;
         }
-    }
-    if (reader.hasError()) {
-        throw Damaged(relsName);
+        relationships.insert(
+            QString::fromUtf8(node.attribute("Id").value()),
+            {QString::fromUtf8(node.attribute("Type").value()),
+             Resolve(folder, QString::fromUtf8(node.attribute("Target").value()))});
     }
     return relationships;
 }
 
 // Text of a string item (<si> or <is>): the plain <t>, or all runs' <t> joined; phonetic
 // guides (<rPh>) are not part of the text.
-QString ReadStringItem(QXmlStreamReader& reader)
+QString StringItemText(const pugi::xml_node& item)
 {
-    QString text;
-    while (reader.readNextStartElement()) {
-        if (reader.name() == u"t") {
-            text += reader.readElementText();
-        } else if (reader.name() == u"r") {
-            while (reader.readNextStartElement()) {
-                if (reader.name() == u"t") {
-                    text += reader.readElementText();
-                } else {
-                    reader.skipCurrentElement();
+    QByteArray utf8;
+    for (const pugi::xml_node& child : item.children()) {
+        if (Is(child, "t")) {
+            utf8 += child.child_value();
+        } else if (Is(child, "r")) {
+            for (const pugi::xml_node& run : child.children()) {
+                if (Is(run, "t")) {
+                    utf8 += run.child_value();
                 }
             }
-        } else {
-            reader.skipCurrentElement();
         }
     }
-    return text;
+    return QString::fromUtf8(utf8);
 }
 
-QStringList ReadSharedStrings(const QByteArray& xml, const QString& part)
+QStringList ReadSharedStrings(QByteArray xml, const QString& part)
 {
-    QStringList strings;
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"si") {
-            if (strings.size() >= WorkbookLimits::MaxCells) {
-                throw WorkbookError(Tr("工作簿的字符串超过 %1 个").arg(WorkbookLimits::MaxCells));
-            }
-            strings.append(ReadStringItem(reader));
+    const XmlPart strings(std::move(xml), part);
+    QStringList texts;
+    for (const pugi::xml_node& item : strings.Root().children()) {
+        if (!Is(item, "si")) {
+            continue;
         }
+        if (texts.size() >= WorkbookLimits::MaxCells) {
+            throw WorkbookError(Tr("工作簿的字符串超过 %1 个").arg(WorkbookLimits::MaxCells));
+        }
+        texts.append(StringItemText(item));
     }
-    if (reader.hasError()) {
-        throw Damaged(part);
-    }
-    return strings;
+    return texts;
 }
 
-QString SerializeAttributes(const QXmlStreamAttributes& attributes, QStringView skip1,
-                            QStringView skip2)
+// Attributes as written in the file, less the two named ones: ` name="value"`...
+QString SerializeAttributes(const pugi::xml_node& node, const char* skip1, const char* skip2)
 {
     QString text;
-    for (const QXmlStreamAttribute& attribute : attributes) {
-        if (attribute.namespaceUri().isEmpty() &&
-            (attribute.name() == skip1 || attribute.name() == skip2)) {
+    for (const pugi::xml_attribute& attribute : node.attributes()) {
+        if (std::strcmp(attribute.name(), skip1) == 0 ||
+            std::strcmp(attribute.name(), skip2) == 0) {
             continue;
         }
         text += u' ';
-        text += attribute.qualifiedName();
+        text += QString::fromUtf8(attribute.name());
         text += u"=\"";
-        text += XmlText::Escape(attribute.value());
+        text += XmlText::Escape(QString::fromUtf8(attribute.value()));
         text += u'"';
     }
     return text;
@@ -142,27 +175,20 @@ public:
         : m_shared(shared), m_sheet(sheet), m_cellBudget(cellBudget)
     {}
 
-    void Read(const QByteArray& xml, const QString& part)
+    void Read(QByteArray xml, const QString& part)
     {
-        QXmlStreamReader reader(xml);
-        bool inData = false;
-        while (!reader.atEnd()) {
-            const QXmlStreamReader::TokenType token = reader.readNext();
-            if (token == QXmlStreamReader::StartElement) {
-                if (!inData) {
-                    inData = reader.name() == u"sheetData";
-                } else if (reader.name() == u"row") {
-                    ReadRowStart(reader);
-                } else if (reader.name() == u"c") {
-                    ReadCell(reader);
-                }
-            } else if (token == QXmlStreamReader::EndElement && inData &&
-                       reader.name() == u"sheetData") {
-                break;
+        const XmlPart document(std::move(xml), part);
+        const pugi::xml_node data = Child(document.Root(), "sheetData");
+        for (const pugi::xml_node& row : data.children()) {
+            if (!Is(row, "row")) {
+                continue;
             }
-        }
-        if (reader.hasError()) {
-            throw Damaged(part);
+            ReadRowStart(row);
+            for (const pugi::xml_node& cell : row.children()) {
+                if (Is(cell, "c")) {
+                    ReadCell(cell);
+                }
+            }
         }
     }
 
@@ -176,37 +202,45 @@ private:
         }
     }
 
-    void ReadRowStart(QXmlStreamReader& reader)
+    void ReadRowStart(const pugi::xml_node& node)
     {
-        const QXmlStreamAttributes attributes = reader.attributes();
         int row = m_row + 1;
         int column = 0;
-        const QStringView reference = attributes.value(QLatin1String("r"));
-        if (!reference.isEmpty() && !CellReference::Parse(reference, row, column)) {
+        const char* reference = node.attribute("r").value();
+        if (*reference && !CellReference::Parse(reference, row, column)) {
             throw Damaged(m_sheet.Name());
         }
         m_row = row;
         m_column = 0;
         CheckRow(m_row);
-        if (attributes.size() > 1 || (attributes.size() == 1 && reference.isEmpty())) {
-            const QString text = SerializeAttributes(attributes, u"r", u"spans");
-            if (!text.isEmpty()) {
-                auto it = m_interned.constFind(text);
-                if (it == m_interned.constEnd()) {
-                    it = m_interned.insert(text, text);
-                }
-                m_sheet.SetRowAttributes(m_row, *it);
+        // Rows mostly share their attributes (height, format): the text is built only when they
+        // differ from the previous row's, and then shared.
+        QByteArray raw;
+        for (const pugi::xml_attribute& attribute : node.attributes()) {
+            if (std::strcmp(attribute.name(), "r") == 0 ||
+                std::strcmp(attribute.name(), "spans") == 0) {
+                continue;
             }
+            raw += attribute.name();
+            raw += '\0';
+            raw += attribute.value();
+            raw += '\0';
+        }
+        if (raw != m_lastRowRaw) {
+            m_lastRowRaw = raw;
+            m_lastRowAttributes = SerializeAttributes(node, "r", "spans");
+        }
+        if (!m_lastRowAttributes.isEmpty()) {
+            m_sheet.SetRowAttributes(m_row, m_lastRowAttributes);
         }
     }
 
-    void ReadCell(QXmlStreamReader& reader)
+    void ReadCell(const pugi::xml_node& node)
     {
-        const QXmlStreamAttributes attributes = reader.attributes();
         int row = m_row < 1 ? 1 : m_row;
         int column = m_column + 1;
-        const QStringView reference = attributes.value(QLatin1String("r"));
-        if (!reference.isEmpty() && !CellReference::Parse(reference, row, column)) {
+        const char* reference = node.attribute("r").value();
+        if (*reference && !CellReference::Parse(reference, row, column)) {
             throw Damaged(m_sheet.Name());
         }
         CheckRow(row);
@@ -215,56 +249,50 @@ private:
         }
         m_row = row;
         m_column = column;
-        const QStringView type = attributes.value(QLatin1String("t"));
-        const QStringView styleText = attributes.value(QLatin1String("s"));
-        const int style = styleText.isEmpty() ? -1 : styleText.toInt();
+        const char* type = node.attribute("t").value();
+        const pugi::xml_attribute styleAttribute = node.attribute("s");
+        const int style = styleAttribute ? styleAttribute.as_int(-1) : -1;
 
-        QString value;
-        QString inlineText;
-        QString formulaAttributes;
-        QString formula;
-        bool hasFormula = false;
-        while (reader.readNextStartElement()) {
-            if (reader.name() == u"v") {
-                value = reader.readElementText();
-            } else if (reader.name() == u"is") {
-                inlineText = ReadStringItem(reader);
-            } else if (reader.name() == u"f") {
-                hasFormula = true;
-                formulaAttributes = SerializeAttributes(reader.attributes(), {}, {});
-                formula = reader.readElementText();
-            } else {
-                reader.skipCurrentElement();
+        const char* value = "";
+        pugi::xml_node inlineString;
+        pugi::xml_node formula;
+        for (const pugi::xml_node& child : node.children()) {
+            if (Is(child, "v")) {
+                value = child.child_value();
+            } else if (Is(child, "is")) {
+                inlineString = child;
+            } else if (Is(child, "f")) {
+                formula = child;
             }
         }
 
         WorksheetCell cell;
         cell.column = column;
         cell.style = style;
-        if (type == u"s") {
-            bool ok = false;
-            const int index = value.toInt(&ok);
-            if (!ok || index < 0 || index >= m_shared.size()) {
+        if (std::strcmp(type, "s") == 0) {
+            char* end = nullptr;
+            const long index = std::strtol(value, &end, 10);
+            if (end == value || *end != '\0' || index < 0 || index >= m_shared.size()) {
                 throw Damaged(m_sheet.Name());
             }
             cell.text = m_shared.at(index);
-        } else if (type == u"inlineStr") {
-            cell.text = inlineText;
-        } else if (type == u"str" || type == u"d") {
-            cell.text = value;
-        } else if (type == u"b") {
+        } else if (std::strcmp(type, "inlineStr") == 0) {
+            cell.text = inlineString ? StringItemText(inlineString) : QString();
+        } else if (std::strcmp(type, "str") == 0 || std::strcmp(type, "d") == 0) {
+            cell.text = QString::fromUtf8(value);
+        } else if (std::strcmp(type, "b") == 0) {
             cell.kind = CellKind::Boolean;
-            cell.text = value.isEmpty() ? QString()
-                        : value == u"0" ? QStringLiteral("FALSE")
-                                        : QStringLiteral("TRUE");
-        } else if (type == u"e") {
+            cell.text = !*value                        ? QString()
+                        : std::strcmp(value, "0") == 0 ? QStringLiteral("FALSE")
+                                                       : QStringLiteral("TRUE");
+        } else if (std::strcmp(type, "e") == 0) {
             cell.kind = CellKind::Error;
-            cell.text = value;
+            cell.text = QString::fromUtf8(value);
         } else {
             cell.kind = CellKind::Number;
-            cell.text = value.isEmpty() ? QString() : NumberText::FromStored(value);
+            cell.text = *value ? NumberText::FromStored(QString::fromUtf8(value)) : QString();
         }
-        if (cell.text.isEmpty() && style < 0 && !hasFormula) {
+        if (cell.text.isEmpty() && style < 0 && !formula) {
             return;
         }
         if (cell.text.size() > WorkbookLimits::MaxCellChars) {
@@ -277,15 +305,17 @@ private:
                 Tr("工作簿的单元格超过 %1 个，不予读取").arg(WorkbookLimits::MaxCells));
         }
         m_sheet.StoreCell(row, std::move(cell));
-        if (hasFormula) {
-            m_sheet.SetFormula(row, column, formulaAttributes, formula);
+        if (formula) {
+            m_sheet.SetFormula(row, column, SerializeAttributes(formula, "", ""),
+                               QString::fromUtf8(formula.child_value()));
         }
     }
 
     const QStringList& m_shared;
     Worksheet& m_sheet;
     qint64& m_cellBudget;
-    QHash<QString, QString> m_interned;
+    QByteArray m_lastRowRaw;
+    QString m_lastRowAttributes;
     int m_row = 0;
     int m_column = 0;
 };
@@ -299,6 +329,18 @@ QString MainPart(const ZipArchive& zip)
         }
     }
     return QStringLiteral("xl/workbook.xml");
+}
+
+// The relationship id of a <sheet>: its r:id, whatever the prefix.
+QString SheetRelationshipId(const pugi::xml_node& sheet)
+{
+    for (const pugi::xml_attribute& attribute : sheet.attributes()) {
+        if (std::strchr(attribute.name(), ':') &&
+            std::strcmp(LocalName(attribute.name()), "id") == 0) {
+            return QString::fromUtf8(attribute.value());
+        }
+    }
+    return QString();
 }
 
 } // namespace
@@ -325,33 +367,23 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     workbook->SetPackage(bytes, workbookPart);
     qint64 cellBudget = WorkbookLimits::MaxCells;
 
-    QXmlStreamReader reader(zip.Read(workbookPart));
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != u"sheet") {
+    const XmlPart book(zip.Read(workbookPart), workbookPart);
+    for (const pugi::xml_node& sheetNode : Child(book.Root(), "sheets").children()) {
+        if (!Is(sheetNode, "sheet")) {
             continue;
         }
-        const QXmlStreamAttributes attributes = reader.attributes();
-        QString id;
-        for (const QXmlStreamAttribute& attribute : attributes) {
-            if (attribute.name() == u"id" && attribute.namespaceUri().endsWith(u"relationships")) {
-                id = attribute.value().toString();
-            }
-        }
-        const auto relationship = relationships.constFind(id);
+        const auto relationship = relationships.constFind(SheetRelationshipId(sheetNode));
         if (relationship == relationships.constEnd() ||
             !relationship->type.endsWith(u"/worksheet")) {
             continue; // chart sheets and dialog sheets hold no cells
         }
-        const QString name = attributes.value(QLatin1String("name")).toString();
+        const QString name = QString::fromUtf8(sheetNode.attribute("name").value());
         auto sheet = std::make_unique<Worksheet>(name);
         sheet->SetOriginalName(name);
         sheet->SetPartName(relationship->target);
         SheetReader(shared, *sheet, cellBudget)
             .Read(zip.Read(relationship->target), relationship->target);
         workbook->AddSheet(std::move(sheet));
-    }
-    if (reader.hasError()) {
-        throw Damaged(workbookPart);
     }
     if (workbook->SheetCount() == 0) {
         throw WorkbookError(Tr("工作簿中没有工作表"));

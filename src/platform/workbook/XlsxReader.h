@@ -12,7 +12,8 @@ class Workbook;
 //
 // No Debian package reads this format for a Qt program (FreeXL reads only .xls; libxlsxwriter
 // only writes), so the spreadsheet layer is ours; the container is libzip's and the XML parser
-// Qt's QXmlStreamReader.
+// pugixml (several times faster than a stream reader on sheets of 100,000 rows; it expands no
+// entities a file declares).
 namespace XlsxReader {
 
 std::unique_ptr<Workbook> Read(const QByteArray& bytes);
