@@ -8,7 +8,9 @@ enum class CellKind : quint8
     Text,
     Number,
     Boolean,
-    Error
+    Error,
+    // A number that its format shows as a date or time, kept as that text (written back as text).
+    Date
 };
 
 // One non-empty cell of a sheet.

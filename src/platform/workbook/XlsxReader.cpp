@@ -1,6 +1,7 @@
 #include "XlsxReader.h"
 
 #include "CellReference.h"
+#include "DateCells.h"
 #include "NumberText.h"
 #include "Workbook.h"
 #include "WorkbookError.h"
@@ -115,6 +116,30 @@ QHash<QString, Relationship> ReadRelationships(const ZipArchive& zip, const QStr
     return relationships;
 }
 
+// Characters that XML cannot carry are written as _xHHHH_ (a carriage return as _x000D_).
+QString DecodeEscapes(const QString& text)
+{
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype at = text.indexOf(u"_x"); at >= 0 && at + 7 <= text.size();
+         at = text.indexOf(u"_x", at + 1)) {
+        bool ok = false;
+        const ushort code = QStringView(text).mid(at + 2, 4).toUShort(&ok, 16);
+        if (!ok || text[at + 6] != u'_') {
+            continue;
+        }
+        out += QStringView(text).mid(copied, at - copied);
+        out += QChar(code);
+        copied = at + 7;
+        at += 6;
+    }
+    if (copied == 0) {
+        return text;
+    }
+    out += QStringView(text).mid(copied);
+    return out;
+}
+
 // Text of a string item (<si> or <is>): the plain <t>, or all runs' <t> joined; phonetic
 // guides (<rPh>) are not part of the text.
 QString StringItemText(const pugi::xml_node& item)
@@ -131,7 +156,8 @@ QString StringItemText(const pugi::xml_node& item)
             }
         }
     }
-    return QString::fromUtf8(utf8);
+    QString text = QString::fromUtf8(utf8);
+    return utf8.contains("_x") ? DecodeEscapes(text) : text;
 }
 
 QStringList ReadSharedStrings(QByteArray xml, const QString& part)
@@ -168,11 +194,35 @@ QString SerializeAttributes(const pugi::xml_node& node, const char* skip1, const
     return text;
 }
 
+// Which cell formats (by index) show numbers as dates or times.
+std::vector<bool> ReadDateStyles(QByteArray xml, const QString& part)
+{
+    const XmlPart styles(std::move(xml), part);
+    QHash<int, QString> codes;
+    for (const pugi::xml_node& format : Child(styles.Root(), "numFmts").children()) {
+        codes.insert(format.attribute("numFmtId").as_int(),
+                     QString::fromUtf8(format.attribute("formatCode").value()));
+    }
+    std::vector<bool> dateStyles;
+    for (const pugi::xml_node& xf : Child(styles.Root(), "cellXfs").children()) {
+        const int id = xf.attribute("numFmtId").as_int();
+        dateStyles.push_back(DateCells::IsDateFormat(id, codes.value(id)));
+    }
+    return dateStyles;
+}
+
+struct NumberFormats
+{
+    std::vector<bool> dateStyles;
+    bool from1904 = false;
+};
+
 class SheetReader
 {
 public:
-    SheetReader(const QStringList& shared, Worksheet& sheet, qint64& cellBudget)
-        : m_shared(shared), m_sheet(sheet), m_cellBudget(cellBudget)
+    SheetReader(const QStringList& shared, const NumberFormats& formats, Worksheet& sheet,
+                qint64& cellBudget)
+        : m_shared(shared), m_formats(formats), m_sheet(sheet), m_cellBudget(cellBudget)
     {}
 
     void Read(QByteArray xml, const QString& part)
@@ -291,6 +341,15 @@ private:
         } else {
             cell.kind = CellKind::Number;
             cell.text = *value ? NumberText::FromStored(QString::fromUtf8(value)) : QString();
+            if (*value && style >= 0 && size_t(style) < m_formats.dateStyles.size() &&
+                m_formats.dateStyles[style]) {
+                const QString date =
+                    DateCells::FromSerial(std::strtod(value, nullptr), m_formats.from1904);
+                if (!date.isEmpty()) {
+                    cell.kind = CellKind::Date;
+                    cell.text = date;
+                }
+            }
         }
         if (cell.text.isEmpty() && style < 0 && !formula) {
             return;
@@ -312,6 +371,7 @@ private:
     }
 
     const QStringList& m_shared;
+    const NumberFormats& m_formats;
     Worksheet& m_sheet;
     qint64& m_cellBudget;
     QByteArray m_lastRowRaw;
@@ -357,9 +417,15 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     const auto relationships = ReadRelationships(zip, workbookPart);
 
     QStringList shared;
+    NumberFormats formats;
     for (const Relationship& relationship : relationships) {
-        if (relationship.type.endsWith(u"/sharedStrings") && zip.Find(relationship.target) >= 0) {
+        if (zip.Find(relationship.target) < 0) {
+            continue;
+        }
+        if (relationship.type.endsWith(u"/sharedStrings")) {
             shared = ReadSharedStrings(zip.Read(relationship.target), relationship.target);
+        } else if (relationship.type.endsWith(u"/styles")) {
+            formats.dateStyles = ReadDateStyles(zip.Read(relationship.target), relationship.target);
         }
     }
 
@@ -368,6 +434,7 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     qint64 cellBudget = WorkbookLimits::MaxCells;
 
     const XmlPart book(zip.Read(workbookPart), workbookPart);
+    formats.from1904 = Child(book.Root(), "workbookPr").attribute("date1904").as_bool();
     for (const pugi::xml_node& sheetNode : Child(book.Root(), "sheets").children()) {
         if (!Is(sheetNode, "sheet")) {
             continue;
@@ -381,7 +448,7 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
         auto sheet = std::make_unique<Worksheet>(name);
         sheet->SetOriginalName(name);
         sheet->SetPartName(relationship->target);
-        SheetReader(shared, *sheet, cellBudget)
+        SheetReader(shared, formats, *sheet, cellBudget)
             .Read(zip.Read(relationship->target), relationship->target);
         workbook->AddSheet(std::move(sheet));
     }

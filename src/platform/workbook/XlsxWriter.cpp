@@ -363,8 +363,10 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
                 out += "/>";
                 continue;
             }
+            const bool text = cell.kind == CellKind::Text || cell.kind == CellKind::Date;
             switch (cell.kind) {
             case CellKind::Text:
+            case CellKind::Date:
                 out += formula ? " t=\"str\">" : " t=\"inlineStr\">";
                 break;
             case CellKind::Number:
@@ -384,7 +386,7 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
                 XmlText::AppendEscaped(out, formula->text);
                 out += formulaClose;
             }
-            if (cell.kind == CellKind::Text && !formula) {
+            if (text && !formula) {
                 out += inlineOpen;
                 XmlText::AppendEscaped(out, cell.text);
                 out += inlineClose;

@@ -15,9 +15,9 @@ bool NeedsWork(QStringView text)
     return false;
 }
 
-} // namespace
-
-QString Escape(QStringView text)
+// Line breaks and tabs survive in element text, but an XML reader turns a carriage return into a
+// line feed, and all three into blanks inside attribute values: those go as character references.
+QString EscapeFor(QStringView text, bool attribute)
 {
     if (!NeedsWork(text)) {
         return text.toString();
@@ -39,10 +39,16 @@ QString Escape(QStringView text)
         case u'"':
             out += u"&quot;";
             continue;
+        case u'\r':
+            out += u"&#13;";
+            continue;
         case u'\t':
         case u'\n':
-        case u'\r':
-            out += QChar(u);
+            if (attribute) {
+                out += u == u'\t' ? u"&#9;" : u"&#10;";
+            } else {
+                out += QChar(u);
+            }
             continue;
         default:
             break;
@@ -65,13 +71,20 @@ QString Escape(QStringView text)
     return out;
 }
 
+} // namespace
+
+QString Escape(QStringView text)
+{
+    return EscapeFor(text, true);
+}
+
 void AppendEscaped(QByteArray& out, QStringView text)
 {
     if (!NeedsWork(text)) {
         out += text.toUtf8();
         return;
     }
-    out += Escape(text).toUtf8();
+    out += EscapeFor(text, false).toUtf8();
 }
 
 QString Unescape(QStringView text)

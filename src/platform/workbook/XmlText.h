@@ -9,8 +9,9 @@
 // surrogates, U+FFFE and U+FFFF) left out.
 namespace XmlText {
 
+// For attribute values (tabs and line breaks as character references).
 QString Escape(QStringView text);
-// Appends the escaped text as UTF-8.
+// Appends the escaped text, for element content, as UTF-8.
 void AppendEscaped(QByteArray& out, QStringView text);
 // Resolves the five named entities and numeric character references of XML text.
 QString Unescape(QStringView text);

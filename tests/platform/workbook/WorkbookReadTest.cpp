@@ -1,6 +1,7 @@
 #include "NumberText.h"
 #include "Workbook.h"
 #include "WorkbookError.h"
+#include "ZipFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -59,10 +60,55 @@ TEST_P(LibreOfficeWorkbook, CellsReadAsTextWhateverTheFormat)
     EXPECT_EQ(sheet->CellText(0, 0), u"");
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, LibreOfficeWorkbook,
-                         ::testing::Values(MadeByLibreOffice{"sheet1.xlsx", "12", "12.5"},
-                                           MadeByLibreOffice{"sheet1.xls", "12", "12.5"},
-                                           MadeByLibreOffice{"sheet1.csv", "0012", "12.50"}));
+INSTANTIATE_TEST_SUITE_P(
+    Formats, LibreOfficeWorkbook,
+    ::testing::Values(MadeByLibreOffice{"sheet1.xlsx", "12", "12.5"},
+                      MadeByLibreOffice{"sheet1.xls", "12", "12.5"},
+                      MadeByLibreOffice{"sheet1.csv", "0012", "12.50"}),
+    [](const auto& info) {
+        return QString::fromUtf8(info.param.file).replace(u'.', u'_').toStdString();
+    });
+
+TEST(LibreOfficeDates, DateCellsReadAsTheSameTextFromXlsxAndXls)
+{
+    for (const char* file : {"dates.xlsx", "dates.xls"}) {
+        SCOPED_TRACE(file);
+        const auto workbook = Workbook::Open(Fixture(file));
+        const Worksheet& sheet = workbook->Sheet(0);
+        EXPECT_EQ(sheet.CellText(2, 1), u"2026-12-07");
+        EXPECT_EQ(sheet.CellText(3, 1), u"2026-12-07 20:15:00");
+        EXPECT_EQ(sheet.CellText(4, 1), u"1999-01-31");
+    }
+}
+
+TEST(HandMadeXlsx, PrefixedElementsInlineStringsFormulasAndEscapesReadAsText)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("made.xlsx"));
+    WriteZip(
+        path,
+        MinimalXlsx(
+            R"(<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><x:sheetData>)"
+            R"(<x:row r="2"><x:c r="A2" t="s"><x:v>0</x:v></x:c><x:c t="inlineStr"><x:is><x:t>  in line</x:t></x:is></x:c>)"
+            R"(<x:c t="b"><x:v>1</x:v></x:c><x:c t="e"><x:v>#N/A</x:v></x:c>)"
+            R"(<x:c t="str"><x:f>A2&amp;"!"</x:f><x:v>a&#13;b!</x:v></x:c></x:row></x:sheetData></x:worksheet>)",
+            R"(<sst><si><t>a_x000D_b</t><rPh><t>ignored</t></rPh></si></sst>)"));
+    auto workbook = Workbook::Open(path);
+    Worksheet& sheet = workbook->Sheet(0);
+    EXPECT_EQ(sheet.CellText(2, 1), u"a\rb");
+    EXPECT_EQ(sheet.CellText(2, 2), u"  in line");
+    EXPECT_EQ(sheet.CellText(2, 3), u"TRUE");
+    EXPECT_EQ(sheet.CellText(2, 4), u"#N/A");
+    EXPECT_EQ(sheet.CellText(2, 5), u"a\rb!");
+    // Saved again, the prefixed sheet keeps its prefix and the formula its text.
+    sheet.SetCell(3, 1, CellKind::Text, QStringLiteral("new"));
+    workbook->SaveAs(dir.filePath(QStringLiteral("again.xlsx")));
+    const auto again = Workbook::Open(dir.filePath(QStringLiteral("again.xlsx")));
+    EXPECT_EQ(again->Sheet(0).CellText(2, 5), u"a\rb!");
+    EXPECT_EQ(again->Sheet(0).CellText(3, 1), u"new");
+    ASSERT_NE(again->Sheet(0).FormulaAt(2, 5), nullptr);
+    EXPECT_EQ(again->Sheet(0).FormulaAt(2, 5)->text, u"A2&\"!\"");
+}
 
 TEST(CsvWorkbook, ReadsGbkOrUtf8WithCommasOrSemicolons)
 {
