@@ -325,6 +325,8 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
     const QByteArray formulaOpen = '<' + prefix + 'f';
     const QByteArray formulaClose = "</" + prefix + "f>";
 
+    QString lastAttributes;
+    QByteArray lastAttributesUtf8;
     const auto& rows = sheet.Rows();
     for (int r = 1; r <= int(rows.size()); ++r) {
         const Worksheet::Row& row = rows[r - 1];
@@ -335,7 +337,14 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
         out += rowOpen;
         out += rowNumber;
         out += '"';
-        out += row.attributes.toUtf8();
+        if (!row.attributes.isEmpty()) {
+            // Rows mostly share one attribute text; it is encoded once.
+            if (!row.attributes.isSharedWith(lastAttributes)) {
+                lastAttributes = row.attributes;
+                lastAttributesUtf8 = lastAttributes.toUtf8();
+            }
+            out += lastAttributesUtf8;
+        }
         if (row.cells.empty()) {
             out += "/>";
             continue;

@@ -1,5 +1,7 @@
 #include "XmlText.h"
 
+#include <QStringEncoder>
+
 namespace XmlText {
 
 namespace {
@@ -81,7 +83,12 @@ QString Escape(QStringView text)
 void AppendEscaped(QByteArray& out, QStringView text)
 {
     if (!NeedsWork(text)) {
-        out += text.toUtf8();
+        // Encoded straight into the buffer: a sheet of 100,000 rows has hundreds of thousands.
+        const qsizetype used = out.size();
+        out.resize(used + text.size() * 3);
+        QStringEncoder encoder(QStringEncoder::Utf8);
+        char* end = encoder.appendToBuffer(out.data() + used, text);
+        out.truncate(end - out.constData());
         return;
     }
     out += EscapeFor(text, false).toUtf8();
