@@ -34,6 +34,11 @@ class XmlPart
 public:
     XmlPart(QByteArray bytes, const QString& name) : m_bytes(std::move(bytes))
     {
+        if (m_bytes.count('<') > WorkbookLimits::MaxPartTags) {
+            throw WorkbookError(Tr("工作簿中的 %1 超过 %2 个标记，不予读取")
+                                    .arg(name)
+                                    .arg(WorkbookLimits::MaxPartTags));
+        }
         // A text of blanks alone is kept: <t xml:space="preserve"> </t> is a cell of one blank.
         const pugi::xml_parse_result result =
             m_document.load_buffer_inplace(m_bytes.data(), size_t(m_bytes.size()),

@@ -92,6 +92,12 @@ TEST(HostileWorkbook, ZipBombsHugeSheetsAndHugeCellsStopAtTheLimits)
     ASSERT_LT(QFile(dir.filePath("bomb.xlsx")).size(), 1024 * 1024);
     ExpectRefused(dir.filePath("bomb.xlsx"), QStringLiteral("MB"));
 
+    // Millions of tiny elements, each of which would cost memory once parsed.
+    WriteZip(dir.filePath("tags.xlsx"),
+             MinimalXlsx(Sheet("<row>" + QByteArray("<c/>").repeated(WorkbookLimits::MaxPartTags) +
+                               "</row>")));
+    ExpectRefused(dir.filePath("tags.xlsx"), QString::number(WorkbookLimits::MaxPartTags));
+
     // A million rows: refused at the first row past the limit, long before a million.
     WriteZip(
         dir.filePath("rows.xlsx"),
