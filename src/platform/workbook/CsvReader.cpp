@@ -6,14 +6,7 @@
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
 
 // The separator of the first line: a semicolon when it has more of them than commas.
 QChar DetectSeparator(const QString& text)
@@ -56,17 +49,18 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     const auto endField = [&] {
         if (!field.isEmpty()) {
             if (row > WorkbookLimits::MaxRows) {
-                throw WorkbookError(Tr("工作表“%1”超过 %2 行，不予读取")
+                throw WorkbookError(Workbook::tr("工作表“%1”超过 %2 行，不予读取")
                                         .arg(sheet.Name())
                                         .arg(WorkbookLimits::MaxRows));
             }
             if (column > WorkbookLimits::MaxColumns) {
-                throw WorkbookError(
-                    Tr("第 %1 行超过 %2 列，不予读取").arg(row).arg(WorkbookLimits::MaxColumns));
+                throw WorkbookError(Workbook::tr("第 %1 行超过 %2 列，不予读取")
+                                        .arg(row)
+                                        .arg(WorkbookLimits::MaxColumns));
             }
             if (++cells > WorkbookLimits::MaxCells) {
-                throw WorkbookError(
-                    Tr("工作簿的单元格超过 %1 个，不予读取").arg(WorkbookLimits::MaxCells));
+                throw WorkbookError(Workbook::tr("工作簿的单元格超过 %1 个，不予读取")
+                                        .arg(WorkbookLimits::MaxCells));
             }
             sheet.StoreCell(row, WorksheetCell{column, -1, CellKind::Text, field});
             field.clear();
@@ -105,7 +99,7 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
             fieldStarted = true;
         }
         if (field.size() > WorkbookLimits::MaxCellChars) {
-            throw WorkbookError(Tr("单元格 %1 的内容超过 %2 个字符，不予读取")
+            throw WorkbookError(Workbook::tr("单元格 %1 的内容超过 %2 个字符，不予读取")
                                     .arg(CellReference::Name(row, column))
                                     .arg(WorkbookLimits::MaxCellChars));
         }

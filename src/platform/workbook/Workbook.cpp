@@ -7,36 +7,30 @@
 #include "XlsxReader.h"
 #include "XlsxWriter.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
-
 QByteArray ReadBounded(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw WorkbookError(Tr("无法打开文件 %1：%2").arg(path, file.errorString()));
+        throw WorkbookError(Workbook::tr("无法打开文件 %1：%2").arg(path, file.errorString()));
     }
     if (file.size() > WorkbookLimits::MaxFileBytes) {
-        throw WorkbookError(Tr("文件 %1 超过 %2 MB，不予读取")
+        throw WorkbookError(Workbook::tr("文件 %1 超过 %2 MB，不予读取")
                                 .arg(path)
                                 .arg(WorkbookLimits::MaxFileBytes / (1024 * 1024)));
     }
     QByteArray bytes = file.read(WorkbookLimits::MaxFileBytes + 1);
     if (bytes.size() > WorkbookLimits::MaxFileBytes) {
-        throw WorkbookError(Tr("文件 %1 超过 %2 MB，不予读取")
+        throw WorkbookError(Workbook::tr("文件 %1 超过 %2 MB，不予读取")
                                 .arg(path)
                                 .arg(WorkbookLimits::MaxFileBytes / (1024 * 1024)));
     }
     if (file.error() != QFileDevice::NoError) {
-        throw WorkbookError(Tr("无法读取文件 %1：%2").arg(path, file.errorString()));
+        throw WorkbookError(Workbook::tr("无法读取文件 %1：%2").arg(path, file.errorString()));
     }
     return bytes;
 }
@@ -47,7 +41,7 @@ std::unique_ptr<Workbook> Workbook::Open(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        throw WorkbookError(Tr("文件不存在：%1").arg(path));
+        throw WorkbookError(Workbook::tr("文件不存在：%1").arg(path));
     }
     static const QByteArray zipMagic("PK\x03\x04", 4);
     static const QByteArray oleMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
@@ -62,7 +56,7 @@ std::unique_ptr<Workbook> Workbook::Open(const QString& path)
     if (suffix == u"csv" || suffix == u"txt") {
         return CsvReader::Read(bytes);
     }
-    throw WorkbookError(Tr("文件不是工作簿：%1").arg(path));
+    throw WorkbookError(Workbook::tr("文件不是工作簿：%1").arg(path));
 }
 
 std::unique_ptr<Workbook> Workbook::CreateEmpty()
@@ -105,11 +99,12 @@ void Workbook::RenameSheet(Worksheet& sheet, const QString& name)
     }
     if (!allowed) {
         throw WorkbookError(
-            Tr("工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \\").arg(name));
+            Workbook::tr("工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \\")
+                .arg(name));
     }
     const Worksheet* other = FindSheet(name);
     if (other && other != &sheet) {
-        throw WorkbookError(Tr("已有名为“%1”的工作表").arg(name));
+        throw WorkbookError(Workbook::tr("已有名为“%1”的工作表").arg(name));
     }
     sheet.SetName(name);
 }
@@ -117,7 +112,8 @@ void Workbook::RenameSheet(Worksheet& sheet, const QString& name)
 Worksheet& Workbook::AddSheet(std::unique_ptr<Worksheet> sheet)
 {
     if (SheetCount() >= WorkbookLimits::MaxSheets) {
-        throw WorkbookError(Tr("工作簿的工作表超过 %1 个").arg(WorkbookLimits::MaxSheets));
+        throw WorkbookError(
+            Workbook::tr("工作簿的工作表超过 %1 个").arg(WorkbookLimits::MaxSheets));
     }
     m_sheets.push_back(std::move(sheet));
     return *m_sheets.back();

@@ -3,6 +3,7 @@
 #include "Worksheet.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -12,6 +13,8 @@
 // merged cells, defined names) exactly as it was.
 class Workbook
 {
+    Q_DECLARE_TR_FUNCTIONS(Workbook)
+
 public:
     // Reads an .xlsx, .xls or .csv file, recognised by its content (a .csv by its name).
     // Throws WorkbookError with a message for the operator.

@@ -1,10 +1,10 @@
 #include "Worksheet.h"
 
 #include "CellReference.h"
+#include "Workbook.h"
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -40,9 +40,7 @@ void Worksheet::CheckPosition(int row, int column)
     if (row < 1 || row > WorkbookLimits::MaxRows || column < 1 ||
         column > WorkbookLimits::MaxColumns) {
         throw WorkbookError(
-            QCoreApplication::translate("Workbook", "单元格位置超出范围：第 %1 行第 %2 列")
-                .arg(row)
-                .arg(column));
+            Workbook::tr("单元格位置超出范围：第 %1 行第 %2 列").arg(row).arg(column));
     }
 }
 
@@ -58,10 +56,9 @@ void Worksheet::SetCell(int row, int column, CellKind kind, const QString& text)
 {
     CheckPosition(row, column);
     if (text.size() > WorkbookLimits::MaxCellChars) {
-        throw WorkbookError(
-            QCoreApplication::translate("Workbook", "单元格 %1 的内容超过 %2 个字符")
-                .arg(CellReference::Name(row, column))
-                .arg(WorkbookLimits::MaxCellChars));
+        throw WorkbookError(Workbook::tr("单元格 %1 的内容超过 %2 个字符")
+                                .arg(CellReference::Name(row, column))
+                                .arg(WorkbookLimits::MaxCellChars));
     }
     m_modified = true;
     m_formulas.remove(Key(row, column));
@@ -96,8 +93,7 @@ void Worksheet::SetCell(int row, int column, CellKind kind, const QString& text)
         return;
     }
     if (m_cellCount >= WorkbookLimits::MaxCells) {
-        throw WorkbookError(QCoreApplication::translate("Workbook", "工作表的单元格超过 %1 个")
-                                .arg(WorkbookLimits::MaxCells));
+        throw WorkbookError(Workbook::tr("工作表的单元格超过 %1 个").arg(WorkbookLimits::MaxCells));
     }
     cells.insert(it, {column, -1, kind, text});
     ++m_cellCount;

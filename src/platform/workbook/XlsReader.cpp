@@ -6,16 +6,10 @@
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <freexl.h>
 
 namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
 
 class FreeXlHandle
 {
@@ -35,12 +29,12 @@ void Check(int result)
         return;
     }
     if (result == FREEXL_INSUFFICIENT_MEMORY) {
-        throw WorkbookError(Tr("工作簿太大，内存不足"));
+        throw WorkbookError(Workbook::tr("工作簿太大，内存不足"));
     }
     if (result == FREEXL_BIFF_WORKBOOK_NOT_FOUND || result == FREEXL_INVALID_CFBF_HEADER) {
-        throw WorkbookError(Tr("文件不是工作簿"));
+        throw WorkbookError(Workbook::tr("文件不是工作簿"));
     }
-    throw WorkbookError(Tr("工作簿文件已损坏（.xls，错误 %1）").arg(result));
+    throw WorkbookError(Workbook::tr("工作簿文件已损坏（.xls，错误 %1）").arg(result));
 }
 
 } // namespace
@@ -55,7 +49,7 @@ std::unique_ptr<Workbook> Read(const QString& path)
     unsigned int info = 0;
     if (freexl_get_info(xls.m_handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
         info == FREEXL_BIFF_OBFUSCATED) {
-        throw WorkbookError(Tr("工作簿有密码保护，无法读取"));
+        throw WorkbookError(Workbook::tr("工作簿有密码保护，无法读取"));
     }
     unsigned int sheetCount = 0;
     Check(freexl_get_info(xls.m_handle, FREEXL_BIFF_SHEET_COUNT, &sheetCount));
@@ -72,8 +66,9 @@ std::unique_ptr<Workbook> Read(const QString& path)
         unsigned short columns = 0;
         Check(freexl_worksheet_dimensions(xls.m_handle, &rows, &columns));
         if (rows > unsigned(WorkbookLimits::MaxRows)) {
-            throw WorkbookError(
-                Tr("工作表“%1”超过 %2 行，不予读取").arg(name).arg(WorkbookLimits::MaxRows));
+            throw WorkbookError(Workbook::tr("工作表“%1”超过 %2 行，不予读取")
+                                    .arg(name)
+                                    .arg(WorkbookLimits::MaxRows));
         }
         auto sheet = std::make_unique<Worksheet>(name);
         sheet->SetOriginalName(name);
@@ -107,13 +102,13 @@ std::unique_ptr<Workbook> Read(const QString& path)
                     continue;
                 }
                 if (cell.text.size() > WorkbookLimits::MaxCellChars) {
-                    throw WorkbookError(Tr("单元格 %1 的内容超过 %2 个字符，不予读取")
+                    throw WorkbookError(Workbook::tr("单元格 %1 的内容超过 %2 个字符，不予读取")
                                             .arg(CellReference::Name(int(row) + 1, cell.column))
                                             .arg(WorkbookLimits::MaxCellChars));
                 }
                 if (--cellBudget < 0) {
-                    throw WorkbookError(
-                        Tr("工作簿的单元格超过 %1 个，不予读取").arg(WorkbookLimits::MaxCells));
+                    throw WorkbookError(Workbook::tr("工作簿的单元格超过 %1 个，不予读取")
+                                            .arg(WorkbookLimits::MaxCells));
                 }
                 sheet->StoreCell(int(row) + 1, std::move(cell));
             }
@@ -121,7 +116,7 @@ std::unique_ptr<Workbook> Read(const QString& path)
         workbook->AddSheet(std::move(sheet));
     }
     if (workbook->SheetCount() == 0) {
-        throw WorkbookError(Tr("工作簿中没有工作表"));
+        throw WorkbookError(Workbook::tr("工作簿中没有工作表"));
     }
     return workbook;
 }

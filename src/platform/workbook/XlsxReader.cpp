@@ -9,7 +9,6 @@
 #include "XmlText.h"
 #include "ZipArchive.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QStringList>
@@ -18,14 +17,9 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
-
 WorkbookError Damaged(const QString& part)
 {
-    return WorkbookError(Tr("工作簿文件已损坏（%1）").arg(part));
+    return WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(part));
 }
 
 // An XML part parsed in place: the document points into the bytes it keeps.
@@ -35,7 +29,7 @@ public:
     XmlPart(QByteArray bytes, const QString& name) : m_bytes(std::move(bytes))
     {
         if (m_bytes.count('<') > WorkbookLimits::MaxPartTags) {
-            throw WorkbookError(Tr("工作簿中的 %1 超过 %2 个标记，不予读取")
+            throw WorkbookError(Workbook::tr("工作簿中的 %1 超过 %2 个标记，不予读取")
                                     .arg(name)
                                     .arg(WorkbookLimits::MaxPartTags));
         }
@@ -174,7 +168,8 @@ QStringList ReadSharedStrings(QByteArray xml, const QString& part)
             continue;
         }
         if (texts.size() >= WorkbookLimits::MaxCells) {
-            throw WorkbookError(Tr("工作簿的字符串超过 %1 个").arg(WorkbookLimits::MaxCells));
+            throw WorkbookError(
+                Workbook::tr("工作簿的字符串超过 %1 个").arg(WorkbookLimits::MaxCells));
         }
         texts.append(StringItemText(item));
     }
@@ -251,7 +246,7 @@ private:
     void CheckRow(int row) const
     {
         if (row > WorkbookLimits::MaxRows) {
-            throw WorkbookError(Tr("工作表“%1”超过 %2 行，不予读取")
+            throw WorkbookError(Workbook::tr("工作表“%1”超过 %2 行，不予读取")
                                     .arg(m_sheet.Name())
                                     .arg(WorkbookLimits::MaxRows));
         }
@@ -360,13 +355,13 @@ private:
             return;
         }
         if (cell.text.size() > WorkbookLimits::MaxCellChars) {
-            throw WorkbookError(Tr("单元格 %1 的内容超过 %2 个字符，不予读取")
+            throw WorkbookError(Workbook::tr("单元格 %1 的内容超过 %2 个字符，不予读取")
                                     .arg(CellReference::Name(row, column))
                                     .arg(WorkbookLimits::MaxCellChars));
         }
         if (--m_cellBudget < 0) {
             throw WorkbookError(
-                Tr("工作簿的单元格超过 %1 个，不予读取").arg(WorkbookLimits::MaxCells));
+                Workbook::tr("工作簿的单元格超过 %1 个，不予读取").arg(WorkbookLimits::MaxCells));
         }
         m_sheet.StoreCell(row, std::move(cell));
         if (formula) {
@@ -417,7 +412,7 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     const ZipArchive zip(bytes);
     const QString workbookPart = MainPart(zip);
     if (zip.Find(workbookPart) < 0) {
-        throw WorkbookError(Tr("文件不是工作簿"));
+        throw WorkbookError(Workbook::tr("文件不是工作簿"));
     }
     const auto relationships = ReadRelationships(zip, workbookPart);
 
@@ -458,7 +453,7 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
         workbook->AddSheet(std::move(sheet));
     }
     if (workbook->SheetCount() == 0) {
-        throw WorkbookError(Tr("工作簿中没有工作表"));
+        throw WorkbookError(Workbook::tr("工作簿中没有工作表"));
     }
     return workbook;
 }

@@ -6,7 +6,6 @@
 #include "XmlText.h"
 #include "ZipArchive.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -15,11 +14,6 @@
 #include <zip.h>
 
 namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
 
 constexpr int DeflateLevel = 1;
 
@@ -126,7 +120,7 @@ public:
             zip_error_init_with_code(&zipError, error);
             const QString reason = QString::fromLocal8Bit(zip_error_strerror(&zipError));
             zip_error_fini(&zipError);
-            throw WorkbookError(Tr("无法写入 %1：%2").arg(path, reason));
+            throw WorkbookError(Workbook::tr("无法写入 %1：%2").arg(path, reason));
         }
     }
     ~ZipWriter()
@@ -155,7 +149,7 @@ public:
     {
         if (zip_close(m_zip) != 0) {
             const QString reason = QString::fromLocal8Bit(zip_strerror(m_zip));
-            throw WorkbookError(Tr("无法写入 %1：%2").arg(m_path, reason));
+            throw WorkbookError(Workbook::tr("无法写入 %1：%2").arg(m_path, reason));
         }
         m_zip = nullptr;
     }
@@ -164,15 +158,15 @@ private:
     void AddSource(const QString& name, zip_source_t* source)
     {
         if (!source) {
-            throw WorkbookError(
-                Tr("无法写入 %1：%2").arg(m_path, QString::fromLocal8Bit(zip_strerror(m_zip))));
+            throw WorkbookError(Workbook::tr("无法写入 %1：%2")
+                                    .arg(m_path, QString::fromLocal8Bit(zip_strerror(m_zip))));
         }
         const zip_int64_t index =
             zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             zip_source_free(source);
-            throw WorkbookError(
-                Tr("无法写入 %1：%2").arg(m_path, QString::fromLocal8Bit(zip_strerror(m_zip))));
+            throw WorkbookError(Workbook::tr("无法写入 %1：%2")
+                                    .arg(m_path, QString::fromLocal8Bit(zip_strerror(m_zip))));
         }
         zip_set_file_compression(m_zip, zip_uint64_t(index), ZIP_CM_DEFLATE, DeflateLevel);
     }
@@ -418,7 +412,7 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
 QByteArray SpliceSheet(const QByteArray& original, const Worksheet& sheet)
 {
     const auto damaged = [&] {
-        return WorkbookError(Tr("工作簿文件已损坏（%1）").arg(sheet.PartName()));
+        return WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(sheet.PartName()));
     };
     QXmlStreamReader reader(original);
     QByteArray qualifiedName;

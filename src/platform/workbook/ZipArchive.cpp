@@ -1,19 +1,12 @@
 #include "ZipArchive.h"
 
+#include "Workbook.h"
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
 
-#include <QCoreApplication>
 #include <zip.h>
 
-namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Workbook", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes)
 {
@@ -30,7 +23,8 @@ ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes)
     const int code = zip_error_code_zip(&error);
     zip_error_fini(&error);
     if (!m_zip) {
-        throw WorkbookError(code == ZIP_ER_NOZIP ? Tr("文件不是工作簿") : Tr("工作簿文件已损坏"));
+        throw WorkbookError(code == ZIP_ER_NOZIP ? Workbook::tr("文件不是工作簿")
+                                                 : Workbook::tr("工作簿文件已损坏"));
     }
 }
 
@@ -61,7 +55,7 @@ QByteArray ZipArchive::Read(const QString& name) const
 {
     const qint64 index = Find(name);
     if (index < 0) {
-        throw WorkbookError(Tr("工作簿文件不完整，缺少 %1").arg(name));
+        throw WorkbookError(Workbook::tr("工作簿文件不完整，缺少 %1").arg(name));
     }
     return Read(index);
 }
@@ -70,7 +64,7 @@ QByteArray ZipArchive::Read(qint64 index) const
 {
     const QString name = EntryName(index);
     const auto tooLarge = [&] {
-        return WorkbookError(Tr("工作簿中的 %1 解压后超过 %2 MB，不予读取")
+        return WorkbookError(Workbook::tr("工作簿中的 %1 解压后超过 %2 MB，不予读取")
                                  .arg(name)
                                  .arg(WorkbookLimits::MaxPartBytes / (1024 * 1024)));
     };
@@ -82,7 +76,7 @@ QByteArray ZipArchive::Read(qint64 index) const
     }
     zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0);
     if (!file) {
-        throw WorkbookError(Tr("工作簿文件已损坏（%1）").arg(name));
+        throw WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(name));
     }
     QByteArray data;
     if (stat.valid & ZIP_STAT_SIZE) {
@@ -93,7 +87,7 @@ QByteArray ZipArchive::Read(qint64 index) const
         const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
         if (n < 0) {
             zip_fclose(file);
-            throw WorkbookError(Tr("工作簿文件已损坏（%1）").arg(name));
+            throw WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(name));
         }
         if (n == 0) {
             break;
@@ -105,7 +99,7 @@ QByteArray ZipArchive::Read(qint64 index) const
         }
         if (m_bytesRead > WorkbookLimits::MaxPackageBytes) {
             zip_fclose(file);
-            throw WorkbookError(Tr("工作簿解压后超过 %1 MB，不予读取")
+            throw WorkbookError(Workbook::tr("工作簿解压后超过 %1 MB，不予读取")
                                     .arg(WorkbookLimits::MaxPackageBytes / (1024 * 1024)));
         }
         data.append(buffer, static_cast<qsizetype>(n));

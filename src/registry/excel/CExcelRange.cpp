@@ -3,8 +3,6 @@
 #include "MissingArgument.h"
 #include "NumberText.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 int Index(const QVariant& value)
@@ -12,8 +10,7 @@ int Index(const QVariant& value)
     bool ok = false;
     const int index = value.toInt(&ok);
     if (!ok || IsMissingArgument(value)) {
-        throw CExcelDispatchException(
-            QCoreApplication::translate("Workbook", "单元格位置无效：%1").arg(value.toString()));
+        throw CExcelDispatchException(Workbook::tr("单元格位置无效：%1").arg(value.toString()));
     }
     return index;
 }
@@ -44,7 +41,7 @@ void CExcelRange::SetItem(const QVariant& row, const QVariant& column, const QVa
     const int r = Index(row);
     const int c = Index(column);
     if (IsMissingArgument(value) && value.isValid()) {
-        throw CExcelDispatchException(QCoreApplication::translate("Workbook", "缺少单元格的值"));
+        throw CExcelDispatchException(Workbook::tr("缺少单元格的值"));
     }
     CellKind kind = CellKind::Text;
     QString text;

@@ -3,8 +3,6 @@
 #include "ExcelServer.h"
 #include "MissingArgument.h"
 
-#include <QCoreApplication>
-
 CExcelWorkbooks::CExcelWorkbooks(std::shared_ptr<ExcelServer> server) : m_server(std::move(server))
 {}
 
@@ -20,8 +18,7 @@ CExcelWorkbook CExcelWorkbooks::Add(const QVariant& templatePath)
         const QString path = templatePath.toString();
         const QString file = Workbook::FindTemplate(path);
         if (file.isEmpty()) {
-            throw WorkbookError(
-                QCoreApplication::translate("Workbook", "找不到文件：%1").arg(path));
+            throw WorkbookError(Workbook::tr("找不到文件：%1").arg(path));
         }
         return CExcelWorkbook(m_server->Add(Workbook::Open(file)));
     });

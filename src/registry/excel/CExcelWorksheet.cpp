@@ -2,8 +2,6 @@
 
 #include "MissingArgument.h"
 
-#include <QCoreApplication>
-
 CExcelWorksheet::CExcelWorksheet(ExcelBookRef book, Worksheet* sheet)
     : m_book(std::move(book)), m_sheet(sheet)
 {}
@@ -47,8 +45,7 @@ void CExcelWorksheet::SaveAs(const QString& fileName, const QVariant& fileFormat
     for (const QVariant* option : {&password, &writeResPassword, &readOnlyRecommended,
                                    &createBackup, &addToMru, &textCodepage, &textVisualLayout}) {
         if (!formatSupported || !IsMissingArgument(*option)) {
-            throw CExcelDispatchException(
-                QCoreApplication::translate("Workbook", "不支持的保存选项"));
+            throw CExcelDispatchException(Workbook::tr("不支持的保存选项"));
         }
     }
     InvokeExcel([&] { m_book->workbook->SaveAs(fileName); });

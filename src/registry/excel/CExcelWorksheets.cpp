@@ -1,7 +1,5 @@
 #include "CExcelWorksheets.h"
 
-#include <QCoreApplication>
-
 CExcelWorksheets::CExcelWorksheets(ExcelBookRef book) : m_book(std::move(book)) {}
 
 CExcelWorksheet CExcelWorksheets::GetItem(const QVariant& index) const
@@ -22,9 +20,7 @@ CExcelWorksheet CExcelWorksheets::GetItem(const QVariant& index) const
         sheet = workbook.FindSheet(index.toString());
     }
     if (!sheet) {
-        throw CExcelDispatchException(
-            QCoreApplication::translate("Workbook", "工作簿中没有工作表“%1”")
-                .arg(index.toString()));
+        throw CExcelDispatchException(Workbook::tr("工作簿中没有工作表“%1”").arg(index.toString()));
     }
     return CExcelWorksheet(m_book, sheet);
 }

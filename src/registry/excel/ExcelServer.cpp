@@ -2,11 +2,9 @@
 
 #include "CExcelApplication.h"
 
-#include <QCoreApplication>
-
 void ThrowDetachedDispatch()
 {
-    throw CExcelDispatchException(QCoreApplication::translate("Workbook", "电子表格对象未连接"));
+    throw CExcelDispatchException(Workbook::tr("电子表格对象未连接"));
 }
 
 std::shared_ptr<ExcelServer::Book> ExcelServer::Add(std::unique_ptr<Workbook> workbook)

@@ -46,6 +46,6 @@ template <typename Call> auto InvokeExcel(Call&& call) -> decltype(call())
     } catch (const WorkbookError& error) {
         throw CExcelDispatchException(error.Message());
     } catch (const std::bad_alloc&) {
-        throw CExcelDispatchException(QStringLiteral("内存不足"));
+        throw CExcelDispatchException(Workbook::tr("内存不足"));
     }
 }
