@@ -7,7 +7,7 @@
 struct WorkbookLimits
 {
     // Size of a workbook file on disk (.xlsx, .xls or .csv).
-    static constexpr qint64 MaxFileBytes = 128LL * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = 64LL * 1024 * 1024;
     // Uncompressed size of one part of an .xlsx container (a sheet, the shared strings).
     static constexpr qint64 MaxPartBytes = 128LL * 1024 * 1024;
     // Uncompressed size of all parts read from one .xlsx container together.

@@ -81,11 +81,6 @@ void Worksheet::SetCell(int row, int column, CellKind kind, const QString& text)
         return;
     }
     auto& cells = RowFor(row).cells;
-    if (!cells.empty() && cells.back().column < column) {
-        cells.push_back({column, -1, kind, text});
-        ++m_cellCount;
-        return;
-    }
     const auto it = FindColumn(cells, column);
     if (it != cells.end() && it->column == column) {
         it->kind = kind;
