@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -125,4 +126,27 @@ TEST(WorkbookSave, WorkbooksFromOtherFormatsBecomePlainXlsxAndFailuresLeaveOldFi
                  WorkbookError);
     EXPECT_THROW(saved->Sheet(0).SetCell(1, 1, CellKind::Text, QString(32768, u'x')),
                  WorkbookError);
+}
+
+TEST(Templates, GeneratorGivesTheCommittedFilesTheImportAndExportsExpect)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(QProcess::execute(QStringLiteral(SORTILO_TEMPLATEGEN), {dir.path()}), 0);
+    for (const char* name : {"template1.xlsx", "template2.xlsx"}) {
+        SCOPED_TRACE(name);
+        const QString committed = QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/") + name;
+        EXPECT_EQ(Digest(dir.filePath(QString::fromUtf8(name))), Digest(committed))
+            << "regenerate res/templates (target sortilo_templates)";
+    }
+    const auto participants =
+        Workbook::Open(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template2.xlsx"));
+    ASSERT_EQ(participants->SheetCount(), 1);
+    const Worksheet& header = participants->Sheet(0);
+    EXPECT_EQ(header.Name(), u"sheet1");
+    EXPECT_EQ(header.CellText(1, 1) + header.CellText(1, 2) + header.CellText(1, 3), u"IDNAMEMEMO");
+    EXPECT_EQ(header.LastRow(), 1);
+    const auto winners =
+        Workbook::Open(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template1.xlsx"));
+    EXPECT_EQ(winners->Sheet(0).Name(), u"sheet1");
+    EXPECT_EQ(winners->Sheet(0).LastRow(), 3);
 }
