@@ -414,6 +414,10 @@ QByteArray SpliceSheet(const QByteArray& original, const Worksheet& sheet)
     const auto damaged = [&] {
         return WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(sheet.PartName()));
     };
+    // The rows are spliced into the part's bytes, which must be UTF-8 (every producer writes it).
+    if (original.startsWith("\xFF\xFE") || original.startsWith("\xFE\xFF")) {
+        throw damaged();
+    }
     QXmlStreamReader reader(original);
     QByteArray qualifiedName;
     while (!reader.atEnd()) {
