@@ -131,7 +131,7 @@ void Report(const char* what, const char* format, const std::function<int()>& jo
     std::sort(runs.begin(), runs.end(),
               [](const Measure& a, const Measure& b) { return a.seconds < b.seconds; });
     const Measure& median = runs[Runs / 2];
-    std::printf("| %-22s | %-5s | %8d | %9.3f | %8.1f |\n", what, format, median.rows,
+    std::printf("| %-25s | %-5s | %8d | %9.3f | %8.1f |\n", what, format, median.rows,
                 median.seconds, median.peakKb / 1024.0);
     std::fflush(stdout);
 }
@@ -193,9 +193,9 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     std::printf("Workbook engine: median of %d runs, peak memory of the run's process\n\n", Runs);
-    std::printf("| %-22s | %-5s | %8s | %9s | %8s |\n", "operation", "file", "rows", "seconds",
+    std::printf("| %-25s | %-5s | %8s | %9s | %8s |\n", "operation", "file", "rows", "seconds",
                 "peak MB");
-    std::printf("|%s|%s|%s|%s|%s|\n", "------------------------", "-------", "----------",
+    std::printf("|%s|%s|%s|%s|%s|\n", "---------------------------", "-------", "----------",
                 "-----------", "----------");
     for (const int rows : {1000, 10000, 100000}) {
         const QString csv = MakeCsv(rows);
