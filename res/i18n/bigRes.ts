@@ -430,4 +430,147 @@
         <translation>獎品</translation>
     </message>
 </context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>工作表“%1”超过 %2 行，不予读取</source>
+        <translation>工作表「%1」超過 %2 行，不予讀取</translation>
+    </message>
+    <message>
+        <source>第 %1 行超过 %2 列，不予读取</source>
+        <translation>第 %1 行超過 %2 列，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿的单元格超过 %1 个，不予读取</source>
+        <translation>活頁簿的儲存格超過 %1 個，不予讀取</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的内容超过 %2 个字符，不予读取</source>
+        <translation>儲存格 %1 的內容超過 %2 個字元，不予讀取</translation>
+    </message>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>無法開啟檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>文件 %1 超过 %2 MB，不予读取</source>
+        <translation>檔案 %1 超過 %2 MB，不予讀取</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>無法讀取檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>檔案不存在：%1</translation>
+    </message>
+    <message>
+        <source>文件不是工作簿：%1</source>
+        <translation>檔案不是活頁簿：%1</translation>
+    </message>
+    <message>
+        <source>工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \</source>
+        <translation>工作表名稱「%1」無效：名稱須為 1 至 31 個字元，不含 [ ] : * ? / \</translation>
+    </message>
+    <message>
+        <source>已有名为“%1”的工作表</source>
+        <translation>已有名為「%1」的工作表</translation>
+    </message>
+    <message>
+        <source>工作簿的工作表超过 %1 个</source>
+        <translation>活頁簿的工作表超過 %1 個</translation>
+    </message>
+    <message>
+        <source>单元格位置超出范围：第 %1 行第 %2 列</source>
+        <translation>儲存格位置超出範圍：第 %1 行第 %2 列</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的内容超过 %2 个字符</source>
+        <translation>儲存格 %1 的內容超過 %2 個字元</translation>
+    </message>
+    <message>
+        <source>工作表的单元格超过 %1 个</source>
+        <translation>工作表的儲存格超過 %1 個</translation>
+    </message>
+    <message>
+        <source>工作簿太大，内存不足</source>
+        <translation>活頁簿太大，記憶體不足</translation>
+    </message>
+    <message>
+        <source>文件不是工作簿</source>
+        <translation>檔案不是活頁簿</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（.xls，错误 %1）</source>
+        <translation>活頁簿檔案已損壞（.xls，錯誤 %1）</translation>
+    </message>
+    <message>
+        <source>工作簿有密码保护，无法读取</source>
+        <translation>活頁簿有密碼保護，無法讀取</translation>
+    </message>
+    <message>
+        <source>工作簿中没有工作表</source>
+        <translation>活頁簿中沒有工作表</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（%1）</source>
+        <translation>活頁簿檔案已損壞（%1）</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 超过 %2 个标记，不予读取</source>
+        <translation>活頁簿中的 %1 超過 %2 個標記，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿的字符串超过 %1 个</source>
+        <translation>活頁簿的字串超過 %1 個</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏</source>
+        <translation>活頁簿檔案已損壞</translation>
+    </message>
+    <message>
+        <source>工作簿文件不完整，缺少 %1</source>
+        <translation>活頁簿檔案不完整，缺少 %1</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 解压后超过 %2 MB，不予读取</source>
+        <translation>活頁簿中的 %1 解壓後超過 %2 MB，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿解压后超过 %1 MB，不予读取</source>
+        <translation>活頁簿解壓後超過 %1 MB，不予讀取</translation>
+    </message>
+    <message>
+        <source>单元格位置无效：%1</source>
+        <translation>儲存格位置無效：%1</translation>
+    </message>
+    <message>
+        <source>缺少单元格的值</source>
+        <translation>缺少儲存格的值</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>找不到檔案：%1</translation>
+    </message>
+    <message>
+        <source>不支持的保存选项</source>
+        <translation>不支援的儲存選項</translation>
+    </message>
+    <message>
+        <source>工作簿中没有工作表“%1”</source>
+        <translation>活頁簿中沒有工作表「%1」</translation>
+    </message>
+    <message>
+        <source>电子表格对象未连接</source>
+        <translation>試算表物件未連線</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>記憶體不足</translation>
+    </message>
+</context>
 </TS>
