@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 // Whether text, drawn centred on one line in a cell of size, keeps its ink inside the cell. One
@@ -87,7 +89,8 @@ void CReelDisplay::FitFont()
         }
         return characters;
     }();
-    m_font.setPixelSize(FitPixelSize(ReelFont(), cell, rolling, FontPixelSize));
+    m_font.setPixelSize(
+        FitPixelSize(ReelFont(), cell, rolling, std::max(1, qRound(FontPixelSize * m_scale))));
     m_textSizes.clear();
 }
 
@@ -97,19 +100,30 @@ int CReelDisplay::CellFontPixelSize()
     return m_font.pixelSize();
 }
 
-QRect CReelDisplay::CellRect(const QRect& client, int cell)
+void CReelDisplay::SetScale(double scale)
+{
+    if (scale <= 0 || scale == m_scale) {
+        return;
+    }
+    m_scale = scale;
+    m_margin = qRound(Margin * scale);
+    m_fittedSize = QSize();
+    update();
+}
+
+QRect CReelDisplay::CellRect(const QRect& client, int cell, int margin)
 {
     if (cell < 1 || cell > CellCount) {
         return {};
     }
-    const int w = (client.width() - 2 * Margin) / CellCount;
-    const int x0 = client.left() + Margin;
-    const int top = client.top() + Margin;
+    const int w = (client.width() - 2 * margin) / CellCount;
+    const int x0 = client.left() + margin;
+    const int top = client.top() + margin;
     // Right-exclusive edges: cell 1 is [x0, x0 + w), cell k is [x0 + (k - 1) w + 1, x0 + k w),
     // so one background column stays between neighbours. QRect's right edge is inclusive.
     const int left = cell == 1 ? x0 : x0 + (cell - 1) * w + 1;
     const int right = x0 + cell * w;
-    const int bottom = client.top() + client.height() - Margin;
+    const int bottom = client.top() + client.height() - margin;
     if (right <= left || bottom <= top) {
         return {};
     }

@@ -32,9 +32,13 @@ public:
     QString ReelText(int cell) const;
 
     // The rectangle of a cell (1..CellCount) inside a client rectangle: cell 1 is one pixel
-    // wider than the others; every cell leaves Margin pixels above and below.
-    static QRect CellRect(const QRect& client, int cell);
-    QRect CellRect(int cell) const { return CellRect(rect(), cell); }
+    // wider than the others; every cell leaves margin pixels above and below.
+    static QRect CellRect(const QRect& client, int cell, int margin = Margin);
+    QRect CellRect(int cell) const { return CellRect(rect(), cell, m_margin); }
+
+    // A face scaled by scale (presentation) scales the margin and the largest font size alike.
+    void SetScale(double scale);
+    double Scale() const { return m_scale; }
 
     static QColor BackgroundColour() { return QColor(189, 0, 0); }
     static QColor FullRepaintColour() { return QColor(255, 255, 255); }
@@ -68,4 +72,6 @@ private:
     // ones, such as Chinese participant numbers), by text; emptied when the cells change.
     QHash<QString, int> m_textSizes;
     QSize m_fittedSize; // the size m_font was fitted for
+    double m_scale = 1.0;
+    int m_margin = Margin;
 };

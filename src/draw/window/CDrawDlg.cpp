@@ -4,6 +4,7 @@
 #include "CCreditsPanel.h"
 #include "CCreditsPanelB.h"
 #include "CReelDisplay.h"
+#include "DisplaySettings.h"
 #include "DrawEngine.h"
 #include "GlobalHotKeys.h"
 #include "MessageService.h"
@@ -63,7 +64,7 @@ void CDrawDlg::OnInitDialog()
     setWindowIcon(CAboutDlg::ProgramIcon());
     setWindowTitle(StringTable::Load(110));
 
-    m_reel->setGeometry(ReelRect());
+    OnSkinLayout();
     m_reel->show();
     m_reel->raise();
 
@@ -115,6 +116,29 @@ void CDrawDlg::OnInitDialog()
 
     StartBackgroundMusic();
     EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+
+    if (DisplaySettings::ReadPresentation(m_appDirectory +
+                                          QLatin1String(EventSettings::FileName))) {
+        SetPresentation(true);
+        m_presentationAction->setChecked(true);
+    }
+}
+
+void CDrawDlg::OnSkinLayout()
+{
+    m_reel->setGeometry(SkinToWindow(ReelRect()));
+    m_reel->SetScale(SkinScale());
+}
+
+void CDrawDlg::TogglePresentation()
+{
+    SetPresentation(!IsPresentation());
+    m_presentationAction->setChecked(IsPresentation());
+    QString error;
+    if (!DisplaySettings::WritePresentation(m_appDirectory + QLatin1String(EventSettings::FileName),
+                                            IsPresentation(), &error)) {
+        ShowSysInfo(tr("无法保存显示方式：%1").arg(error));
+    }
 }
 
 void CDrawDlg::BuildMenu()
@@ -128,6 +152,10 @@ void CDrawDlg::BuildMenu()
     add(CmdPersons, tr("录入用户信息"), &CDrawDlg::OnMenuUnavailable);
     add(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::OnMenuUnavailable);
     add(CmdPrizes, tr("奖品设置"), &CDrawDlg::OnMenuUnavailable);
+    m_menu->addSeparator();
+    m_presentationAction = m_menu->addAction(tr("全屏演示") + QStringLiteral("\tF11"), this,
+                                             &CDrawDlg::TogglePresentation);
+    m_presentationAction->setCheckable(true);
     m_menu->addSeparator();
     add(CmdAbout, tr("关于Vantor抽奖系统"), &CDrawDlg::OnAbout);
     add(CmdExit, tr("退出(&x)"), &CDrawDlg::OnForceExit);
@@ -229,6 +257,10 @@ void CDrawDlg::contextMenuEvent(QContextMenuEvent* event)
 
 void CDrawDlg::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+        TogglePresentation();
+        return;
+    }
     if (m_hotKeys && m_hotKeys->HandleKeyPress(event->key(), event->modifiers())) {
         return;
     }
