@@ -8,6 +8,7 @@
 #include "DrawEngine.h"
 #include "GlobalHotKeys.h"
 #include "MessageService.h"
+#include "SharedFiles.h"
 #include "SoundPlayer.h"
 #include "StringTable.h"
 
@@ -58,7 +59,8 @@ CDrawDlg::~CDrawDlg()
 
 void CDrawDlg::OnInitDialog()
 {
-    SetSkinPath(m_appDirectory + QStringLiteral("skin/skin.ini"));
+    // An event may carry its own skin and sounds; else those shipped with the program are used.
+    SetSkinPath(SharedFiles::Locate(m_appDirectory, QStringLiteral("skin/skin.ini")));
     LoadSkin();
 
     setWindowIcon(CAboutDlg::ProgramIcon());
@@ -343,7 +345,8 @@ void CDrawDlg::OnTimerExpired(int id)
 void CDrawDlg::PlayDrawingSound()
 {
     if (m_settings.bMusic2 != 0) {
-        m_sound->PlayDrawingSound(EventSettings::ResolvePath(m_appDirectory, m_settings.music2));
+        m_sound->PlayDrawingSound(
+            SharedFiles::Locate(m_appDirectory, EventSettings::ResolvePath({}, m_settings.music2)));
     }
 }
 
@@ -355,6 +358,7 @@ void CDrawDlg::RestartBackgroundMusic()
 void CDrawDlg::StartBackgroundMusic()
 {
     if (m_settings.bMusic1 != 0) {
-        m_sound->StartMusic(EventSettings::ResolvePath(m_appDirectory, m_settings.music1));
+        m_sound->StartMusic(
+            SharedFiles::Locate(m_appDirectory, EventSettings::ResolvePath({}, m_settings.music1)));
     }
 }
