@@ -213,7 +213,7 @@ void CDrawDlg::OnSkinButtonClick(const QString& name)
             ShowSysInfo(StringTable::Load(119));
         }
     } else if (name == QLatin1String("ID_ABOUT")) {
-        m_menu->popup(mapToGlobal(QPoint(14, 50)));
+        m_menu->popup(mapToGlobal(SkinToWindow(QRect(14, 50, 1, 1)).topLeft()));
     } else if (name == QLatin1String("ID_UPONE")) {
         m_engine->LevelUp();
     } else if (name == QLatin1String("ID_DOWNONE")) {

@@ -407,6 +407,15 @@ void CSkinDialog::SetPresentation(bool on)
     LayoutFace();
 }
 
+bool CSkinDialog::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal && m_skinLoaded) {
+        LayoutFace();
+    }
+    return handled;
+}
+
 void CSkinDialog::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);

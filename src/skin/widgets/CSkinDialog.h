@@ -100,6 +100,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A move to a screen of another pixel density redraws the pictures for it.
+    bool event(QEvent* event) override;
     // A left press on the background starts moving the window.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
