@@ -205,4 +205,40 @@
         <translation>獎品</translation>
     </message>
 </context>
+<context>
+    <name>CDrawDlg</name>
+    <message>
+        <source>全屏演示</source>
+        <translation>全螢幕演示</translation>
+    </message>
+    <message>
+        <source>无法保存显示方式：%1</source>
+        <translation>無法儲存顯示方式：%1</translation>
+    </message>
+</context>
+<context>
+    <name>EventFolder</name>
+    <message>
+        <source>%1 不是文件夹，无法作为活动文件夹打开。</source>
+        <translation>%1 不是資料夾，無法作為活動資料夾開啟。</translation>
+    </message>
+    <message>
+        <source>活动文件夹 %1 中缺少数据库文件 Data.db。
+该文件夹已有其他文件，程序不会新建空数据库代替原有数据：请从备份恢复 Data.db，或用 --event 指定一个新的文件夹。</source>
+        <translation>活動資料夾 %1 中缺少資料庫檔案 Data.db。
+該資料夾已有其他檔案，程式不會新建空資料庫代替原有資料：請從備份還原 Data.db，或用 --event 指定一個新的資料夾。</translation>
+    </message>
+    <message>
+        <source>找不到程序的共享文件 %1，无法新建活动。</source>
+        <translation>找不到程式的共用檔案 %1，無法新建活動。</translation>
+    </message>
+    <message>
+        <source>无法创建活动文件夹 %1。</source>
+        <translation>無法建立活動資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>无法在活动文件夹 %1 中新建数据库：%2</source>
+        <translation>無法在活動資料夾 %1 中新建資料庫：%2</translation>
+    </message>
+</context>
 </TS>
