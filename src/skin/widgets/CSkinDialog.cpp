@@ -404,6 +404,7 @@ void CSkinDialog::SetPresentation(bool on)
             setMask(m_windowedShape);
         }
     }
+    m_faceDpr = 0; // the face is shaped differently even where the scale stays 1
     LayoutFace();
 }
 
