@@ -9,9 +9,10 @@ set(CPACK_PACKAGE_VENDOR "The Sortilo developers")
 set(CPACK_PACKAGE_CONTACT "Sortilo developers <support@sortilo.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prize draw for company events")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Runs the prize draw of a company event on a projector: eight slot-machine reels stop on\n"
-    "the number of a participant drawn at random among those who have not won yet, and\n"
-    "every winner is stored at once. Each event keeps its data in a folder of its own.")
+    "Runs the prize draw of a company event on a projector: eight slot-machine\n"
+    "reels stop on the number of a participant drawn at random among those who\n"
+    "have not won yet, and every winner is stored at once. Each event keeps its\n"
+    "data in a folder of its own.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

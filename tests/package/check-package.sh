@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian package made by scripts/package: its contents, its dependencies, its menu
-# entry and metainfo, and that the program unpacked under a temporary prefix starts under Xvfb
+# Checks the Debian package made by scripts/package: its contents, its dependencies, lintian's
+# verdict, its menu entry and metainfo, and that the program unpacked under a temporary prefix starts under Xvfb
 # from an empty folder, opening a new event folder. Skipped (77) when no package was built.
 # Usage: check-package.sh PACKAGE_DIR
 set -uo pipefail
@@ -22,7 +22,7 @@ for f in ./usr/bin/sortilo ./usr/share/sortilo/skin/skin.ini ./usr/share/sortilo
          ./usr/share/metainfo/org.example.sortilo.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/org.example.sortilo.svg \
          ./usr/share/icons/hicolor/48x48/apps/org.example.sortilo.png \
-         ./usr/share/man/man1/sortilo.1.gz; do
+         ./usr/share/man/man1/sortilo.1.gz ./usr/share/doc/sortilo/copyright; do
   grep -qxF "$f" <<<"$contents" || fail "missing $f"
 done
 # The operator's data never ships: an installed program makes its own.
@@ -32,6 +32,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6sql6-sqlite libc6; do
   grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
+
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian finds fault with the package"
+fi
 
 dpkg-deb -x "$deb" "$work/root" || fail "cannot unpack"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.sortilo.metainfo.xml" \
