@@ -240,5 +240,9 @@
         <source>无法在活动文件夹 %1 中新建数据库：%2</source>
         <translation>無法在活動資料夾 %1 中新建資料庫：%2</translation>
     </message>
+    <message>
+        <source>无法新建演示活动：%1</source>
+        <translation>無法新建演示活動：%1</translation>
+    </message>
 </context>
 </TS>

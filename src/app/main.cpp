@@ -65,6 +65,12 @@ int main(int argc, char** argv)
     std::unique_ptr<QTemporaryDir> demoFolder;
     if (parser.isSet(demo)) {
         demoFolder = std::make_unique<QTemporaryDir>();
+        if (!demoFolder->isValid()) {
+            ShowMessage(QCoreApplication::translate("EventFolder", "无法新建演示活动：%1")
+                            .arg(demoFolder->errorString()));
+            MessageService::Install(nullptr);
+            return 1;
+        }
     }
     const EventFolder::Result folder =
         EventFolder::Choose(parser.value(event), demoFolder ? demoFolder->path() : QString(),
