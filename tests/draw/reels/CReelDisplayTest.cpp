@@ -159,6 +159,12 @@ TEST(CReelDisplay, FontFitsTheWidestCharacterAndKeeps140WhereItFits)
     EXPECT_EQ(reels.CellFontPixelSize(), CReelDisplay::FontPixelSize);
     reels.resize(8 * 70 + 50, 120 + 50);
     EXPECT_LT(reels.CellFontPixelSize(), CReelDisplay::FontPixelSize);
+
+    // A face scaled by two scales the margin and the largest size alike.
+    reels.SetScale(2.0);
+    reels.resize(8 * 320 + 100, 400 + 100);
+    EXPECT_EQ(reels.CellRect(1).topLeft(), QPoint(50, 50));
+    EXPECT_EQ(reels.CellFontPixelSize(), 2 * CReelDisplay::FontPixelSize);
 }
 
 TEST(CReelDisplay, SetReelTextRepaintsOnlyItsCellInItsColour)
