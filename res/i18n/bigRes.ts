@@ -95,6 +95,14 @@
         <source>无法写入 %1：%2</source>
         <translation>無法寫入 %1：%2</translation>
     </message>
+    <message>
+        <source>全屏演示</source>
+        <translation>全螢幕演示</translation>
+    </message>
+    <message>
+        <source>无法保存显示方式：%1</source>
+        <translation>無法儲存顯示方式：%1</translation>
+    </message>
 </context>
 <context>
     <name>CPersonDlg</name>
@@ -243,6 +251,13 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EventFolder</name>
+    <message>
+        <source>无法新建演示活动：%1</source>
+        <translation>無法新建演示活動：%1</translation>
     </message>
 </context>
 <context>

@@ -90,11 +90,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void OnSkinLayout() override;
 
 private:
     void BuildMenu();
     void OnAbout();
     void OnForceExit();
+    // F11 and the menu: fill the screen with the face, or give it its own size again; the
+    // choice is kept for the event.
+    void TogglePresentation();
     void CloseWindow();
     void StartBackgroundMusic();
     void OnTimerExpired(int id);
@@ -110,6 +114,7 @@ private:
     QTreeWidget* m_winnersList = nullptr;
     QLabel* m_winnersCaption = nullptr;
     QMenu* m_menu = nullptr;
+    class QAction* m_presentationAction = nullptr;
     GlobalHotKeys* m_hotKeys = nullptr;
     SoundPlayer* m_sound = nullptr;
     QHash<int, QTimer*> m_timers;
