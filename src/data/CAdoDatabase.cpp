@@ -2,6 +2,7 @@
 
 #include "MessageService.h"
 #include "SchemaVersion.h"
+#include "SqlDialect.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QUrl>
 
 #include <cmath>
+
+#include <libpq-fe.h>
 
 namespace {
 
@@ -34,6 +37,21 @@ QString ErrorText(const QSqlError& error)
         text = error.driverText().trimmed();
     }
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+}
+
+// The libpq connection under a QPSQL connection (documented as the driver's handle).
+PGconn* PostgreSqlHandle(const QSqlDatabase& db)
+{
+    if (!db.isValid() || !db.driver()) {
+        return nullptr;
+    }
+    const QVariant handle = db.driver()->handle();
+    // Qt 6 names the type after the structure behind libpq's typedef.
+    if (!handle.isValid() || (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
+                              qstrcmp(handle.typeName(), "pg_conn*") != 0)) {
+        return nullptr;
+    }
+    return *static_cast<PGconn* const*>(handle.constData());
 }
 
 } // namespace
@@ -100,15 +118,11 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
             QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
             QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!target.password.isEmpty()) {
+            db.setPassword(target.password);
+        }
     } else {
-        db.setHostName(target.host);
-        db.setPort(target.port);
-        db.setDatabaseName(target.name);
-        db.setUserName(target.user);
-        db.setConnectOptions(QStringLiteral("connect_timeout=30"));
-    }
-    if (!target.password.isEmpty()) {
-        db.setPassword(target.password);
+        SqlDialect::ConfigurePostgreSql(db, target);
     }
 
     if (!db.open()) {
@@ -133,6 +147,9 @@ bool CAdoDatabase::ApplyConnectionSettings()
     if (!schema.Check()) {
         return Refuse(schema.ReadOnly(),
                       schema.ErrorText() + QStringLiteral(". It was left unchanged."));
+    }
+    if (m_target.driver == DatabaseTarget::Driver::PostgreSql && !Listen()) {
+        return Refuse(false, m_lastError);
     }
     if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
         QSqlQuery query(db);
@@ -171,10 +188,40 @@ bool CAdoDatabase::ApplyConnectionSettings()
     return true;
 }
 
+bool CAdoDatabase::Listen()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.exec(QStringLiteral("LISTEN %1").arg(QLatin1String(SqlDialect::ChangeChannel)))) {
+        m_lastError = ErrorText(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+bool CAdoDatabase::RecoverConnection()
+{
+    if (!m_connected || m_target.driver != DatabaseTarget::Driver::PostgreSql) {
+        return true;
+    }
+    PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
+    if (!conn) {
+        return false;
+    }
+    if (PQstatus(conn) == CONNECTION_OK) {
+        return true;
+    }
+    // The server went away (restarted, or the network failed). Connect again in place: the
+    // driver keeps using the same handle. Notifications sent meanwhile are lost, so whatever
+    // was kept from before counts as changed; an open transaction is gone.
+    PQreset(conn);
+    ++m_changeCount;
+    m_inTransaction = false;
+    return PQstatus(conn) == CONNECTION_OK && Listen();
+}
+
 bool CAdoDatabase::Refuse(bool readOnly, const QString& reason)
 {
-    const QString name =
-        m_target.driver == DatabaseTarget::Driver::Sqlite ? m_target.path : m_target.name;
+    const QString name = m_target.Describe();
     Fail(readOnly ? QStringLiteral("The database '%1' can only be read, so no winner could be "
                                    "stored. Make the file and its folder writeable.")
                         .arg(name)
@@ -242,6 +289,10 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
     CloseRecordset();
     if (!m_connected) {
         return StatementFailed(QSqlError());
+    }
+    if (!m_inTransaction && !RecoverConnection()) {
+        return StatementFailed(QSqlError(QStringLiteral("the connection to the database server "
+                                                        "was lost and could not be made again")));
     }
     QSqlQuery query = NewQuery();
     if (values.isEmpty()) {
@@ -344,6 +395,21 @@ QString CAdoDatabase::ChangeToken()
         QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
         if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next()) {
             return QStringLiteral("%1/%2").arg(m_changeCount).arg(query.value(0).toLongLong());
+        }
+    }
+    if (m_connected && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
+        // The triggers' notifications wait in the connection's input: reading them needs no
+        // round trip to the server. This connection's own changes are counted as they run.
+        PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
+        if (conn && PQstatus(conn) == CONNECTION_OK && PQconsumeInput(conn) == 1) {
+            const int self = PQbackendPID(conn);
+            while (PGnotify* notice = PQnotifies(conn)) {
+                if (notice->be_pid != self) {
+                    ++m_otherChanges;
+                }
+                PQfreemem(notice);
+            }
+            return QStringLiteral("%1/%2").arg(m_changeCount).arg(m_otherChanges);
         }
     }
     return QStringLiteral("%1/unknown").arg(++m_changeCount);

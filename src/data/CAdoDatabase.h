@@ -64,9 +64,11 @@ public:
     bool InTransaction() const { return m_inTransaction; }
 
     // A token that changes whenever the data may have changed since it was taken: after every
-    // action statement run through this instance and, on SQLite, after any commit by another
-    // connection. Where changes of other connections cannot be seen it changes on every call.
-    // It does not touch the shared result.
+    // action statement run through this instance and after any commit by another connection
+    // (SQLite: the file's data version; PostgreSQL: the change notifications of the
+    // participant and winner tables). Where changes of other connections cannot be seen (a
+    // lost connection) it changes on every call. Take it before reading what it guards. It
+    // does not touch the shared result.
     QString ChangeToken();
 
     bool IsEOF() const;
@@ -97,6 +99,10 @@ private:
     // Checks the database before anything is changed, sets the connection up and upgrades
     // an older database.
     bool ApplyConnectionSettings();
+    // PostgreSQL: subscribes to the change notifications; false with m_lastError.
+    bool Listen();
+    // PostgreSQL: connects again after the server went away; false while it cannot be reached.
+    bool RecoverConnection();
     // Shows why the database cannot be used and returns false.
     bool Refuse(bool readOnly, const QString& reason);
 
@@ -106,6 +112,7 @@ private:
     bool m_connected = false;
     bool m_inTransaction = false;
     quint64 m_changeCount = 0;
+    quint64 m_otherChanges = 0; // PostgreSQL: changes announced by other connections
 
     // The shared result.
     QStringList m_fields;

@@ -44,6 +44,34 @@ TEST(CDrawApp, WithoutADatabaseItExitsWithCodeOneAndNeverOpensTheWindow)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Data.db"))));
 }
 
+TEST(CDrawApp, AServerThatCannotBeUsedEndsTheProgramLikeAMissingFile)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    InFolder folder(dir.path());
+    bool windowRan = false;
+    CDrawApp app([&](CDrawApp&) { windowRan = true; });
+    const auto runWith = [&](const QByteArray& section) {
+        messages.texts.clear();
+        QFile config(dir.filePath(QStringLiteral("config.ini")));
+        config.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        config.write("[DEFAULTADDRESS]\ntheme=x\n[DATABASE]\n" + section);
+        config.close();
+        return app.Run(QStringLiteral("zh_CN.UTF-8"));
+    };
+    // Nothing listens on port 1 of this machine: refused at once.
+    EXPECT_EQ(runWith("Driver=PostgreSQL\nHost=127.0.0.1\nPort=1\nName=event\nUser=desk\n"), 1);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("127.0.0.1"))) << "the layer's cause";
+    EXPECT_EQ(messages.texts[1], QStringLiteral("连接数据库失败"));
+
+    EXPECT_EQ(runWith("Driver=Access\n"), 1);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Access")));
+    EXPECT_EQ(runWith("Driver=PostgreSQL\nHost=db\n"), 1) << "neither a database nor a service";
+    EXPECT_FALSE(windowRan);
+}
+
 TEST(CDrawApp, ADatabaseWithoutTheTablesIsRefusedBeforeAnyChange)
 {
     RecordingMessageService messages;
