@@ -278,6 +278,7 @@ QSqlQuery CAdoDatabase::NewQuery() const
 
 bool CAdoDatabase::StatementFailed(const QSqlError& error)
 {
+    EndSavepoint(false);
     CloseRecordset();
     Fail(m_connected ? ErrorText(error) : QStringLiteral("not connected to a database"), false);
     ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
@@ -295,6 +296,7 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
                                                         "was lost and could not be made again")));
     }
     QSqlQuery query = NewQuery();
+    BeginSavepoint();
     if (values.isEmpty()) {
         if (!query.exec(sql)) {
             return StatementFailed(query.lastError());
@@ -313,11 +315,34 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
     return TakeResult(query);
 }
 
+void CAdoDatabase::BeginSavepoint()
+{
+    m_savepoint = false;
+    if (m_inTransaction && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
+        QSqlQuery savepoint = NewQuery();
+        m_savepoint = savepoint.exec(QStringLiteral("SAVEPOINT sortilo_statement"));
+    }
+}
+
+void CAdoDatabase::EndSavepoint(bool keep)
+{
+    if (!m_savepoint) {
+        return;
+    }
+    m_savepoint = false;
+    QSqlQuery query = NewQuery();
+    if (!keep) {
+        query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT sortilo_statement"));
+    }
+    query.exec(QStringLiteral("RELEASE SAVEPOINT sortilo_statement"));
+}
+
 bool CAdoDatabase::TakeResult(QSqlQuery& query)
 {
     if (!query.isSelect()) {
         ++m_changeCount;
         query.finish();
+        EndSavepoint(true);
         return true;
     }
     const QSqlRecord record = query.record();
@@ -331,11 +356,14 @@ bool CAdoDatabase::TakeResult(QSqlQuery& query)
         }
         ++m_rowCount;
     }
-    if (query.lastError().isValid()) {
-        return StatementFailed(query.lastError());
-    }
-    // Reset the statement so it holds no read snapshot until it runs again.
+    const QSqlError error = query.lastError();
+    // Reset the statement so it holds no read snapshot until it runs again; the rows are read
+    // before the savepoint ends (the connection carries one statement at a time).
     query.finish();
+    EndSavepoint(!error.isValid());
+    if (error.isValid()) {
+        return StatementFailed(error);
+    }
     return true;
 }
 
@@ -398,10 +426,15 @@ QString CAdoDatabase::ChangeToken()
         }
     }
     if (m_connected && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
-        // The triggers' notifications wait in the connection's input: reading them needs no
-        // round trip to the server. This connection's own changes are counted as they run.
+        // The triggers' notifications come on this connection. An empty statement is the
+        // cheapest round trip: the server hands over every notification of a commit made
+        // before it runs ahead of its answer, so a change another station has committed is
+        // always seen. This connection's own changes are counted as they run.
         PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
-        if (conn && PQstatus(conn) == CONNECTION_OK && PQconsumeInput(conn) == 1) {
+        PGresult* result = conn && PQstatus(conn) == CONNECTION_OK ? PQexec(conn, "") : nullptr;
+        const bool answered = result && PQresultStatus(result) == PGRES_EMPTY_QUERY;
+        PQclear(result);
+        if (answered) {
             const int self = PQbackendPID(conn);
             while (PGnotify* notice = PQnotifies(conn)) {
                 if (notice->be_pid != self) {

@@ -55,7 +55,8 @@ public:
     bool OpenQuery(const QString& sql, const QVariantList& values = {});
 
     // Transactions on this connection; DatabaseTransaction is the scoped form. On SQLite the
-    // write lock is taken at the start, so a transaction never fails halfway for a lock.
+    // write lock is taken at the start, so a transaction never fails halfway for a lock. On
+    // both engines a failed statement undoes only itself; the transaction stays open.
     // Transactions do not nest. Failures show "Error: %s" and return false.
     bool BeginTransaction();
     bool CommitTransaction();
@@ -93,6 +94,12 @@ private:
     bool TakeResult(QSqlQuery& query);
     // Records a failed statement, shows "Error: %s" and returns false.
     bool StatementFailed(const QSqlError& error);
+    // Inside a transaction on PostgreSQL a failed statement would abort the whole transaction;
+    // a savepoint around each statement undoes just that statement, as SQLite does, so a
+    // transaction goes on past a refused row on both engines. The savepoint ends once the
+    // result is read (kept) or in StatementFailed (undone).
+    void BeginSavepoint();
+    void EndSavepoint(bool keep);
     void CloseRecordset();
     void ReleaseConnection();
     void Fail(const QString& description, bool showBox);
@@ -111,6 +118,7 @@ private:
     QString m_lastError;
     bool m_connected = false;
     bool m_inTransaction = false;
+    bool m_savepoint = false; // a statement's savepoint is open (PostgreSQL transactions)
     quint64 m_changeCount = 0;
     quint64 m_otherChanges = 0; // PostgreSQL: changes announced by other connections
 
