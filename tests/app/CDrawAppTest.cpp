@@ -110,6 +110,39 @@ TEST(CDrawApp, OpensTheDatabaseOfTheCurrentFolderAndRunsTheWindow)
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
+TEST(CDrawApp, TheDatabaseSectionPointsTheStationAtAServer)
+{
+    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
+        !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    RecordingMessageService messages;
+    TestDatabase shared(TestDatabase::Driver::PostgreSql, true);
+    ASSERT_TRUE(shared.ok()) << shared.error().toStdString();
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("config.ini")));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    const DatabaseTarget& target = shared.target();
+    config.write(
+        QStringLiteral("[DATABASE]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nName=%3\nUser=%4\n")
+            .arg(target.host)
+            .arg(target.port)
+            .arg(target.name, target.user)
+            .toUtf8());
+    config.close();
+    InFolder folder(dir.path());
+    QString seenCount;
+    CDrawApp app([&](CDrawApp& self) {
+        EXPECT_EQ(self.Database().Target().driver, DatabaseTarget::Driver::PostgreSql);
+        self.Database().OpenQuery(QStringLiteral("select count(*) as num from person"));
+        seenCount = self.Database().GetFieldText(QStringLiteral("num"));
+    });
+    EXPECT_EQ(app.Run(QStringLiteral("zh_CN.UTF-8")), 0);
+    EXPECT_GE(seenCount.toInt(), 60);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Data.db"))));
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
 TEST(CDrawApp, TraditionalLocaleSwitchesEveryTextWhenTheModuleIsThere)
 {
     RecordingMessageService messages;
