@@ -39,6 +39,12 @@ QString ErrorText(const QSqlError& error)
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
 }
 
+QString LostConnectionText()
+{
+    return QStringLiteral("the connection to the database server was lost and could not be made "
+                          "again");
+}
+
 // The libpq connection under a QPSQL connection (documented as the driver's handle).
 PGconn* PostgreSqlHandle(const QSqlDatabase& db)
 {
@@ -292,8 +298,7 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
         return StatementFailed(QSqlError());
     }
     if (!m_inTransaction && !RecoverConnection()) {
-        return StatementFailed(QSqlError(QStringLiteral("the connection to the database server "
-                                                        "was lost and could not be made again")));
+        return StatementFailed(QSqlError(LostConnectionText()));
     }
     QSqlQuery query = NewQuery();
     BeginSavepoint();
@@ -376,6 +381,9 @@ bool CAdoDatabase::BeginTransaction()
         m_lastError = QStringLiteral("a transaction is already open on this connection");
         ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
         return false;
+    }
+    if (!RecoverConnection()) {
+        return StatementFailed(QSqlError(LostConnectionText()));
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (m_target.driver == DatabaseTarget::Driver::Sqlite) {

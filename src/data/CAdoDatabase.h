@@ -18,6 +18,9 @@
 //
 // Each instance owns its own connection; an instance must be used on the thread that connected
 // it (a worker thread connects an instance of its own to the same target).
+//
+// On PostgreSQL a connection the server dropped is made again at the next statement; the
+// statement that met the loss fails and is reported like any other.
 class CAdoDatabase
 {
 public:
