@@ -169,6 +169,11 @@ TEST_P(ServerLossTest, NoWinnerIsShownAndTheStationRecovers)
     EXPECT_TRUE(m_messages.texts[0].contains(QStringLiteral("connection"))) << "a clear cause";
     EXPECT_TRUE(m_host.winnersList.isEmpty());
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
+    // Start while the server is still away: its cause is told, never "everyone has won".
+    engine().StartRound();
+    EXPECT_TRUE(engine().IsIdle());
+    EXPECT_EQ(m_host.boxes.size(), 1);
+    EXPECT_GT(m_messages.texts.size(), 1);
 
     // Back: the next statement connects again and the draw goes on with nothing lost.
     administer(QStringLiteral("alter database %1 allow_connections true").arg(name));
