@@ -1,15 +1,23 @@
-// Prints what one pick and one reel tick of the draw engine cost on an SQLite database of
-// 1,000 to 100,000 participants, with 1% and 50% of them already winners.
+// Prints what one pick, one reel tick and the winner's insert cost on an SQLite database of
+// 1,000 to 100,000 participants, with 1% and 50% of them already winners, and the same on a
+// PostgreSQL server (a throw-away cluster on this machine with durable commits) when its
+// binaries are installed.
 #include "CAdoDatabase.h"
 #include "DatabaseCreator.h"
 #include "DrawEngine.h"
 #include "DrawHost.h"
 #include "MessageService.h"
+#include "PreparedStatement.h"
 #include "SqlStatements.h"
 #include "SystemRandomSource.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -97,23 +105,84 @@ double Percentile(std::vector<double> values, double share)
     return values[std::min(values.size() - 1, static_cast<size_t>(share * values.size()))];
 }
 
+// The winners set up before the measurements; the engine's carry the time of their draw.
+constexpr const char* SetUpTime = "2024-01-01 00:00:00";
+
 bool Fill(CAdoDatabase& db, int participants, int winners)
 {
-    bool ok = db.OpenQuery(QStringLiteral("begin"));
+    bool ok = db.BeginTransaction();
+    PreparedStatement person(db, QString::fromLatin1(SqlStatements::InsertPerson));
+    PreparedStatement winner(db, QString::fromLatin1(SqlStatements::InsertWinner));
     for (int i = 0; ok && i < participants; ++i) {
         const QString id = QStringLiteral("P%1").arg(i, 7, 10, QLatin1Char('0'));
-        ok = db.OpenQuery(QString::fromLatin1(SqlStatements::InsertPerson),
-                          {id, QStringLiteral("参加者%1").arg(i), QStringLiteral("部门")});
+        ok = person.Run({id, QStringLiteral("参加者%1").arg(i), QStringLiteral("部门")});
         // Winners spread evenly over the list.
         if (ok && winners > 0 && i % (participants / winners) == 0 &&
             i / (participants / winners) < winners) {
-            ok =
-                db.OpenQuery(QString::fromLatin1(SqlStatements::InsertWinner),
-                             {id, QStringLiteral("2024-01-01 00:00:00"), 8, 1, QStringLiteral("")});
+            ok = winner.Run({id, QLatin1String(SetUpTime), 8, 1, QStringLiteral("")});
         }
     }
-    return ok && db.OpenQuery(QStringLiteral("commit"));
+    return ok && db.CommitTransaction();
 }
+
+// A PostgreSQL cluster of this machine for the run, started by the tests' script.
+class Cluster
+{
+public:
+    Cluster()
+    {
+        const QString script =
+            QStringLiteral(SORTILO_SOURCE_DIR "/tests/support/postgres-cluster.sh");
+        if (QProcess::execute(script,
+                              {QStringLiteral("start"), State(), QStringLiteral("durable")}) != 0) {
+            return;
+        }
+        QFile state(State());
+        if (state.open(QIODevice::ReadOnly)) {
+            m_port = QString::fromUtf8(state.readAll()).section(u' ', 0, 0).toInt();
+        }
+    }
+    ~Cluster()
+    {
+        QProcess::execute(QStringLiteral(SORTILO_SOURCE_DIR "/tests/support/postgres-cluster.sh"),
+                          {QStringLiteral("stop"), State()});
+    }
+    bool Running() const { return m_port != 0; }
+
+    // A new database with the schema; false with errorText.
+    bool Create(const QString& name, DatabaseTarget* target, QString* errorText)
+    {
+        target->driver = DatabaseTarget::Driver::PostgreSql;
+        target->host = QStringLiteral("127.0.0.1");
+        target->port = m_port;
+        target->user = QStringLiteral("postgres");
+        target->name = QStringLiteral("postgres");
+        bool ok = false;
+        {
+            QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            admin.setHostName(target->host);
+            admin.setPort(m_port);
+            admin.setUserName(target->user);
+            admin.setDatabaseName(target->name);
+            QSqlQuery query(admin);
+            ok = admin.open() && query.exec(QStringLiteral("create database ") + name);
+            if (!ok) {
+                *errorText = admin.lastError().text() + query.lastError().text();
+            }
+            query.finish();
+            admin.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        target->name = name;
+        return ok && DatabaseCreator::CreatePostgreSql(*target, {}, errorText);
+    }
+
+private:
+    QString State() const { return m_dir.filePath(QStringLiteral("cluster")); }
+
+    QTemporaryDir m_dir;
+    int m_port = 0;
+};
 
 struct Figures
 {
@@ -143,8 +212,6 @@ Figures Measure(CAdoDatabase& db, int picks)
     Figures figures;
     QElapsedTimer clock;
     while (static_cast<int>(figures.pickMs.size()) < picks) {
-        db.OpenQuery(QStringLiteral("select max(rowid) as last from ComePrize"));
-        const QString last = db.GetFieldText(QStringLiteral("last"));
         clock.start();
         engine.StartRound();
         engine.StopRoll();
@@ -173,8 +240,8 @@ Figures Measure(CAdoDatabase& db, int picks)
                 figures.tickMs.push_back(ms);
             }
         }
-        db.OpenQuery(QStringLiteral("delete from ComePrize where rowid > ?"),
-                     {last.isEmpty() ? 0 : last.toLongLong()});
+        db.OpenQuery(QStringLiteral("delete from ComePrize where sDateTime <> ?"),
+                     {QLatin1String(SetUpTime)});
         clock.start();
         db.OpenQuery(QString::fromLatin1(SqlStatements::SelectCandidatePool));
         figures.statementMs.push_back(clock.nsecsElapsed() / 1e6);
@@ -194,45 +261,65 @@ int main(int argc, char** argv)
     const int sizes[] = {1000, 10000, 100000};
     const int shares[] = {1, 50};
 
-    std::printf("Draw engine on SQLite: one pick = start of the pick + choice + already-won "
-                "test (median of 21 picks); the pool is kept while the data is unchanged, so\n"
-                "later picks of a round reuse it, and the first pick of a round after a change "
-                "(Start and Stop) reads it again;\none reel tick = a rolling reel's timer message "
-                "with a null host (median and p99 of all ticks);\n"
+    std::printf("Draw engine on SQLite and on PostgreSQL (a server on this machine, reached over "
+                "127.0.0.1, durable commits):\none pick = start of the pick + choice + "
+                "already-won test (median of 21 picks); the pool is kept while the data is "
+                "unchanged, so\nlater picks of a round reuse it, and the first pick of a round "
+                "after a change (Start and Stop) reads it again;\none reel tick = a rolling reel's "
+                "timer message with a null host (median and p99 of all ticks);\n"
                 "statement = the candidate query read by the database layer alone; record = the "
-                "last reel's tick that stores the winner (synced insert) and reads the name.\n\n");
+                "last reel's tick that stores the winner (durable insert) and reads the name.\n\n");
     std::printf(
-        "| participants | winners | pool | pick median ms | pick max ms | first pick after a "
-        "change ms | statement ms | tick median ms | tick p99 ms | record ms |\n");
-    std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
-    for (const int size : sizes) {
-        for (const int share : shares) {
-            QTemporaryDir dir;
-            const QString path = dir.path() + QStringLiteral("/Data.db");
-            QString error;
-            if (!DatabaseCreator::CreateSqlite(path, {schema}, &error)) {
-                std::fprintf(stderr, "cannot create the database: %s\n", qPrintable(error));
-                return 1;
+        "| engine | participants | winners | pool | pick median ms | pick max ms | first pick "
+        "after a change ms | statement ms | tick median ms | tick p99 ms | record ms |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    Cluster cluster;
+    int databases = 0;
+    for (const DatabaseTarget::Driver driver :
+         {DatabaseTarget::Driver::Sqlite, DatabaseTarget::Driver::PostgreSql}) {
+        const bool sqlite = driver == DatabaseTarget::Driver::Sqlite;
+        if (!sqlite && !cluster.Running()) {
+            std::printf("\nPostgreSQL: not measured (no server binaries, or the cluster did not "
+                        "start).\n");
+            break;
+        }
+        for (const int size : sizes) {
+            for (const int share : shares) {
+                QTemporaryDir dir;
+                DatabaseTarget target =
+                    DatabaseTarget::SqliteFile(dir.path() + QStringLiteral("/Data.db"));
+                QString error;
+                const bool created =
+                    sqlite ? DatabaseCreator::CreateSqlite(target.path, {schema}, &error)
+                           : cluster.Create(QStringLiteral("bench_%1").arg(++databases), &target,
+                                            &error);
+                if (!created) {
+                    std::fprintf(stderr, "cannot create the database: %s\n", qPrintable(error));
+                    return 1;
+                }
+                CAdoDatabase db;
+                if (!db.ConnectDatabase(target)) {
+                    return 1;
+                }
+                db.SetDurability(CAdoDatabase::Durability::Bulk);
+                const int winners = size * share / 100;
+                if (!Fill(db, size, winners)) {
+                    std::fprintf(stderr, "cannot fill the database: %s\n",
+                                 qPrintable(db.LastError()));
+                    return 1;
+                }
+                db.SetDurability(CAdoDatabase::Durability::Durable);
+                const Figures figures = Measure(db, 21);
+                std::printf(
+                    "| %s | %d | %d%% | %d | %.2f | %.2f | %.2f | %.2f | %.4f | %.4f | %.2f |\n",
+                    sqlite ? "SQLite" : "PostgreSQL", size, share, size - winners,
+                    Median(figures.pickMs),
+                    *std::max_element(figures.pickMs.begin(), figures.pickMs.end()),
+                    Median(figures.firstPickMs), Median(figures.statementMs),
+                    Median(figures.tickMs), Percentile(figures.tickMs, 0.99),
+                    Median(figures.recordMs));
+                std::fflush(stdout);
             }
-            CAdoDatabase db;
-            if (!db.ConnectDatabase(QString(), path)) {
-                return 1;
-            }
-            db.SetDurability(CAdoDatabase::Durability::Bulk);
-            const int winners = size * share / 100;
-            if (!Fill(db, size, winners)) {
-                std::fprintf(stderr, "cannot fill the database: %s\n", qPrintable(db.LastError()));
-                return 1;
-            }
-            db.SetDurability(CAdoDatabase::Durability::Durable);
-            const Figures figures = Measure(db, 21);
-            std::printf("| %d | %d%% | %d | %.2f | %.2f | %.2f | %.2f | %.4f | %.4f | %.2f |\n",
-                        size, share, size - winners, Median(figures.pickMs),
-                        *std::max_element(figures.pickMs.begin(), figures.pickMs.end()),
-                        Median(figures.firstPickMs), Median(figures.statementMs),
-                        Median(figures.tickMs), Percentile(figures.tickMs, 0.99),
-                        Median(figures.recordMs));
-            std::fflush(stdout);
         }
     }
     MessageService::Install(nullptr);

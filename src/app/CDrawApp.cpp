@@ -1,5 +1,6 @@
 #include "CDrawApp.h"
 
+#include "EventSettings.h"
 #include "MessageService.h"
 #include "SharedFiles.h"
 
@@ -37,7 +38,14 @@ int CDrawApp::Run(const QString& localeName)
     AppDirectory = QDir::currentPath() + QLatin1Char('/');
     const QString databasePath = AppDirectory + QStringLiteral("Data.db");
 
-    if (!m_database.ConnectDatabase(QString(), databasePath)) {
+    // The [DATABASE] section of config.ini may point the station at a shared server.
+    QString configError;
+    const std::optional<DatabaseTarget> target = DatabaseTarget::FromConfig(
+        AppDirectory + QLatin1String(EventSettings::FileName), databasePath, &configError);
+    if (!target) {
+        ShowMessage(configError);
+    }
+    if (!target || !m_database.ConnectDatabase(*target)) {
         ShowMessage(QCoreApplication::translate("CDrawApp", "连接数据库失败"));
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "MessageService.h"
 #include "SchemaVersion.h"
+#include "SqlDialect.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QUrl>
 
 #include <cmath>
+
+#include <libpq-fe.h>
 
 namespace {
 
@@ -34,6 +37,27 @@ QString ErrorText(const QSqlError& error)
         text = error.driverText().trimmed();
     }
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+}
+
+QString LostConnectionText()
+{
+    return QStringLiteral("the connection to the database server was lost and could not be made "
+                          "again");
+}
+
+// The libpq connection under a QPSQL connection (documented as the driver's handle).
+PGconn* PostgreSqlHandle(const QSqlDatabase& db)
+{
+    if (!db.isValid() || !db.driver()) {
+        return nullptr;
+    }
+    const QVariant handle = db.driver()->handle();
+    // Qt 6 names the type after the structure behind libpq's typedef.
+    if (!handle.isValid() || (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
+                              qstrcmp(handle.typeName(), "pg_conn*") != 0)) {
+        return nullptr;
+    }
+    return *static_cast<PGconn* const*>(handle.constData());
 }
 
 } // namespace
@@ -100,15 +124,11 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
             QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
             QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!target.password.isEmpty()) {
+            db.setPassword(target.password);
+        }
     } else {
-        db.setHostName(target.host);
-        db.setPort(target.port);
-        db.setDatabaseName(target.name);
-        db.setUserName(target.user);
-        db.setConnectOptions(QStringLiteral("connect_timeout=30"));
-    }
-    if (!target.password.isEmpty()) {
-        db.setPassword(target.password);
+        SqlDialect::ConfigurePostgreSql(db, target);
     }
 
     if (!db.open()) {
@@ -133,6 +153,9 @@ bool CAdoDatabase::ApplyConnectionSettings()
     if (!schema.Check()) {
         return Refuse(schema.ReadOnly(),
                       schema.ErrorText() + QStringLiteral(". It was left unchanged."));
+    }
+    if (m_target.driver == DatabaseTarget::Driver::PostgreSql && !Listen()) {
+        return Refuse(false, m_lastError);
     }
     if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
         QSqlQuery query(db);
@@ -171,10 +194,40 @@ bool CAdoDatabase::ApplyConnectionSettings()
     return true;
 }
 
+bool CAdoDatabase::Listen()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.exec(QStringLiteral("LISTEN %1").arg(QLatin1String(SqlDialect::ChangeChannel)))) {
+        m_lastError = ErrorText(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+bool CAdoDatabase::RecoverConnection()
+{
+    if (!m_connected || m_target.driver != DatabaseTarget::Driver::PostgreSql) {
+        return true;
+    }
+    PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
+    if (!conn) {
+        return false;
+    }
+    if (PQstatus(conn) == CONNECTION_OK) {
+        return true;
+    }
+    // The server went away (restarted, or the network failed). Connect again in place: the
+    // driver keeps using the same handle. Notifications sent meanwhile are lost, so whatever
+    // was kept from before counts as changed; an open transaction is gone.
+    PQreset(conn);
+    ++m_changeCount;
+    m_inTransaction = false;
+    return PQstatus(conn) == CONNECTION_OK && Listen();
+}
+
 bool CAdoDatabase::Refuse(bool readOnly, const QString& reason)
 {
-    const QString name =
-        m_target.driver == DatabaseTarget::Driver::Sqlite ? m_target.path : m_target.name;
+    const QString name = m_target.Describe();
     Fail(readOnly ? QStringLiteral("The database '%1' can only be read, so no winner could be "
                                    "stored. Make the file and its folder writeable.")
                         .arg(name)
@@ -231,6 +284,7 @@ QSqlQuery CAdoDatabase::NewQuery() const
 
 bool CAdoDatabase::StatementFailed(const QSqlError& error)
 {
+    EndSavepoint(false);
     CloseRecordset();
     Fail(m_connected ? ErrorText(error) : QStringLiteral("not connected to a database"), false);
     ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
@@ -243,7 +297,11 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
     if (!m_connected) {
         return StatementFailed(QSqlError());
     }
+    if (!m_inTransaction && !RecoverConnection()) {
+        return StatementFailed(QSqlError(LostConnectionText()));
+    }
     QSqlQuery query = NewQuery();
+    BeginSavepoint();
     if (values.isEmpty()) {
         if (!query.exec(sql)) {
             return StatementFailed(query.lastError());
@@ -262,11 +320,34 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
     return TakeResult(query);
 }
 
+void CAdoDatabase::BeginSavepoint()
+{
+    m_savepoint = false;
+    if (m_inTransaction && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
+        QSqlQuery savepoint = NewQuery();
+        m_savepoint = savepoint.exec(QStringLiteral("SAVEPOINT sortilo_statement"));
+    }
+}
+
+void CAdoDatabase::EndSavepoint(bool keep)
+{
+    if (!m_savepoint) {
+        return;
+    }
+    m_savepoint = false;
+    QSqlQuery query = NewQuery();
+    if (!keep) {
+        query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT sortilo_statement"));
+    }
+    query.exec(QStringLiteral("RELEASE SAVEPOINT sortilo_statement"));
+}
+
 bool CAdoDatabase::TakeResult(QSqlQuery& query)
 {
     if (!query.isSelect()) {
         ++m_changeCount;
         query.finish();
+        EndSavepoint(true);
         return true;
     }
     const QSqlRecord record = query.record();
@@ -280,11 +361,14 @@ bool CAdoDatabase::TakeResult(QSqlQuery& query)
         }
         ++m_rowCount;
     }
-    if (query.lastError().isValid()) {
-        return StatementFailed(query.lastError());
-    }
-    // Reset the statement so it holds no read snapshot until it runs again.
+    const QSqlError error = query.lastError();
+    // Reset the statement so it holds no read snapshot until it runs again; the rows are read
+    // before the savepoint ends (the connection carries one statement at a time).
     query.finish();
+    EndSavepoint(!error.isValid());
+    if (error.isValid()) {
+        return StatementFailed(error);
+    }
     return true;
 }
 
@@ -297,6 +381,9 @@ bool CAdoDatabase::BeginTransaction()
         m_lastError = QStringLiteral("a transaction is already open on this connection");
         ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
         return false;
+    }
+    if (!RecoverConnection()) {
+        return StatementFailed(QSqlError(LostConnectionText()));
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
@@ -344,6 +431,26 @@ QString CAdoDatabase::ChangeToken()
         QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
         if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next()) {
             return QStringLiteral("%1/%2").arg(m_changeCount).arg(query.value(0).toLongLong());
+        }
+    }
+    if (m_connected && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
+        // The triggers' notifications come on this connection. An empty statement is the
+        // cheapest round trip: the server hands over every notification of a commit made
+        // before it runs ahead of its answer, so a change another station has committed is
+        // always seen. This connection's own changes are counted as they run.
+        PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
+        PGresult* result = conn && PQstatus(conn) == CONNECTION_OK ? PQexec(conn, "") : nullptr;
+        const bool answered = result && PQresultStatus(result) == PGRES_EMPTY_QUERY;
+        PQclear(result);
+        if (answered) {
+            const int self = PQbackendPID(conn);
+            while (PGnotify* notice = PQnotifies(conn)) {
+                if (notice->be_pid != self) {
+                    ++m_otherChanges;
+                }
+                PQfreemem(notice);
+            }
+            return QStringLiteral("%1/%2").arg(m_changeCount).arg(m_otherChanges);
         }
     }
     return QStringLiteral("%1/unknown").arg(++m_changeCount);

@@ -18,6 +18,9 @@
 //
 // Each instance owns its own connection; an instance must be used on the thread that connected
 // it (a worker thread connects an instance of its own to the same target).
+//
+// On PostgreSQL a connection the server dropped is made again at the next statement; the
+// statement that met the loss fails and is reported like any other.
 class CAdoDatabase
 {
 public:
@@ -55,7 +58,8 @@ public:
     bool OpenQuery(const QString& sql, const QVariantList& values = {});
 
     // Transactions on this connection; DatabaseTransaction is the scoped form. On SQLite the
-    // write lock is taken at the start, so a transaction never fails halfway for a lock.
+    // write lock is taken at the start, so a transaction never fails halfway for a lock. On
+    // both engines a failed statement undoes only itself; the transaction stays open.
     // Transactions do not nest. Failures show "Error: %s" and return false.
     bool BeginTransaction();
     bool CommitTransaction();
@@ -64,9 +68,11 @@ public:
     bool InTransaction() const { return m_inTransaction; }
 
     // A token that changes whenever the data may have changed since it was taken: after every
-    // action statement run through this instance and, on SQLite, after any commit by another
-    // connection. Where changes of other connections cannot be seen it changes on every call.
-    // It does not touch the shared result.
+    // action statement run through this instance and after any commit by another connection
+    // (SQLite: the file's data version; PostgreSQL: the change notifications of the
+    // participant and winner tables). Where changes of other connections cannot be seen (a
+    // lost connection) it changes on every call. Take it before reading what it guards. It
+    // does not touch the shared result.
     QString ChangeToken();
 
     bool IsEOF() const;
@@ -91,12 +97,22 @@ private:
     bool TakeResult(QSqlQuery& query);
     // Records a failed statement, shows "Error: %s" and returns false.
     bool StatementFailed(const QSqlError& error);
+    // Inside a transaction on PostgreSQL a failed statement would abort the whole transaction;
+    // a savepoint around each statement undoes just that statement, as SQLite does, so a
+    // transaction goes on past a refused row on both engines. The savepoint ends once the
+    // result is read (kept) or in StatementFailed (undone).
+    void BeginSavepoint();
+    void EndSavepoint(bool keep);
     void CloseRecordset();
     void ReleaseConnection();
     void Fail(const QString& description, bool showBox);
     // Checks the database before anything is changed, sets the connection up and upgrades
     // an older database.
     bool ApplyConnectionSettings();
+    // PostgreSQL: subscribes to the change notifications; false with m_lastError.
+    bool Listen();
+    // PostgreSQL: connects again after the server went away; false while it cannot be reached.
+    bool RecoverConnection();
     // Shows why the database cannot be used and returns false.
     bool Refuse(bool readOnly, const QString& reason);
 
@@ -105,7 +121,9 @@ private:
     QString m_lastError;
     bool m_connected = false;
     bool m_inTransaction = false;
+    bool m_savepoint = false; // a statement's savepoint is open (PostgreSQL transactions)
     quint64 m_changeCount = 0;
+    quint64 m_otherChanges = 0; // PostgreSQL: changes announced by other connections
 
     // The shared result.
     QStringList m_fields;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Which database the layer connects to. The embedded default is an SQLite file that must
 // already exist; PostgreSQL serves set-ups where several machines share the data.
 struct DatabaseTarget
@@ -12,13 +14,21 @@ struct DatabaseTarget
         PostgreSql
     };
 
+    // The optional section of config.ini that points a station at a server. Without it the
+    // station uses its own SQLite file.
+    static constexpr const char* ConfigSection = "DATABASE";
+
     Driver driver = Driver::Sqlite;
     QString path; // SQLite: the database file
-    QString host; // PostgreSQL: server, port, database name and user
-    int port = 5432;
+    QString host; // PostgreSQL: server, port (0: the default), database name and user
+    int port = 0;
     QString name;
     QString user;
-    QString password; // both drivers; empty for the embedded default
+    // PostgreSQL: a service of the user's pg_service.conf; the fields above override its values.
+    QString service;
+    // Set by programs and tests only: the settings file never holds one (stations use
+    // PostgreSQL's password file ~/.pgpass or the service file).
+    QString password;
 
     static DatabaseTarget SqliteFile(const QString& path, const QString& password = QString())
     {
@@ -27,4 +37,13 @@ struct DatabaseTarget
         target.password = password;
         return target;
     }
+
+    // The target named by the [DATABASE] section of the settings file at configPath, or the
+    // SQLite file sqlitePath when the file or the section is absent (or Driver=SQLite).
+    // nullopt with errorText for a section that cannot be used; a Password key is never read.
+    static std::optional<DatabaseTarget>
+    FromConfig(const QString& configPath, const QString& sqlitePath, QString* errorText = nullptr);
+
+    // What the target is, for messages: the file, or the database and its server.
+    QString Describe() const;
 };

@@ -20,6 +20,7 @@ bool PreparedStatement::Run(const QVariantList& values)
     for (qsizetype i = 0; i < values.size(); ++i) {
         m_query.bindValue(static_cast<int>(i), values[i]);
     }
+    m_database.BeginSavepoint();
     if (!m_query.exec()) {
         return m_database.StatementFailed(m_query.lastError());
     }

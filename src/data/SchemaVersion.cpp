@@ -1,7 +1,7 @@
 #include "SchemaVersion.h"
 
 #include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
+#include "SqlDialect.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,7 +179,7 @@ bool SchemaVersion::RunStep(int version)
     }
     QSqlQuery query(m_database);
     for (const QString& statement :
-         DatabaseCreator::SplitStatements(QString::fromUtf8(file.readAll()))) {
+         SqlDialect::ScriptStatements(m_driver, QString::fromUtf8(file.readAll()))) {
         if (!query.exec(statement)) {
             return Failed(query.lastError(), QString());
         }

@@ -4,6 +4,8 @@
 // it. The texts are those of the original database; where a value went into the text between
 // quotes it is now a "?" placeholder with the value bound, so a name holding a quote (O'Neil)
 // is stored as typed instead of breaking the statement. Numbers are bound too.
+// Every statement runs unchanged on SQLite and on PostgreSQL; what the engines spell
+// differently is in the schema (SqlDialect.h).
 namespace SqlStatements {
 
 // Person entry dialog.

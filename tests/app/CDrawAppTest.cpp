@@ -44,6 +44,34 @@ TEST(CDrawApp, WithoutADatabaseItExitsWithCodeOneAndNeverOpensTheWindow)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Data.db"))));
 }
 
+TEST(CDrawApp, AServerThatCannotBeUsedEndsTheProgramLikeAMissingFile)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    InFolder folder(dir.path());
+    bool windowRan = false;
+    CDrawApp app([&](CDrawApp&) { windowRan = true; });
+    const auto runWith = [&](const QByteArray& section) {
+        messages.texts.clear();
+        QFile config(dir.filePath(QStringLiteral("config.ini")));
+        config.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        config.write("[DEFAULTADDRESS]\ntheme=x\n[DATABASE]\n" + section);
+        config.close();
+        return app.Run(QStringLiteral("zh_CN.UTF-8"));
+    };
+    // Nothing listens on port 1 of this machine: refused at once.
+    EXPECT_EQ(runWith("Driver=PostgreSQL\nHost=127.0.0.1\nPort=1\nName=event\nUser=desk\n"), 1);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("127.0.0.1"))) << "the layer's cause";
+    EXPECT_EQ(messages.texts[1], QStringLiteral("连接数据库失败"));
+
+    EXPECT_EQ(runWith("Driver=Access\n"), 1);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Access")));
+    EXPECT_EQ(runWith("Driver=PostgreSQL\nHost=db\n"), 1) << "neither a database nor a service";
+    EXPECT_FALSE(windowRan);
+}
+
 TEST(CDrawApp, ADatabaseWithoutTheTablesIsRefusedBeforeAnyChange)
 {
     RecordingMessageService messages;
@@ -79,6 +107,39 @@ TEST(CDrawApp, OpensTheDatabaseOfTheCurrentFolderAndRunsTheWindow)
     EXPECT_EQ(app.Run(QStringLiteral("en_US.UTF-8")), 0);
     EXPECT_EQ(seenFolder, QDir::currentPath() + QLatin1Char('/'));
     EXPECT_GE(seenCount.toInt(), 60);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST(CDrawApp, TheDatabaseSectionPointsTheStationAtAServer)
+{
+    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
+        !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    RecordingMessageService messages;
+    TestDatabase shared(TestDatabase::Driver::PostgreSql, true);
+    ASSERT_TRUE(shared.ok()) << shared.error().toStdString();
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("config.ini")));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    const DatabaseTarget& target = shared.target();
+    config.write(
+        QStringLiteral("[DATABASE]\nDriver=PostgreSQL\nHost=%1\nPort=%2\nName=%3\nUser=%4\n")
+            .arg(target.host)
+            .arg(target.port)
+            .arg(target.name, target.user)
+            .toUtf8());
+    config.close();
+    InFolder folder(dir.path());
+    QString seenCount;
+    CDrawApp app([&](CDrawApp& self) {
+        EXPECT_EQ(self.Database().Target().driver, DatabaseTarget::Driver::PostgreSql);
+        self.Database().OpenQuery(QStringLiteral("select count(*) as num from person"));
+        seenCount = self.Database().GetFieldText(QStringLiteral("num"));
+    });
+    EXPECT_EQ(app.Run(QStringLiteral("zh_CN.UTF-8")), 0);
+    EXPECT_GE(seenCount.toInt(), 60);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Data.db"))));
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 

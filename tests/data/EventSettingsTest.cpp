@@ -1,4 +1,5 @@
 #include "EventSettings.h"
+#include "DatabaseTarget.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -135,4 +136,47 @@ TEST(EventSettings, FailedWritesAreReported)
     EXPECT_TRUE(bytes.contains("[SKINSTYPE]"));
     EXPECT_TRUE(bytes.contains("AUTO=1"));
     EXPECT_TRUE(bytes.contains("index=1"));
+}
+
+TEST(EventSettings, TheDatabaseSectionNamesTheServerAndSurvivesSettingsWrites)
+{
+    QTemporaryDir dir;
+    const QString sqlite = dir.filePath(QStringLiteral("Data.db"));
+    const auto target = [&](const QByteArray& text, QString* error = nullptr) {
+        return DatabaseTarget::FromConfig(Write(dir, text), sqlite, error);
+    };
+    EXPECT_EQ(target("[DEFAULTADDRESS]\ntheme=x\n")->path, sqlite) << "no section: the file";
+    EXPECT_EQ(target("[database]\ndriver=sqlite\n")->driver, DatabaseTarget::Driver::Sqlite);
+
+    const std::optional<DatabaseTarget> server =
+        target("[DATABASE]\nDriver=PostgreSQL\nHost=hall.local\nPort=5433\nName=gala\nUser=desk\n"
+               "Password=secret\n");
+    ASSERT_TRUE(server.has_value());
+    EXPECT_EQ(server->driver, DatabaseTarget::Driver::PostgreSql);
+    EXPECT_EQ(server->host, QStringLiteral("hall.local"));
+    EXPECT_EQ(server->port, 5433);
+    EXPECT_EQ(server->name, QStringLiteral("gala"));
+    EXPECT_EQ(server->user, QStringLiteral("desk"));
+    EXPECT_TRUE(server->password.isEmpty()) << "a password in the file is never used";
+    EXPECT_EQ(target("[DATABASE]\nDriver=PostgreSQL\nService=gala\n")->service,
+              QStringLiteral("gala"));
+
+    QString error;
+    for (const QByteArray& bad :
+         {QByteArray("[DATABASE]\nDriver=Oracle\n"),
+          QByteArray("[DATABASE]\nDriver=PostgreSQL\nName=gala\nPort=http\n"),
+          QByteArray("[DATABASE]\nDriver=PostgreSQL\nService=gala host=evil\n"),
+          QByteArray("[DATABASE]\nDriver=PostgreSQL\nHost=hall.local\n")}) {
+        error.clear();
+        EXPECT_FALSE(target(bad, &error).has_value()) << bad.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+
+    // The basic settings write their own section only.
+    const QString path = Write(dir, "[DATABASE]\nDriver=PostgreSQL\nService=gala\n");
+    EventSettings settings;
+    settings.theme = QStringLiteral("年会");
+    ASSERT_TRUE(settings.Write(path));
+    EXPECT_EQ(DatabaseTarget::FromConfig(path, sqlite)->service, QStringLiteral("gala"));
+    EXPECT_EQ(EventSettings::Read(path).theme, QStringLiteral("年会"));
 }

@@ -1,3 +1,4 @@
+#include "DatabaseCreator.h"
 #include "RecordingMessageService.h"
 #include "SqlStatements.h"
 #include "TestDatabase.h"
@@ -6,14 +7,21 @@
 
 namespace S = SqlStatements;
 
-class SchemaTest : public ::testing::Test
+// The shipped schema on both engines: the same statements, the same results.
+class SchemaTest : public ::testing::TestWithParam<TestDatabase::Driver>
 {
 protected:
     RecordingMessageService messages;
-    TestDatabase test{true};
+    TestDatabase test{GetParam(), true};
     CAdoDatabase& db = test.db();
 
-    void SetUp() override { ASSERT_TRUE(test.ok()) << test.error().toStdString(); }
+    void SetUp() override
+    {
+        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
+            GTEST_SKIP() << why.toStdString();
+        }
+        ASSERT_TRUE(test.ok()) << test.error().toStdString();
+    }
 
     void Win(const QString& id, int step = 1, int sNo = 1,
              const QString& prize = QStringLiteral("一等奖"))
@@ -32,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(SchemaTest, DemoDataAndPrizeRowAreThere)
+TEST_P(SchemaTest, DemoDataAndPrizeRowAreThere)
 {
     ASSERT_TRUE(db.OpenQuery(QLatin1String(S::CountPersons)));
     EXPECT_GE(db.GetFieldText(QStringLiteral("num")).toInt(), 60);
@@ -45,7 +53,7 @@ TEST_F(SchemaTest, DemoDataAndPrizeRowAreThere)
         3);
 }
 
-TEST_F(SchemaTest, EveryCatalogueStatementRuns)
+TEST_P(SchemaTest, EveryCatalogueStatementRuns)
 {
     const QString id = QStringLiteral("zz01");
     test.Exec(QLatin1String(S::InsertPerson), {id, QStringLiteral("赵六"), QStringLiteral("测试")});
@@ -77,7 +85,7 @@ TEST_F(SchemaTest, EveryCatalogueStatementRuns)
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }
 
-TEST_F(SchemaTest, NamesAreAcceptedInEverySpelling)
+TEST_P(SchemaTest, NamesAreAcceptedInEverySpelling)
 {
     for (const char* sql :
          {"select * from PERSON where PERSONID='A001'", "select * from Person",
@@ -89,7 +97,7 @@ TEST_F(SchemaTest, NamesAreAcceptedInEverySpelling)
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
-TEST_F(SchemaTest, ParticipantNumbersIgnoreCase)
+TEST_P(SchemaTest, ParticipantNumbersIgnoreCase)
 {
     test.Exec(QLatin1String(S::InsertPerson),
               {QStringLiteral("abc"), QStringLiteral("小写"), QString()});
@@ -107,7 +115,7 @@ TEST_F(SchemaTest, ParticipantNumbersIgnoreCase)
     EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonName")), QStringLiteral("小写"));
 }
 
-TEST_F(SchemaTest, QuotesInValuesAreStoredUnchanged)
+TEST_P(SchemaTest, QuotesInValuesAreStoredUnchanged)
 {
     const QString id = QStringLiteral("O'1");
     const QString name = QStringLiteral("O'Neil \"Jr\"; drop table person; --");
@@ -120,7 +128,7 @@ TEST_F(SchemaTest, QuotesInValuesAreStoredUnchanged)
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
-TEST_F(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
+TEST_P(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
 {
     Win(QStringLiteral("A001"), 1, 1, QStringLiteral("一等奖"));
     Win(QStringLiteral("A002"), 1, 1, QStringLiteral("一等奖"));
@@ -140,7 +148,7 @@ TEST_F(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
     EXPECT_EQ(PoolIds().size(), eligible + 1);
 }
 
-TEST_F(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)
+TEST_P(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)
 {
     test.Exec(QLatin1String(S::InsertWinner),
               {QStringLiteral("A003"), QStringLiteral("2026-12-07 21:00:00"), 2, 1,
@@ -162,3 +170,22 @@ TEST_F(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)
     EXPECT_EQ(order, (QStringList{QStringLiteral("A006"), QStringLiteral("A005"),
                                   QStringLiteral("A004"), QStringLiteral("A003")}));
 }
+
+TEST(SharedDatabase, IsMadeOnceAndNeverOverwritten)
+{
+    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
+        !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    TestDatabase test(TestDatabase::Driver::PostgreSql, true);
+    ASSERT_TRUE(test.ok()) << test.error().toStdString();
+    const int persons = test.Count(QLatin1String(S::SelectAllPersons));
+    QString error;
+    EXPECT_FALSE(DatabaseCreator::CreatePostgreSql(test.target(), {}, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("already holds"))) << error.toStdString();
+    EXPECT_EQ(test.Count(QLatin1String(S::SelectAllPersons)), persons);
+    test.Exec(QStringLiteral("select version from SchemaVersion"));
+    EXPECT_EQ(test.db().GetFieldText(QStringLiteral("version")), QStringLiteral("1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, SchemaTest, SORTILO_BOTH_DRIVERS);

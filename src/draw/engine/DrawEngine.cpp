@@ -184,7 +184,10 @@ void DrawEngine::StartRound()
         return;
     }
     if (!LoadCandidatePool()) {
-        m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+        // A failed query has shown its cause already: nobody may have won at all.
+        if (!m_poolFailed) {
+            m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+        }
         m_IsIdle = true;
         return;
     }
@@ -326,14 +329,20 @@ void DrawEngine::LoadPrizeNames()
 
 bool DrawEngine::LoadCandidatePool()
 {
-    if (!m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken) {
+    m_poolFailed = false;
+    // The token is taken before the query: a change another station commits while the query
+    // runs then makes the next token differ instead of leaving its pool looking current.
+    const QString token = m_database.ChangeToken();
+    if (!m_poolToken.isEmpty() && token == m_poolToken) {
         return !m_CandidatePool.isEmpty();
     }
     m_CandidatePool.clear();
     m_poolToken.clear();
     if (std::optional<QList<Candidate>> pool = m_winners.CandidatePool()) {
         m_CandidatePool = std::move(*pool);
-        m_poolToken = m_database.ChangeToken();
+        m_poolToken = token;
+    } else {
+        m_poolFailed = true;
     }
     return !m_CandidatePool.isEmpty();
 }
@@ -375,7 +384,9 @@ bool DrawEngine::BeginPick()
 {
     if (!LoadCandidatePool()) {
         EndRoundWithoutWinner();
-        m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+        if (!m_poolFailed) {
+            m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+        }
         return false;
     }
     for (int& position : m_reelPositions) {

@@ -148,6 +148,7 @@ private:
     // The database's change token when the pool was read: while it holds, the pool is current
     // and the candidate query (the costliest statement of a pick) is not run again.
     QString m_poolToken;
+    bool m_poolFailed = false; // the last candidate query failed (its box is shown)
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end

@@ -3,13 +3,21 @@
 #include "SqlStatements.h"
 #include "VirtualDrawClock.h"
 
-DrawEngineTest::DrawEngineTest()
+DrawEngineTest::DrawEngineTest(TestDatabase::Driver driver) : m_data(driver)
 {
     auto random = std::make_unique<ScriptedRandomSource>();
     m_random = random.get();
     m_engine = std::make_unique<DrawEngine>(m_host, m_data.db(), std::move(random),
                                             std::make_unique<VirtualDrawClock>(m_host));
     m_host.Attach(m_engine.get());
+}
+
+void DrawEngineTest::SetUp()
+{
+    if (const QString why = TestDatabase::Unavailable(m_data.target().driver); !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    ASSERT_TRUE(m_data.ok()) << m_data.error().toStdString();
 }
 
 void DrawEngineTest::AddPerson(const QString& id, const QString& name)
@@ -74,7 +82,11 @@ QList<DrawEngineTest::Win> DrawEngineTest::Wins()
 {
     QList<Win> wins;
     CAdoDatabase& database = m_data.db();
-    m_data.Exec(QStringLiteral("select * from ComePrize order by rowid"));
+    // The order of storing: SQLite's row number; PostgreSQL's row position, which follows the
+    // inserts in a table that is only appended to and emptied.
+    m_data.Exec(m_data.target().driver == TestDatabase::Driver::Sqlite
+                    ? QStringLiteral("select * from ComePrize order by rowid")
+                    : QStringLiteral("select * from ComePrize order by ctid"));
     for (; !database.IsEOF(); database.MoveNext()) {
         wins.append({database.GetFieldText(QStringLiteral("PersonID")),
                      database.GetFieldText(QStringLiteral("sDateTime")),

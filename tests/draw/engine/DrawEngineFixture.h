@@ -20,8 +20,8 @@ inline void PrintTo(const QString& text, std::ostream* os)
     *os << '"' << text.toStdString() << '"';
 }
 
-// An engine on a fresh database, a recording host with a virtual clock and a scripted random
-// source (pseudo-random unless a test dictates the choices).
+// An engine on a fresh database (SQLite unless a test names the driver), a recording host with a
+// virtual clock and a scripted random source (pseudo-random unless a test dictates the choices).
 class DrawEngineTest : public ::testing::Test
 {
 protected:
@@ -34,7 +34,9 @@ protected:
         QString prize;
     };
 
-    DrawEngineTest();
+    explicit DrawEngineTest(TestDatabase::Driver driver = TestDatabase::Driver::Sqlite);
+    // Skips when the driver cannot be tested here; fails when the database could not be made.
+    void SetUp() override;
 
     DrawEngine& engine() { return *m_engine; }
     CAdoDatabase& db() { return m_data.db(); }
@@ -59,4 +61,12 @@ protected:
     FakeDrawHost m_host;
     ScriptedRandomSource* m_random = nullptr; // owned by the engine
     std::unique_ptr<DrawEngine> m_engine;
+};
+
+// The same on the driver a parameterised test names.
+class DrawEngineDriverTest : public DrawEngineTest,
+                             public ::testing::WithParamInterface<TestDatabase::Driver>
+{
+protected:
+    DrawEngineDriverTest() : DrawEngineTest(GetParam()) {}
 };

@@ -14,7 +14,12 @@ QString Str(int id)
 
 } // namespace
 
-TEST_F(DrawEngineTest, RoundOfThreeDrawsEveryEligibleParticipantThenEveryoneHasWon)
+// Rounds run alike on both engines.
+using DrawRoundTest = DrawEngineDriverTest;
+
+INSTANTIATE_TEST_SUITE_P(Engines, DrawRoundTest, SORTILO_BOTH_DRIVERS);
+
+TEST_P(DrawRoundTest, RoundOfThreeDrawsEveryEligibleParticipantThenEveryoneHasWon)
 {
     AddPerson(QStringLiteral("A1"), QStringLiteral("张三"));     // 4 bytes: padded
     AddPerson(QStringLiteral("B2"), QStringLiteral("欧阳小明")); // 8 bytes: not padded
@@ -23,7 +28,7 @@ TEST_F(DrawEngineTest, RoundOfThreeDrawsEveryEligibleParticipantThenEveryoneHasW
 
     // Each winner line appears only once its row is committed: look from a second connection.
     CAdoDatabase observer;
-    ASSERT_TRUE(observer.ConnectDatabase(QString(), m_data.path()));
+    ASSERT_TRUE(observer.ConnectDatabase(m_data.target()));
     QStringList committedAtLine;
     m_host.onSkinText = [&](const QString& name, const QString& text) {
         if (name.startsWith(QStringLiteral("ID_TEXT")) && !text.isEmpty()) {
@@ -94,7 +99,7 @@ TEST_F(DrawEngineTest, RoundOfThreeDrawsEveryEligibleParticipantThenEveryoneHasW
     EXPECT_EQ(Wins().size(), 3);
 }
 
-TEST_F(DrawEngineTest, TheWinnerIsShownAfterTheRecordWithCaptionAndPaddedName)
+TEST_P(DrawRoundTest, TheWinnerIsShownAfterTheRecordWithCaptionAndPaddedName)
 {
     AddPerson(QStringLiteral("Q7"), QStringLiteral("王五"));
     m_data.Exec(QStringLiteral("update JP set step2='笔记本电脑' where sNo=555"));
@@ -111,7 +116,7 @@ TEST_F(DrawEngineTest, TheWinnerIsShownAfterTheRecordWithCaptionAndPaddedName)
     EXPECT_EQ(engine().PrizeName(2), QStringLiteral("笔记本电脑"));
 }
 
-TEST_F(DrawEngineTest, PrizeNamesAreReadAtEveryStartAndKeptWhenTheRowIsMissing)
+TEST_P(DrawRoundTest, PrizeNamesAreReadAtEveryStartAndKeptWhenTheRowIsMissing)
 {
     AddPerson(QStringLiteral("A1"), QStringLiteral("甲"));
     AddPerson(QStringLiteral("A2"), QStringLiteral("乙"));
@@ -125,7 +130,7 @@ TEST_F(DrawEngineTest, PrizeNamesAreReadAtEveryStartAndKeptWhenTheRowIsMissing)
     EXPECT_EQ(wins[1].prize, QStringLiteral("Car"));
 }
 
-TEST_F(DrawEngineTest, StartIsRefusedWithoutEnoughEligibleParticipants)
+TEST_P(DrawRoundTest, StartIsRefusedWithoutEnoughEligibleParticipants)
 {
     engine().StartRound();
     EXPECT_EQ(m_host.boxes, QStringList{Str(108)});
@@ -144,7 +149,7 @@ TEST_F(DrawEngineTest, StartIsRefusedWithoutEnoughEligibleParticipants)
     EXPECT_TRUE(Wins().isEmpty());
 }
 
-TEST_F(DrawEngineTest, RefusedQuotaWithAutoStopLeavesAHarmlessTimer)
+TEST_P(DrawRoundTest, RefusedQuotaWithAutoStopLeavesAHarmlessTimer)
 {
     AddPerson(QStringLiteral("A1"), QStringLiteral("甲"));
     SetQuota(2);
@@ -162,7 +167,7 @@ TEST_F(DrawEngineTest, RefusedQuotaWithAutoStopLeavesAHarmlessTimer)
     EXPECT_TRUE(Wins().isEmpty());
 }
 
-TEST_F(DrawEngineTest, AutoStopChoosesTheFirstWinnerAfterFiveSecondsWithStopDisabled)
+TEST_P(DrawRoundTest, AutoStopChoosesTheFirstWinnerAfterFiveSecondsWithStopDisabled)
 {
     AddPeople(4);
     SetQuota(2);
@@ -179,7 +184,7 @@ TEST_F(DrawEngineTest, AutoStopChoosesTheFirstWinnerAfterFiveSecondsWithStopDisa
     EXPECT_FALSE(m_host.buttonLog.contains(QStringLiteral("BUTTON_STOP=1")));
 }
 
-TEST_F(DrawEngineTest, OperatorActionsDuringARoundAreRefused)
+TEST_P(DrawRoundTest, OperatorActionsDuringARoundAreRefused)
 {
     AddPerson(QStringLiteral("A1"), QStringLiteral("甲"));
     AddPerson(QStringLiteral("A2"), QStringLiteral("乙"));
@@ -206,7 +211,7 @@ TEST_F(DrawEngineTest, OperatorActionsDuringARoundAreRefused)
     EXPECT_EQ(Wins()[0].id, target);
 }
 
-TEST_F(DrawEngineTest, LevelAndQuotaStayWithinOneToEight)
+TEST_P(DrawRoundTest, LevelAndQuotaStayWithinOneToEight)
 {
     engine().LevelDown();
     engine().QuotaDown();
@@ -224,7 +229,7 @@ TEST_F(DrawEngineTest, LevelAndQuotaStayWithinOneToEight)
     EXPECT_EQ(m_host.Text(QStringLiteral("ID_NUMBER")), QStringLiteral("7"));
 }
 
-TEST_F(DrawEngineTest, EverySecondPickOfTheWindowsLifeUsesTheFirstHalfOfALargePool)
+TEST_P(DrawRoundTest, EverySecondPickOfTheWindowsLifeUsesTheFirstHalfOfALargePool)
 {
     // The pool comes in the order the participants were stored.
     AddPeople(6);
@@ -273,7 +278,7 @@ TEST_F(DrawEngineTest, WithTheHalfRangeRuleOffEveryPickUsesTheWholePool)
     EXPECT_EQ(Wins()[3].id, QStringLiteral("P03"));
 }
 
-TEST_F(DrawEngineTest, ThePoolIsReadAgainOnlyWhenTheDataChanged)
+TEST_P(DrawRoundTest, ThePoolIsReadAgainOnlyWhenTheDataChanged)
 {
     for (int i = 1; i <= 6; ++i) {
         AddPerson(QStringLiteral("C%1").arg(i), QStringLiteral("候选%1").arg(i));
