@@ -184,6 +184,8 @@ TEST_F(PrizeRecordTest, StoredWidthsSizeAndExport)
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog.List().geometry(), QRect(5, 50, 590, 345));
 
+    // A cancelled save dialog ends the export without a word.
+    dialog.SetSaveChooser([](QWidget*, const QString&) { return QString(); });
     dialog.ExportButton().click();
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts.isEmpty());
 }
