@@ -17,11 +17,6 @@ const QString ImportCommand = QStringLiteral("import");
 const QString ExportParticipantsCommand = QStringLiteral("export-participants");
 const QString ExportWinnersCommand = QStringLiteral("export-winners");
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 void Print(const QString& line)
 {
     std::fputs(line.toUtf8().append('\n').constData(), stdout);
@@ -50,9 +45,9 @@ int Import(CAdoDatabase& database, const QString& file)
     if (import.Run(file) != ParticipantImport::Outcome::Finished) {
         return 1;
     }
-    Print(Tr("一共导入：%1").arg(import.Total()));
-    Print(Tr("成功导入：%1").arg(import.Imported()));
-    Print(Tr("导入失败：%1").arg(import.Rejected()));
+    Print(QCoreApplication::translate("CommandLine", "一共导入：%1").arg(import.Total()));
+    Print(QCoreApplication::translate("CommandLine", "成功导入：%1").arg(import.Imported()));
+    Print(QCoreApplication::translate("CommandLine", "导入失败：%1").arg(import.Rejected()));
     for (const auto& [rowText, reason] : sink.failures) {
         Print(rowText + u'\t' + reason);
     }
