@@ -105,6 +105,37 @@
     </message>
 </context>
 <context>
+    <name>CImportResultDlg</name>
+    <message>
+        <source>导入信息</source>
+        <translation>匯入資訊</translation>
+    </message>
+    <message>
+        <source>笔</source>
+        <translation>筆</translation>
+    </message>
+    <message>
+        <source>一共导入：</source>
+        <translation>一共匯入：</translation>
+    </message>
+    <message>
+        <source>成功导入：</source>
+        <translation>成功匯入：</translation>
+    </message>
+    <message>
+        <source>导入失败：</source>
+        <translation>匯入失敗：</translation>
+    </message>
+    <message>
+        <source>注：导入的ＥＸＣＥＬ文件的第一列必须为ID,NAME,MEMO，同时该工作簿的名称必须为sheet1</source>
+        <translation>注：匯入的ＥＸＣＥＬ檔案的第一列必須為ID,NAME,MEMO，同時該工作簿的名稱必須為sheet1</translation>
+    </message>
+    <message>
+        <source>失败导入明细表</source>
+        <translation>失敗匯入明細表</translation>
+    </message>
+</context>
+<context>
     <name>CPersonDlg</name>
     <message>
         <source>录入抽奖人员信息</source>
@@ -175,8 +206,12 @@
         <translation>尋找(&amp;F)：</translation>
     </message>
     <message>
-        <source>此功能将在后续版本中提供</source>
-        <translation>此功能將在後續版本中提供</translation>
+        <source>正在导入人员，请等导入结束后再关闭。</source>
+        <translation>正在匯入人員，請等匯入結束後再關閉。</translation>
+    </message>
+    <message>
+        <source>正在导入人员，请等本次导入结束。</source>
+        <translation>正在匯入人員，請等本次匯入結束。</translation>
     </message>
 </context>
 <context>
@@ -200,10 +235,6 @@
     <message>
         <source>中奖人数:</source>
         <translation>中獎人數:</translation>
-    </message>
-    <message>
-        <source>此功能将在后续版本中提供</source>
-        <translation>此功能將在後續版本中提供</translation>
     </message>
 </context>
 <context>
@@ -251,6 +282,21 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>一共导入：%1</source>
+        <translation>一共匯入：%1</translation>
+    </message>
+    <message>
+        <source>成功导入：%1</source>
+        <translation>成功匯入：%1</translation>
+    </message>
+    <message>
+        <source>导入失败：%1</source>
+        <translation>匯入失敗：%1</translation>
     </message>
 </context>
 <context>
@@ -586,6 +632,17 @@
     <message>
         <source>内存不足</source>
         <translation>記憶體不足</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookFileDialog</name>
+    <message>
+        <source>工作簿 (*.xlsx *.xls *.csv)</source>
+        <translation>工作簿 (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>工作簿 (*.xlsx)</source>
+        <translation>工作簿 (*.xlsx)</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 #include "CAboutDlg.h"
 #include "CDrawApp.h"
 #include "CDrawDlg.h"
+#include "CExcelApplication.h"
 #include "CPrizeRecordDlg.h"
+#include "CommandLine.h"
 #include "EventFolder.h"
 #include "OperatorDialogs.h"
 #include "SharedFiles.h"
@@ -23,9 +25,11 @@ int main(int argc, char** argv)
     }
     // The command line is read before a display is needed, so --help works anywhere.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Prize draw for company events. Without options the program runs in the current "
-        "folder when it holds Data.db, else in the operator's default event folder."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Prize draw for company events. Without options the program runs in the current "
+            "folder when it holds Data.db, else in the operator's default event folder.\n\n") +
+        CommandLine::HelpText());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption event(
@@ -37,9 +41,20 @@ int main(int argc, char** argv)
                                   QStringLiteral("Run a throw-away event with demo participants."));
     parser.addOption(event);
     parser.addOption(demo);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("One of the commands listed above, with its FILE."),
+                                 QStringLiteral("[command FILE]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "sortilo: %s\n", qPrintable(parser.errorText()));
         return 2;
+    }
+    const QStringList command = parser.positionalArguments();
+    if (!command.isEmpty() && !parser.isSet(help) && !parser.isSet(version)) {
+        if (command.size() != 2 || !CommandLine::Commands().contains(command[0]) ||
+            parser.isSet(demo)) {
+            std::fprintf(stderr, "sortilo: unknown command line; see sortilo --help\n");
+            return 2;
+        }
     }
     if (parser.isSet(help)) {
         std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -49,6 +64,23 @@ int main(int argc, char** argv)
     if (parser.isSet(version)) {
         std::printf("sortilo %s\n", SORTILO_VERSION);
         return 0;
+    }
+
+    if (!command.isEmpty()) {
+        // A job without a window: no display is needed and no box is shown; messages go to
+        // standard error. The file is meant from where the command was given.
+        const QString file = QDir::current().absoluteFilePath(command[1]);
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Sortilo"));
+        SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));
+        const EventFolder::Result folder = EventFolder::Choose(
+            parser.value(event), QString(), QDir::currentPath(), SharedFiles::Directory());
+        if (folder.directory.isEmpty()) {
+            ShowMessage(folder.error);
+            return 1;
+        }
+        QDir::setCurrent(folder.directory);
+        return CommandLine::Run(command[0], file, folder.directory);
     }
 
     // On a Wayland session prefer its X11 server (XWayland): only there do the window's shape
@@ -87,11 +119,13 @@ int main(int argc, char** argv)
     }
     QDir::setCurrent(folder.directory);
 
+    // A saved workbook opens in the desktop's spreadsheet program, in the window mode only.
+    CExcelApplication::SetDesktopLauncher(&CExcelApplication::OpenWithDesktop);
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
         ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
         QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&drawApp] {
-            CPrizeRecordDlg record(drawApp.Database());
+            CPrizeRecordDlg record(drawApp.Database(), drawApp.AppDirectory);
             record.setWindowIcon(CAboutDlg::ProgramIcon());
             record.exec();
         });

@@ -4,6 +4,7 @@
 #include "MessageService.h"
 #include "StringTable.h"
 #include "WinnerStore.h"
+#include "WorkbookExport.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -50,7 +51,12 @@ private:
 } // namespace
 
 CPrizeRecordDlg::CPrizeRecordDlg(CAdoDatabase& database, QWidget* parent)
-    : QDialog(parent), m_database(database)
+    : CPrizeRecordDlg(database, QString(), parent)
+{}
+
+CPrizeRecordDlg::CPrizeRecordDlg(CAdoDatabase& database, const QString& appDirectory,
+                                 QWidget* parent)
+    : QDialog(parent), m_database(database), m_appDirectory(appDirectory)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -178,7 +184,19 @@ void CPrizeRecordDlg::OnRefresh()
 
 void CPrizeRecordDlg::OnExport()
 {
-    ShowMessage(tr("此功能将在后续版本中提供"));
+    const QString path = m_chooseSave(this, QStringLiteral("Prize1.xlsx"));
+    if (path.isEmpty()) {
+        return;
+    }
+    WorkbookExport::Progress progress;
+    progress.Begin = [this](int count) {
+        m_progress->setRange(0, count);
+        m_progress->setValue(0);
+        m_progress->show();
+    };
+    progress.Step = [this](int written) { m_progress->setValue(written); };
+    progress.End = [this] { m_progress->hide(); };
+    WorkbookExport::ExportWinners(m_database, m_appDirectory, path, progress);
 }
 
 void CPrizeRecordDlg::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorkbookFileDialog.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -22,6 +24,8 @@ public:
     static constexpr int ListId = 1019;
 
     explicit CPrizeRecordDlg(CAdoDatabase& database, QWidget* parent = nullptr);
+    // appDirectory: the program's folder with "/" appended, where the export's template lies.
+    CPrizeRecordDlg(CAdoDatabase& database, const QString& appDirectory, QWidget* parent = nullptr);
     ~CPrizeRecordDlg() override;
 
     // Reloads the list in query order and the count.
@@ -41,6 +45,9 @@ public:
     void OnClearAll();
     void OnRefresh();
     void OnExport();
+    // The export's save dialog; the default asks the operator.
+    void SetSaveChooser(WorkbookFileDialog::Chooser chooser) { m_chooseSave = std::move(chooser); }
+    QProgressBar& ProgressBar() const { return *m_progress; }
 
     QString m_strWinnerCount;
 
@@ -55,6 +62,8 @@ private:
     void UpdateWinnerCount();
 
     CAdoDatabase& m_database;
+    QString m_appDirectory;
+    WorkbookFileDialog::Chooser m_chooseSave = &WorkbookFileDialog::ChooseToSave;
     QProgressBar* m_progress = nullptr;
     CRecordListCtrl* m_list = nullptr;
     QLabel* m_count = nullptr;

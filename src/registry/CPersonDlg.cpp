@@ -1,13 +1,19 @@
 #include "CPersonDlg.h"
 
+#include "CAdoDatabase.h"
+#include "CImportResultDlg.h"
 #include "GbkText.h"
+#include "ImportWorker.h"
 #include "MessageService.h"
 #include "PersonIdValidator.h"
 #include "PersonTableModel.h"
 #include "StringTable.h"
+#include "Workbook.h"
+#include "WorkbookExport.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -34,6 +40,7 @@ constexpr int ConfirmClearId = 133;
 constexpr int IdEmptyId = 136;
 constexpr int NameEmptyId = 137;
 constexpr int TemplateMissingId = 140;
+constexpr int ImportFinishedId = 148;
 
 // Widths of the list's columns in pixels: number, name, remark.
 constexpr int kColumnWidths[] = {100, 100, 185};
@@ -48,15 +55,30 @@ void ShowWithProgramCaption(const QString& text)
 } // namespace
 
 CPersonDlg::CPersonDlg(CAdoDatabase& database, const QString& appDirectory, QWidget* parent)
-    : QDialog(parent), m_store(database), m_appDirectory(appDirectory),
+    : QDialog(parent), m_database(database), m_store(database), m_appDirectory(appDirectory),
       m_model(new PersonTableModel(this)),
-      m_openDocument([](const QUrl& url) { QDesktopServices::openUrl(url); })
+      m_openDocument([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      m_chooseOpen(&WorkbookFileDialog::ChooseToOpen),
+      m_chooseSave(&WorkbookFileDialog::ChooseToSave)
 {
     BuildLayout();
+    m_pResultDlg = new CImportResultDlg(this);
+    m_pResultDlg->hide();
     OnInitDialog();
 }
 
-CPersonDlg::~CPersonDlg() = default;
+CPersonDlg::~CPersonDlg()
+{
+    if (m_importWorker) {
+        // Only on the way out of the program: stop the import after its row, serving any box
+        // it shows meanwhile.
+        m_importWorker->Stop();
+        while (!m_importWorker->wait(10)) {
+            QCoreApplication::processEvents();
+        }
+        delete m_importWorker;
+    }
+}
 
 void CPersonDlg::BuildLayout()
 {
@@ -191,6 +213,31 @@ bool CPersonDlg::IsAddMode() const
 }
 
 void CPersonDlg::accept() {}
+
+bool CPersonDlg::CanClose()
+{
+    if (!m_importWorker) {
+        return true;
+    }
+    ShowMessage(tr("正在导入人员，请等导入结束后再关闭。"));
+    return false;
+}
+
+void CPersonDlg::reject()
+{
+    if (CanClose()) {
+        QDialog::reject();
+    }
+}
+
+void CPersonDlg::closeEvent(QCloseEvent* event)
+{
+    if (CanClose()) {
+        QDialog::closeEvent(event);
+    } else {
+        event->ignore();
+    }
+}
 
 void CPersonDlg::UpdateData(bool save)
 {
@@ -341,25 +388,62 @@ void CPersonDlg::OnRefresh()
 
 void CPersonDlg::OnImport()
 {
-    ShowMessage(tr("此功能将在后续版本中提供"));
+    if (m_importWorker) {
+        ShowMessage(tr("正在导入人员，请等本次导入结束。"));
+        return;
+    }
+    const QString path = m_chooseOpen(this, QString());
+    if (path.isEmpty()) {
+        return;
+    }
+    m_importWorker = new ImportWorker(m_database.Target(), path, *m_pResultDlg);
+    connect(m_importWorker, &ImportWorker::templateRequested, this, &CPersonDlg::OnViewTemplate);
+    connect(m_importWorker, &QThread::finished, this, &CPersonDlg::OnImportFinished);
+    m_importWorker->start();
+}
+
+void CPersonDlg::OnImportFinished()
+{
+    ImportWorker* worker = std::exchange(m_importWorker, nullptr);
+    worker->wait();
+    worker->Flush();
+    const ParticipantImport::Outcome outcome = worker->Outcome();
+    const bool rowsRead = worker->Total() > 0;
+    worker->deleteLater();
+    if (rowsRead) {
+        FillList();
+    }
+    if (outcome == ParticipantImport::Outcome::Finished) {
+        ShowMessage(StringTable::Load(ImportFinishedId));
+    }
 }
 
 void CPersonDlg::OnExport()
 {
-    ShowMessage(tr("此功能将在后续版本中提供"));
+    const QString path = m_chooseSave(this, QStringLiteral("Persons.xlsx"));
+    if (path.isEmpty()) {
+        return;
+    }
+    WorkbookExport::Progress progress;
+    progress.Begin = [this](int count) {
+        m_ui.progress->setRange(0, count);
+        m_ui.progress->setValue(0);
+        m_ui.progress->show();
+    };
+    progress.Step = [this](int written) { m_ui.progress->setValue(written); };
+    progress.End = [this] { m_ui.progress->hide(); };
+    WorkbookExport::ExportParticipants(m_database, m_appDirectory, path, progress);
 }
 
 void CPersonDlg::OnViewTemplate()
 {
-    for (const char* extension : {".xlsx", ".xls"}) {
-        const QString path =
-            m_appDirectory + QLatin1String(TemplateName) + QLatin1String(extension);
-        if (QFileInfo(path).isFile()) {
-            m_openDocument(QUrl::fromLocalFile(path));
-            return;
-        }
+    const QString path =
+        Workbook::FindTemplate(WorkbookExport::TemplatePath(m_appDirectory, TemplateName));
+    if (path.isEmpty()) {
+        ShowMessage(StringTable::Load(TemplateMissingId));
+        return;
     }
-    ShowMessage(StringTable::Load(TemplateMissingId));
+    m_openDocument(QUrl::fromLocalFile(path));
 }
 
 void CPersonDlg::OnItemChangedList()

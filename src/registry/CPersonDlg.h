@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PersonStore.h"
+#include "WorkbookFileDialog.h"
 
 #include <QDialog>
 #include <QString>
@@ -9,6 +10,8 @@
 #include <functional>
 
 class CAdoDatabase;
+class CImportResultDlg;
+class ImportWorker;
 class PersonTableModel;
 class QLabel;
 class QLineEdit;
@@ -65,6 +68,15 @@ public:
         m_openDocument = std::move(opener);
     }
 
+    // The file dialogs of the import and the export; the defaults ask the operator.
+    void SetOpenChooser(WorkbookFileDialog::Chooser chooser) { m_chooseOpen = std::move(chooser); }
+    void SetSaveChooser(WorkbookFileDialog::Chooser chooser) { m_chooseSave = std::move(chooser); }
+
+    // The import's result window, owned by the dialog.
+    CImportResultDlg& ResultDialog() const { return *m_pResultDlg; }
+    // The running import, or nullptr.
+    ImportWorker* RunningImport() const { return m_importWorker; }
+
     // Reloads the list in participant-number order, and the record count.
     void FillList();
     // Shows the number of participants stored.
@@ -75,6 +87,11 @@ public:
 
     // Enter does nothing.
     void accept() override;
+    // Escape closes the dialog, except while an import runs.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -90,16 +107,25 @@ private:
     void OnExport();
     void OnItemChangedList();
     void OnFind(const QString& text);
+    // The import's thread has ended: the results are complete, the list is reloaded.
+    void OnImportFinished();
+    // False, with a notice, while an import runs.
+    bool CanClose();
 
     // Moves the four texts between the members and the controls: true reads the controls.
     void UpdateData(bool save);
     void BuildLayout();
 
+    CAdoDatabase& m_database;
     PersonStore m_store;
     QString m_appDirectory;
     PersonTableModel* m_model = nullptr;
     Controls m_ui;
     std::function<void(const QUrl&)> m_openDocument;
+    WorkbookFileDialog::Chooser m_chooseOpen;
+    WorkbookFileDialog::Chooser m_chooseSave;
+    CImportResultDlg* m_pResultDlg = nullptr;
+    ImportWorker* m_importWorker = nullptr;
 
     QString m_strID;
     QString m_strName;

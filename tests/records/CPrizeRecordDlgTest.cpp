@@ -5,8 +5,12 @@
 #include "StoredWidthsBytes.h"
 #include "StringTable.h"
 #include "TestDatabase.h"
+#include "Workbook.h"
+#include "Worksheet.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -184,6 +188,35 @@ TEST_F(PrizeRecordTest, StoredWidthsSizeAndExport)
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog.List().geometry(), QRect(5, 50, 590, 345));
 
+    // A cancelled save dialog ends the export without a word.
+    dialog.SetSaveChooser([](QWidget*, const QString&) { return QString(); });
     dialog.ExportButton().click();
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(PrizeRecordTest, ExportSavesThePrizeSheetWithTheProgressBarRunningThroughTheWinners)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template1.xlsx"),
+                            data.folder() + QStringLiteral("template1.xlsx")));
+    AddPerson("P1", "张三");
+    AddPerson("P2", "李四");
+    AddWin("P1", 1, 1);
+    AddWin("P2", 1, 2);
+    CPrizeRecordDlg dialog(data.db(), data.folder());
+    QString proposed;
+    const QString path = data.folder() + QStringLiteral("winners.xlsx");
+    dialog.SetSaveChooser([&](QWidget*, const QString& name) {
+        proposed = name;
+        return path;
+    });
+    dialog.ExportButton().click();
+    EXPECT_EQ(proposed, QStringLiteral("Prize1.xlsx"));
+    EXPECT_EQ(dialog.ProgressBar().maximum(), 2);
+    EXPECT_EQ(dialog.ProgressBar().value(), 2);
+    EXPECT_FALSE(dialog.ProgressBar().isVisible());
+    const std::unique_ptr<Workbook> saved = Workbook::Open(path);
+    const Worksheet* sheet = saved->FindSheet(QStringLiteral("Prize"));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->CellText(5, 4), QStringLiteral("  李四"));
+    EXPECT_TRUE(messages.texts.isEmpty());
 }

@@ -1,0 +1,93 @@
+#include "CommandLine.h"
+
+#include "CAdoDatabase.h"
+#include "ImportSink.h"
+#include "ParticipantImport.h"
+#include "WorkbookExport.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QPair>
+
+#include <cstdio>
+
+namespace {
+
+const QString ImportCommand = QStringLiteral("import");
+const QString ExportParticipantsCommand = QStringLiteral("export-participants");
+const QString ExportWinnersCommand = QStringLiteral("export-winners");
+
+void Print(const QString& line)
+{
+    std::fputs(line.toUtf8().append('\n').constData(), stdout);
+}
+
+// Keeps the rejected rows for the summary; the figures are read from the import at the end.
+class CollectingSink final : public ImportSink
+{
+public:
+    void ResetResults() override { failures.clear(); }
+    void SetCounts(int, int, int) override {}
+    void AddFailure(const QString& rowText, const QString& reason) override
+    {
+        failures.append({rowText, reason});
+    }
+    void OpenTemplate() override {}
+
+    QList<QPair<QString, QString>> failures;
+};
+
+int Import(CAdoDatabase& database, const QString& file)
+{
+    database.SetDurability(CAdoDatabase::Durability::Bulk);
+    CollectingSink sink;
+    ParticipantImport import(database, sink);
+    if (import.Run(file) != ParticipantImport::Outcome::Finished) {
+        return 1;
+    }
+    Print(QCoreApplication::translate("CommandLine", "一共导入：%1").arg(import.Total()));
+    Print(QCoreApplication::translate("CommandLine", "成功导入：%1").arg(import.Imported()));
+    Print(QCoreApplication::translate("CommandLine", "导入失败：%1").arg(import.Rejected()));
+    for (const auto& [rowText, reason] : sink.failures) {
+        Print(rowText + u'\t' + reason);
+    }
+    return 0;
+}
+
+} // namespace
+
+namespace CommandLine {
+
+QStringList Commands()
+{
+    return {ImportCommand, ExportParticipantsCommand, ExportWinnersCommand};
+}
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Commands (run in the event folder, without a window):\n"
+        "  import FILE               Import participants from FILE (.xlsx, .xls or .csv) and\n"
+        "                            print the totals and each rejected row with its reason.\n"
+        "  export-participants FILE  Save the participant list as the workbook FILE (.xlsx).\n"
+        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n");
+}
+
+int Run(const QString& command, const QString& file, const QString& appDirectory)
+{
+    CAdoDatabase database;
+    if (!database.ConnectDatabase(QString(), appDirectory + QStringLiteral("Data.db"))) {
+        return 1;
+    }
+    const QString& path = file;
+    if (command == ImportCommand) {
+        return Import(database, path);
+    }
+    const WorkbookExport::Outcome outcome =
+        command == ExportParticipantsCommand
+            ? WorkbookExport::ExportParticipants(database, appDirectory, path)
+            : WorkbookExport::ExportWinners(database, appDirectory, path);
+    return outcome == WorkbookExport::Outcome::Saved ? 0 : 1;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The workbook jobs without a window, for preparing an event from a script or a terminal:
+//   import FILE               participants from a workbook, with the dialog's checks
+//   export-participants FILE  the participant list as a workbook
+//   export-winners FILE       the winners as a workbook
+// Each runs in an event folder (its Data.db and templates). Messages the dialogs would show go to
+// standard error; the import's figures and rejected rows go to standard output.
+namespace CommandLine {
+
+// The command names, in the order --help lists them.
+QStringList Commands();
+// Help lines for the commands.
+QString HelpText();
+// Runs command on file (an absolute path) in appDirectory (with "/" appended); returns the exit
+// code: 0 when the job was done, 1 when it could not be (the reason is on standard error).
+int Run(const QString& command, const QString& file, const QString& appDirectory);
+
+} // namespace CommandLine

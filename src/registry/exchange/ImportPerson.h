@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PreparedStatement.h"
+
+#include <QString>
+
+class CAdoDatabase;
+
+// What became of one imported row. The reason shown for a rejected row is string 140 + code.
+enum ImportResult
+{
+    ImportOk = 0,
+    IdTooLong = 1,
+    IdEmpty = 2,
+    NameEmpty = 3,
+    AlreadyExists = 4,
+    InsertFailed = 5
+};
+
+// The reason text of a rejected row; empty for ImportOk.
+QString ImportReasonText(ImportResult result);
+
+// The statements of an import, prepared once on the import's own connection.
+class ImportStatements
+{
+public:
+    explicit ImportStatements(CAdoDatabase& database);
+
+    CAdoDatabase& Database() { return m_database; }
+    // True when a participant with this number is stored (as the dialog's check matches it).
+    bool PersonExists(const QString& personId);
+    // Inserts the row. Where a failed statement spoils the open transaction (PostgreSQL) the
+    // insert runs inside a savepoint, so one bad row never costs the rows before it.
+    bool Insert(const QString& personId, const QString& name, const QString& remark);
+
+private:
+    CAdoDatabase& m_database;
+    PreparedStatement m_exists;
+    PreparedStatement m_insert;
+    bool m_savepoints = false;
+};
+
+// Checks one row and stores it: the number's length in bytes (as the dialog counts them), an
+// empty number or name, a number already stored, then the insert.
+ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark);

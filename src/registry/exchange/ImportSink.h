@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Where an import reports, in the order it works: the result window of the participant dialog
+// (through the user-interface thread) or the command line's output.
+class ImportSink
+{
+public:
+    virtual ~ImportSink() = default;
+
+    // The header passed: the results are emptied and shown.
+    virtual void ResetResults() = 0;
+    // Running totals after every row.
+    virtual void SetCounts(int total, int imported, int rejected) = 0;
+    // A rejected row: "ID - name - remark" and the reason text.
+    virtual void AddFailure(const QString& rowText, const QString& reason) = 0;
+    // The operator asked to see the template workbook.
+    virtual void OpenTemplate() = 0;
+};

@@ -1,0 +1,163 @@
+#include "WorkbookExport.h"
+
+#include "CAdoDatabase.h"
+#include "CExcelApplication.h"
+#include "CExcelDispatchException.h"
+#include "MessageService.h"
+#include "MissingArgument.h"
+#include "SharedFiles.h"
+#include "SqlStatements.h"
+#include "Workbook.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QVariant>
+
+namespace {
+
+// A file that cannot be replaced. The old flow deleted it here and reported a failed deletion
+// as "Failed "; the file now stays until the new one is complete, so only a path that can never
+// take the new file is refused this early.
+bool CannotReplace(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.exists() && (file.isDir() || !file.isWritable());
+}
+
+void ShowWithProgramCaption(const QString& text)
+{
+    MessageService::Current().Show(text, QCoreApplication::applicationName(),
+                                   MessageService::Buttons::Ok);
+}
+
+// Leading blanks of each column of the winners sheet, and the view's field it shows.
+struct WinnerColumn
+{
+    const char* field;
+    int blanks;
+};
+constexpr WinnerColumn kWinnerColumns[] = {{"step", 5},       {"sNo", 5},       {"PersonID", 2},
+                                           {"PersonName", 2}, {"sDateTime", 1}, {"JP", 1},
+                                           {"company", 2}};
+
+// The chain every export follows. rename: the name the sheet gets, empty to keep it.
+WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePath,
+                               const QString& path, const QString& rename, const char* query,
+                               int firstRow,
+                               const std::function<void(CExcelRange&, int row)>& writeRow,
+                               const WorkbookExport::Progress& progress)
+{
+    if (CannotReplace(path)) {
+        ShowWithProgramCaption(QStringLiteral("Failed "));
+        return WorkbookExport::Outcome::CannotReplace;
+    }
+    CExcelApplication app;
+    if (!app.CreateDispatch(QStringLiteral("Excel.Application"))) {
+        ShowMessage(QStringLiteral("FAILED TO CONNECT Excel Server"));
+        return WorkbookExport::Outcome::NoServer;
+    }
+    bool progressShown = false;
+    try {
+        app.SetVisible(false);
+        CExcelWorkbooks books = app.GetWorkbooks();
+        CExcelWorkbook book = books.Add(QVariant(templatePath));
+        CExcelWorksheets sheets = book.GetWorksheets();
+        CExcelWorksheet sheet = sheets.GetItem(QVariant(QStringLiteral("sheet1")));
+        if (!rename.isEmpty()) {
+            sheet.SetName(rename);
+            sheet = sheets.GetItem(QVariant(rename));
+        }
+        CExcelRange cells = sheet.GetCells();
+
+        if (!database.OpenQuery(QLatin1String(query))) {
+            return WorkbookExport::Outcome::QueryFailed;
+        }
+        const int count = database.GetRecordCount();
+        if (progress.Begin) {
+            progress.Begin(count);
+        }
+        progressShown = true;
+        int row = firstRow;
+        for (; !database.IsEOF(); database.MoveNext(), ++row) {
+            writeRow(cells, row);
+            if (progress.Step) {
+                progress.Step(row - firstRow + 1);
+            }
+        }
+        progressShown = false;
+        if (progress.End) {
+            progress.End();
+        }
+        sheet.SaveAs(path, MissingArgument, MissingArgument, MissingArgument, MissingArgument,
+                     MissingArgument, MissingArgument, MissingArgument, MissingArgument);
+        app.SetVisible(true);
+    } catch (const CExcelDispatchException& error) {
+        if (progressShown && progress.End) {
+            progress.End();
+        }
+        ShowMessage(error.Description());
+        return WorkbookExport::Outcome::Failed;
+    }
+    return WorkbookExport::Outcome::Saved;
+}
+
+QVariant Text(const QString& text)
+{
+    return QVariant(text);
+}
+
+} // namespace
+
+QString WorkbookExport::TemplatePath(const QString& appDirectory, const char* name)
+{
+    const QString own = appDirectory + QLatin1String(name);
+    const QString shared = SharedFiles::Directory();
+    if (!Workbook::FindTemplate(own).isEmpty() || shared.isEmpty()) {
+        return own;
+    }
+    const QString fallback = shared + QLatin1String(name);
+    return Workbook::FindTemplate(fallback).isEmpty() ? own : fallback;
+}
+
+WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& database,
+                                                           const QString& appDirectory,
+                                                           const QString& path,
+                                                           const Progress& progress)
+{
+    const QString id = QStringLiteral("PersonID");
+    const QString name = QStringLiteral("PersonName");
+    const QString remark = QStringLiteral("Company");
+    return Export(
+        database, TemplatePath(appDirectory, ParticipantTemplate), path, QString(),
+        SqlStatements::SelectPersonsForExport, 2,
+        [&](CExcelRange& cells, int row) {
+            const QVariant r(row);
+            cells.SetItem(r, QVariant(1), Text(database.GetFieldText(id)));
+            cells.SetItem(r, QVariant(2), Text(database.GetFieldText(name)));
+            cells.SetItem(r, QVariant(3), Text(database.GetFieldText(remark)));
+        },
+        progress);
+}
+
+WorkbookExport::Outcome WorkbookExport::ExportWinners(CAdoDatabase& database,
+                                                      const QString& appDirectory,
+                                                      const QString& path, const Progress& progress)
+{
+    QStringList fields;
+    QStringList blanks;
+    for (const WinnerColumn& column : kWinnerColumns) {
+        fields << QLatin1String(column.field);
+        blanks << QString(column.blanks, u' ');
+    }
+    return Export(
+        database, TemplatePath(appDirectory, WinnerTemplate), path, QStringLiteral("Prize"),
+        SqlStatements::SelectWinnersForExport, 4,
+        [&](CExcelRange& cells, int row) {
+            const QVariant r(row);
+            for (int column = 0; column < fields.size(); ++column) {
+                cells.SetItem(r, QVariant(column + 1),
+                              Text(blanks[column] + database.GetFieldText(fields[column])));
+            }
+        },
+        progress);
+}

@@ -1,0 +1,81 @@
+#include "SqlStatements.h"
+#include "StringTable.h"
+#include "TestDatabase.h"
+#include "Workbook.h"
+#include "Worksheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The program's workbook commands, run as a script would run them, in an event folder.
+class CommandLineJobs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_data.ok());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template1.xlsx"),
+                                m_data.folder() + QStringLiteral("template1.xlsx")));
+        m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {"EXIST1", "已有", ""});
+    }
+
+    int Run(const QStringList& arguments)
+    {
+        QProcess program;
+        program.setWorkingDirectory(m_data.folder());
+        program.start(QStringLiteral(SORTILO_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(60000));
+        out = QString::fromUtf8(program.readAllStandardOutput());
+        err = QString::fromUtf8(program.readAllStandardError());
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    }
+
+    TestDatabase m_data;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+TEST_F(CommandLineJobs, ImportPrintsTheFiguresAndTheRejectedRows)
+{
+    EXPECT_EQ(Run({"import", SORTILO_EXCHANGE_FIXTURES "/rows/Sheet1.xls"}), 0)
+        << err.toStdString();
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("一共导入：7"));
+    EXPECT_EQ(lines[1], QStringLiteral("成功导入：3"));
+    EXPECT_EQ(lines[2], QStringLiteral("导入失败：4"));
+    EXPECT_EQ(lines[3], "ABCDEFGHI - 九位编号 - x\t" + StringTable::Load(141));
+    EXPECT_EQ(m_data.Count(QStringLiteral("select * from person")), 4);
+
+    // What cannot be read fails with the reason, and so does a workbook of the wrong form.
+    EXPECT_EQ(Run({"import", "missing.xlsx"}), 1);
+    EXPECT_TRUE(err.contains(m_data.folder() + "missing.xlsx")) << err.toStdString();
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(Run({"import", SORTILO_EXCHANGE_FIXTURES "/bad-header/sheet1.xls"}), 1);
+    EXPECT_TRUE(err.contains(StringTable::Load(138)));
+}
+
+TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
+{
+    EXPECT_EQ(Run({"export-winners", "winners.xlsx"}), 0) << err.toStdString();
+    EXPECT_NE(Workbook::Open(m_data.folder() + "winners.xlsx")->FindSheet("Prize"), nullptr);
+    // A folder where the workbook should go: refused, and said so.
+    ASSERT_TRUE(QDir(m_data.folder()).mkdir("persons.xlsx"));
+    EXPECT_EQ(Run({"export-participants", "persons.xlsx"}), 1);
+    EXPECT_TRUE(err.contains("Failed")) << err.toStdString();
+
+    EXPECT_EQ(Run({"--help"}), 0);
+    for (const char* word :
+         {"import FILE", "export-participants FILE", "export-winners FILE", "--event", "--demo"}) {
+        EXPECT_TRUE(out.contains(QLatin1String(word))) << word;
+    }
+    EXPECT_EQ(Run({"import"}), 2);
+    EXPECT_EQ(Run({"export-everything", "x.xlsx"}), 2);
+}

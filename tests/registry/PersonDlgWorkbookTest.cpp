@@ -1,0 +1,136 @@
+#include "CImportResultDlg.h"
+#include "CPersonDlg.h"
+#include "ImportWorker.h"
+#include "PersonTableModel.h"
+#include "RecordingMessageService.h"
+#include "SqlStatements.h"
+#include "StringTable.h"
+#include "TestDatabase.h"
+#include "Workbook.h"
+#include "Worksheet.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// The participant dialog's import (on its worker thread) and export.
+class PersonDlgWorkbook : public ::testing::Test
+{
+protected:
+    PersonDlgWorkbook()
+    {
+        m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {"EXIST1", "已有", ""});
+        m_dlg = std::make_unique<CPersonDlg>(m_data.db(), m_data.folder());
+        m_dlg->SetOpenChooser([this](QWidget*, const QString&) { return m_chosen; });
+        m_dlg->SetSaveChooser([this](QWidget*, const QString& proposed) {
+            m_proposed << proposed;
+            return m_chosen;
+        });
+    }
+
+    // Presses import and waits for the worker to end.
+    void Import(const QString& path)
+    {
+        m_chosen = path;
+        m_dlg->Ui().import->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dlg->RunningImport(); }, 20000));
+        QCoreApplication::processEvents();
+    }
+    QStringList ResultRows() const
+    {
+        QStringList rows;
+        QTreeWidget& list = m_dlg->ResultDialog().List();
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            rows << list.topLevelItem(i)->text(0) + u'|' + list.topLevelItem(i)->text(1);
+        }
+        return rows;
+    }
+
+    RecordingMessageService m_messages;
+    TestDatabase m_data;
+    std::unique_ptr<CPersonDlg> m_dlg;
+    QString m_chosen;
+    QStringList m_proposed;
+};
+
+} // namespace
+
+TEST_F(PersonDlgWorkbook, ImportShowsTheResultsReloadsTheListAndAnnouncesTheEnd)
+{
+    CImportResultDlg& results = m_dlg->ResultDialog();
+    EXPECT_FALSE(results.isVisible());
+    EXPECT_TRUE(results.windowFlags() & Qt::WindowStaysOnTopHint);
+
+    Import(QStringLiteral(SORTILO_EXCHANGE_FIXTURES "/rows/Sheet1.xlsx"));
+    EXPECT_TRUE(results.isVisible());
+    EXPECT_EQ(results.TotalText(), "7");
+    EXPECT_EQ(results.ImportedText(), "3");
+    EXPECT_EQ(results.RejectedText(), "4");
+    const QStringList rows = ResultRows();
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], "ABCDEFGHI - 九位编号 - x|" + StringTable::Load(141));
+    EXPECT_EQ(rows[3], "EXIST1 - 已有 - exists|" + StringTable::Load(144));
+    EXPECT_EQ(m_dlg->Model().rowCount(), 4);
+    EXPECT_EQ(m_messages.texts, QStringList{StringTable::Load(148)});
+
+    // A cancelled file dialog leaves the last results as they are.
+    results.hide();
+    Import(QString());
+    EXPECT_FALSE(results.isVisible());
+    EXPECT_EQ(results.TotalText(), "7");
+    EXPECT_EQ(ResultRows(), rows);
+    EXPECT_EQ(m_messages.texts.size(), 1);
+}
+
+TEST_F(PersonDlgWorkbook, WhileAnImportRunsNoSecondStartsAndTheDialogStaysOpen)
+{
+    const QString path = m_data.folder() + QStringLiteral("many.csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("ID,NAME,MEMO\n");
+    for (int i = 0; i < 40000; ++i) {
+        file.write(QStringLiteral("N%1,名%1,\n").arg(i).toUtf8());
+    }
+    file.close();
+
+    m_dlg->show();
+    m_chosen = path;
+    m_dlg->Ui().import->click();
+    ASSERT_NE(m_dlg->RunningImport(), nullptr);
+    m_dlg->Ui().import->click();
+    m_dlg->close();
+    EXPECT_TRUE(m_dlg->isVisible());
+    EXPECT_EQ(m_messages.texts.size(), 2);
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dlg->RunningImport(); }, 60000));
+    EXPECT_EQ(m_dlg->ResultDialog().ImportedText(), "40000");
+    EXPECT_EQ(m_dlg->Model().rowCount(), 40001);
+    EXPECT_EQ(m_messages.texts.last(), StringTable::Load(148));
+    m_dlg->close();
+    EXPECT_FALSE(m_dlg->isVisible());
+}
+
+TEST_F(PersonDlgWorkbook, ExportSavesTheListWhereChosen)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template2.xlsx"),
+                            m_data.folder() + QStringLiteral("template2.xlsx")));
+    m_chosen = m_data.folder() + QStringLiteral("out.xlsx");
+    m_dlg->Ui().exportList->click();
+    EXPECT_EQ(m_proposed, QStringList{"Persons.xlsx"});
+    EXPECT_FALSE(m_dlg->Ui().progress->isVisible());
+    EXPECT_EQ(m_dlg->Ui().progress->maximum(), 1);
+    EXPECT_EQ(Workbook::Open(m_chosen)->FindSheet("sheet1")->CellText(2, 1), "EXIST1");
+    EXPECT_TRUE(m_messages.texts.isEmpty());
+}

@@ -1,0 +1,296 @@
+#include "ImportPerson.h"
+#include "ImportSink.h"
+#include "ParticipantImport.h"
+#include "RecordingMessageService.h"
+#include "SqlStatements.h"
+#include "StringTable.h"
+#include "TestDatabase.h"
+#include "Workbook.h"
+#include "WorkbookExport.h"
+#include "Worksheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString Fixtures = QStringLiteral(SORTILO_EXCHANGE_FIXTURES "/");
+
+class RecordingSink final : public ImportSink
+{
+public:
+    void ResetResults() override { events << QStringLiteral("reset"); }
+    void SetCounts(int total, int imported, int rejected) override
+    {
+        counts = {total, imported, rejected};
+    }
+    void AddFailure(const QString& rowText, const QString& reason) override
+    {
+        failures << rowText + u'|' + reason;
+    }
+    void OpenTemplate() override { events << QStringLiteral("template"); }
+
+    QStringList events;
+    QStringList failures;
+    std::vector<int> counts;
+};
+
+class WorkbookExchange : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_data.ok()) << m_data.error().toStdString();
+        for (const char* name : {"template1.xlsx", "template2.xlsx"}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/") + name,
+                                    m_data.folder() + QLatin1String(name)));
+        }
+    }
+
+    ParticipantImport::Outcome Import(const QString& path)
+    {
+        ParticipantImport import(m_data.db(), m_sink);
+        const ParticipantImport::Outcome outcome = import.Run(path);
+        m_totals = {import.Total(), import.Imported(), import.Rejected()};
+        return outcome;
+    }
+    QStringList StoredIds()
+    {
+        QStringList ids;
+        CAdoDatabase& db = m_data.db();
+        db.OpenQuery(QLatin1String(SqlStatements::SelectAllPersons));
+        for (; !db.IsEOF(); db.MoveNext()) {
+            ids << db.GetFieldText(QStringLiteral("PersonID"));
+        }
+        return ids;
+    }
+    // Rows first..last of a saved workbook's sheet, cells joined by '|'.
+    static QStringList Rows(const QString& path, const QString& sheetName, int first, int last,
+                            int columns)
+    {
+        std::unique_ptr<Workbook> book = Workbook::Open(path);
+        Worksheet* sheet = book->FindSheet(sheetName);
+        if (!sheet) {
+            return {QStringLiteral("no sheet ") + sheetName};
+        }
+        QStringList rows;
+        for (int row = first; row <= last; ++row) {
+            QStringList cells;
+            for (int column = 1; column <= columns; ++column) {
+                cells << sheet->CellText(row, column);
+            }
+            rows << cells.join(u'|');
+        }
+        return rows;
+    }
+    QString Saved(const QString& name) const { return m_data.folder() + name; }
+
+    TestDatabase m_data;
+    RecordingMessageService m_messages;
+    RecordingSink m_sink;
+    std::vector<int> m_totals;
+};
+
+class ImportOfEachFormat : public WorkbookExchange,
+                           public ::testing::WithParamInterface<const char*>
+{
+};
+
+} // namespace
+
+TEST_P(ImportOfEachFormat, ChecksEveryRowUntilTheFirstBlankNumber)
+{
+    m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {"EXIST1", "已有", ""});
+    EXPECT_EQ(Import(Fixtures + QStringLiteral("rows/Sheet1.") + GetParam()),
+              ParticipantImport::Outcome::Finished);
+
+    // The blank-only number ends the import: P9 after it is never read.
+    EXPECT_EQ(m_totals, (std::vector<int>{7, 3, 4}));
+    EXPECT_EQ(m_sink.counts, m_totals);
+    EXPECT_EQ(m_sink.events, QStringList{"reset"});
+    EXPECT_EQ(m_sink.failures, (QStringList{"ABCDEFGHI - 九位编号 - x|" + StringTable::Load(141),
+                                            "P1 -  - no name|" + StringTable::Load(143),
+                                            "1001 - 重复 - dup|" + StringTable::Load(144),
+                                            "EXIST1 - 已有 - exists|" + StringTable::Load(144)}));
+    // A numeric 1001 is stored as its text; the first of two equal numbers stays; letter case
+    // is kept; eight characters pass.
+    EXPECT_EQ(StoredIds(), (QStringList{"1001", "abc1", "ABCDEFGH", "EXIST1"}));
+    EXPECT_EQ(m_data.Count(QStringLiteral("select * from person where PersonName='张三' and "
+                                          "Company='销售部'")),
+              1);
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ImportOfEachFormat, ::testing::Values("xlsx", "xls", "csv"));
+
+TEST_F(WorkbookExchange, AHeaderWithoutRowsStillReadsRowTwo)
+{
+    EXPECT_EQ(Import(Fixtures + QStringLiteral("header-only/SHEET1.xlsx")),
+              ParticipantImport::Outcome::Finished);
+    EXPECT_EQ(m_totals, (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(m_sink.failures, QStringList{" -  - |" + StringTable::Load(142)});
+}
+
+TEST_F(WorkbookExchange, WrongSheetHeaderOrFileImportsNothing)
+{
+    m_messages.answer = MessageService::Answer::Yes;
+    EXPECT_EQ(Import(Fixtures + QStringLiteral("other-sheet/people.xlsx")),
+              ParticipantImport::Outcome::NoSheet);
+    EXPECT_EQ(m_messages.texts, QStringList{StringTable::Load(139)});
+    EXPECT_EQ(m_sink.events, QStringList{"template"});
+
+    m_messages.texts.clear();
+    EXPECT_EQ(Import(Fixtures + QStringLiteral("bad-header/sheet1.xls")),
+              ParticipantImport::Outcome::WrongHeaders);
+    EXPECT_EQ(m_messages.texts, QStringList{StringTable::Load(138)});
+
+    // Not a workbook, a truncated one, none at all: a message, no crash.
+    QFile junk(Saved(QStringLiteral("junk.xlsx")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, '\x7f'));
+    junk.close();
+    QFile real(Fixtures + QStringLiteral("rows/Sheet1.xlsx"));
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    QFile cut(Saved(QStringLiteral("cut.xlsx")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(real.read(real.size() / 2));
+    cut.close();
+    for (const QString& path : {junk.fileName(), cut.fileName(), Saved("missing.xlsx")}) {
+        m_messages.texts.clear();
+        ParticipantImport import(m_data.db(), m_sink);
+        EXPECT_EQ(import.Run(path), ParticipantImport::Outcome::Unreadable) << path.toStdString();
+        EXPECT_EQ(m_messages.texts, QStringList{import.Error()});
+        EXPECT_FALSE(import.Error().isEmpty());
+    }
+    EXPECT_TRUE(StoredIds().isEmpty());
+    EXPECT_EQ(m_sink.events, QStringList{"template"});
+}
+
+TEST_F(WorkbookExchange, ImportPersonCountsTheNumberInBytes)
+{
+    ImportStatements statements(m_data.db());
+    EXPECT_EQ(ImportPerson(statements, "甲乙丙丁戊", "n", ""), IdTooLong);
+    EXPECT_EQ(ImportPerson(statements, "甲乙丙丁", "n", "O'Neil"), ImportOk);
+    EXPECT_EQ(ImportPerson(statements, "", "", ""), IdEmpty);
+    EXPECT_EQ(ImportReasonText(InsertFailed), StringTable::Load(145));
+}
+
+TEST_F(WorkbookExchange, ParticipantsExportInNumberOrderBelowTheHeadings)
+{
+    const QString path = Saved(QStringLiteral("Persons.xlsx"));
+    std::vector<int> progress;
+    WorkbookExport::Progress bar;
+    bar.Begin = [&](int count) { progress.push_back(-count); };
+    bar.Step = [&](int written) { progress.push_back(written); };
+    EXPECT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), path, bar),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "sheet1", 1, 2, 3), (QStringList{"ID|NAME|MEMO", "||"}));
+    EXPECT_EQ(progress, std::vector<int>{0});
+
+    for (const char* id : {"B2", "A1", "C3"}) {
+        m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {id, "名", ""});
+    }
+    progress.clear();
+    EXPECT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), path, bar),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "sheet1", 2, 5, 3), (QStringList{"A1|名|", "B2|名|", "C3|名|", "||"}));
+    EXPECT_EQ(progress, (std::vector<int>{-3, 1, 2, 3}));
+}
+
+TEST_F(WorkbookExchange, WinnersExportPaddedIntoThePrizeSheet)
+{
+    const QString path = Saved(QStringLiteral("Prize1.xlsx"));
+    EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "Prize", 4, 4, 7), QStringList{"||||||"});
+    std::unique_ptr<Workbook> empty = Workbook::Open(path);
+    EXPECT_EQ(empty->FindSheet("sheet1"), nullptr);
+
+    for (const char* id : {"P1", "P2", "P3"}) {
+        m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {id, "名", "部"});
+    }
+    const QString insert = QLatin1String(SqlStatements::InsertWinner);
+    m_data.Exec(insert, {"P1", "2026-01-01 10:00:00", 2, 1, "电视"});
+    m_data.Exec(insert, {"P2", "2026-01-01 09:00:00", 1, 2, "手机"});
+    m_data.Exec(insert, {"P3", "2026-01-01 09:30:00", 1, 1, "手机"});
+    EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "Prize", 4, 7, 7),
+              (QStringList{"     1|     1|  P3|  名| 2026-01-01 09:30:00| 手机|  部",
+                           "     1|     2|  P2|  名| 2026-01-01 09:00:00| 手机|  部",
+                           "     2|     1|  P1|  名| 2026-01-01 10:00:00| 电视|  部", "||||||"}));
+    // The template's title rows stay.
+    EXPECT_EQ(Rows(path, "Prize", 1, 3, 7),
+              Rows(m_data.folder() + "template1.xlsx", "sheet1", 1, 3, 7));
+}
+
+TEST_F(WorkbookExchange, AnExistingFileIsReplacedOnlyBySuccess)
+{
+    const QString path = Saved(QStringLiteral("old.xlsx"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the operator's old file");
+    old.close();
+
+    // Without a template the export fails: the old file stays as it was.
+    ASSERT_TRUE(QFile::remove(m_data.folder() + "template2.xlsx"));
+    EXPECT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Failed);
+    ASSERT_EQ(m_messages.texts.size(), 1);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the operator's old file");
+    old.close();
+
+    EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "Prize", 4, 4, 1), QStringList{""});
+
+    // A folder at the chosen path can never take the file.
+    m_messages.texts.clear();
+    m_messages.captions.clear();
+    ASSERT_TRUE(QDir(m_data.folder()).mkdir("folder.xlsx"));
+    EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), Saved("folder.xlsx")),
+              WorkbookExport::Outcome::CannotReplace);
+    EXPECT_EQ(m_messages.texts, QStringList{"Failed "});
+    EXPECT_EQ(m_messages.captions, QStringList{QCoreApplication::applicationName()});
+}
+
+TEST_F(WorkbookExchange, AThousandChineseNamesSurviveExportAndImport)
+{
+    QStringList expected;
+    {
+        CAdoDatabase& db = m_data.db();
+        db.BeginTransaction();
+        for (int i = 0; i < 1000; ++i) {
+            const QString id = QStringLiteral("R%1").arg(i, 4, 10, QLatin1Char('0'));
+            const QString name = QStringLiteral("张伟%1号").arg(i);
+            const QString remark = i % 3 ? QStringLiteral("研发部·第%1组").arg(i % 7) : QString();
+            db.OpenQuery(QLatin1String(SqlStatements::InsertPerson), {id, name, remark});
+            expected << id + u'|' + name + u'|' + remark;
+        }
+        db.CommitTransaction();
+    }
+    const QString path = Saved(QStringLiteral("Persons.xlsx"));
+    ASSERT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Saved);
+    m_data.Exec(QLatin1String(SqlStatements::DeleteAllPersons));
+
+    EXPECT_EQ(Import(path), ParticipantImport::Outcome::Finished);
+    EXPECT_EQ(m_totals, (std::vector<int>{1000, 1000, 0}));
+    QStringList stored;
+    CAdoDatabase& db = m_data.db();
+    db.OpenQuery(QLatin1String(SqlStatements::SelectAllPersons));
+    for (; !db.IsEOF(); db.MoveNext()) {
+        stored << db.GetFieldText("PersonID") + u'|' + db.GetFieldText("PersonName") + u'|' +
+                      db.GetFieldText("Company");
+    }
+    EXPECT_EQ(stored, expected);
+}
