@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DatabaseTarget.h"
+#include "PoolJournal.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -49,6 +50,15 @@ public:
 
     void SetDurability(Durability durability);
 
+    // Whether the SQLite file this connection opened is still the file at its path (same device
+    // and inode). When it was deleted or replaced while the program ran, anything stored from
+    // then on would vanish with the unlinked file: the data of the open file is copied to a
+    // recovery file beside the path, the operator is told plainly (once per recovery copy) and
+    // false is returned. Other databases always pass.
+    bool CheckFileInPlace();
+    // The recovery copy made by CheckFileInPlace, empty while none was needed.
+    QString RecoveryPath() const { return m_recoveryPath; }
+
     // Runs one statement. Values for its "?" placeholders are bound, never spliced into the
     // text. A query leaves the shared result on its first row; an action statement leaves it
     // closed. On failure shows "Error: %s", leaves the result closed and returns false.
@@ -68,6 +78,10 @@ public:
     // connection. Where changes of other connections cannot be seen it changes on every call.
     // It does not touch the shared result.
     QString ChangeToken();
+    // The count of changes through this instance, as the change token holds it.
+    quint64 ChangeCount() const { return m_changeCount; }
+    // What the stores changed through this instance, for the draw's candidate pool.
+    PoolJournal& Journal() { return m_journal; }
 
     bool IsEOF() const;
     void MoveNext();
@@ -106,6 +120,12 @@ private:
     bool m_connected = false;
     bool m_inTransaction = false;
     quint64 m_changeCount = 0;
+    // Device and inode of the SQLite file when it was opened.
+    quint64 m_fileDevice = 0;
+    quint64 m_fileInode = 0;
+    bool m_fileIdentityKnown = false;
+    QString m_recoveryPath;
+    PoolJournal m_journal;
 
     // The shared result.
     QStringList m_fields;
