@@ -237,6 +237,18 @@ TEST(LoadPictureFile, RefusesPicturesPastTheLimitsBeforeDecodingAndSaysWhy)
                 << problem.toStdString();
         }
     }
+    // A PNG tells its size in its header: 20,000 x 20,000 (a few bytes of its pixels).
+    const QString png = dir.filePath(QStringLiteral("main.png"));
+    QFile pngFile(png);
+    ASSERT_TRUE(pngFile.open(QIODevice::WriteOnly));
+    pngFile.write(QByteArray::fromHex(
+        "89504e470d0a1a0a0000000d4948445200004e2000004e2008020000006c12d16e0000000c49444154789c"
+        "6360a00c000000400001b7347cef0000000049454e44ae426082"));
+    pngFile.close();
+    QString pngProblem;
+    EXPECT_TRUE(LoadPictureFile(png, nullptr, &pngProblem).isNull());
+    EXPECT_TRUE(pngProblem.contains(QStringLiteral("20000 x 20000"))) << pngProblem.toStdString();
+
     // Within the limits nothing is said.
     const QString small = dir.filePath(QStringLiteral("small.png"));
     ASSERT_TRUE(Filled(4096, 2048, Qt::red).save(small));
