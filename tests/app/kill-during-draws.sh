@@ -74,6 +74,10 @@ kill_program() {
 }
 check_database() {
   local integrity missing twice
+  # A sanitizer build reports its findings on the program's error output.
+  if grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:" "$work/program.log"; then
+    fail "trial $1: the sanitizer reported: $(grep -m3 -E "ERROR|runtime error" "$work/program.log")"
+  fi
   integrity="$(sqlite3 "$db" "pragma integrity_check")"
   [ "$integrity" = "ok" ] || fail "integrity check after trial $1: $integrity"
   missing="$(sort -u "$shown" | comm -23 - <(sqlite3 "$db" "select upper(PersonID) from ComePrize" | sort -u))"
