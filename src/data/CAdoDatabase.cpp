@@ -13,9 +13,14 @@
 #include <QSqlRecord>
 #include <QUrl>
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+
 #include <cmath>
 
 #include <libpq-fe.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,6 +30,20 @@ QString DriverName(DatabaseTarget::Driver driver)
 {
     return driver == DatabaseTarget::Driver::Sqlite ? QStringLiteral("QSQLITE")
                                                     : QStringLiteral("QPSQL");
+}
+
+// Device and inode of the file at path; false when it cannot be read (e.g. it is gone).
+bool FileIdentity(const QString& path, quint64& device, quint64& inode)
+{
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return false;
+    }
+    device = static_cast<quint64>(status.st_dev);
+    inode = static_cast<quint64>(status.st_ino);
+    return true;
 }
 
 QString ErrorText(const QSqlError& error)
@@ -84,6 +103,9 @@ void CAdoDatabase::ReleaseConnection()
     }
     m_connected = false;
     m_inTransaction = false;
+    m_fileIdentityKnown = false;
+    m_recoveryPath.clear();
+    m_journal.Clear();
 }
 
 bool CAdoDatabase::ConnectDatabase(const QString& password, const QString& dataSource)
@@ -136,6 +158,10 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
         return false;
     }
     m_connected = true;
+    if (target.driver == DatabaseTarget::Driver::Sqlite) {
+        // Taken right after the open, so a file swapped in later is told from the opened one.
+        m_fileIdentityKnown = FileIdentity(target.path, m_fileDevice, m_fileInode);
+    }
     if (!ApplyConnectionSettings()) {
         m_connected = false;
         db.close();
@@ -252,6 +278,52 @@ void CAdoDatabase::SetDurability(Durability durability)
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.exec(durability == Durability::Durable ? QStringLiteral("PRAGMA synchronous=FULL")
                                                  : QStringLiteral("PRAGMA synchronous=NORMAL"));
+}
+
+bool CAdoDatabase::CheckFileInPlace()
+{
+    if (!m_connected || m_target.driver != DatabaseTarget::Driver::Sqlite || !m_fileIdentityKnown) {
+        return true;
+    }
+    quint64 device = 0;
+    quint64 inode = 0;
+    if (FileIdentity(m_target.path, device, inode) && device == m_fileDevice &&
+        inode == m_fileInode) {
+        return true;
+    }
+    if (m_recoveryPath.isEmpty()) {
+        // VACUUM INTO writes a complete, consistent database from the open connection, also
+        // when its file has been unlinked (its -wal may still hold the latest commits).
+        const QFileInfo info(m_target.path);
+        const QString candidate =
+            QDir(info.absolutePath())
+                .filePath(info.fileName() + QStringLiteral(".recovered-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+        if (!QFileInfo::exists(candidate) &&
+            query.exec(
+                QStringLiteral("VACUUM INTO '%1'")
+                    .arg(QString(candidate).replace(QLatin1Char('\''), QStringLiteral("''"))))) {
+            m_recoveryPath = candidate;
+        } else {
+            Fail(QStringLiteral("The database file '%1' was deleted or replaced while the "
+                                "program ran, and no recovery copy could be written beside it "
+                                "(%2). No further winner is stored. Keep the program open and "
+                                "copy the folder's files elsewhere before closing it.")
+                     .arg(m_target.path, query.lastError().isValid()
+                                             ? ErrorText(query.lastError())
+                                             : QStringLiteral("the name is taken")),
+                 true);
+            return false;
+        }
+    }
+    Fail(QStringLiteral("The database file '%1' was deleted or replaced while the program ran. "
+                        "No further winner is stored; the winners stored so far are safe in "
+                        "'%2'. Close the program, put that file in place as '%3' and start "
+                        "again.")
+             .arg(m_target.path, m_recoveryPath, QFileInfo(m_target.path).fileName()),
+         true);
+    return false;
 }
 
 bool CAdoDatabase::IsConnected() const

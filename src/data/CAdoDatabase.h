@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DatabaseTarget.h"
+#include "PoolJournal.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -52,6 +53,15 @@ public:
 
     void SetDurability(Durability durability);
 
+    // Whether the SQLite file this connection opened is still the file at its path (same device
+    // and inode). When it was deleted or replaced while the program ran, anything stored from
+    // then on would vanish with the unlinked file: the data of the open file is copied to a
+    // recovery file beside the path, the operator is told plainly (once per recovery copy) and
+    // false is returned. Other databases always pass.
+    bool CheckFileInPlace();
+    // The recovery copy made by CheckFileInPlace, empty while none was needed.
+    QString RecoveryPath() const { return m_recoveryPath; }
+
     // Runs one statement. Values for its "?" placeholders are bound, never spliced into the
     // text. A query leaves the shared result on its first row; an action statement leaves it
     // closed. On failure shows "Error: %s", leaves the result closed and returns false.
@@ -74,6 +84,10 @@ public:
     // lost connection) it changes on every call. Take it before reading what it guards. It
     // does not touch the shared result.
     QString ChangeToken();
+    // The count of changes through this instance, as the change token holds it.
+    quint64 ChangeCount() const { return m_changeCount; }
+    // What the stores changed through this instance, for the draw's candidate pool.
+    PoolJournal& Journal() { return m_journal; }
 
     bool IsEOF() const;
     void MoveNext();
@@ -124,6 +138,12 @@ private:
     bool m_savepoint = false; // a statement's savepoint is open (PostgreSQL transactions)
     quint64 m_changeCount = 0;
     quint64 m_otherChanges = 0; // PostgreSQL: changes announced by other connections
+    // Device and inode of the SQLite file when it was opened.
+    quint64 m_fileDevice = 0;
+    quint64 m_fileInode = 0;
+    bool m_fileIdentityKnown = false;
+    QString m_recoveryPath;
+    PoolJournal m_journal;
 
     // The shared result.
     QStringList m_fields;

@@ -40,7 +40,8 @@ bool EventSettings::Write(const QString& path, QString* errorText) const
     IniFile ini;
     if (!ini.Load(path)) {
         if (errorText) {
-            *errorText = QStringLiteral("cannot read %1").arg(path);
+            *errorText = ini.Problem().isEmpty() ? QStringLiteral("cannot read %1").arg(path)
+                                                 : ini.Problem();
         }
         return false;
     }

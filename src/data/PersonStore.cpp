@@ -12,6 +12,15 @@ PersonRow CurrentPerson(const CAdoDatabase& database)
             database.GetFieldText(QStringLiteral("Company"))};
 }
 
+// Journals a change the statement just made, for the draw's candidate pool.
+bool Journalled(CAdoDatabase& database, bool done, PoolJournal::Kind kind, const PersonRow& person)
+{
+    if (done) {
+        database.Journal().Record(database.ChangeCount(), kind, person);
+    }
+    return done;
+}
+
 } // namespace
 
 std::optional<QList<PersonRow>> PersonStore::ReadRows(const char* sql)
@@ -61,25 +70,34 @@ std::optional<PersonRow> PersonStore::Find(const QString& personId)
 
 bool PersonStore::Insert(const PersonRow& person)
 {
-    return m_database.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
-                                {CAdoDatabase::TextValue(person.PersonID),
-                                 CAdoDatabase::TextValue(person.PersonName),
-                                 CAdoDatabase::TextValue(person.Company)});
+    return Journalled(m_database,
+                      m_database.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                                           {CAdoDatabase::TextValue(person.PersonID),
+                                            CAdoDatabase::TextValue(person.PersonName),
+                                            CAdoDatabase::TextValue(person.Company)}),
+                      PoolJournal::Kind::PersonAdded, person);
 }
 
 bool PersonStore::Update(const PersonRow& person)
 {
-    return m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePerson),
-                                {CAdoDatabase::TextValue(person.PersonName),
-                                 CAdoDatabase::TextValue(person.Company), person.PersonID});
+    return Journalled(
+        m_database,
+        m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePerson),
+                             {CAdoDatabase::TextValue(person.PersonName),
+                              CAdoDatabase::TextValue(person.Company), person.PersonID}),
+        PoolJournal::Kind::PersonChanged, person);
 }
 
 bool PersonStore::Delete(const QString& personId)
 {
-    return m_database.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {personId});
+    return Journalled(m_database,
+                      m_database.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {personId}),
+                      PoolJournal::Kind::PersonRemoved, {personId, QString(), QString()});
 }
 
 bool PersonStore::DeleteAll()
 {
-    return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllPersons));
+    return Journalled(m_database,
+                      m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllPersons)),
+                      PoolJournal::Kind::AllPersonsRemoved, {});
 }

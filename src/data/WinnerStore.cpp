@@ -28,10 +28,17 @@ bool WinnerStore::HasWon(const QString& personId)
 
 bool WinnerStore::InsertWinner(const ComePrizeRow& win)
 {
-    return m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
-                                {CAdoDatabase::TextValue(win.PersonID),
-                                 CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
-                                 CAdoDatabase::TextValue(win.JP)});
+    // A win stored into a file that is no longer at its path would be lost with it.
+    if (!m_database.CheckFileInPlace() ||
+        !m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
+                              {CAdoDatabase::TextValue(win.PersonID),
+                               CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
+                               CAdoDatabase::TextValue(win.JP)})) {
+        return false;
+    }
+    m_database.Journal().Record(m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
+                                {win.PersonID, QString(), QString()});
+    return true;
 }
 
 std::optional<QString> WinnerStore::WinnerName(const QString& personId)

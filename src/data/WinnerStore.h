@@ -48,6 +48,7 @@ public:
     // True when the participant has a win. A failed query counts as not won: the insert of the
     // win is the final word.
     bool HasWon(const QString& personId);
+    // Refused (false, the operator told) when the database file was taken away meanwhile.
     bool InsertWinner(const ComePrizeRow& win);
     // The participant's name; nullopt when there is no such participant or the query failed.
     std::optional<QString> WinnerName(const QString& personId);

@@ -4,6 +4,8 @@
 #include "TestDatabase.h"
 #include "WinnerStore.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 // On both engines: the same statements, the same results.
@@ -130,6 +132,39 @@ TEST_P(StoresTest, FailedQueriesAreNotEmptyResults)
     EXPECT_FALSE(winners.HasWon(QStringLiteral("P1")));
     EXPECT_FALSE(winners.InsertWinner({QStringLiteral("P1"), QString(), 1, 1, QString()}));
     EXPECT_EQ(messages.texts.size(), 5);
+}
+
+TEST_P(StoresTest, NoWinIsStoredIntoADatabaseFileTakenAway)
+{
+    if (GetParam() != TestDatabase::Driver::Sqlite) {
+        GTEST_SKIP() << "only an SQLite database is a file of the program's own";
+    }
+    ASSERT_TRUE(persons.Insert({QStringLiteral("A1"), QStringLiteral("甲"), QString()}));
+    ASSERT_TRUE(persons.Insert({QStringLiteral("B2"), QStringLiteral("乙"), QString()}));
+    ASSERT_TRUE(winners.InsertWinner({QStringLiteral("A1"), QString(), 1, 1, QString()}));
+    ASSERT_TRUE(messages.texts.isEmpty());
+
+    // Replaced by another file under the same name (deleting it is the same case: no inode).
+    ASSERT_TRUE(QFile::rename(test.path(), test.path() + QStringLiteral(".old")));
+    ASSERT_TRUE(QFile::copy(test.path() + QStringLiteral(".old"), test.path()));
+    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("deleted or replaced")));
+    const QString recovery = test.db().RecoveryPath();
+    ASSERT_FALSE(recovery.isEmpty());
+    EXPECT_TRUE(messages.texts[0].contains(recovery));
+    EXPECT_EQ(test.Count(QStringLiteral("select * from ComePrize")), 1) << "B2 was not stored";
+
+    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}));
+    EXPECT_EQ(messages.texts.size(), 2) << "told again, the same copy kept";
+    EXPECT_EQ(test.db().RecoveryPath(), recovery);
+
+    CAdoDatabase copy;
+    ASSERT_TRUE(copy.ConnectDatabase(QString(), recovery));
+    ASSERT_TRUE(copy.OpenQuery(QStringLiteral("pragma integrity_check")));
+    EXPECT_EQ(copy.GetFieldText(QStringLiteral("integrity_check")), QStringLiteral("ok"));
+    WinnerStore recovered(copy);
+    EXPECT_EQ(recovered.Count(), 1) << "the win stored before is in the recovery copy";
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, StoresTest, SORTILO_BOTH_DRIVERS);

@@ -6,6 +6,10 @@
 #include "SystemDrawClock.h"
 #include "SystemRandomSource.h"
 
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -333,7 +337,18 @@ bool DrawEngine::LoadCandidatePool()
     // The token is taken before the query: a change another station commits while the query
     // runs then makes the next token differ instead of leaving its pool looking current.
     const QString token = m_database.ChangeToken();
+    const quint64 count = m_database.ChangeCount();
     if (!m_poolToken.isEmpty() && token == m_poolToken) {
+        return !m_CandidatePool.isEmpty();
+    }
+    // Only this connection changed the data since the pool was read (the part of the token
+    // other connections move is the same): apply what the stores journalled, if they
+    // journalled all of it. Reading 100,000 participants again costs far more.
+    if (!m_poolToken.isEmpty() && !token.endsWith(QLatin1String("/unknown")) &&
+        token.section(u'/', 1) == m_poolToken.section(u'/', 1) &&
+        ApplyJournal(m_poolCount, count)) {
+        m_poolToken = token;
+        m_poolCount = count;
         return !m_CandidatePool.isEmpty();
     }
     m_CandidatePool.clear();
@@ -341,10 +356,104 @@ bool DrawEngine::LoadCandidatePool()
     if (std::optional<QList<Candidate>> pool = m_winners.CandidatePool()) {
         m_CandidatePool = std::move(*pool);
         m_poolToken = token;
+        m_poolCount = count;
     } else {
         m_poolFailed = true;
     }
     return !m_CandidatePool.isEmpty();
+}
+
+bool DrawEngine::ApplyJournal(quint64 from, quint64 to)
+{
+    const std::optional<QList<PoolJournal::Entry>> entries = m_database.Journal().Between(from, to);
+    if (!entries) {
+        return false;
+    }
+    // The changes are gathered first so that the pool is walked once: participants that left
+    // it (removed or won), changed names, and the participants added, in their order (new rows
+    // come last in the database's order too).
+    QSet<QString> leaving;
+    QHash<QString, PersonRow> changed;
+    QList<Candidate> added;
+    bool allRemoved = false;
+    const auto indexOfAdded = [&added](const QString& id) {
+        for (qsizetype i = 0; i < added.size(); ++i) {
+            if (SameIdUpperCased(added[i].PersonID, id)) {
+                return i;
+            }
+        }
+        return qsizetype(-1);
+    };
+    for (const PoolJournal::Entry& entry : *entries) {
+        const QString key = UpperCaseId(entry.person.PersonID);
+        switch (entry.kind) {
+        case PoolJournal::Kind::PersonAdded:
+            added.append(entry.person);
+            break;
+        case PoolJournal::Kind::PersonChanged:
+            if (const qsizetype i = indexOfAdded(key); i >= 0) {
+                added[i].PersonName = entry.person.PersonName;
+                added[i].Company = entry.person.Company;
+            } else {
+                changed.insert(key, entry.person);
+            }
+            break;
+        case PoolJournal::Kind::PersonRemoved:
+        case PoolJournal::Kind::WinAdded:
+            if (const qsizetype i = indexOfAdded(key); i >= 0) {
+                added.removeAt(i);
+            } else {
+                leaving.insert(key);
+            }
+            break;
+        case PoolJournal::Kind::AllPersonsRemoved:
+            allRemoved = true;
+            leaving.clear();
+            changed.clear();
+            added.clear();
+            break;
+        }
+        // Each participant added is checked for an earlier win below, one query each: beyond
+        // a few hundred, reading the pool again is cheaper.
+        if (added.size() > MaxJournalledAdditions) {
+            return false;
+        }
+    }
+    for (Candidate& candidate : added) {
+        // A win of a participant removed earlier stays stored: such a participant, added
+        // again, has already won.
+        if (m_winners.HasWon(candidate.PersonID)) {
+            candidate.PersonID.clear();
+        }
+    }
+    added.removeIf([](const Candidate& candidate) { return candidate.PersonID.isEmpty(); });
+    if (allRemoved) {
+        m_CandidatePool.clear();
+    }
+    if (!changed.isEmpty()) {
+        for (Candidate& candidate : m_CandidatePool) {
+            if (const auto it = changed.constFind(UpperCaseId(candidate.PersonID));
+                it != changed.constEnd()) {
+                candidate.PersonName = it->PersonName;
+                candidate.Company = it->Company;
+            }
+        }
+    }
+    if (leaving.size() <= 8) {
+        // The usual case, the winner of the last pick: compared in place, without a copy.
+        const QList<QString> ids = leaving.values();
+        m_CandidatePool.removeIf([&ids](const Candidate& candidate) {
+            return std::any_of(ids.begin(), ids.end(), [&candidate](const QString& id) {
+                return SameIdUpperCased(candidate.PersonID, id);
+            });
+        });
+    } else {
+        m_CandidatePool.removeIf([&leaving](const Candidate& candidate) {
+            return leaving.contains(UpperCaseId(candidate.PersonID));
+        });
+    }
+    m_CandidatePool.append(added);
+    return true;
 }
 
 bool DrawEngine::StoreWinner(const QString& id)
@@ -358,6 +467,7 @@ bool DrawEngine::StoreWinner(const QString& id)
         m_CandidatePool.removeIf(
             [&](const Candidate& candidate) { return SameIdUpperCased(candidate.PersonID, id); });
         m_poolToken = m_database.ChangeToken();
+        m_poolCount = m_database.ChangeCount();
     }
     return stored;
 }

@@ -49,6 +49,9 @@ public:
     static constexpr int BlinkMs = 500;
     static constexpr int NextPickMs = 300;
 
+    // Participants added since the pool was read beyond which it is read again.
+    static constexpr int MaxJournalledAdditions = 500;
+
     static QColor RollingColour() { return QColor(0, 50, 0); }
     static QColor BlinkOnColour() { return QColor(0, 0, 0); }
     static QColor BlinkOffColour() { return QColor(255, 255, 255); }
@@ -121,6 +124,9 @@ private:
     void StopRollNow();
     void LoadPrizeNames();
     bool LoadCandidatePool();
+    // Brings the pool from change count from to count to with the stores' journal; false when
+    // the journal does not hold every change in between.
+    bool ApplyJournal(quint64 from, quint64 to);
     bool BeginPick();
     void PickWinner();
     bool StoreWinner(const QString& id);
@@ -149,6 +155,7 @@ private:
     // and the candidate query (the costliest statement of a pick) is not run again.
     QString m_poolToken;
     bool m_poolFailed = false; // the last candidate query failed (its box is shown)
+    quint64 m_poolCount = 0; // the connection's change count when the pool was last current
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end

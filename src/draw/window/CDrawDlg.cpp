@@ -14,6 +14,7 @@
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -304,6 +305,15 @@ void CDrawDlg::ClearWinnersList()
 void CDrawDlg::AppendWinner(const QString& id, const QString& name)
 {
     m_winnersList->addTopLevelItem(new QTreeWidgetItem(QStringList{id, name}));
+    // When SORTILO_WINNER_TRACE names a file, each winner shown is appended to it, one number a
+    // line, once stored: a check of the draw from outside compares it with the database.
+    static const QString trace = qEnvironmentVariable("SORTILO_WINNER_TRACE");
+    if (!trace.isEmpty()) {
+        QFile file(trace);
+        if (file.open(QIODevice::Append | QIODevice::WriteOnly)) {
+            file.write(id.toUtf8() + '\n');
+        }
+    }
 }
 
 void CDrawDlg::ShowMessageBox(const QString& text)

@@ -36,14 +36,45 @@ bool IniFile::Load(const QString& path)
         LoadText(QString());
         return false;
     }
+    if (file.size() > MaxFileBytes) {
+        LoadText(QString());
+        m_problem = QStringLiteral("'%1' was not read: it holds %2 bytes, more than the %3 a "
+                                   "settings file may hold.")
+                        .arg(path)
+                        .arg(file.size())
+                        .arg(MaxFileBytes);
+        return false;
+    }
     LoadText(GbkText::DecodeFileText(file.readAll()));
+    if (!m_problem.isEmpty()) {
+        m_problem = QStringLiteral("'%1': %2").arg(path, m_problem);
+    }
     return true;
+}
+
+QString IniFile::Problem() const
+{
+    return m_problem;
 }
 
 void IniFile::LoadText(const QString& text)
 {
     m_impl->ini.Reset();
-    const QByteArray utf8 = text.toUtf8();
+    m_problem.clear();
+    QString kept = text;
+    int dropped = 0;
+    if (kept.size() > MaxLineLength) {
+        QStringList lines = kept.split(u'\n');
+        dropped = static_cast<int>(
+            lines.removeIf([](const QString& line) { return line.size() > MaxLineLength; }));
+        kept = lines.join(u'\n');
+    }
+    if (dropped > 0) {
+        m_problem = QStringLiteral("%1 line(s) longer than %2 characters left out")
+                        .arg(dropped)
+                        .arg(MaxLineLength);
+    }
+    const QByteArray utf8 = kept.toUtf8();
     m_impl->ini.LoadData(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
 
@@ -142,7 +173,8 @@ bool IniFile::WriteValue(const QString& path, const QString& section, const QStr
     IniFile ini;
     if (!ini.Load(path)) {
         if (errorText) {
-            *errorText = QStringLiteral("cannot read %1").arg(path);
+            *errorText = ini.Problem().isEmpty() ? QStringLiteral("cannot read %1").arg(path)
+                                                 : ini.Problem();
         }
         return false;
     }

@@ -14,16 +14,25 @@
 class IniFile
 {
 public:
+    // What a file may ask for. Settings and skin files hold a few kilobytes; a larger file is
+    // not read at all, and a longer line (one key) is left out.
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+    static constexpr qsizetype MaxLineLength = 4096; // characters
+
     IniFile();
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
     // Reads the file; a missing or unreadable file gives an empty document (never an error,
-    // like the profile functions). Returns false only when the file exists and could not be read.
+    // like the profile functions). Returns false only when the file exists and could not be read
+    // or is larger than MaxFileBytes.
     bool Load(const QString& path);
     // Reads from text already in memory.
     void LoadText(const QString& text);
+    // Why the last Load or LoadText left out the file or some of its lines, for the operator;
+    // empty when it did not.
+    QString Problem() const;
 
     bool HasKey(const QString& section, const QString& key) const;
     // The value, or fallback when the key is missing. Matching quotes around a value are removed.
@@ -49,4 +58,5 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
+    QString m_problem;
 };

@@ -35,12 +35,12 @@ bool WaveFormatCheck::IsPlayable(const QString& path, QString* reason)
         if (!file.seek(position)) {
             return Fail(reason, "cannot be read");
         }
-        const QByteArray header = file.read(8);
-        if (header.size() != 8) {
+        char header[8];
+        if (file.read(header, sizeof header) != qint64(sizeof header)) {
             return Fail(reason, "cut short");
         }
-        const QByteArray id = header.left(4);
-        const qint64 length = qFromLittleEndian<quint32>(header.constData() + 4);
+        const QByteArray id(header, 4);
+        const qint64 length = qFromLittleEndian<quint32>(header + 4);
         const qint64 body = position + 8;
         if (length > size - body) {
             return Fail(reason, "chunk runs past the end of the file");
@@ -49,14 +49,15 @@ bool WaveFormatCheck::IsPlayable(const QString& path, QString* reason)
             if (length < 16) {
                 return Fail(reason, "format chunk too short");
             }
-            const QByteArray fmt = file.read(16);
-            if (fmt.size() != 16) {
+            // Read into an array of its own size, so that every offset below is plainly in it.
+            char fmt[16];
+            if (file.read(fmt, sizeof fmt) != qint64(sizeof fmt)) {
                 return Fail(reason, "cut short");
             }
-            const auto tag = qFromLittleEndian<quint16>(fmt.constData());
-            const auto channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
-            const auto rate = qFromLittleEndian<quint32>(fmt.constData() + 4);
-            const auto bits = qFromLittleEndian<quint16>(fmt.constData() + 14);
+            const auto tag = qFromLittleEndian<quint16>(fmt);
+            const auto channels = qFromLittleEndian<quint16>(fmt + 2);
+            const auto rate = qFromLittleEndian<quint32>(fmt + 4);
+            const auto bits = qFromLittleEndian<quint16>(fmt + 14);
             if (tag != 1) {
                 return Fail(reason, "not PCM samples");
             }

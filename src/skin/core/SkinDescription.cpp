@@ -54,6 +54,9 @@ bool SkinDescription::Load(const QString& path)
     IniFile ini;
     const bool readable = ini.Load(path);
     Read(ini, SkinDirectory(path));
+    if (!ini.Problem().isEmpty()) {
+        m_problems.prepend(ini.Problem());
+    }
     return readable;
 }
 

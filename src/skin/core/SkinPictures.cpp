@@ -4,16 +4,46 @@
 #include <QImageReader>
 #include <QPainter>
 
-QImage LoadPictureFile(const QString& path, QSize* size)
+QImage LoadPictureFile(const QString& path, QSize* size, QString* problem)
 {
     QImage picture;
+    QString refusal;
     // An empty skin key names the skin folder itself: not a picture.
-    if (QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > PictureLimits::MaxFileBytes) {
+        refusal = QStringLiteral("The picture '%1' was not used: the file holds %2 MB, more "
+                                 "than the %3 MB a skin picture may hold.")
+                      .arg(path)
+                      .arg(info.size() / (1024 * 1024))
+                      .arg(PictureLimits::MaxFileBytes / (1024 * 1024));
+    } else if (info.isFile()) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
-        if (!reader.read(&picture)) {
+        // The size comes from the header, before anything is decoded; the allocation limit
+        // stops a decoder whose header did not tell.
+        const QSize declared = reader.size();
+        reader.setAllocationLimit(static_cast<int>(PictureLimits::MaxPixels * 4 / (1024 * 1024)) +
+                                  1);
+        if (declared.width() > PictureLimits::MaxSide ||
+            declared.height() > PictureLimits::MaxSide ||
+            qint64(declared.width()) * declared.height() > PictureLimits::MaxPixels) {
+            refusal = QStringLiteral("The picture '%1' was not used: it is %2 x %3 pixels, and a "
+                                     "skin picture may be at most %4 pixels wide or high and %5 "
+                                     "million pixels in all.")
+                          .arg(path)
+                          .arg(declared.width())
+                          .arg(declared.height())
+                          .arg(PictureLimits::MaxSide)
+                          .arg(PictureLimits::MaxPixels / (1024 * 1024));
+        } else if (!reader.read(&picture)) {
+            // Decoders refuse some sizes themselves (a BMP past 16384 x 16384) before telling.
             picture = QImage();
+            refusal = QStringLiteral("The picture '%1' was not used: it could not be read (%2).")
+                          .arg(path, reader.errorString());
         }
+    }
+    if (!refusal.isEmpty() && problem) {
+        *problem = refusal;
     }
     if (!picture.isNull() && picture.format() != QImage::Format_RGB32 &&
         picture.format() != QImage::Format_ARGB32) {

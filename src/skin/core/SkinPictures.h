@@ -13,10 +13,21 @@ class QPainter;
 // Picture helpers shared by the skinned dialog and its element controls. An empty (null)
 // picture is accepted everywhere and then nothing happens.
 
+// What a skin picture may ask for. A 4K projector needs 3840 x 2160 (33 MB decoded); the bounds
+// leave room for that and keep a hostile file from taking the machine's memory.
+namespace PictureLimits {
+constexpr int MaxSide = 8192;                    // pixels, either way
+constexpr qint64 MaxPixels = 32LL * 1024 * 1024; // 128 MB at four bytes a pixel
+constexpr qint64 MaxFileBytes = 256LL * 1024 * 1024;
+} // namespace PictureLimits
+
 // Decodes a picture file (BMP, JPEG, GIF, PNG; the format is taken from the content). A missing,
 // unreadable or undecodable file, or a path naming a directory, gives a null 0 x 0 picture.
+// So does a picture past PictureLimits, which is refused before it is decoded. problem, when
+// given, receives a sentence naming the file and why when a file was refused or could not be
+// decoded (and is left alone otherwise).
 // size, when given, receives the picture's size (0 x 0 on failure).
-QImage LoadPictureFile(const QString& path, QSize* size = nullptr);
+QImage LoadPictureFile(const QString& path, QSize* size = nullptr, QString* problem = nullptr);
 
 // Makes target a copy of rect of source, of rect's size; the part of rect outside the source
 // comes out black. An empty source leaves target as it was. rect is in the source's

@@ -220,15 +220,25 @@ void CSkinDialog::LoadSkin()
     m_description.Load(m_skinPath);
     const SkinScreen& screen = m_description.Screen();
 
-    m_mainPicture = LoadPictureFile(m_description.PicturePath(screen.main));
-    m_maskPicture = LoadPictureFile(m_description.PicturePath(screen.mask));
+    // Pictures past their limits are left out (as missing ones are) and named in the box.
+    QStringList problems = m_description.Problems();
+    const auto load = [&](const QString& key) {
+        QString problem;
+        QImage picture = LoadPictureFile(m_description.PicturePath(key), nullptr, &problem);
+        if (!problem.isEmpty()) {
+            problems << problem;
+        }
+        return picture;
+    };
+    m_mainPicture = load(screen.main);
+    m_maskPicture = load(screen.mask);
     // Without a mask the window keeps its size: a 0 x 0 window could not be seen or reached.
     if (!m_maskPicture.isNull() && !m_presentation) {
         setFixedSize(m_maskPicture.size());
     }
-    m_overPicture = LoadPictureFile(m_description.PicturePath(screen.over));
-    m_downPicture = LoadPictureFile(m_description.PicturePath(screen.down));
-    m_disabledPicture = LoadPictureFile(m_description.PicturePath(screen.disabled));
+    m_overPicture = load(screen.over);
+    m_downPicture = load(screen.down);
+    m_disabledPicture = load(screen.disabled);
     m_edgeColour = EdgeColourOf(m_mainPicture, m_maskPicture);
 
     SetRegionFromBitmap(m_maskPicture);
@@ -244,8 +254,8 @@ void CSkinDialog::LoadSkin()
     LayoutFace();
     update();
 
-    if (!m_description.Problems().isEmpty()) {
-        MessageService::Current().Show(m_description.Problems().join(u'\n'), ErrorCaption,
+    if (!problems.isEmpty()) {
+        MessageService::Current().Show(problems.join(u'\n'), ErrorCaption,
                                        MessageService::Buttons::Ok);
     }
 }

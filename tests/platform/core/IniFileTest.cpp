@@ -2,9 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,4 +111,61 @@ TEST(IniFile, FailedWritesAreReportedAndLeaveNothingBehind)
                                      QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"),
                                      &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(IniFile, OversizedFilesAndLinesAreLeftOutAndSaidSo)
+{
+    QTemporaryDir dir;
+    const QString path =
+        WriteFile(dir, "[s]\nlong=" + QByteArray(IniFile::MaxLineLength, 'x') + "\nkept=1\n");
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(path));
+    EXPECT_FALSE(ini.HasKey(QStringLiteral("s"), QStringLiteral("long")));
+    EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("kept"), 0), 1);
+    EXPECT_TRUE(ini.Problem().contains(path)) << ini.Problem().toStdString();
+
+    const QString big = WriteFile(dir, "[s]\nk=1\n" + QByteArray(IniFile::MaxFileBytes, ';'));
+    EXPECT_FALSE(ini.Load(big));
+    EXPECT_FALSE(ini.HasKey(QStringLiteral("s"), QStringLiteral("k")));
+    QString error;
+    EXPECT_FALSE(IniFile::WriteValue(big, QStringLiteral("s"), QStringLiteral("k"),
+                                     QStringLiteral("2"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("not read"))) << error.toStdString();
+    EXPECT_EQ(QFileInfo(big).size(), IniFile::MaxFileBytes + 8) << "the file is left as it was";
+}
+
+TEST(IniFile, AKillDuringASaveLeavesTheOldOrTheNewFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config.ini"));
+    // Two documents large enough that a save takes a while.
+    IniFile documents[2];
+    QByteArray texts[2];
+    for (int d = 0; d < 2; ++d) {
+        for (int k = 0; k < 4000; ++k) {
+            documents[d].SetString(QStringLiteral("DEFAULTADDRESS"), QStringLiteral("key%1").arg(k),
+                                   QStringLiteral("value %1 of document %2").arg(k).arg(d));
+        }
+        texts[d] = documents[d].ToText().toUtf8();
+    }
+    ASSERT_TRUE(documents[0].Save(path));
+    std::mt19937 random(7);
+    int trials = 0;
+    for (; trials < 30; ++trials) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                documents[i % 2].Save(path);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const QByteArray after = ReadFile(path);
+        ASSERT_TRUE(after == texts[0] || after == texts[1])
+            << "trial " << trials << ": " << after.size() << " bytes";
+    }
+    EXPECT_EQ(trials, 30);
 }

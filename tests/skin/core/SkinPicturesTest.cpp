@@ -185,3 +185,74 @@ TEST(BitmapToRegion, BatchesGiveTheSingleBatchRegion)
     }
     EXPECT_EQ(area, opaque);
 }
+
+// The headers of a 24-bit BMP of the given size without its pixels: what a reader learns
+// before decoding.
+QByteArray BitmapHeaderOnly(qint32 width, qint32 height)
+{
+    QByteArray bytes("BM");
+    const auto put32 = [&bytes](qint32 value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes.append(static_cast<char>((value >> (8 * i)) & 0xff));
+        }
+    };
+    const auto put16 = [&bytes](qint16 value) {
+        bytes.append(static_cast<char>(value & 0xff)).append(static_cast<char>(value >> 8));
+    };
+    put32(54 + 64); // file size as claimed
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(width);
+    put32(height);
+    put16(1);
+    put16(24);
+    put32(0);
+    put32(0);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
+    return bytes + QByteArray(64, '\0');
+}
+
+TEST(LoadPictureFile, RefusesPicturesPastTheLimitsBeforeDecodingAndSaysWhy)
+{
+    QTemporaryDir dir;
+    for (const QSize& size : {QSize(20000, 20000), QSize(100, 9000), QSize(8000, 8000)}) {
+        const QString path = dir.filePath(QStringLiteral("big.bmp"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(BitmapHeaderOnly(size.width(), size.height()));
+        file.close();
+        QString problem;
+        QSize loaded(1, 1);
+        EXPECT_TRUE(LoadPictureFile(path, &loaded, &problem).isNull());
+        EXPECT_EQ(loaded, QSize(0, 0));
+        EXPECT_TRUE(problem.contains(path)) << problem.toStdString();
+        // The BMP decoder itself refuses more than 16384 x 16384 before telling the size.
+        if (size.width() < 16384) {
+            EXPECT_TRUE(
+                problem.contains(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())))
+                << problem.toStdString();
+        }
+    }
+    // A PNG tells its size in its header: 20,000 x 20,000 (a few bytes of its pixels).
+    const QString png = dir.filePath(QStringLiteral("main.png"));
+    QFile pngFile(png);
+    ASSERT_TRUE(pngFile.open(QIODevice::WriteOnly));
+    pngFile.write(QByteArray::fromHex(
+        "89504e470d0a1a0a0000000d4948445200004e2000004e2008020000006c12d16e0000000c49444154789c"
+        "6360a00c000000400001b7347cef0000000049454e44ae426082"));
+    pngFile.close();
+    QString pngProblem;
+    EXPECT_TRUE(LoadPictureFile(png, nullptr, &pngProblem).isNull());
+    EXPECT_TRUE(pngProblem.contains(QStringLiteral("20000 x 20000"))) << pngProblem.toStdString();
+
+    // Within the limits nothing is said.
+    const QString small = dir.filePath(QStringLiteral("small.png"));
+    ASSERT_TRUE(Filled(4096, 2048, Qt::red).save(small));
+    QString problem;
+    EXPECT_EQ(LoadPictureFile(small, nullptr, &problem).size(), QSize(4096, 2048));
+    EXPECT_TRUE(problem.isEmpty());
+}

@@ -8,7 +8,9 @@
 #include "SkinPictures.h"
 #include "SkinTestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -282,6 +284,30 @@ TEST(SkinDialog, UnusableMasksReportAndKeepTheWindowRectangular)
         EXPECT_TRUE(dialog.SkinButtons().empty());
         EXPECT_EQ(messages.texts.size(), 1);
     }
+}
+
+TEST(SkinDialog, PicturesPastTheLimitsAreNamedInTheBox)
+{
+    RecordingMessageService messages;
+    SkinFolder skin(Elements);
+    // A mask that claims 20,000 x 20,000 pixels (the headers of a 24-bit BMP, no pixels): the
+    // window keeps its size, and the box says which picture was refused.
+    const QByteArray header = QByteArray::fromHex("424d76000000000000003600000028000000204e0000"
+                                                  "204e0000010018000000000000000000130b0000130b"
+                                                  "00000000000000000000") +
+                              QByteArray(64, '\0');
+    const QString mask = QFileInfo(skin.Path()).dir().filePath(QStringLiteral("mask.bmp"));
+    QFile file(mask);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(header);
+    file.close();
+    TestDialog dialog;
+    dialog.resize(50, 40);
+    dialog.SetSkinPath(skin.Path());
+    dialog.LoadSkin();
+    const QString all = messages.texts.join(u'\n');
+    EXPECT_TRUE(all.contains(mask)) << all.toStdString();
+    EXPECT_EQ(dialog.size(), QSize(50, 40)) << "the window keeps its size without the mask";
 }
 
 TEST(SkinDialog, OverLongEntriesAreSkippedWithOneMessage)

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Kills the running program with SIGKILL at many moments of a round (reels rolling, reels
+# stopping, right after the winner line appears, while it blinks), restarts it on the same
+# event folder each time and checks: the database passes its integrity check, every winner
+# that was shown is stored, nobody is stored twice, and the program still draws.
+# Usage: kill-during-draws.sh PROGRAM SCHEMA.sql [TRIALS]. Exits 77 (skipped) without the tools.
+set -u
+program="$1"
+schema="$2"
+trials="${3:-32}"
+for tool in Xvfb xdotool sqlite3 timeout; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
+
+work="$(mktemp -d)"
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*"
+  exit 1
+}
+
+# An X server of our own on a free display; -noreset keeps it up when its only client is killed.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1600x1000x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+unset WAYLAND_DISPLAY
+
+event="$work/event"
+db="$event/Data.db"
+shown="$work/shown"
+mkdir -p "$event"
+sqlite3 "$db" <"$schema" || fail "cannot make the database"
+sqlite3 "$db" "with recursive n(i) as (select 1 union all select i + 1 from n where i < 400)
+  insert into person select printf('E%04d', i), '员工' || i, '' from n;"
+: >"$shown"
+
+start_program() {
+  SORTILO_WINNER_TRACE="$shown" "$program" --event "$event" >>"$work/program.log" 2>&1 &
+  app_pid=$!
+  timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" >/dev/null ||
+    fail "the program did not show its window: $(tail -5 "$work/program.log")"
+  sleep 0.2 # the keys are grabbed once the window is up
+}
+shown_count() { wc -l <"$shown"; }
+random_sleep() { # random_sleep MAX_MS
+  local ms=$((RANDOM % $1))
+  sleep "$((ms / 1000)).$(printf %03d $((ms % 1000)))"
+}
+wait_for_winner() { # wait_for_winner COUNT_BEFORE TIMEOUT_S; true once one more was shown
+  local deadline=$((SECONDS + $2))
+  while [ "$(shown_count)" -le "$1" ]; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.005
+  done
+}
+kill_program() {
+  kill -9 "$app_pid"
+  wait "$app_pid" 2>/dev/null
+  app_pid=""
+}
+check_database() {
+  local integrity missing twice
+  # A sanitizer build reports its findings on the program's error output.
+  if grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:" "$work/program.log"; then
+    fail "trial $1: the sanitizer reported: $(grep -m3 -E "ERROR|runtime error" "$work/program.log")"
+  fi
+  integrity="$(sqlite3 "$db" "pragma integrity_check")"
+  [ "$integrity" = "ok" ] || fail "integrity check after trial $1: $integrity"
+  missing="$(sort -u "$shown" | comm -23 - <(sqlite3 "$db" "select upper(PersonID) from ComePrize" | sort -u))"
+  [ -z "$missing" ] || fail "trial $1: shown but not stored: $missing"
+  twice="$(sqlite3 "$db" "select upper(PersonID) from ComePrize group by 1 having count(*) > 1")$(sort "$shown" | uniq -d)"
+  [ -z "$twice" ] || fail "trial $1: stored or shown twice: $twice"
+}
+
+at_winner=0
+for trial in $(seq "$trials"); do
+  start_program
+  before="$(shown_count)"
+  xdotool key F5
+  case $((trial % 4)) in
+  0) random_sleep 1500 ;; # reels rolling, no stop yet
+  1) random_sleep 800; xdotool key F6; random_sleep 3000 ;; # reels stopping one by one
+  2) # right after the winner line appears
+    random_sleep 800; xdotool key F6
+    wait_for_winner "$before" 15 && at_winner=$((at_winner + 1)) ;;
+  3) # a moment after the winner, while the reveal blinks
+    random_sleep 800; xdotool key F6
+    wait_for_winner "$before" 15 && random_sleep 600 ;;
+  esac
+  kill_program
+  check_database "$trial"
+done
+
+# The program draws again on the folder after all those kills.
+start_program
+before="$(shown_count)"
+xdotool key F5
+sleep 0.5
+xdotool key F6
+wait_for_winner "$before" 20 || fail "no winner drawn after the last restart"
+sleep 0.3
+kill_program
+check_database final
+
+stored="$(sqlite3 "$db" "select count(*) from ComePrize")"
+echo "trials: $trials SIGKILLs ($at_winner right after the winner line appeared);" \
+  "winners shown: $(shown_count), stored: $stored; every check passed"
