@@ -9,6 +9,7 @@
 #include "MessageService.h"
 #include "PersonStore.h"
 #include "PreparedStatement.h"
+#include "QuietMessages.h"
 #include "SqlStatements.h"
 #include "SystemRandomSource.h"
 
@@ -77,25 +78,6 @@ private:
     std::map<int, Timer> m_timers;
     long long m_now = 0;
 };
-
-class QuietMessages final : public MessageService
-{
-public:
-    Answer Show(const QString& text, const QString&, Buttons) override
-    {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-        return Answer::No;
-    }
-};
-
-double Median(std::vector<double> values)
-{
-    if (values.empty()) {
-        return 0;
-    }
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double Percentile(std::vector<double> values, double share)
 {
@@ -326,11 +308,11 @@ int main(int argc, char** argv)
                 std::printf("| %s | %d | %d%% | %d | %.2f | %.2f | %.2f | %.2f | %.2f | %.4f | "
                             "%.4f | %.2f |\n",
                             sqlite ? "SQLite" : "PostgreSQL", size, share, size - winners,
-                            Median(figures.pickMs),
+                            MedianOf(figures.pickMs),
                             *std::max_element(figures.pickMs.begin(), figures.pickMs.end()),
-                            Median(figures.firstPickMs), Median(figures.firstPickAfterAddMs),
-                            Median(figures.statementMs), Median(figures.tickMs),
-                            Percentile(figures.tickMs, 0.99), Median(figures.recordMs));
+                            MedianOf(figures.firstPickMs), MedianOf(figures.firstPickAfterAddMs),
+                            MedianOf(figures.statementMs), MedianOf(figures.tickMs),
+                            Percentile(figures.tickMs, 0.99), MedianOf(figures.recordMs));
                 std::fflush(stdout);
             }
         }

@@ -6,6 +6,7 @@
 #include "CRecordListCtrl.h"
 #include "DatabaseCreator.h"
 #include "MessageService.h"
+#include "QuietMessages.h"
 #include "RecordTableModel.h"
 
 #include <QApplication>
@@ -18,16 +19,6 @@
 #include <vector>
 
 namespace {
-
-class QuietMessages final : public MessageService
-{
-public:
-    Answer Show(const QString& text, const QString&, Buttons) override
-    {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-        return Answer::No;
-    }
-};
 
 // Median milliseconds of runs calls, events handled; prepare runs untimed before each.
 double MedianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work)

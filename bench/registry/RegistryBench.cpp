@@ -6,6 +6,7 @@
 #include "DatabaseCreator.h"
 #include "MessageService.h"
 #include "PersonTableModel.h"
+#include "QuietMessages.h"
 #include "SqlStatements.h"
 
 #include <QApplication>
@@ -20,22 +21,6 @@
 #include <vector>
 
 namespace {
-
-class QuietMessages final : public MessageService
-{
-public:
-    Answer Show(const QString& text, const QString&, Buttons) override
-    {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-        return Answer::No;
-    }
-};
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 bool Fill(CAdoDatabase& db, int participants)
 {
@@ -137,8 +122,9 @@ int main(int argc, char** argv)
             pageMs.push_back(clock.nsecsElapsed() / 1e6);
         }
         dlg.Ui().find->setText(QStringLiteral("员工1"));
-        std::printf("| %d | %.1f | %.2f | %.2f | %.2f | %d |\n", size, Median(openMs),
-                    Median(filterMs), Median(narrowMs), Median(pageMs), dlg.Model().rowCount());
+        std::printf("| %d | %.1f | %.2f | %.2f | %.2f | %d |\n", size, MedianOf(openMs),
+                    MedianOf(filterMs), MedianOf(narrowMs), MedianOf(pageMs),
+                    dlg.Model().rowCount());
         std::fflush(stdout);
     }
     MessageService::Install(nullptr);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "MessageService.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+// Benchmarks never wait on a box: one that comes up is printed to standard error and answered No.
+class QuietMessages final : public MessageService
+{
+public:
+    Answer Show(const QString& text, const QString&, Buttons) override
+    {
+        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
+        return Answer::No;
+    }
+};
+
+// The median of a set of timings; 0 for none.
+inline double MedianOf(std::vector<double> values)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
