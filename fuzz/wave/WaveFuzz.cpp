@@ -1,0 +1,19 @@
+// The check a sound file passes before it reaches the audio output.
+#include "FuzzSupport.h"
+#include "WaveFormatCheck.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    FuzzSupport::StartQt(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString path =
+        FuzzSupport::WriteScratchFile(FuzzSupport::Bytes(data, size), QStringLiteral(".wav"));
+    QString reason;
+    const bool playable = WaveFormatCheck::IsPlayable(path, &reason);
+    FUZZ_CHECK(playable == reason.isEmpty());
+    return 0;
+}
