@@ -2,6 +2,7 @@
 // mask and for a worst case (a checkerboard, every other pixel opaque). Prints a table; asserts
 // nothing.
 #include "BitmapToRegion.h"
+#include "MedianMs.h"
 #include "SkinPictures.h"
 
 #include <QCoreApplication>
@@ -12,20 +13,6 @@
 #include <vector>
 
 namespace {
-
-// Median milliseconds of runs calls.
-template <class Work> double MedianMs(int runs, Work work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void Row(const char* name, const QImage& mask, int batchSize)
 {

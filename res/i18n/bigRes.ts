@@ -12,14 +12,57 @@
     </message>
 </context>
 <context>
+    <name>CBasicSettingsDlg</name>
+    <message>
+        <source>基本信息设定</source>
+        <translation>基本資訊設定</translation>
+    </message>
+    <message>
+        <source>背景音乐</source>
+        <translation>背景音樂</translation>
+    </message>
+    <message>
+        <source>抽取音乐</source>
+        <translation>抽取音樂</translation>
+    </message>
+    <message>
+        <source>自动抽奖，即点击开始后不用按停止键</source>
+        <translation>自動抽獎，即點選開始後不用按停止鍵</translation>
+    </message>
+    <message>
+        <source>每隔一次只从名单前一半中抽取</source>
+        <translation>每隔一次只從名單前一半中抽取</translation>
+    </message>
+    <message>
+        <source>选中时，每第二次抽取只在尚未中奖名单的前一半中进行，前一半人员的中奖机会是后一半的三倍。取消选中，则每次抽取人人机会均等。</source>
+        <translation>選中時，每第二次抽取只在尚未中獎名單的前一半中進行，前一半人員的中獎機會是後一半的三倍。取消選中，則每次抽取人人機會均等。</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>公司名稱</translation>
+    </message>
+    <message>
+        <source>抽奖主题</source>
+        <translation>抽獎主題</translation>
+    </message>
+    <message>
+        <source>设置未能保存：%1</source>
+        <translation>設定未能儲存：%1</translation>
+    </message>
+</context>
+<context>
     <name>CDrawApp</name>
     <message>
         <source>连接数据库失败</source>
         <translation>連線資料庫失敗</translation>
-    </message>
-    <message>
-        <source>此功能将在后续版本中提供</source>
-        <translation>此功能將在後續版本中提供</translation>
     </message>
 </context>
 <context>
@@ -52,6 +95,89 @@
         <source>无法写入 %1：%2</source>
         <translation>無法寫入 %1：%2</translation>
     </message>
+    <message>
+        <source>全屏演示</source>
+        <translation>全螢幕演示</translation>
+    </message>
+    <message>
+        <source>无法保存显示方式：%1</source>
+        <translation>無法儲存顯示方式：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CPersonDlg</name>
+    <message>
+        <source>录入抽奖人员信息</source>
+        <translation>錄入抽獎人員資訊</translation>
+    </message>
+    <message>
+        <source>注：抽奖程序将从本人员列表中随机抽出幸运人员,每人仅有中奖一次的机会。</source>
+        <translation>注：抽獎程式將從本人員列表中隨機抽出幸運人員,每人僅有中獎一次的機會。</translation>
+    </message>
+    <message>
+        <source>从Excel导入</source>
+        <translation>從Excel匯入</translation>
+    </message>
+    <message>
+        <source>查看Excel模版</source>
+        <translation>檢視Excel範本</translation>
+    </message>
+    <message>
+        <source>导出至Excel</source>
+        <translation>匯出至Excel</translation>
+    </message>
+    <message>
+        <source>新增(&amp;I)</source>
+        <translation>新增(&amp;I)</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>修改(&amp;M)</source>
+        <translation>修改(&amp;M)</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>刷新(R)</source>
+        <translation>重新整理(R)</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>清除全部</translation>
+    </message>
+    <message>
+        <source>输入编号或姓名查找</source>
+        <translation>輸入編號或姓名尋找</translation>
+    </message>
+    <message>
+        <source>编号：</source>
+        <translation>編號：</translation>
+    </message>
+    <message>
+        <source>姓名：</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <source>备注：</source>
+        <translation>備註：</translation>
+    </message>
+    <message>
+        <source>记录总数:</source>
+        <translation>記錄總數:</translation>
+    </message>
+    <message>
+        <source>查找(&amp;F)：</source>
+        <translation>尋找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>此功能将在后续版本中提供</source>
+        <translation>此功能將在後續版本中提供</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -78,6 +204,60 @@
     <message>
         <source>此功能将在后续版本中提供</source>
         <translation>此功能將在後續版本中提供</translation>
+    </message>
+</context>
+<context>
+    <name>CPrizeSettingsDlg</name>
+    <message>
+        <source>一等奖</source>
+        <translation>一等獎</translation>
+    </message>
+    <message>
+        <source>二等奖</source>
+        <translation>二等獎</translation>
+    </message>
+    <message>
+        <source>三等奖</source>
+        <translation>三等獎</translation>
+    </message>
+    <message>
+        <source>四等奖</source>
+        <translation>四等獎</translation>
+    </message>
+    <message>
+        <source>五等奖</source>
+        <translation>五等獎</translation>
+    </message>
+    <message>
+        <source>六等奖</source>
+        <translation>六等獎</translation>
+    </message>
+    <message>
+        <source>七等奖</source>
+        <translation>七等獎</translation>
+    </message>
+    <message>
+        <source>八等奖</source>
+        <translation>八等獎</translation>
+    </message>
+    <message>
+        <source>奖品设置</source>
+        <translation>獎品設定</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EventFolder</name>
+    <message>
+        <source>无法新建演示活动：%1</source>
+        <translation>無法新建演示活動：%1</translation>
     </message>
 </context>
 <context>
@@ -263,6 +443,149 @@
     <message>
         <source>奖品</source>
         <translation>獎品</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>工作表“%1”超过 %2 行，不予读取</source>
+        <translation>工作表「%1」超過 %2 行，不予讀取</translation>
+    </message>
+    <message>
+        <source>第 %1 行超过 %2 列，不予读取</source>
+        <translation>第 %1 行超過 %2 列，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿的单元格超过 %1 个，不予读取</source>
+        <translation>活頁簿的儲存格超過 %1 個，不予讀取</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的内容超过 %2 个字符，不予读取</source>
+        <translation>儲存格 %1 的內容超過 %2 個字元，不予讀取</translation>
+    </message>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>無法開啟檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>文件 %1 超过 %2 MB，不予读取</source>
+        <translation>檔案 %1 超過 %2 MB，不予讀取</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>無法讀取檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>檔案不存在：%1</translation>
+    </message>
+    <message>
+        <source>文件不是工作簿：%1</source>
+        <translation>檔案不是活頁簿：%1</translation>
+    </message>
+    <message>
+        <source>工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \</source>
+        <translation>工作表名稱「%1」無效：名稱須為 1 至 31 個字元，不含 [ ] : * ? / \</translation>
+    </message>
+    <message>
+        <source>已有名为“%1”的工作表</source>
+        <translation>已有名為「%1」的工作表</translation>
+    </message>
+    <message>
+        <source>工作簿的工作表超过 %1 个</source>
+        <translation>活頁簿的工作表超過 %1 個</translation>
+    </message>
+    <message>
+        <source>单元格位置超出范围：第 %1 行第 %2 列</source>
+        <translation>儲存格位置超出範圍：第 %1 行第 %2 列</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的内容超过 %2 个字符</source>
+        <translation>儲存格 %1 的內容超過 %2 個字元</translation>
+    </message>
+    <message>
+        <source>工作表的单元格超过 %1 个</source>
+        <translation>工作表的儲存格超過 %1 個</translation>
+    </message>
+    <message>
+        <source>工作簿太大，内存不足</source>
+        <translation>活頁簿太大，記憶體不足</translation>
+    </message>
+    <message>
+        <source>文件不是工作簿</source>
+        <translation>檔案不是活頁簿</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（.xls，错误 %1）</source>
+        <translation>活頁簿檔案已損壞（.xls，錯誤 %1）</translation>
+    </message>
+    <message>
+        <source>工作簿有密码保护，无法读取</source>
+        <translation>活頁簿有密碼保護，無法讀取</translation>
+    </message>
+    <message>
+        <source>工作簿中没有工作表</source>
+        <translation>活頁簿中沒有工作表</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（%1）</source>
+        <translation>活頁簿檔案已損壞（%1）</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 超过 %2 个标记，不予读取</source>
+        <translation>活頁簿中的 %1 超過 %2 個標記，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿的字符串超过 %1 个</source>
+        <translation>活頁簿的字串超過 %1 個</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏</source>
+        <translation>活頁簿檔案已損壞</translation>
+    </message>
+    <message>
+        <source>工作簿文件不完整，缺少 %1</source>
+        <translation>活頁簿檔案不完整，缺少 %1</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 解压后超过 %2 MB，不予读取</source>
+        <translation>活頁簿中的 %1 解壓後超過 %2 MB，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿解压后超过 %1 MB，不予读取</source>
+        <translation>活頁簿解壓後超過 %1 MB，不予讀取</translation>
+    </message>
+    <message>
+        <source>单元格位置无效：%1</source>
+        <translation>儲存格位置無效：%1</translation>
+    </message>
+    <message>
+        <source>缺少单元格的值</source>
+        <translation>缺少儲存格的值</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>找不到檔案：%1</translation>
+    </message>
+    <message>
+        <source>不支持的保存选项</source>
+        <translation>不支援的儲存選項</translation>
+    </message>
+    <message>
+        <source>工作簿中没有工作表“%1”</source>
+        <translation>活頁簿中沒有工作表「%1」</translation>
+    </message>
+    <message>
+        <source>电子表格对象未连接</source>
+        <translation>試算表物件未連線</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>記憶體不足</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "CDrawApp.h"
 
 #include "MessageService.h"
+#include "SharedFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,7 +42,10 @@ int CDrawApp::Run(const QString& localeName)
         return 1;
     }
 
-    m_resources.LoadFor(localeName, AppDirectory);
+    // The event's own module wins over the one shipped with the program.
+    const QString module =
+        SharedFiles::Locate(AppDirectory, QLatin1String(ResourceModule::FileName));
+    m_resources.LoadFor(localeName, module.left(module.lastIndexOf(u'/') + 1));
 
     if (m_runMainWindow) {
         m_runMainWindow(*this);

@@ -2,13 +2,55 @@
 #include "CDrawApp.h"
 #include "CDrawDlg.h"
 #include "CPrizeRecordDlg.h"
+#include "EventFolder.h"
+#include "OperatorDialogs.h"
+#include "SharedFiles.h"
 #include "WidgetMessageService.h"
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    // The command line is read before a display is needed, so --help works anywhere.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prize draw for company events. Without options the program runs in the current "
+        "folder when it holds Data.db, else in the operator's default event folder."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption event(
+        QStringLiteral("event"),
+        QStringLiteral("Open or create the event folder DIR (a bare name lies under %1).")
+            .arg(EventFolder::EventsRoot()),
+        QStringLiteral("DIR"));
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Run a throw-away event with demo participants."));
+    parser.addOption(event);
+    parser.addOption(demo);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "sortilo: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                               QStringLiteral("sortilo"))));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("sortilo %s\n", SORTILO_VERSION);
+        return 0;
+    }
+
     // On a Wayland session prefer its X11 server (XWayland): only there do the window's shape
     // and the system-wide F5/F6 keys work. A platform chosen explicitly is respected.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -24,20 +66,35 @@ int main(int argc, char** argv)
     WidgetMessageService messages;
     MessageService::Install(&messages);
 
+    SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));
+    std::unique_ptr<QTemporaryDir> demoFolder;
+    if (parser.isSet(demo)) {
+        demoFolder = std::make_unique<QTemporaryDir>();
+        if (!demoFolder->isValid()) {
+            ShowMessage(QCoreApplication::translate("EventFolder", "无法新建演示活动：%1")
+                            .arg(demoFolder->errorString()));
+            MessageService::Install(nullptr);
+            return 1;
+        }
+    }
+    const EventFolder::Result folder =
+        EventFolder::Choose(parser.value(event), demoFolder ? demoFolder->path() : QString(),
+                            QDir::currentPath(), SharedFiles::Directory());
+    if (folder.directory.isEmpty()) {
+        ShowMessage(folder.error);
+        MessageService::Install(nullptr);
+        return 1;
+    }
+    QDir::setCurrent(folder.directory);
+
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
-        // The dialogs behind the menu's commands are not part of this build yet.
-        const auto notYet = [&window] {
-            window.ShowSysInfo(QCoreApplication::translate("CDrawApp", "此功能将在后续版本中提供"));
-        };
-        QObject::connect(&window, &CDrawDlg::personsRequested, &window, notYet);
+        ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
         QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&drawApp] {
             CPrizeRecordDlg record(drawApp.Database());
             record.setWindowIcon(CAboutDlg::ProgramIcon());
             record.exec();
         });
-        QObject::connect(&window, &CDrawDlg::basicSettingsRequested, &window, notYet);
-        QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, notYet);
         window.exec();
     });
     const int code = app.Run();

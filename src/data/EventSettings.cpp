@@ -30,6 +30,8 @@ EventSettings EventSettings::Read(const QString& path)
     settings.bMusic1 = ini.GetInt(section, QStringLiteral("BMUSIC1"), defaults.bMusic1);
     settings.bMusic2 = ini.GetInt(section, QStringLiteral("BMUSIC2"), defaults.bMusic2);
     settings.autoStop = ini.GetInt(section, QStringLiteral("AUTOSTOP"), defaults.autoStop);
+    settings.halfRangeRule = ini.GetInt(QLatin1String(DrawRulesSection),
+                                        QStringLiteral("HALFRANGE"), defaults.halfRangeRule);
     return settings;
 }
 
@@ -50,6 +52,8 @@ bool EventSettings::Write(const QString& path, QString* errorText) const
     ini.SetString(section, QStringLiteral("AUTOSTOP"), QString::number(autoStop));
     ini.SetString(section, QStringLiteral("MUSIC1"), music1);
     ini.SetString(section, QStringLiteral("MUSIC2"), music2);
+    ini.SetString(QLatin1String(DrawRulesSection), QStringLiteral("HALFRANGE"),
+                  QString::number(halfRangeRule));
     return ini.Save(path, errorText);
 }
 

@@ -19,10 +19,17 @@ struct EventSettings
     int bMusic2 = 0;                                     // drawing sound on
     int autoStop = 0;                                    // first pick stops after 5 s
 
-    // Reads the seven keys in their order, each with its default.
+    // Not among the keys above, so it lives in a section of its own that leaves them alone.
+    static constexpr const char* DrawRulesSection = "DRAWRULES";
+    // Key HALFRANGE: every second pick draws from the first half of the pool only (1, as the
+    // draw always did) or every pick from the whole pool (0).
+    int halfRangeRule = 1;
+
+    // Reads the seven keys in their order, each with its default, then the draw rules.
     static EventSettings Read(const QString& path);
-    // Writes company, theme, BMUSIC1, BMUSIC2, AUTOSTOP, MUSIC1, MUSIC2 in this order, keeping
-    // whatever else the file holds. Atomic; returns false with errorText when it failed.
+    // Writes company, theme, BMUSIC1, BMUSIC2, AUTOSTOP, MUSIC1, MUSIC2 in this order, then the
+    // draw rules, keeping whatever else the file holds. Atomic; returns false with errorText
+    // when it failed.
     bool Write(const QString& path, QString* errorText = nullptr) const;
 
     // A stored sound path as a file to open: Windows separators become "/", and a relative

@@ -30,6 +30,7 @@ TEST(EventSettings, NoFileGivesTheDefaults)
     EXPECT_EQ(s.bMusic1, 1);
     EXPECT_EQ(s.bMusic2, 0);
     EXPECT_EQ(s.autoStop, 0);
+    EXPECT_EQ(s.halfRangeRule, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("config.ini"))))
         << "reading creates nothing";
 }
@@ -94,6 +95,7 @@ TEST(EventSettings, WritesKeysInOrderAndReadsThemBack)
     s.company = QStringLiteral("星辰科技");
     s.theme = QStringLiteral("十周年庆典");
     s.autoStop = 1;
+    s.halfRangeRule = 0;
     ASSERT_TRUE(s.Write(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -105,12 +107,14 @@ TEST(EventSettings, WritesKeysInOrderAndReadsThemBack)
     EXPECT_EQ(keys, (QStringList{QStringLiteral("[DEFAULTADDRESS]"), QStringLiteral("company"),
                                  QStringLiteral("theme"), QStringLiteral("BMUSIC1"),
                                  QStringLiteral("BMUSIC2"), QStringLiteral("AUTOSTOP"),
-                                 QStringLiteral("MUSIC1"), QStringLiteral("MUSIC2")}));
+                                 QStringLiteral("MUSIC1"), QStringLiteral("MUSIC2"),
+                                 QStringLiteral("[DRAWRULES]"), QStringLiteral("HALFRANGE")}));
     EXPECT_TRUE(text.contains(QStringLiteral("AUTOSTOP=1")));
     const EventSettings back = EventSettings::Read(path);
     EXPECT_EQ(back.company, s.company);
     EXPECT_EQ(back.theme, s.theme);
     EXPECT_EQ(back.autoStop, 1);
+    EXPECT_EQ(back.halfRangeRule, 0);
 }
 
 TEST(EventSettings, FailedWritesAreReported)

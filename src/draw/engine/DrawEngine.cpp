@@ -434,8 +434,9 @@ void DrawEngine::PickWinner()
             m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
             return;
         }
-        // Every second pick of the window's life draws from the first half of the pool.
-        const int range = m_HalfRangeToggle && n > 4 ? n / 2 : n;
+        // Every second pick of the window's life draws from the first half of the pool, unless
+        // the event switched the rule off.
+        const int range = m_halfRangeRule && m_HalfRangeToggle && n > 4 ? n / 2 : n;
         m_HalfRangeToggle = !m_HalfRangeToggle;
         const int index = RandomInRange(0, range);
         const QString id = m_CandidatePool.at(index).PersonID;

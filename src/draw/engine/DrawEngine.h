@@ -82,6 +82,12 @@ public:
     void SetAutoStop(bool on) { m_autoStop = on; }
     bool AutoStop() const { return m_autoStop; }
 
+    // The half-range rule: every second pick of the window's life draws only from the first half
+    // of the pool (when it holds more than 4), which makes the first half three times as likely
+    // to win. On by default; off, every pick draws from the whole pool.
+    void SetHalfRangeRule(bool on) { m_halfRangeRule = on; }
+    bool HalfRangeRule() const { return m_halfRangeRule; }
+
     // An index in [low, high), every index equally likely; low when the range is empty.
     int RandomInRange(int low, int high);
     static int RandomInRange(RandomSource& random, int low, int high);
@@ -154,5 +160,6 @@ private:
     bool m_blinkPhase = false;
     PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
     bool m_autoStop = false;
+    bool m_halfRangeRule = true;
     bool m_busy = false;
 };

@@ -64,5 +64,6 @@ QIcon CAboutDlg::ProgramIcon()
         painter.end();
         icon.addPixmap(pixmap);
     }
-    return icon;
+    // Installed, the program shows the icon of its menu entry (hicolor theme).
+    return QIcon::fromTheme(QStringLiteral("org.example.sortilo"), icon);
 }

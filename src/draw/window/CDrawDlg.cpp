@@ -4,9 +4,11 @@
 #include "CCreditsPanel.h"
 #include "CCreditsPanelB.h"
 #include "CReelDisplay.h"
+#include "DisplaySettings.h"
 #include "DrawEngine.h"
 #include "GlobalHotKeys.h"
 #include "MessageService.h"
+#include "SharedFiles.h"
 #include "SoundPlayer.h"
 #include "StringTable.h"
 
@@ -57,13 +59,14 @@ CDrawDlg::~CDrawDlg()
 
 void CDrawDlg::OnInitDialog()
 {
-    SetSkinPath(m_appDirectory + QStringLiteral("skin/skin.ini"));
+    // An event may carry its own skin and sounds; else those shipped with the program are used.
+    SetSkinPath(SharedFiles::Locate(m_appDirectory, QStringLiteral("skin/skin.ini")));
     LoadSkin();
 
     setWindowIcon(CAboutDlg::ProgramIcon());
     setWindowTitle(StringTable::Load(110));
 
-    m_reel->setGeometry(ReelRect());
+    OnSkinLayout();
     m_reel->show();
     m_reel->raise();
 
@@ -110,18 +113,42 @@ void CDrawDlg::OnInitDialog()
 
     ApplySettings(EventSettings::Read(m_appDirectory + QLatin1String(EventSettings::FileName)));
     EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+
+    if (DisplaySettings::ReadPresentation(m_appDirectory +
+                                          QLatin1String(EventSettings::FileName))) {
+        SetPresentation(true);
+        m_presentationAction->setChecked(true);
+    }
 }
 
 void CDrawDlg::ApplySettings(const EventSettings& settings)
 {
     m_settings = settings;
     m_engine->SetAutoStop(m_settings.autoStop != 0);
+    m_engine->SetHalfRangeRule(m_settings.halfRangeRule != 0);
     SetSkinText(QStringLiteral("ID_COMPANY"), m_settings.company, true);
     SetSkinText(QStringLiteral("ID_THEME"), m_settings.theme, true);
     if (m_settings.bMusic1 != 0) {
         StartBackgroundMusic();
     } else {
         m_sound->StopMusic();
+    }
+}
+
+void CDrawDlg::OnSkinLayout()
+{
+    m_reel->setGeometry(SkinToWindow(ReelRect()));
+    m_reel->SetScale(SkinScale());
+}
+
+void CDrawDlg::TogglePresentation()
+{
+    SetPresentation(!IsPresentation());
+    m_presentationAction->setChecked(IsPresentation());
+    QString error;
+    if (!DisplaySettings::WritePresentation(m_appDirectory + QLatin1String(EventSettings::FileName),
+                                            IsPresentation(), &error)) {
+        ShowSysInfo(tr("无法保存显示方式：%1").arg(error));
     }
 }
 
@@ -136,6 +163,10 @@ void CDrawDlg::BuildMenu()
     add(CmdPersons, tr("录入用户信息"), &CDrawDlg::personsRequested);
     add(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::winnersRecordRequested);
     add(CmdPrizes, tr("奖品设置"), &CDrawDlg::prizeSettingsRequested);
+    m_menu->addSeparator();
+    m_presentationAction = m_menu->addAction(tr("全屏演示") + QStringLiteral("\tF11"), this,
+                                             &CDrawDlg::TogglePresentation);
+    m_presentationAction->setCheckable(true);
     m_menu->addSeparator();
     add(CmdAbout, tr("关于Vantor抽奖系统"), &CDrawDlg::OnAbout);
     add(CmdExit, tr("退出(&x)"), &CDrawDlg::OnForceExit);
@@ -186,7 +217,7 @@ void CDrawDlg::OnSkinButtonClick(const QString& name)
             ShowSysInfo(StringTable::Load(119));
         }
     } else if (name == QLatin1String("ID_ABOUT")) {
-        m_menu->popup(mapToGlobal(QPoint(14, 50)));
+        m_menu->popup(mapToGlobal(SkinToWindow(QRect(14, 50, 1, 1)).topLeft()));
     } else if (name == QLatin1String("ID_UPONE")) {
         m_engine->LevelUp();
     } else if (name == QLatin1String("ID_DOWNONE")) {
@@ -232,6 +263,10 @@ void CDrawDlg::contextMenuEvent(QContextMenuEvent* event)
 
 void CDrawDlg::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
+        TogglePresentation();
+        return;
+    }
     if (m_hotKeys && m_hotKeys->HandleKeyPress(event->key(), event->modifiers())) {
         return;
     }
@@ -314,7 +349,8 @@ void CDrawDlg::OnTimerExpired(int id)
 void CDrawDlg::PlayDrawingSound()
 {
     if (m_settings.bMusic2 != 0) {
-        m_sound->PlayDrawingSound(EventSettings::ResolvePath(m_appDirectory, m_settings.music2));
+        m_sound->PlayDrawingSound(
+            SharedFiles::Locate(m_appDirectory, EventSettings::ResolvePath({}, m_settings.music2)));
     }
 }
 
@@ -326,6 +362,7 @@ void CDrawDlg::RestartBackgroundMusic()
 void CDrawDlg::StartBackgroundMusic()
 {
     if (m_settings.bMusic1 != 0) {
-        m_sound->StartMusic(EventSettings::ResolvePath(m_appDirectory, m_settings.music1));
+        m_sound->StartMusic(
+            SharedFiles::Locate(m_appDirectory, EventSettings::ResolvePath({}, m_settings.music1)));
     }
 }

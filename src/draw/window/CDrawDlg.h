@@ -48,7 +48,8 @@ public:
     CReelDisplay& ReelDisplay() { return *m_reel; }
     const EventSettings& Settings() const { return m_settings; }
     // Uses the event settings from now on: company and theme (centred), the sounds (the
-    // background music starts again from its start, or stops when switched off) and auto-stop.
+    // background music starts again from its start, or stops when switched off), auto-stop
+    // and the half-range rule.
     void ApplySettings(const EventSettings& settings);
     QMenu& ContextMenu() { return *m_menu; }
 
@@ -89,11 +90,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void OnSkinLayout() override;
 
 private:
     void BuildMenu();
     void OnAbout();
     void OnForceExit();
+    // F11 and the menu: fill the screen with the face, or give it its own size again; the
+    // choice is kept for the event.
+    void TogglePresentation();
     void CloseWindow();
     void StartBackgroundMusic();
     void OnTimerExpired(int id);
@@ -109,6 +114,7 @@ private:
     QTreeWidget* m_winnersList = nullptr;
     QLabel* m_winnersCaption = nullptr;
     QMenu* m_menu = nullptr;
+    class QAction* m_presentationAction = nullptr;
     GlobalHotKeys* m_hotKeys = nullptr;
     SoundPlayer* m_sound = nullptr;
     QHash<int, QTimer*> m_timers;

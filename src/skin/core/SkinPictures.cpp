@@ -31,8 +31,16 @@ void CutBitmap(QImage& target, const QImage& source, const QRect& rect)
     if (source.isNull()) {
         return;
     }
+    // A picture made for a high-density screen is cut at the same place in its own pixels.
+    const qreal dpr = source.devicePixelRatio();
+    const QRect pixels =
+        dpr == 1.0 ? rect
+                   : QRect(qRound(rect.x() * dpr), qRound(rect.y() * dpr),
+                           qRound((rect.x() + rect.width()) * dpr) - qRound(rect.x() * dpr),
+                           qRound((rect.y() + rect.height()) * dpr) - qRound(rect.y() * dpr));
     // QImage::copy fills what lies outside the source with zero pixels.
-    QImage piece = source.copy(rect);
+    QImage piece = source.copy(pixels);
+    piece.setDevicePixelRatio(dpr);
     if (!piece.isNull() && !piece.hasAlphaChannel()) {
         target = piece;
         return;
@@ -57,7 +65,9 @@ void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect, boo
     if (picture.isNull() || rect.isEmpty()) {
         return;
     }
-    painter.drawImage(rect.topLeft(), picture, QRect(QPoint(0, 0), rect.size()));
+    const qreal dpr = picture.devicePixelRatio();
+    painter.drawImage(QPointF(rect.topLeft()), picture,
+                      QRectF(0, 0, rect.width() * dpr, rect.height() * dpr));
 }
 
 QColor ColourFromSkinValue(SkinColour value)

@@ -19,12 +19,13 @@ class QPainter;
 QImage LoadPictureFile(const QString& path, QSize* size = nullptr);
 
 // Makes target a copy of rect of source, of rect's size; the part of rect outside the source
-// comes out black. An empty source leaves target as it was.
+// comes out black. An empty source leaves target as it was. rect is in the source's
+// device-independent pixels: a picture made for a high-density screen keeps its density.
 void CutBitmap(QImage& target, const QImage& source, const QRect& rect);
 
-// Copies picture 1:1 from its top-left corner into rect (no scaling: the part of the picture
-// beyond rect's size is left out). A null picture draws nothing. stretch gives the same copy;
-// it is kept for callers written against the stretching variant.
+// Copies picture 1:1 (in device-independent pixels) from its top-left corner into rect (no scaling:
+// the part of the picture beyond rect's size is left out). A null picture draws nothing. stretch
+// gives the same copy; it is kept for callers written against the stretching variant.
 void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect, bool stretch = false);
 
 // A skin colour value 0x00BBGGRR as a colour.

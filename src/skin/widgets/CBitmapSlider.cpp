@@ -26,8 +26,8 @@ QRect CBitmapSlider::ThumbRect() const
     initStyleOption(&option);
     const QRect own =
         style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    const int w = m_thumb.width();
-    const int h = m_thumb.height();
+    const int w = qRound(m_thumb.deviceIndependentSize().width());
+    const int h = qRound(m_thumb.deviceIndependentSize().height());
     if (orientation() == Qt::Vertical) {
         const int top = std::max(0, own.top() + own.height() / 2 - h / 2);
         return QRect(0, top, w, h);

@@ -10,31 +10,143 @@
 
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+
+#include <cmath>
 
 namespace {
 
 const QString ErrorCaption = QStringLiteral("Hata");
 
 // A skin font: size is the font's cell height in pixels (ascent plus descent), as skins give it;
-// 0 keeps the face's default size and a negative size is the character height.
-QFont SkinFont(const SkinTextEntry& entry)
+// 0 keeps the face's default size and a negative size is the character height. A scaled face
+// applies the same rule to the scaled height, so the text keeps within its scaled element.
+QFont SkinFont(const SkinTextEntry& entry, double scale)
 {
     QFont font(entry.fontFace);
     font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(entry.italic);
-    if (entry.size < 0) {
-        font.setPixelSize(-entry.size);
-    } else if (entry.size > 0) {
-        font.setPixelSize(entry.size);
+    const int size = static_cast<int>(std::lround(entry.size * scale));
+    if (size < 0) {
+        font.setPixelSize(-size);
+    } else if (size > 0) {
+        font.setPixelSize(size);
         const int cell = QFontMetrics(font).height();
-        if (cell > entry.size) {
-            font.setPixelSize(std::max(1, entry.size * entry.size / cell));
+        if (cell > size) {
+            font.setPixelSize(std::max(1, size * size / cell));
         }
+    } else if (scale != 1.0) {
+        font.setPointSizeF(font.pointSizeF() * scale);
     }
     return font;
+}
+
+// Pure white is outside the window, as BitmapToRegion reads the mask.
+bool IsOpaque(const QImage& mask, int x, int y)
+{
+    return (mask.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+}
+
+// The most frequent colour of main along the outline of the mask's opaque part (the first and
+// last opaque pixel of every row and column); main's own border without a mask.
+QColor EdgeColourOf(const QImage& main, const QImage& mask)
+{
+    if (main.isNull()) {
+        return QColor(Qt::black);
+    }
+    const bool shaped = !mask.isNull();
+    const int w = shaped ? std::min(main.width(), mask.width()) : main.width();
+    const int h = shaped ? std::min(main.height(), mask.height()) : main.height();
+    QHash<QRgb, int> counts;
+    // Counts the first and last opaque pixel of a line of n pixels; at(i) places pixel i.
+    const auto countEnds = [&](int n, auto at) {
+        const auto opaque = [&](QPoint p) { return !shaped || IsOpaque(mask, p.x(), p.y()); };
+        int first = 0;
+        while (first < n && !opaque(at(first))) {
+            ++first;
+        }
+        if (first == n) {
+            return;
+        }
+        int last = n - 1;
+        while (last > first && !opaque(at(last))) {
+            --last;
+        }
+        ++counts[main.pixel(at(first)) | 0xFF000000u];
+        ++counts[main.pixel(at(last)) | 0xFF000000u];
+    };
+    for (int y = 0; y < h; ++y) {
+        countEnds(w, [y](int i) { return QPoint(i, y); });
+    }
+    for (int x = 0; x < w; ++x) {
+        countEnds(h, [x](int i) { return QPoint(x, i); });
+    }
+    QRgb best = qRgb(0, 0, 0);
+    int bestCount = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > bestCount || (it.value() == bestCount && it.key() < best)) {
+            best = it.key();
+            bestCount = it.value();
+        }
+    }
+    return QColor::fromRgb(best);
+}
+
+// picture scaled smoothly by factor for a screen of pixel density dpr (factor includes dpr).
+QImage ScaledPicture(const QImage& picture, double factor, qreal dpr)
+{
+    if (picture.isNull() || (factor == 1.0 && dpr == 1.0)) {
+        return picture;
+    }
+    QImage scaled =
+        picture.scaled(std::max(1, static_cast<int>(std::lround(picture.width() * factor))),
+                       std::max(1, static_cast<int>(std::lround(picture.height() * factor))),
+                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(dpr);
+    return scaled;
+}
+
+// picture (scaled by factor) with the parts outside the mask's shape, scaled alike, in colour;
+// the outline is blended by how much of each pixel it covers, so a scaled outline stays smooth.
+QImage Shaped(const QImage& picture, const QImage& mask, double factor, const QColor& colour)
+{
+    if (picture.isNull() || mask.isNull()) {
+        return picture;
+    }
+    QImage coverage(mask.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < mask.height(); ++y) {
+        uchar* line = coverage.scanLine(y);
+        for (int x = 0; x < mask.width(); ++x) {
+            line[x] = IsOpaque(mask, x, y) ? 255 : 0;
+        }
+    }
+    coverage = coverage.scaled(std::max(1, static_cast<int>(std::lround(mask.width() * factor))),
+                               std::max(1, static_cast<int>(std::lround(mask.height() * factor))),
+                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage shaped = picture.convertToFormat(QImage::Format_RGB32);
+    const int r0 = colour.red();
+    const int g0 = colour.green();
+    const int b0 = colour.blue();
+    for (int y = 0; y < shaped.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(shaped.scanLine(y));
+        const uchar* cover = y < coverage.height() ? coverage.constScanLine(y) : nullptr;
+        for (int x = 0; x < shaped.width(); ++x) {
+            const int a = cover && x < coverage.width() ? cover[x] : 0;
+            if (a == 255) {
+                continue;
+            }
+            const QRgb p = line[x];
+            line[x] =
+                qRgb((qRed(p) * a + r0 * (255 - a)) / 255, (qGreen(p) * a + g0 * (255 - a)) / 255,
+                     (qBlue(p) * a + b0 * (255 - a)) / 255);
+        }
+    }
+    shaped.setDevicePixelRatio(picture.devicePixelRatio());
+    return shaped;
 }
 
 template <class Element> void DestroyAll(std::vector<Element*>& elements)
@@ -90,6 +202,11 @@ void CSkinDialog::FreeSkin()
     m_overPicture = QImage();
     m_downPicture = QImage();
     m_disabledPicture = QImage();
+    m_maskPicture = QImage();
+    m_faceMain = QImage();
+    m_faceOver = QImage();
+    m_faceDown = QImage();
+    m_faceDisabled = QImage();
     DestroyAll(m_buttons);
     DestroyAll(m_sliders);
     DestroyAll(m_texts);
@@ -104,17 +221,27 @@ void CSkinDialog::LoadSkin()
     const SkinScreen& screen = m_description.Screen();
 
     m_mainPicture = LoadPictureFile(m_description.PicturePath(screen.main));
-    const QImage mask = LoadPictureFile(m_description.PicturePath(screen.mask));
+    m_maskPicture = LoadPictureFile(m_description.PicturePath(screen.mask));
     // Without a mask the window keeps its size: a 0 x 0 window could not be seen or reached.
-    if (!mask.isNull()) {
-        setFixedSize(mask.size());
+    if (!m_maskPicture.isNull() && !m_presentation) {
+        setFixedSize(m_maskPicture.size());
     }
     m_overPicture = LoadPictureFile(m_description.PicturePath(screen.over));
     m_downPicture = LoadPictureFile(m_description.PicturePath(screen.down));
     m_disabledPicture = LoadPictureFile(m_description.PicturePath(screen.disabled));
+    m_edgeColour = EdgeColourOf(m_mainPicture, m_maskPicture);
 
-    SetRegionFromBitmap(mask);
+    SetRegionFromBitmap(m_maskPicture);
+    if (m_presentation) {
+        // The skin's own shape comes back with the window's own size.
+        m_windowedShape = mask();
+        m_windowedGeometry.setSize(m_maskPicture.isNull() ? m_windowedGeometry.size()
+                                                          : m_maskPicture.size());
+        clearMask();
+    }
     CreateElements();
+    m_faceDpr = 0;
+    LayoutFace();
     update();
 
     if (!m_description.Problems().isEmpty()) {
@@ -125,11 +252,9 @@ void CSkinDialog::LoadSkin()
 
 void CSkinDialog::CreateElements()
 {
+    // Places, pictures and fonts follow in LayoutFace.
     for (const SkinButtonEntry& entry : m_description.Buttons()) {
         auto* button = new CSkinButton(entry.name, static_cast<int>(m_buttons.size()), this);
-        button->setGeometry(entry.rect);
-        button->SetSkinImages(entry.rect, m_mainPicture, m_overPicture, m_downPicture,
-                              m_disabledPicture);
         button->SetTooltipText(entry.tooltip, true);
         button->SetLatched(entry.latch);
         button->show();
@@ -137,32 +262,166 @@ void CSkinDialog::CreateElements()
     }
     for (const SkinTextEntry& entry : m_description.Texts()) {
         auto* text = new CSkinText(entry.name, static_cast<int>(m_texts.size()), this);
-        text->setGeometry(entry.rect);
-        text->SetSkinImages(entry.rect, m_mainPicture);
         text->SetColour(entry.colour);
-        text->SetLabelFont(SkinFont(entry));
+        text->SetLabelFont(SkinFont(entry, m_scale));
         text->SetText(entry.text, false);
         text->show();
         m_texts.push_back(text);
     }
     for (const SkinSliderEntry& entry : m_description.Sliders()) {
         auto* slider = new CSkinSlider(entry.name, static_cast<int>(m_sliders.size()), this);
-        slider->setGeometry(entry.rect);
         slider->SetVertical(!entry.horizontal);
         slider->setRange(0, std::max(0, entry.maximum));
-        slider->SetSkinImages(entry.rect, m_mainPicture, m_description.PicturePath(entry.thumb),
-                              m_description.PicturePath(entry.pressedThumb));
         slider->show();
         m_sliders.push_back(slider);
     }
     for (const SkinProgressEntry& entry : m_description.ProgressBars()) {
         auto* bar = new CSkinProgress(entry.name, static_cast<int>(m_progressBars.size()), this);
-        bar->setGeometry(entry.rect);
-        bar->SetSkinImages(entry.rect, m_mainPicture, m_downPicture);
         bar->SetTooltipText(entry.tooltip, true);
         bar->SetVertical(entry.vertical);
         bar->show();
         m_progressBars.push_back(bar);
+    }
+}
+
+QSize CSkinDialog::SkinSize() const
+{
+    return m_maskPicture.isNull() ? m_mainPicture.size() : m_maskPicture.size();
+}
+
+QRect CSkinDialog::ScaleRect(const QRect& rect, double factor)
+{
+    if (factor == 1.0) {
+        return rect;
+    }
+    const auto at = [factor](int v) { return static_cast<int>(std::lround(v * factor)); };
+    return QRect(QPoint(at(rect.left()), at(rect.top())),
+                 QPoint(at(rect.left() + rect.width()) - 1, at(rect.top() + rect.height()) - 1));
+}
+
+QRect CSkinDialog::SkinToWindow(const QRect& skinRect) const
+{
+    return ScaleRect(skinRect, m_scale).translated(m_faceOffset);
+}
+
+void CSkinDialog::LayoutFace()
+{
+    const QSize skin = SkinSize();
+    double scale = 1.0;
+    QPoint offset;
+    if (m_presentation && !skin.isEmpty() && !size().isEmpty()) {
+        scale = std::min(static_cast<double>(width()) / skin.width(),
+                         static_cast<double>(height()) / skin.height());
+        const QSize face = ScaleRect(QRect(QPoint(0, 0), skin), scale).size();
+        offset = QPoint((width() - face.width()) / 2, (height() - face.height()) / 2);
+    }
+    const qreal dpr = devicePixelRatioF();
+    if (scale == m_scale && offset == m_faceOffset && dpr == m_faceDpr) {
+        return;
+    }
+    m_scale = scale;
+    m_faceOffset = offset;
+    m_faceDpr = dpr;
+
+    // The pictures are scaled once, straight to the screen's pixels, and then cut 1:1.
+    const double factor = scale * dpr;
+    m_faceMain = ScaledPicture(m_mainPicture, factor, dpr);
+    if (m_presentation) {
+        m_faceMain = Shaped(m_faceMain, m_maskPicture, factor, m_edgeColour);
+    }
+    m_faceOver = ScaledPicture(m_overPicture, factor, dpr);
+    m_faceDown = ScaledPicture(m_downPicture, factor, dpr);
+    m_faceDisabled = ScaledPicture(m_disabledPicture, factor, dpr);
+
+    if (m_maskPicture.isNull()) {
+        m_faceRegion = QRegion();
+    } else if (scale == 1.0) {
+        m_faceRegion = BitmapToRegion(m_maskPicture, 0xFFFFFF, 0x101010)
+                           .value_or(QRegion())
+                           .translated(offset);
+    } else {
+        const QSize face = ScaleRect(QRect(QPoint(0, 0), skin), scale).size();
+        m_faceRegion = BitmapToRegion(m_maskPicture.scaled(face, Qt::IgnoreAspectRatio,
+                                                           Qt::FastTransformation),
+                                      0xFFFFFF, 0x101010)
+                           .value_or(QRegion())
+                           .translated(offset);
+    }
+
+    const auto& buttons = m_description.Buttons();
+    for (size_t i = 0; i < m_buttons.size() && i < buttons.size(); ++i) {
+        m_buttons[i]->setGeometry(SkinToWindow(buttons[i].rect));
+        m_buttons[i]->SetSkinImages(ScaleRect(buttons[i].rect, scale), m_faceMain, m_faceOver,
+                                    m_faceDown, m_faceDisabled);
+    }
+    const auto& texts = m_description.Texts();
+    for (size_t i = 0; i < m_texts.size() && i < texts.size(); ++i) {
+        m_texts[i]->setGeometry(SkinToWindow(texts[i].rect));
+        m_texts[i]->SetSkinImages(ScaleRect(texts[i].rect, scale), m_faceMain);
+        m_texts[i]->SetLabelFont(SkinFont(texts[i], scale));
+    }
+    const auto& sliders = m_description.Sliders();
+    for (size_t i = 0; i < m_sliders.size() && i < sliders.size(); ++i) {
+        m_sliders[i]->setGeometry(SkinToWindow(sliders[i].rect));
+        m_sliders[i]->SetSkinImages(ScaleRect(sliders[i].rect, scale), m_faceMain,
+                                    m_description.PicturePath(sliders[i].thumb),
+                                    m_description.PicturePath(sliders[i].pressedThumb), scale);
+    }
+    const auto& bars = m_description.ProgressBars();
+    for (size_t i = 0; i < m_progressBars.size() && i < bars.size(); ++i) {
+        m_progressBars[i]->setGeometry(SkinToWindow(bars[i].rect));
+        m_progressBars[i]->SetSkinImages(ScaleRect(bars[i].rect, scale), m_faceMain, m_faceDown);
+    }
+    OnSkinLayout();
+    update();
+}
+
+void CSkinDialog::OnSkinLayout() {}
+
+void CSkinDialog::SetPresentation(bool on)
+{
+    if (on == m_presentation) {
+        return;
+    }
+    m_presentation = on;
+    if (on) {
+        m_windowedGeometry = geometry();
+        m_windowedShape = mask();
+        clearMask();
+        const QScreen* where = screen();
+        const QRect area = where ? where->geometry() : geometry();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setGeometry(area);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(m_windowedGeometry.size());
+        move(m_windowedGeometry.topLeft());
+        if (m_windowedShape.isEmpty()) {
+            clearMask();
+        } else {
+            setMask(m_windowedShape);
+        }
+    }
+    m_faceDpr = 0; // the face is shaped differently even where the scale stays 1
+    LayoutFace();
+}
+
+bool CSkinDialog::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal && m_skinLoaded) {
+        LayoutFace();
+    }
+    return handled;
+}
+
+void CSkinDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (m_presentation) {
+        LayoutFace();
     }
 }
 
@@ -264,15 +523,19 @@ void CSkinDialog::showEvent(QShowEvent* event)
 void CSkinDialog::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    if (m_mainPicture.width() < width() || m_mainPicture.height() < height()) {
+    if (m_presentation) {
+        painter.fillRect(rect(), m_edgeColour);
+    } else if (m_faceMain.deviceIndependentSize().width() < width() ||
+               m_faceMain.deviceIndependentSize().height() < height()) {
         painter.fillRect(rect(), palette().window());
     }
-    DrawBitmap(painter, m_mainPicture, rect());
+    DrawBitmap(painter, m_faceMain, QRect(m_faceOffset, size()));
 }
 
 void CSkinDialog::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    // A window that fills the screen stays where it is.
+    if (event->button() != Qt::LeftButton || m_presentation) {
         QDialog::mousePressEvent(event);
         return;
     }

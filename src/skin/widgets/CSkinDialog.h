@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include <vector>
@@ -40,6 +41,23 @@ public:
     // nothing.
     void EnableSkinButton(const QString& name, bool enable);
     void SetSkinText(const QString& name, const QString& text, bool centred);
+
+    // Presentation mode: the window fills the screen it is on, and the whole face (pictures,
+    // shape, element rectangles and fonts) is scaled by one factor and centred on the skin's
+    // edge colour. Switching it off gives back the skin's own size, shape and place.
+    void SetPresentation(bool on);
+    bool IsPresentation() const { return m_presentation; }
+    // The face's scale factor (1 outside presentation) and its top-left corner in the window.
+    double SkinScale() const { return m_scale; }
+    QPoint FaceOffset() const { return m_faceOffset; }
+    // A rectangle of the skin's layout in window coordinates, as the face is shown now.
+    QRect SkinToWindow(const QRect& skinRect) const;
+    // The face's shape (the mask's opaque part) in window coordinates, as shown now.
+    const QRegion& FaceRegion() const { return m_faceRegion; }
+    // The colour along the edge of the face; presentation fills the rest of the screen with it.
+    QColor EdgeColour() const { return m_edgeColour; }
+    // rect scaled by factor with each edge rounded, so neighbouring rectangles stay neighbours.
+    static QRect ScaleRect(const QRect& rect, double factor);
 
     // Where the reel display goes: the skin's "Reel" place, or the default place.
     QRect ReelRect() const { return m_description.ReelRect(); }
@@ -75,9 +93,15 @@ protected:
     // path names an existing file and LoadSkin has not run yet; a derived window that loads its
     // skin itself need not call it.
     virtual void OnInitDialog();
+    // Runs whenever the elements were placed anew (a loaded skin, a change of scale); a window
+    // with controls of its own places them here with SkinToWindow. The base does nothing.
+    virtual void OnSkinLayout();
 
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // A move to a screen of another pixel density redraws the pictures for it.
+    bool event(QEvent* event) override;
     // A left press on the background starts moving the window.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -88,6 +112,10 @@ protected:
 private:
     void FreeSkin();
     void CreateElements();
+    // Scales the pictures and shape for the current mode, size and pixel density, and places
+    // the elements.
+    void LayoutFace();
+    QSize SkinSize() const;
 
     std::vector<CSkinButton*> m_buttons;
     std::vector<CSkinSlider*> m_sliders;
@@ -98,6 +126,20 @@ private:
     QImage m_overPicture;
     QImage m_downPicture;
     QImage m_disabledPicture;
+    QImage m_maskPicture;
+    // The pictures as shown: scaled for the face and the screen's pixel density.
+    QImage m_faceMain;
+    QImage m_faceOver;
+    QImage m_faceDown;
+    QImage m_faceDisabled;
+    double m_scale = 1.0;
+    qreal m_faceDpr = 0; // pixel density the face pictures were made for
+    QPoint m_faceOffset;
+    QRegion m_faceRegion;
+    QColor m_edgeColour;
+    bool m_presentation = false;
+    QRect m_windowedGeometry; // where the window was before presentation
+    QRegion m_windowedShape;
     SkinDescription m_description;
     bool m_initialised = false;
     bool m_skinLoaded = false;

@@ -13,11 +13,23 @@ CSkinSlider::CSkinSlider(const QString& name, int elementIndex, QWidget* parent)
 }
 
 void CSkinSlider::SetSkinImages(const QRect& rect, const QImage& main, const QString& thumbPath,
-                                const QString& pressedThumbPath)
+                                const QString& pressedThumbPath, double scale)
 {
     CutBitmap(m_background, main, rect);
-    m_thumb = LoadPictureFile(thumbPath);
-    m_pressedThumb = LoadPictureFile(pressedThumbPath);
+    // The thumbs follow the face's scale and the main picture's pixel density.
+    const qreal dpr = main.isNull() ? 1.0 : main.devicePixelRatio();
+    const auto load = [scale, dpr](const QString& path) {
+        QImage thumb = LoadPictureFile(path);
+        if (!thumb.isNull() && (scale != 1.0 || dpr != 1.0)) {
+            thumb = thumb.scaled(qMax(1, qRound(thumb.width() * scale * dpr)),
+                                 qMax(1, qRound(thumb.height() * scale * dpr)),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            thumb.setDevicePixelRatio(dpr);
+        }
+        return thumb;
+    };
+    m_thumb = load(thumbPath);
+    m_pressedThumb = load(pressedThumbPath);
     m_dragging = false;
     update();
 }

@@ -18,9 +18,10 @@ public:
     const QString& Name() const { return m_name; }
     int ElementIndex() const { return m_elementIndex; }
 
-    // Cuts the background from the main picture at rect and loads the two thumb pictures.
+    // Cuts the background from the main picture at rect and loads the two thumb pictures,
+    // scaled by scale (the face's scale in presentation).
     void SetSkinImages(const QRect& rect, const QImage& main, const QString& thumbPath,
-                       const QString& pressedThumbPath);
+                       const QString& pressedThumbPath, double scale = 1.0);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -251,6 +251,28 @@ TEST_F(DrawEngineTest, EverySecondPickOfTheWindowsLifeUsesTheFirstHalfOfALargePo
     EXPECT_EQ(wins[3].id, QStringLiteral("P7"));
 }
 
+TEST_F(DrawEngineTest, WithTheHalfRangeRuleOffEveryPickUsesTheWholePool)
+{
+    for (int i = 1; i <= 10; ++i) {
+        AddPerson(QStringLiteral("P%1").arg(i, 2, 10, QLatin1Char('0')),
+                  QStringLiteral("人%1").arg(i));
+    }
+    engine().SetHalfRangeRule(false);
+    m_random->choose = [](std::uint64_t bound) { return bound - 1; }; // the last allowed entry
+    SetQuota(3);
+    ASSERT_TRUE(DrawRound());
+    EXPECT_EQ(m_random->PickBounds(), (std::vector<std::uint64_t>{10, 9, 8}));
+    ASSERT_EQ(Wins().size(), 3);
+    EXPECT_EQ(Wins()[1].id, QStringLiteral("P09")); // the last of nine, not of the first half
+
+    // Switched back on, the alternation goes on where it stands: the fourth pick halves.
+    engine().SetHalfRangeRule(true);
+    SetQuota(2);
+    ASSERT_TRUE(DrawRound());
+    EXPECT_EQ(m_random->PickBounds(), (std::vector<std::uint64_t>{10, 9, 8, 3, 6}));
+    EXPECT_EQ(Wins()[3].id, QStringLiteral("P03"));
+}
+
 TEST_F(DrawEngineTest, ThePoolIsReadAgainOnlyWhenTheDataChanged)
 {
     for (int i = 1; i <= 6; ++i) {

@@ -128,6 +128,45 @@ TEST(CReelDisplay, WideTextStaysInsideItsCell)
     EXPECT_GT(CountNear(image, reels.CellRect(2), Qt::white), 100);
 }
 
+TEST(CReelDisplay, FontFitsTheWidestCharacterAndKeeps140WhereItFits)
+{
+    // Ink on a cell's outermost rows or columns means the glyph was cut by the cell's clip.
+    const auto inkOnBorder = [](const QImage& image, const QRect& cell) {
+        return CountNear(image, QRect(cell.left(), cell.top(), 1, cell.height()), Qt::white) +
+               CountNear(image, QRect(cell.right(), cell.top(), 1, cell.height()), Qt::white) +
+               CountNear(image, QRect(cell.left(), cell.top(), cell.width(), 1), Qt::white) +
+               CountNear(image, QRect(cell.left(), cell.bottom(), cell.width(), 1), Qt::white);
+    };
+
+    CReelDisplay reels;
+    reels.resize(8 * 70 + 50, 120 + 50); // cells of 70 x 120, as the window's own template
+    EXPECT_LT(reels.CellFontPixelSize(), CReelDisplay::FontPixelSize);
+    const QStringList texts = {"W", "M", "0", "Q", "中", "W", "8", "J"};
+    for (int k = 1; k <= 8; ++k) {
+        reels.SetReelText(k, texts[k - 1], Qt::white);
+    }
+    const QImage image = reels.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int k = 1; k <= 8; ++k) {
+        const QRect cell = reels.CellRect(k);
+        EXPECT_GT(CountNear(image, cell, Qt::white), 150) << "cell " << k;
+        EXPECT_EQ(inkOnBorder(image, cell), 0) << "cell " << k;
+    }
+    // Not needlessly small: a W fills most of the cell's width.
+    EXPECT_GT(reels.CellFontPixelSize(), 55);
+
+    // Cells wide and tall enough keep the 140-pixel font; a resize fits it again.
+    reels.resize(8 * 160 + 50, 200 + 50);
+    EXPECT_EQ(reels.CellFontPixelSize(), CReelDisplay::FontPixelSize);
+    reels.resize(8 * 70 + 50, 120 + 50);
+    EXPECT_LT(reels.CellFontPixelSize(), CReelDisplay::FontPixelSize);
+
+    // A face scaled by two scales the margin and the largest size alike.
+    reels.SetScale(2.0);
+    reels.resize(8 * 320 + 100, 400 + 100);
+    EXPECT_EQ(reels.CellRect(1).topLeft(), QPoint(50, 50));
+    EXPECT_EQ(reels.CellFontPixelSize(), 2 * CReelDisplay::FontPixelSize);
+}
+
 TEST(CReelDisplay, SetReelTextRepaintsOnlyItsCellInItsColour)
 {
     CReelDisplay reels;

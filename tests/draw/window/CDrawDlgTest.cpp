@@ -1,5 +1,6 @@
 #include "CDrawDlg.h"
 #include "AppFolder.h"
+#include "CReelDisplay.h"
 #include "CSkinButton.h"
 #include "CSkinText.h"
 #include "DatabaseCreator.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -222,7 +224,10 @@ TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnc
     saved.theme = QStringLiteral("新主题");
     saved.autoStop = 1;
     saved.bMusic1 = 0;
+    saved.halfRangeRule = 0;
+    EXPECT_TRUE(window->Engine().HalfRangeRule());
     window->ApplySettings(saved);
+    EXPECT_FALSE(window->Engine().HalfRangeRule());
     EXPECT_EQ(Text("ID_COMPANY"), saved.company);
     EXPECT_EQ(Text("ID_THEME"), saved.theme);
     EXPECT_TRUE(window->Engine().AutoStop());
@@ -232,4 +237,44 @@ TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnc
     QTest::keyClick(window.get(), Qt::Key_F5);
     ASSERT_TRUE(RoundOver(20000));
     EXPECT_EQ(Winners(), 1);
+}
+
+TEST_F(DrawWindowTest, F11FillsTheScreenWithTheScaledFaceAndTheEventRemembersIt)
+{
+    Open(3);
+    const QString config = folder->path() + QStringLiteral("config.ini");
+    const QSize own = window->size();
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(window->IsPresentation());
+    EXPECT_EQ(window->geometry(), window->screen()->geometry());
+    EXPECT_EQ(window->ReelDisplay().geometry(), window->SkinToWindow(window->ReelRect()));
+    EXPECT_EQ(window->ReelDisplay().Scale(), window->SkinScale());
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    file.close();
+    EXPECT_TRUE(written.contains("[DISPLAY]") && written.contains("PRESENTATION=1"))
+        << written.data();
+    EXPECT_FALSE(written.contains("DEFAULTADDRESS")); // the event settings are left alone
+
+    // The draw works as before: F5 starts, the scaled start button is reachable.
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_FALSE(window->Engine().IsIdle());
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    EXPECT_EQ(Winners(), 1);
+    CSkinButton* start = Button("BUTTON_START");
+    EXPECT_EQ(window->childAt(start->geometry().center()), start);
+
+    // The event opens as it was left; F11 gives the skin its own size again.
+    window.reset();
+    window = std::make_unique<TestDrawDlg>(db, folder->path());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(window->IsPresentation());
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_FALSE(window->IsPresentation());
+    EXPECT_EQ(window->size(), own);
+    EXPECT_EQ(window->ReelDisplay().geometry(), window->ReelRect());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }

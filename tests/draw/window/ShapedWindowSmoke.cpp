@@ -13,17 +13,35 @@
 
 #include <gtest/gtest.h>
 
-TEST(ShapedWindowSmoke, ScreenshotShowsAShapedNonBlankWindow)
+#include <memory>
+
+namespace {
+
+// The draw window on a fresh application folder, on an X11 display.
+class ShapedWindowSmoke : public ::testing::Test
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        GTEST_SKIP() << "needs an X11 display";
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+            GTEST_SKIP() << "needs an X11 display";
+        }
+        ASSERT_FALSE(folder.path().isEmpty()) << folder.error().toStdString();
+        ASSERT_TRUE(db.ConnectDatabase(QString(), folder.database()));
+        owned = std::make_unique<CDrawDlg>(db, folder.path());
     }
+
     RecordingMessageService messages;
-    AppFolder folder(5);
-    ASSERT_FALSE(folder.path().isEmpty()) << folder.error().toStdString();
+    AppFolder folder{5};
     CAdoDatabase db;
-    ASSERT_TRUE(db.ConnectDatabase(QString(), folder.database()));
-    CDrawDlg window(db, folder.path());
+    std::unique_ptr<CDrawDlg> owned;
+};
+
+} // namespace
+
+TEST_F(ShapedWindowSmoke, ScreenshotShowsAShapedNonBlankWindow)
+{
+    CDrawDlg& window = *owned;
     window.move(40, 30);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -69,4 +87,43 @@ TEST(ShapedWindowSmoke, ScreenshotShowsAShapedNonBlankWindow)
     }
     EXPECT_GT(colours.size(), 200);
     screen.copy(frame).save(QStringLiteral("draw-window-smoke.png"));
+}
+
+TEST_F(ShapedWindowSmoke, PresentationFillsTheScreenWithTheScaledFaceOnItsEdgeColour)
+{
+    CDrawDlg& window = *owned;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QSize own = window.size();
+    window.SetPresentation(true);
+    QTest::qWait(500);
+
+    const QRect area = window.screen()->geometry();
+    EXPECT_EQ(window.geometry(), area);
+    const QRect face = window.SkinToWindow(QRect(QPoint(0, 0), own));
+    EXPECT_TRUE(face.width() == area.width() || face.height() == area.height());
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    // The screen's corners lie outside the face's outline: the edge colour, not the root window.
+    for (const QPoint corner : {QPoint(1, 1), QPoint(area.width() - 2, area.height() - 2)}) {
+        const QColor seen = screen.pixelColor(corner);
+        const QColor edge = window.EdgeColour();
+        EXPECT_LE(std::abs(seen.red() - edge.red()) + std::abs(seen.green() - edge.green()) +
+                      std::abs(seen.blue() - edge.blue()),
+                  6)
+            << corner.x() << "," << corner.y();
+    }
+    QSet<QRgb> colours;
+    for (int y = face.top(); y < face.bottom(); y += 9) {
+        for (int x = face.left(); x < face.right(); x += 9) {
+            colours.insert(screen.pixel(x, y));
+        }
+    }
+    EXPECT_GT(colours.size(), 200);
+    screen.save(QStringLiteral("draw-window-presentation.png"));
+
+    window.SetPresentation(false);
+    QTest::qWait(200);
+    EXPECT_EQ(window.size(), own);
+    EXPECT_FALSE(window.mask().isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }

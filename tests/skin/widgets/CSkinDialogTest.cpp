@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,9 +39,10 @@ public:
 class SkinFolder
 {
 public:
-    explicit SkinFolder(const QString& elements, const QImage& mask = DefaultMask())
+    explicit SkinFolder(const QString& elements, const QImage& mask = DefaultMask(),
+                        const QImage& main = Solid(Qt::blue))
     {
-        Save(QStringLiteral("main.png"), Solid(Qt::blue));
+        Save(QStringLiteral("main.png"), main);
         Save(QStringLiteral("over.png"), Solid(Qt::green));
         Save(QStringLiteral("down.png"), Solid(Qt::red));
         Save(QStringLiteral("disabled.png"), Solid(Qt::gray));
@@ -170,6 +172,75 @@ TEST(SkinDialog, ElementsAreDrivenAndReportedByName)
     if (QWidget::mouseGrabber()) {
         QWidget::mouseGrabber()->releaseMouse();
     }
+}
+
+TEST(SkinDialog, PresentationScalesTheWholeFaceByOneFactorAndGivesItBack)
+{
+    RecordingMessageService messages;
+    // Blue inside a yellow outline that follows the mask's shape (x 10..119).
+    QImage main = SkinFolder::Solid(Qt::blue);
+    QPainter(&main).fillRect(0, 0, 120, 80, Qt::yellow);
+    QPainter(&main).fillRect(11, 1, 108, 78, Qt::blue);
+    SkinFolder skin(Elements, SkinFolder::DefaultMask(), main);
+    TestDialog dialog;
+    dialog.SetSkinPath(skin.Path());
+    dialog.LoadSkin();
+    dialog.move(30, 40);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.EdgeColour(), QColor(Qt::yellow));
+
+    dialog.SetPresentation(true);
+    const QRect screen = dialog.screen()->geometry();
+    EXPECT_EQ(dialog.geometry(), screen);
+    const double s = std::min(screen.width() / 120.0, screen.height() / 80.0);
+    EXPECT_DOUBLE_EQ(dialog.SkinScale(), s);
+    const QRect face = dialog.SkinToWindow(QRect(0, 0, 120, 80));
+    EXPECT_EQ(face.center(), QRect(QPoint(0, 0), screen.size()).center());
+
+    // Every element is scaled with the face; a click at a button's scaled centre reaches it.
+    CSkinButton* start = dialog.SkinButtons()[0];
+    EXPECT_EQ(start->geometry(), dialog.SkinToWindow(QRect(20, 10, 30, 20)));
+    EXPECT_NEAR(start->width(), 30 * s, 1.0);
+    const QPoint centre = dialog.SkinToWindow(QRect(20, 10, 30, 20)).center();
+    QWidget* target = dialog.childAt(centre);
+    ASSERT_EQ(target, start);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&dialog, centre));
+    EXPECT_EQ(dialog.clicks, QStringList{QStringLiteral("START")});
+
+    // The text's font grows with its element and its text stays inside it.
+    CSkinText* info = dialog.SkinTexts()[0];
+    EXPECT_EQ(info->geometry(), dialog.SkinToWindow(QRect(20, 40, 80, 20)));
+    const QFontMetrics metrics(info->LabelFont());
+    EXPECT_GT(metrics.height(), 20 * s * 0.8);
+    EXPECT_LE(metrics.height(), info->height());
+    EXPECT_LE(metrics.horizontalAdvance(info->Text()), info->width());
+
+    // The mask is scaled: its white column lies outside the face and shows the edge colour,
+    // as does the rest of the screen; inside, the main picture.
+    const QRegion& shape = dialog.FaceRegion();
+    EXPECT_FALSE(shape.contains(dialog.SkinToWindow(QRect(5, 40, 1, 1)).center()));
+    EXPECT_TRUE(shape.contains(dialog.SkinToWindow(QRect(15, 40, 1, 1)).center()));
+    EXPECT_NEAR(shape.boundingRect().left(), face.left() + 10 * s, 1.0);
+    EXPECT_EQ(shape.boundingRect().right(), face.right());
+    EXPECT_TRUE(dialog.mask().isEmpty()); // the window itself fills the screen
+    const QImage shown = dialog.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(dialog.SkinToWindow(QRect(5, 70, 1, 1)).center()),
+              QColor(Qt::yellow));
+    EXPECT_EQ(shown.pixelColor(dialog.SkinToWindow(QRect(60, 70, 1, 1)).center()),
+              QColor(Qt::blue));
+    if (face.top() > 0) {
+        EXPECT_EQ(shown.pixelColor(screen.width() / 2, face.top() / 2), QColor(Qt::yellow));
+    }
+
+    // Switching back gives the skin's own size, shape, place and elements.
+    dialog.SetPresentation(false);
+    EXPECT_EQ(dialog.size(), QSize(120, 80));
+    EXPECT_EQ(dialog.pos(), QPoint(30, 40));
+    EXPECT_EQ(dialog.mask(), QRegion(10, 0, 110, 80));
+    EXPECT_EQ(start->geometry(), QRect(20, 10, 30, 20));
+    EXPECT_LE(QFontMetrics(info->LabelFont()).height(), 20);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'|').toStdString();
 }
 
 TEST(SkinDialog, UnusableMasksReportAndKeepTheWindowRectangular)

@@ -1,0 +1,29 @@
+#include "OperatorDialogs.h"
+
+#include "CBasicSettingsDlg.h"
+#include "CDrawDlg.h"
+#include "CPersonDlg.h"
+#include "CPrizeSettingsDlg.h"
+
+void ConnectOperatorDialogs(CDrawDlg& window, CAdoDatabase& database, const QString& appDirectory)
+{
+    QObject::connect(&window, &CDrawDlg::personsRequested, &window, [&, appDirectory] {
+        CPersonDlg dlg(database, appDirectory, &window);
+        dlg.setWindowIcon(window.windowIcon());
+        dlg.exec();
+    });
+    QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, [&] {
+        // The draw reads the names again at its next Start.
+        CPrizeSettingsDlg dlg(database, &window);
+        dlg.setWindowIcon(window.windowIcon());
+        dlg.exec();
+    });
+    QObject::connect(&window, &CDrawDlg::basicSettingsRequested, &window, [&, appDirectory] {
+        // The dialog writes config.ini and closes with OK only when that succeeded.
+        CBasicSettingsDlg dlg(appDirectory, window.Settings(), &window);
+        dlg.setWindowIcon(window.windowIcon());
+        if (dlg.exec() == QDialog::Accepted) {
+            window.ApplySettings(dlg.Settings());
+        }
+    });
+}

@@ -1,0 +1,131 @@
+#include "Workbook.h"
+
+#include "CsvReader.h"
+#include "WorkbookError.h"
+#include "WorkbookLimits.h"
+#include "XlsReader.h"
+#include "XlsxReader.h"
+#include "XlsxWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QByteArray ReadBounded(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw WorkbookError(Workbook::tr("无法打开文件 %1：%2").arg(path, file.errorString()));
+    }
+    if (file.size() > WorkbookLimits::MaxFileBytes) {
+        throw WorkbookError(Workbook::tr("文件 %1 超过 %2 MB，不予读取")
+                                .arg(path)
+                                .arg(WorkbookLimits::MaxFileBytes / (1024 * 1024)));
+    }
+    QByteArray bytes = file.read(WorkbookLimits::MaxFileBytes + 1);
+    if (bytes.size() > WorkbookLimits::MaxFileBytes) {
+        throw WorkbookError(Workbook::tr("文件 %1 超过 %2 MB，不予读取")
+                                .arg(path)
+                                .arg(WorkbookLimits::MaxFileBytes / (1024 * 1024)));
+    }
+    if (file.error() != QFileDevice::NoError) {
+        throw WorkbookError(Workbook::tr("无法读取文件 %1：%2").arg(path, file.errorString()));
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::unique_ptr<Workbook> Workbook::Open(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        throw WorkbookError(Workbook::tr("文件不存在：%1").arg(path));
+    }
+    static const QByteArray zipMagic("PK\x03\x04", 4);
+    static const QByteArray oleMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    const QByteArray bytes = ReadBounded(path);
+    if (bytes.startsWith(zipMagic)) {
+        return XlsxReader::Read(bytes);
+    }
+    if (bytes.startsWith(oleMagic)) {
+        return XlsReader::Read(path);
+    }
+    const QString suffix = info.suffix().toLower();
+    if (suffix == u"csv" || suffix == u"txt") {
+        return CsvReader::Read(bytes);
+    }
+    throw WorkbookError(Workbook::tr("文件不是工作簿：%1").arg(path));
+}
+
+std::unique_ptr<Workbook> Workbook::CreateEmpty()
+{
+    auto workbook = std::make_unique<Workbook>();
+    workbook->AddSheet(std::make_unique<Worksheet>(QStringLiteral("Sheet1")));
+    return workbook;
+}
+
+QString Workbook::FindTemplate(const QString& path)
+{
+    for (const QString& candidate :
+         {path, path + QStringLiteral(".xlsx"), path + QStringLiteral(".xls")}) {
+        if (QFileInfo(candidate).isFile()) {
+            return candidate;
+        }
+    }
+    return QString();
+}
+
+Worksheet* Workbook::FindSheet(const QString& name)
+{
+    for (auto& sheet : m_sheets) {
+        if (sheet->Name().compare(name, Qt::CaseInsensitive) == 0) {
+            return sheet.get();
+        }
+    }
+    return nullptr;
+}
+
+void Workbook::RenameSheet(Worksheet& sheet, const QString& name)
+{
+    static const QString forbidden = QStringLiteral("[]:*?/\\");
+    bool allowed = !name.trimmed().isEmpty() && name.size() <= 31 && !name.startsWith(u'\'') &&
+                   !name.endsWith(u'\'');
+    for (const QChar ch : name) {
+        if (forbidden.contains(ch) || ch.unicode() < 0x20) {
+            allowed = false;
+        }
+    }
+    if (!allowed) {
+        throw WorkbookError(
+            Workbook::tr("工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \\")
+                .arg(name));
+    }
+    const Worksheet* other = FindSheet(name);
+    if (other && other != &sheet) {
+        throw WorkbookError(Workbook::tr("已有名为“%1”的工作表").arg(name));
+    }
+    sheet.SetName(name);
+}
+
+Worksheet& Workbook::AddSheet(std::unique_ptr<Worksheet> sheet)
+{
+    if (SheetCount() >= WorkbookLimits::MaxSheets) {
+        throw WorkbookError(
+            Workbook::tr("工作簿的工作表超过 %1 个").arg(WorkbookLimits::MaxSheets));
+    }
+    m_sheets.push_back(std::move(sheet));
+    return *m_sheets.back();
+}
+
+void Workbook::SaveAs(const QString& path) const
+{
+    XlsxWriter::Write(*this, path);
+}
+
+void Workbook::SetPackage(const QByteArray& package, const QString& workbookPart)
+{
+    m_package = package;
+    m_workbookPart = workbookPart;
+}

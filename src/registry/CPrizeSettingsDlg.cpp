@@ -1,0 +1,92 @@
+#include "CPrizeSettingsDlg.h"
+
+#include "MessageService.h"
+
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kLevelNames[] = {
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "一等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "二等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "三等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "四等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "五等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "六等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "七等奖"),
+    QT_TRANSLATE_NOOP("CPrizeSettingsDlg", "八等奖"),
+};
+} // namespace
+
+CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
+    : QDialog(parent), m_store(database)
+{
+    setWindowTitle(tr("奖品设置"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* form = new QFormLayout;
+    for (int level = 1; level <= Levels; ++level) {
+        auto* edit = new QLineEdit(this);
+        edit->setMinimumWidth(240);
+        m_edits[level - 1] = edit;
+        form->addRow(tr(kLevelNames[level - 1]), edit);
+    }
+
+    m_ok = new QPushButton(tr("确定"), this);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(tr("取消"), this);
+    connect(m_ok, &QPushButton::clicked, this, &CPrizeSettingsDlg::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &CPrizeSettingsDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch(1);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(form);
+    main->addLayout(buttons);
+
+    OnInitDialog();
+}
+
+void CPrizeSettingsDlg::OnInitDialog()
+{
+    FillPrizeEdits();
+}
+
+void CPrizeSettingsDlg::FillPrizeEdits()
+{
+    if (const std::optional<PrizeStore::PrizeNames> names = m_store.Names()) {
+        m_strStep = *names;
+    }
+    UpdateData(false);
+}
+
+void CPrizeSettingsDlg::UpdateData(bool save)
+{
+    for (int i = 0; i < Levels; ++i) {
+        if (save) {
+            m_strStep[i] = m_edits[i]->text();
+        } else {
+            m_edits[i]->setText(m_strStep[i]);
+        }
+    }
+}
+
+void CPrizeSettingsDlg::accept()
+{
+    UpdateData(true);
+    if (!m_store.UpdateNames(m_strStep)) {
+        MessageService::Current().Show(QStringLiteral("Failed !!"),
+                                       QGuiApplication::applicationDisplayName(),
+                                       MessageService::Buttons::Ok);
+        return;
+    }
+    QDialog::accept();
+}

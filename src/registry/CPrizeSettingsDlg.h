@@ -1,0 +1,45 @@
+#pragma once
+
+#include "PrizeStore.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+
+class CAdoDatabase;
+class QLineEdit;
+class QPushButton;
+
+// The names of the eight prize levels, kept in the one row of table JP. OK stores them exactly
+// as typed and closes; when the store fails the operator sees "Failed !!" and the dialog stays
+// open with the names as typed. Cancel stores nothing. The draw reads the names at every Start.
+class CPrizeSettingsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Levels = PrizeStore::Levels;
+
+    CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent = nullptr);
+
+    // The edit of level 1..8.
+    QLineEdit* StepEdit(int level) const { return m_edits[level - 1]; }
+    QPushButton* OkButton() const { return m_ok; }
+    QPushButton* CancelButton() const { return m_cancel; }
+
+    // OK: stores the names; closes only when that succeeded.
+    void accept() override;
+
+private:
+    void OnInitDialog();
+    void FillPrizeEdits();
+    void UpdateData(bool save);
+
+    PrizeStore m_store;
+    // m_strStep1 .. m_strStep8.
+    PrizeStore::PrizeNames m_strStep;
+    std::array<QLineEdit*, Levels> m_edits{};
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};

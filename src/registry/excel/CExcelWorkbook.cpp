@@ -1,0 +1,11 @@
+#include "CExcelWorkbook.h"
+
+CExcelWorkbook::CExcelWorkbook(ExcelBookRef book) : m_book(std::move(book)) {}
+
+CExcelWorksheets CExcelWorkbook::GetWorksheets() const
+{
+    if (!m_book) {
+        ThrowDetachedDispatch();
+    }
+    return CExcelWorksheets(m_book);
+}

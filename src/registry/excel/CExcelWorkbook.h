@@ -1,0 +1,19 @@
+#pragma once
+
+#include "CExcelWorksheets.h"
+#include "ExcelServer.h"
+
+// One open workbook.
+class CExcelWorkbook
+{
+public:
+    CExcelWorkbook() = default;
+    explicit CExcelWorkbook(ExcelBookRef book);
+
+    CExcelWorksheets GetWorksheets() const;
+    void ReleaseDispatch() { m_book.reset(); }
+    bool IsAttached() const { return m_book != nullptr; }
+
+private:
+    ExcelBookRef m_book;
+};

@@ -1,0 +1,25 @@
+#include "CExcelWorkbooks.h"
+
+#include "ExcelServer.h"
+#include "MissingArgument.h"
+
+CExcelWorkbooks::CExcelWorkbooks(std::shared_ptr<ExcelServer> server) : m_server(std::move(server))
+{}
+
+CExcelWorkbook CExcelWorkbooks::Add(const QVariant& templatePath)
+{
+    if (!m_server) {
+        ThrowDetachedDispatch();
+    }
+    return InvokeExcel([&] {
+        if (IsMissingArgument(templatePath)) {
+            return CExcelWorkbook(m_server->Add(Workbook::CreateEmpty()));
+        }
+        const QString path = templatePath.toString();
+        const QString file = Workbook::FindTemplate(path);
+        if (file.isEmpty()) {
+            throw WorkbookError(Workbook::tr("找不到文件：%1").arg(path));
+        }
+        return CExcelWorkbook(m_server->Add(Workbook::Open(file)));
+    });
+}

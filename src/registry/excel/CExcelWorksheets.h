@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CExcelWorksheet.h"
+#include "ExcelServer.h"
+
+#include <QVariant>
+
+// The sheets of one workbook.
+class CExcelWorksheets
+{
+public:
+    CExcelWorksheets() = default;
+    explicit CExcelWorksheets(ExcelBookRef book);
+
+    // A sheet by name (letter case ignored) or by 1-based position. Throws
+    // CExcelDispatchException when there is no such sheet.
+    CExcelWorksheet GetItem(const QVariant& index) const;
+    void ReleaseDispatch() { m_book.reset(); }
+    bool IsAttached() const { return m_book != nullptr; }
+
+private:
+    ExcelBookRef m_book;
+};

@@ -1,0 +1,8 @@
+#include "MissingArgument.h"
+
+const QVariant MissingArgument = QVariant::fromValue(MissingArgumentValue{});
+
+bool IsMissingArgument(const QVariant& value)
+{
+    return !value.isValid() || value.metaType() == QMetaType::fromType<MissingArgumentValue>();
+}
