@@ -25,12 +25,6 @@ QStringList Entries(const QString& text)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    FuzzSupport::StartQt(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes = FuzzSupport::Bytes(data, size);
@@ -62,10 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(GbkText::ByteLength(read.company) <= EventSettings::MaxTextBytes);
     FUZZ_CHECK(read.Write(path));
     const EventSettings reread = EventSettings::Read(path);
-    FUZZ_CHECK(!Survives(read.company) || reread.company == read.company);
-    FUZZ_CHECK(!Survives(read.theme) || reread.theme == read.theme);
-    FUZZ_CHECK(!Survives(read.music1) || reread.music1 == read.music1);
-    FUZZ_CHECK(!Survives(read.music2) || reread.music2 == read.music2);
+    // A value cut at its length limit may end in a blank, which the reader then drops.
+    const auto kept = [](const QString& before, const QString& after) {
+        return !Survives(before.trimmed()) || after == before.trimmed();
+    };
+    FUZZ_CHECK(kept(read.company, reread.company) && kept(read.theme, reread.theme));
+    FUZZ_CHECK(kept(read.music1, reread.music1) && kept(read.music2, reread.music2));
     FUZZ_CHECK(reread.bMusic1 == read.bMusic1 && reread.bMusic2 == read.bMusic2 &&
                reread.autoStop == read.autoStop);
     return 0;

@@ -15,12 +15,6 @@ bool WithinCoordinates(const QRect& rect)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    FuzzSupport::StartQt(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString text = GbkText::DecodeFileText(FuzzSupport::Bytes(data, size));

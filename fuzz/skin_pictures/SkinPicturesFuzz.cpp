@@ -6,17 +6,11 @@
 
 #include <QImageReader>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    FuzzSupport::StartQt(argc, argv);
     // Pictures that decode to more than a million pixels only spend the run's time filling memory
     // (a few bytes of a BMP header can ask for that); keep the runs on the parsing.
     QImageReader::setAllocationLimit(4);
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
     const QString path =
         FuzzSupport::WriteScratchFile(FuzzSupport::Bytes(data, size), QStringLiteral(".pic"));
     QSize pictureSize;

@@ -58,3 +58,10 @@ void Fail(const char* what)
 }
 
 } // namespace FuzzSupport
+
+// Every target reads through Qt.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    FuzzSupport::StartQt(argc, argv);
+    return 0;
+}

@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// Helpers shared by the fuzz targets. A target defines LLVMFuzzerTestOneInput (and, when it needs
-// a Qt application object, LLVMFuzzerInitialize calling StartQt); it runs under libFuzzer in the
-// fuzz build and under ReplayMain.cpp in the test suite.
+// Helpers shared by the fuzz targets. A target defines LLVMFuzzerTestOneInput; it runs under
+// libFuzzer in the fuzz build and under ReplayMain.cpp in the test suite. LLVMFuzzerInitialize,
+// defined here, starts Qt for every target.
 namespace FuzzSupport {
 
 // Creates the application object once (image plugins, text codecs) and silences Qt's
