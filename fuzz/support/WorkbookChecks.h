@@ -7,16 +7,19 @@
 
 #include <QStringList>
 
+#include <cstdio>
+
 // Checks shared by the workbook targets: what a reader returns stays within the engine's limits,
 // and a workbook saved as .xlsx reads back with the same sheets and cell texts.
 namespace WorkbookChecks {
 
 // The text as the .xlsx writer can store it: XML holds no control characters other than tab,
-// line feed and carriage return, no unpaired surrogates and no U+FFFE or U+FFFF.
+// line feed and carriage return, no unpaired surrogates and no U+FFFE or U+FFFF; and the reader
+// drops a byte-order mark at the start of a text.
 inline QString Storable(const QString& text)
 {
     QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = text.startsWith(QChar(0xFEFF)) ? 1 : 0; i < text.size(); ++i) {
         const QChar ch = text[i];
         if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             out += ch;
@@ -58,10 +61,10 @@ inline QStringList Cells(const Workbook& workbook, bool storable = false)
 }
 
 // Saves the workbook as .xlsx and reads it again: nothing the format can hold may be lost or
-// changed.
+// changed. A workbook read from an .xlsx file keeps its parts as they were, cells included.
 inline void CheckSavedCopy(const Workbook& workbook)
 {
-    const QStringList cells = Cells(workbook, true);
+    const QStringList cells = Cells(workbook, workbook.Package().isEmpty());
     const QString path = FuzzSupport::WriteScratchFile(QByteArray(), QStringLiteral(".xlsx"));
     try {
         workbook.SaveAs(path);
@@ -75,7 +78,18 @@ inline void CheckSavedCopy(const Workbook& workbook)
     } catch (const WorkbookError&) {
         FuzzSupport::Fail("a saved workbook cannot be read again");
     }
-    FUZZ_CHECK(Cells(*copy) == cells);
+    const QStringList copied = Cells(*copy);
+    if (copied != cells) {
+        // Say where they part, for whoever looks at the finding.
+        qsizetype i = 0;
+        while (i < cells.size() && i < copied.size() && cells[i] == copied[i]) {
+            ++i;
+        }
+        std::fprintf(stderr, "read:  %s\nsaved: %s\n",
+                     qPrintable(cells.value(i).toUtf8().toPercentEncoding(" ,")),
+                     qPrintable(copied.value(i).toUtf8().toPercentEncoding(" ,")));
+        FuzzSupport::Fail("the saved workbook reads back differently");
+    }
 }
 
 // Reads with read (a reader's call): either a message for the operator, or a workbook within
