@@ -17,6 +17,17 @@ namespace {
 
 constexpr int DeflateLevel = 1;
 
+// Cell text that itself holds "_xHHHH_" would read back as the character it names; its
+// underscore goes as the escape of an underscore, "_x005F_".
+QString EscapeEscapes(const QString& text)
+{
+    static const QRegularExpression escape(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    if (!text.contains(u"_x")) {
+        return text;
+    }
+    return QString(text).replace(escape, QStringLiteral("_x005F_"));
+}
+
 QString DimensionOf(const Worksheet& sheet)
 {
     int firstRow = 0;
@@ -391,7 +402,7 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
             }
             if (text && !formula) {
                 out += inlineOpen;
-                XmlText::AppendEscaped(out, cell.text);
+                XmlText::AppendEscaped(out, EscapeEscapes(cell.text));
                 out += inlineClose;
             } else if (!cell.text.isEmpty()) {
                 out += valueOpen;
