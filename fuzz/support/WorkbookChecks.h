@@ -41,7 +41,7 @@ inline QStringList Cells(const Workbook& workbook, bool storable = false)
     FUZZ_CHECK(workbook.SheetCount() <= WorkbookLimits::MaxSheets);
     for (int i = 0; i < workbook.SheetCount(); ++i) {
         const Worksheet& sheet = workbook.Sheet(i);
-        lines << QStringLiteral("sheet %1").arg(sheet.Name());
+        lines << QStringLiteral("sheet %1").arg(storable ? Storable(sheet.Name()) : sheet.Name());
         FUZZ_CHECK(sheet.LastRow() <= WorkbookLimits::MaxRows);
         for (int row = 1; row <= sheet.LastRow(); ++row) {
             for (const WorksheetCell& cell : sheet.Rows()[row - 1].cells) {
