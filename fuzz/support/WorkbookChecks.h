@@ -19,7 +19,7 @@ namespace WorkbookChecks {
 inline QString Storable(const QString& text)
 {
     QString out;
-    for (qsizetype i = text.startsWith(QChar(0xFEFF)) ? 1 : 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
         if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             out += ch;
@@ -28,6 +28,9 @@ inline QString Storable(const QString& text)
                    (ch.unicode() >= 0x20 || ch == u'\t' || ch == u'\n' || ch == u'\r')) {
             out += ch;
         }
+    }
+    if (out.startsWith(QChar(0xFEFF))) {
+        out.remove(0, 1);
     }
     return out;
 }
