@@ -18,14 +18,27 @@ namespace {
 constexpr int DeflateLevel = 1;
 
 // Cell text that itself holds "_xHHHH_" would read back as the character it names; its
-// underscore goes as the escape of an underscore, "_x005F_".
+// underscore goes as the escape of an underscore, "_x005F_". Looked for in the text as it will
+// be written, without the characters XML cannot carry (they could hide such a sequence).
 QString EscapeEscapes(const QString& text)
 {
     static const QRegularExpression escape(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
     if (!text.contains(u"_x")) {
         return text;
     }
-    return QString(text).replace(escape, QStringLiteral("_x005F_"));
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += ch;
+            kept += text[++i];
+        } else if (!ch.isSurrogate() && ch.unicode() != 0xFFFE && ch.unicode() != 0xFFFF &&
+                   (ch.unicode() >= 0x20 || ch == u'\t' || ch == u'\n' || ch == u'\r')) {
+            kept += ch;
+        }
+    }
+    return kept.replace(escape, QStringLiteral("_x005F_"));
 }
 
 QString DimensionOf(const Worksheet& sheet)

@@ -133,7 +133,8 @@ TEST(WorkbookSave, TextsThatLookLikeEscapesReadBackAsWritten)
     // A written "_x0041_" once read back as "A", and "_x cac_" as U+0CAC (blanks and a sign
     // passed for hex digits).
     const QStringList texts{QStringLiteral("_x0041_"), QStringLiteral("a_x cac_b"),
-                            QStringLiteral("_x005F_x0041__"), QStringLiteral("_x+041_")};
+                            QStringLiteral("_x005F_x0041__"), QStringLiteral("_x+041_"),
+                            QStringLiteral("_x0041\x01_")};
     QTemporaryDir dir;
     auto workbook = Workbook::CreateEmpty();
     for (int i = 0; i < texts.size(); ++i) {
@@ -142,7 +143,8 @@ TEST(WorkbookSave, TextsThatLookLikeEscapesReadBackAsWritten)
     workbook->SaveAs(dir.filePath(QStringLiteral("out.xlsx")));
     const auto saved = Workbook::Open(dir.filePath(QStringLiteral("out.xlsx")));
     for (int i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(saved->Sheet(0).CellText(i + 1, 1), texts[i]);
+        // A control character is left out (XML cannot carry it), and nothing else.
+        EXPECT_EQ(saved->Sheet(0).CellText(i + 1, 1), QString(texts[i]).remove(u'\x01'));
     }
 }
 
