@@ -23,7 +23,7 @@ constexpr int DeflateLevel = 1;
 QString EscapeEscapes(const QString& text)
 {
     static const QRegularExpression escape(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
-    if (!text.contains(u"_x")) {
+    if (!text.contains(u'_')) {
         return text;
     }
     QString kept;

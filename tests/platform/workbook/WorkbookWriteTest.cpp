@@ -132,9 +132,9 @@ TEST(WorkbookSave, TextsThatLookLikeEscapesReadBackAsWritten)
 {
     // A written "_x0041_" once read back as "A", and "_x cac_" as U+0CAC (blanks and a sign
     // passed for hex digits).
-    const QStringList texts{QStringLiteral("_x0041_"), QStringLiteral("a_x cac_b"),
+    const QStringList texts{QStringLiteral("_x0041_"),        QStringLiteral("a_x cac_b"),
                             QStringLiteral("_x005F_x0041__"), QStringLiteral("_x+041_"),
-                            QStringLiteral("_x0041\x01_")};
+                            QStringLiteral("_x0041\x01_"),    QStringLiteral("_\x01x0041_")};
     QTemporaryDir dir;
     auto workbook = Workbook::CreateEmpty();
     for (int i = 0; i < texts.size(); ++i) {
