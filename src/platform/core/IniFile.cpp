@@ -8,8 +8,32 @@
 #define SI_CONVERT_ICU // as Debian builds the library
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <list>
 #include <string>
+
+namespace {
+
+// SimpleIni skips a line that opens a section without closing it ("[name"), but the entries
+// after it then land in a section named by the rest of that line joined to the next key's name,
+// and saving writes that name, line break included, as a new header. Such lines are blanked out
+// first: they are ignored, and the entries after them stay in the section before.
+void BlankUnclosedSectionLines(QByteArray& utf8)
+{
+    const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
+    char* p = utf8.data();
+    char* const end = p + utf8.size();
+    while (p < end) {
+        char* const lineEnd = std::find_if(p, end, isLineEnd);
+        char* const first = std::find_if(p, lineEnd, [](char c) { return c != ' ' && c != '\t'; });
+        if (first < lineEnd && *first == '[' && std::find(first, lineEnd, ']') == lineEnd) {
+            std::fill(first, lineEnd, ' ');
+        }
+        p = lineEnd < end ? lineEnd + 1 : end;
+    }
+}
+
+} // namespace
 
 struct IniFile::Impl
 {
@@ -74,7 +98,8 @@ void IniFile::LoadText(const QString& text)
                         .arg(dropped)
                         .arg(MaxLineLength);
     }
-    const QByteArray utf8 = kept.toUtf8();
+    QByteArray utf8 = kept.toUtf8();
+    BlankUnclosedSectionLines(utf8);
     m_impl->ini.LoadData(utf8.constData(), static_cast<size_t>(utf8.size()));
 }
 

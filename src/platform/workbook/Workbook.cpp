@@ -23,7 +23,17 @@ QByteArray ReadBounded(const QString& path)
                                 .arg(path)
                                 .arg(WorkbookLimits::MaxFileBytes / (1024 * 1024)));
     }
-    QByteArray bytes = file.read(WorkbookLimits::MaxFileBytes + 1);
+    // Reading up to the limit at once would allocate the whole limit for any file; read what the
+    // file says it holds and then on in pieces, for a file that grew or reports no size.
+    QByteArray bytes = file.read(file.size() + 1);
+    while (bytes.size() <= WorkbookLimits::MaxFileBytes && !file.atEnd() &&
+           file.error() == QFileDevice::NoError) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty()) {
+            break;
+        }
+        bytes += piece;
+    }
     if (bytes.size() > WorkbookLimits::MaxFileBytes) {
         throw WorkbookError(Workbook::tr("文件 %1 超过 %2 MB，不予读取")
                                 .arg(path)

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <cstring>
 #include <pugixml.hpp>
 
@@ -122,8 +123,13 @@ QString DecodeEscapes(const QString& text)
     qsizetype copied = 0;
     for (qsizetype at = text.indexOf(u"_x"); at >= 0 && at + 7 <= text.size();
          at = text.indexOf(u"_x", at + 1)) {
+        // Exactly four hex digits: the number parser would also take blanks and a sign.
+        const QStringView digits = QStringView(text).mid(at + 2, 4);
+        const bool hex = std::all_of(digits.begin(), digits.end(), [](QChar ch) {
+            return ch.isDigit() || (ch.toLower() >= u'a' && ch.toLower() <= u'f');
+        });
         bool ok = false;
-        const ushort code = QStringView(text).mid(at + 2, 4).toUShort(&ok, 16);
+        const ushort code = hex ? digits.toUShort(&ok, 16) : 0;
         if (!ok || text[at + 6] != u'_') {
             continue;
         }

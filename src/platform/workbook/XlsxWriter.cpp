@@ -17,6 +17,30 @@ namespace {
 
 constexpr int DeflateLevel = 1;
 
+// Cell text that itself holds "_xHHHH_" would read back as the character it names; its
+// underscore goes as the escape of an underscore, "_x005F_". Looked for in the text as it will
+// be written, without the characters XML cannot carry (they could hide such a sequence).
+QString EscapeEscapes(const QString& text)
+{
+    static const QRegularExpression escape(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    if (!text.contains(u'_')) {
+        return text;
+    }
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += ch;
+            kept += text[++i];
+        } else if (!ch.isSurrogate() && ch.unicode() != 0xFFFE && ch.unicode() != 0xFFFF &&
+                   (ch.unicode() >= 0x20 || ch == u'\t' || ch == u'\n' || ch == u'\r')) {
+            kept += ch;
+        }
+    }
+    return kept.replace(escape, QStringLiteral("_x005F_"));
+}
+
 QString DimensionOf(const Worksheet& sheet)
 {
     int firstRow = 0;
@@ -391,7 +415,7 @@ QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool with
             }
             if (text && !formula) {
                 out += inlineOpen;
-                XmlText::AppendEscaped(out, cell.text);
+                XmlText::AppendEscaped(out, EscapeEscapes(cell.text));
                 out += inlineClose;
             } else if (!cell.text.isEmpty()) {
                 out += valueOpen;

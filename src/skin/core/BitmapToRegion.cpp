@@ -52,7 +52,7 @@ std::optional<QRegion> BitmapToRegion(const QImage& mask, SkinColour transparent
         // Bands arrive top to bottom, left to right, never overlapping: the sorted, banded order
         // setRects expects.
         partial.setRects(rects.data(), static_cast<int>(rects.size()));
-        result = result.united(partial);
+        result += partial;
         rects.clear();
         bandOpen = false;
         runsInBatch = 0;

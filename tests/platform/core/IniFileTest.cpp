@@ -58,6 +58,20 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
               (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
 }
 
+TEST(IniFile, UnclosedSectionLineIsIgnoredAndSavesUnchanged)
+{
+    // The entries after "[broken" once landed in a section named "broken\r\ntheme".
+    IniFile ini;
+    ini.LoadText(QStringLiteral("[DEFAULTADDRESS]\r\ncompany=A\r\n  [broken\r\ntheme=B\r\n"));
+    EXPECT_EQ(ini.Keys(QStringLiteral("DEFAULTADDRESS")),
+              (QStringList{QStringLiteral("company"), QStringLiteral("theme")}));
+    const QString saved = ini.ToText();
+    EXPECT_EQ(saved, QStringLiteral("[DEFAULTADDRESS]\ncompany=A\ntheme=B\n"));
+    IniFile again;
+    again.LoadText(saved);
+    EXPECT_EQ(again.ToText(), saved);
+}
+
 TEST(IniFile, IntegersTakeLeadingDigitsAndEmptyValuesTheDefault)
 {
     IniFile ini;

@@ -128,6 +128,26 @@ TEST(WorkbookSave, WorkbooksFromOtherFormatsBecomePlainXlsxAndFailuresLeaveOldFi
                  WorkbookError);
 }
 
+TEST(WorkbookSave, TextsThatLookLikeEscapesReadBackAsWritten)
+{
+    // A written "_x0041_" once read back as "A", and "_x cac_" as U+0CAC (blanks and a sign
+    // passed for hex digits).
+    const QStringList texts{QStringLiteral("_x0041_"),        QStringLiteral("a_x cac_b"),
+                            QStringLiteral("_x005F_x0041__"), QStringLiteral("_x+041_"),
+                            QStringLiteral("_x0041\x01_"),    QStringLiteral("_\x01x0041_")};
+    QTemporaryDir dir;
+    auto workbook = Workbook::CreateEmpty();
+    for (int i = 0; i < texts.size(); ++i) {
+        workbook->Sheet(0).SetCell(i + 1, 1, CellKind::Text, texts[i]);
+    }
+    workbook->SaveAs(dir.filePath(QStringLiteral("out.xlsx")));
+    const auto saved = Workbook::Open(dir.filePath(QStringLiteral("out.xlsx")));
+    for (int i = 0; i < texts.size(); ++i) {
+        // A control character is left out (XML cannot carry it), and nothing else.
+        EXPECT_EQ(saved->Sheet(0).CellText(i + 1, 1), QString(texts[i]).remove(u'\x01'));
+    }
+}
+
 TEST(Templates, GeneratorGivesTheCommittedFilesTheImportAndExportsExpect)
 {
     QTemporaryDir dir;

@@ -1,0 +1,10 @@
+// An .xlsx workbook: the zip container, the relationships, the shared strings and the sheets.
+#include "FuzzSupport.h"
+#include "WorkbookChecks.h"
+#include "XlsxReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    WorkbookChecks::CheckReader([&] { return XlsxReader::Read(FuzzSupport::Bytes(data, size)); });
+    return 0;
+}
