@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "CAdoDatabase.h"
+#include "DatabaseTarget.h"
+#include "EventSettings.h"
 #include "ImportSink.h"
 #include "ParticipantImport.h"
 #include "WorkbookExport.h"
@@ -75,8 +77,17 @@ QString HelpText()
 
 int Run(const QString& command, const QString& file, const QString& appDirectory)
 {
+    // The same database as the program's: Data.db, or the server config.ini names.
+    QString configError;
+    const std::optional<DatabaseTarget> target =
+        DatabaseTarget::FromConfig(appDirectory + QLatin1String(EventSettings::FileName),
+                                   appDirectory + QStringLiteral("Data.db"), &configError);
+    if (!target) {
+        std::fprintf(stderr, "%s\n", qPrintable(configError));
+        return 1;
+    }
     CAdoDatabase database;
-    if (!database.ConnectDatabase(QString(), appDirectory + QStringLiteral("Data.db"))) {
+    if (!database.ConnectDatabase(*target)) {
         return 1;
     }
     const QString& path = file;

@@ -1,6 +1,7 @@
 #include "EventFolder.h"
 
 #include "DatabaseCreator.h"
+#include "DatabaseTarget.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +30,22 @@ QString EventsRoot()
            QStringLiteral("/Sortilo/events");
 }
 
+// A folder is an event's when it holds Data.db, or when its config.ini points the station at a
+// shared database server (such a station keeps no Data.db of its own).
+static bool HoldsEvent(const QString& directory)
+{
+    if (QFileInfo(WithSlash(directory) + QLatin1String(DatabaseName)).isFile()) {
+        return true;
+    }
+    const QString config = WithSlash(directory) + QStringLiteral("config.ini");
+    if (!QFileInfo(config).isFile()) {
+        return false;
+    }
+    const std::optional<DatabaseTarget> target = DatabaseTarget::FromConfig(config, QString());
+    // A section that cannot be used is reported by the start-up's connection, not here.
+    return !target || target->driver != DatabaseTarget::Driver::Sqlite;
+}
+
 QString EventPath(const QString& argument)
 {
     if (!argument.contains(u'/')) {
@@ -43,7 +60,7 @@ Result Open(const QString& directory, const QString& sharedDirectory, bool demo)
     const QFileInfo folder(directory);
     const QString path = folder.absoluteFilePath();
     const QString database = WithSlash(path) + QLatin1String(DatabaseName);
-    if (QFileInfo(database).isFile()) {
+    if (HoldsEvent(path)) {
         result.directory = WithSlash(path);
         return result;
     }
@@ -98,7 +115,7 @@ Result Choose(const QString& event, const QString& demoDirectory, const QString&
     if (!event.isEmpty()) {
         return Open(EventPath(event), sharedDirectory);
     }
-    if (QFileInfo(WithSlash(currentDirectory) + QLatin1String(DatabaseName)).isFile()) {
+    if (HoldsEvent(currentDirectory)) {
         Result here;
         here.directory = WithSlash(currentDirectory);
         return here;

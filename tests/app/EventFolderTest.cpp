@@ -106,6 +106,18 @@ TEST(EventFolder, RefusesAFolderThatLostItsDatabaseAndPlacesItCannotWrite)
     }
 }
 
+TEST(EventFolder, AStationOfASharedDatabaseIsAnEventWithoutDataDb)
+{
+    // A station pointed at a PostgreSQL server keeps only its config.ini: it runs there, by
+    // --event and as the current folder, and no Data.db is made beside it.
+    QTemporaryDir station;
+    ASSERT_TRUE(Write(station.filePath(QStringLiteral("config.ini")),
+                      "[DATABASE]\nDriver=PostgreSQL\nHost=127.0.0.1\nName=gala\nUser=desk\n"));
+    EXPECT_EQ(EventFolder::Open(station.path(), Shared).directory, station.path() + u'/');
+    EXPECT_EQ(EventFolder::Choose({}, {}, station.path(), Shared).directory, station.path() + u'/');
+    EXPECT_FALSE(QFile::exists(station.filePath(QStringLiteral("Data.db"))));
+}
+
 TEST(EventFolder, DefaultAndNamedEventsLieInTheDataFolderAndTheDemoHasItsList)
 {
     QTemporaryDir data;
