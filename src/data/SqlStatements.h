@@ -20,11 +20,6 @@ inline constexpr const char* UpdatePerson =
 inline constexpr const char* DeletePerson = "delete from person where PersonID=?";
 inline constexpr const char* DeleteAllPersons = "delete from person";
 
-// Participant import: one row inside a transaction that a failed statement would spoil.
-inline constexpr const char* SavepointImportRow = "savepoint import_row";
-inline constexpr const char* ReleaseImportRow = "release savepoint import_row";
-inline constexpr const char* RollbackImportRow = "rollback to savepoint import_row";
-
 // Participant export.
 inline constexpr const char* SelectPersonsForExport = "Select * from Person order by PersonID";
 

@@ -21,8 +21,7 @@ QString ImportReasonText(ImportResult result)
 
 ImportStatements::ImportStatements(CAdoDatabase& database)
     : m_database(database), m_exists(database, QLatin1String(SqlStatements::SelectPersonById)),
-      m_insert(database, QLatin1String(SqlStatements::InsertPerson)),
-      m_savepoints(database.Target().driver == DatabaseTarget::Driver::PostgreSql)
+      m_insert(database, QLatin1String(SqlStatements::InsertPerson))
 {}
 
 bool ImportStatements::PersonExists(const QString& personId)
@@ -32,18 +31,10 @@ bool ImportStatements::PersonExists(const QString& personId)
 
 bool ImportStatements::Insert(const QString& personId, const QString& name, const QString& remark)
 {
-    const bool savepoint = m_savepoints && m_database.InTransaction() &&
-                           m_database.OpenQuery(QLatin1String(SqlStatements::SavepointImportRow));
-    const bool inserted =
-        m_insert.Run({CAdoDatabase::TextValue(personId), CAdoDatabase::TextValue(name),
-                      CAdoDatabase::TextValue(remark)});
-    if (savepoint) {
-        if (!inserted) {
-            m_database.OpenQuery(QLatin1String(SqlStatements::RollbackImportRow));
-        }
-        m_database.OpenQuery(QLatin1String(SqlStatements::ReleaseImportRow));
-    }
-    return inserted;
+    // Inside the import's transaction a failed insert undoes only itself on every engine (the
+    // database layer gives each statement its own savepoint where the engine needs one).
+    return m_insert.Run({CAdoDatabase::TextValue(personId), CAdoDatabase::TextValue(name),
+                         CAdoDatabase::TextValue(remark)});
 }
 
 ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark)

@@ -29,15 +29,13 @@ public:
     CAdoDatabase& Database() { return m_database; }
     // True when a participant with this number is stored (as the dialog's check matches it).
     bool PersonExists(const QString& personId);
-    // Inserts the row. Where a failed statement spoils the open transaction (PostgreSQL) the
-    // insert runs inside a savepoint, so one bad row never costs the rows before it.
+    // Inserts the row; a failed insert never costs the rows before it in the open transaction.
     bool Insert(const QString& personId, const QString& name, const QString& remark);
 
 private:
     CAdoDatabase& m_database;
     PreparedStatement m_exists;
     PreparedStatement m_insert;
-    bool m_savepoints = false;
 };
 
 // Checks one row and stores it: the number's length in bytes (as the dialog counts them), an
