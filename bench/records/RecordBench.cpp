@@ -78,9 +78,7 @@ void PrintRow(const char* name, const std::vector<double>& ms)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    PreferOffscreenPlatform();
     QApplication app(argc, argv);
     QuietMessages messages;
     MessageService::Install(&messages);

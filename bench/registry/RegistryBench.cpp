@@ -45,9 +45,7 @@ void Paint(CPersonDlg& dlg)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    PreferOffscreenPlatform();
     QApplication app(argc, argv);
     QuietMessages messages;
     MessageService::Install(&messages);

@@ -3,6 +3,7 @@
 #include "MessageService.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,4 +28,12 @@ inline double MedianOf(std::vector<double> values)
     }
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Widget benchmarks run on the offscreen platform unless a display was chosen on purpose.
+inline void PreferOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 }
