@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
 #include <vector>
 
 // The program's one path to its database: one connection and one shared result ("recordset")
@@ -66,6 +67,12 @@ public:
     // text. A query leaves the shared result on its first row; an action statement leaves it
     // closed. On failure shows "Error: %s", leaves the result closed and returns false.
     bool OpenQuery(const QString& sql, const QVariantList& values = {});
+    // Runs a query without keeping its rows: each row's first columns are handed to row as text
+    // (as GetFieldText gives them) while the statement steps. For reads of up to 100,000 rows,
+    // where the shared result's copies cost more than the statement itself. The shared result
+    // is left closed; failures are shown and returned as OpenQuery's are.
+    bool ReadRows(const QString& sql, int columns,
+                  const std::function<void(const QString* values)>& row);
 
     // Transactions on this connection; DatabaseTransaction is the scoped form. On SQLite the
     // write lock is taken at the start, so a transaction never fails halfway for a lock. On
@@ -83,6 +90,10 @@ public:
     // participant and winner tables). Where changes of other connections cannot be seen (a
     // lost connection) it changes on every call. Take it before reading what it guards. It
     // does not touch the shared result.
+    //
+    // It reads "own/others", the counts of this instance's changes and of other connections'
+    // ("unknown" where they cannot be seen). On PostgreSQL a third part counts other
+    // connections' statements that only stored wins, which "others" then leaves out.
     QString ChangeToken();
     // The count of changes through this instance, as the change token holds it.
     quint64 ChangeCount() const { return m_changeCount; }
@@ -137,7 +148,8 @@ private:
     bool m_inTransaction = false;
     bool m_savepoint = false; // a statement's savepoint is open (PostgreSQL transactions)
     quint64 m_changeCount = 0;
-    quint64 m_otherChanges = 0; // PostgreSQL: changes announced by other connections
+    quint64 m_otherChanges = 0;   // PostgreSQL: changes announced by other connections
+    quint64 m_otherWinsAdded = 0; // PostgreSQL: ... of those, statements that stored wins
     // Device and inode of the SQLite file when it was opened.
     quint64 m_fileDevice = 0;
     quint64 m_fileInode = 0;

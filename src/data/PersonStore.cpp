@@ -3,6 +3,8 @@
 #include "CAdoDatabase.h"
 #include "SqlStatements.h"
 
+#include <algorithm>
+
 namespace {
 
 PersonRow CurrentPerson(const CAdoDatabase& database)
@@ -100,4 +102,20 @@ bool PersonStore::DeleteAll()
     return Journalled(m_database,
                       m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllPersons)),
                       PoolJournal::Kind::AllPersonsRemoved, {});
+}
+
+QString PersonRow::IdKey(const QString& id)
+{
+    const auto lower = [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); };
+    const qsizetype first = std::find_if(id.begin(), id.end(), lower) - id.begin();
+    if (first == id.size()) {
+        return id;
+    }
+    QString key = id;
+    for (qsizetype i = first; i < key.size(); ++i) {
+        if (lower(key[i])) {
+            key[i] = QChar(key[i].unicode() - 'a' + 'A');
+        }
+    }
+    return key;
 }

@@ -15,6 +15,11 @@ struct PersonRow
     QString Company;
 
     bool operator==(const PersonRow&) const = default;
+
+    // The number as participant numbers compare (without regard to the case of a..z, as the
+    // database's collation does): a..z upper-cased, nothing else changed. An ID without a..z is
+    // returned as it is, without a copy.
+    static QString IdKey(const QString& id);
 };
 
 // The participant statements of the catalogue with bound values. Every call reads all rows of

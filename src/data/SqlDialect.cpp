@@ -36,7 +36,8 @@ QStringList PostgreSqlEpilogue(int version)
     const QString channel = QLatin1String(ChangeChannel);
     QStringList statements{
         QStringLiteral("create function sortilo_data_changed() returns trigger language plpgsql "
-                       "as $$ begin perform pg_notify('%1', ''); return null; end $$")
+                       "as $$ begin perform pg_notify('%1', lower(TG_TABLE_NAME) || ' ' || "
+                       "TG_OP); return null; end $$")
             .arg(channel)};
     for (const char* table : {"person", "ComePrize"}) {
         statements << QStringLiteral("create trigger %1_changed after insert or update or delete "

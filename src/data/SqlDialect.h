@@ -14,13 +14,18 @@
 //  - the database version is SQLite's file header field (pragma user_version) and a one-row
 //    table SchemaVersion on PostgreSQL;
 //  - on PostgreSQL triggers announce every change of the participants and the winners
-//    (NOTIFY on ChangeChannel), so other stations see that their kept pools are stale;
+//    (NOTIFY on ChangeChannel, the table and the kind of statement as payload: "comeprize
+//    INSERT", "person DELETE"...), so other stations see that their kept pools are stale, or
+//    only that some of their entries won elsewhere;
 //  - PL/pgSQL bodies are dollar-quoted, which the script splitter keeps whole.
 // The transaction statements differ too (SQLite's write lock is taken at BEGIN); they live with
 // the connection in CAdoDatabase.
 namespace SqlDialect {
 
 inline constexpr const char* ChangeChannel = "sortilo_change";
+// The payload of a statement that stored wins. Databases created before the payload existed
+// announce every change with an empty one.
+inline constexpr const char* WinAddedNotice = "comeprize INSERT";
 
 // Statements of a schema or upgrade script written for SQLite, as driver runs them.
 QStringList ScriptStatements(DatabaseTarget::Driver driver, const QString& script);

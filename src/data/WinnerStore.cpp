@@ -3,19 +3,27 @@
 #include "CAdoDatabase.h"
 #include "SqlStatements.h"
 
+#include <QSet>
+
 std::optional<QList<PersonRow>> WinnerStore::CandidatePool()
 {
-    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectCandidatePool))) {
+    // Winners first: a win stored between the two reads leaves its participant in the pool,
+    // where the pick's already-won test drops it, rather than a participant out of it.
+    QSet<QString> won;
+    if (!m_database.ReadRows(
+            QLatin1String(SqlStatements::SelectWinnerIds), 1,
+            [&won](const QString* row) { won.insert(PersonRow::IdKey(row[0])); })) {
         return std::nullopt;
     }
-    const QString idField = QStringLiteral("PersonID");
-    const QString nameField = QStringLiteral("PersonName");
-    const QString companyField = QStringLiteral("Company");
     QList<PersonRow> pool;
-    pool.reserve(m_database.GetRecordCount());
-    for (; !m_database.IsEOF(); m_database.MoveNext()) {
-        pool.append({m_database.GetFieldText(idField), m_database.GetFieldText(nameField),
-                     m_database.GetFieldText(companyField)});
+    const bool read = m_database.ReadRows(
+        QLatin1String(SqlStatements::SelectPoolPersons), 3, [&](const QString* row) {
+            if (won.isEmpty() || !won.contains(PersonRow::IdKey(row[0]))) {
+                pool.append({row[0], row[1], row[2]});
+            }
+        });
+    if (!read) {
+        return std::nullopt;
     }
     return pool;
 }

@@ -2,6 +2,7 @@
 #include "RecordingMessageService.h"
 #include "SqlStatements.h"
 #include "TestDatabase.h"
+#include "WinnerStore.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,9 @@ protected:
     QStringList PoolIds()
     {
         QStringList ids;
-        test.Exec(QLatin1String(S::SelectCandidatePool));
-        for (; !db.IsEOF(); db.MoveNext()) {
-            ids << db.GetFieldText(QStringLiteral("personID"));
+        const QList<PersonRow> pool = WinnerStore(db).CandidatePool().value();
+        for (const PersonRow& person : pool) {
+            ids << person.PersonID;
         }
         return ids;
     }
