@@ -138,13 +138,7 @@ QString DrawEngine::ReelCharacter(const QString& id, int reel)
 
 QString DrawEngine::UpperCaseId(const QString& id)
 {
-    QString upper = id;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
-            c = QChar(c.unicode() - 'a' + 'A');
-        }
-    }
-    return upper;
+    return PersonRow::IdKey(id);
 }
 
 int DrawEngine::RandomInRange(int low, int high)
@@ -338,17 +332,7 @@ bool DrawEngine::LoadCandidatePool()
     // runs then makes the next token differ instead of leaving its pool looking current.
     const QString token = m_database.ChangeToken();
     const quint64 count = m_database.ChangeCount();
-    if (!m_poolToken.isEmpty() && token == m_poolToken) {
-        return !m_CandidatePool.isEmpty();
-    }
-    // Only this connection changed the data since the pool was read (the part of the token
-    // other connections move is the same): apply what the stores journalled, if they
-    // journalled all of it. Reading 100,000 participants again costs far more.
-    if (!m_poolToken.isEmpty() && !token.endsWith(QLatin1String("/unknown")) &&
-        token.section(u'/', 1) == m_poolToken.section(u'/', 1) &&
-        ApplyJournal(m_poolCount, count)) {
-        m_poolToken = token;
-        m_poolCount = count;
+    if (CatchUpPool(token, count)) {
         return !m_CandidatePool.isEmpty();
     }
     m_CandidatePool.clear();
@@ -361,6 +345,42 @@ bool DrawEngine::LoadCandidatePool()
         m_poolFailed = true;
     }
     return !m_CandidatePool.isEmpty();
+}
+
+bool DrawEngine::CatchUpPool(const QString& token, quint64 count)
+{
+    // A change token reads "own/others" or "own/others/other wins" (see CAdoDatabase).
+    const QString others = token.section(u'/', 1, 1);
+    if (m_poolToken.isEmpty() || others == QLatin1String("unknown") ||
+        others != m_poolToken.section(u'/', 1, 1) ||
+        token.section(u'/', 2, 2).toULongLong() - m_poolToken.section(u'/', 2, 2).toULongLong() >
+            MaxOtherWins) {
+        return false;
+    }
+    // Only this connection changed the data, apart from wins stored elsewhere: apply what the
+    // stores journalled, if they journalled all of it. Reading 100,000 participants again
+    // costs far more.
+    if (count != m_poolCount && !ApplyJournal(m_poolCount, count)) {
+        return false;
+    }
+    m_poolToken = token;
+    m_poolCount = count;
+    return true;
+}
+
+void DrawEngine::RefreshCandidatePool()
+{
+    if (m_busy || !m_IsIdle || m_rolling) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    const QString token = m_database.ChangeToken();
+    if (token.section(u'/', 1, 1) == QLatin1String("unknown") || token == m_refreshFailedToken) {
+        // Without a working connection the next Start reads the pool and reports the cause.
+        return;
+    }
+    LoadCandidatePool();
+    m_refreshFailedToken = m_poolFailed ? m_database.ChangeToken() : QString();
 }
 
 bool DrawEngine::ApplyJournal(quint64 from, quint64 to)
@@ -459,15 +479,14 @@ bool DrawEngine::ApplyJournal(quint64 from, quint64 to)
 bool DrawEngine::StoreWinner(const QString& id)
 {
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    const bool poolCurrent = !m_poolToken.isEmpty() && m_database.ChangeToken() == m_poolToken;
+    // The token's round trip to a server also finds a connection the server dropped meanwhile,
+    // which the insert then makes again instead of failing on it.
+    CatchUpPool(m_database.ChangeToken(), m_database.ChangeCount());
     const bool stored =
         m_winners.InsertWinner({id, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)});
-    if (stored && poolCurrent) {
-        // Nothing else changed: the pool stays current without the winner.
-        m_CandidatePool.removeIf(
-            [&](const Candidate& candidate) { return SameIdUpperCased(candidate.PersonID, id); });
-        m_poolToken = m_database.ChangeToken();
-        m_poolCount = m_database.ChangeCount();
+    // The win is journalled: the kept pool leaves its winner out now, or at the next pick.
+    if (stored) {
+        CatchUpPool(m_database.ChangeToken(), m_database.ChangeCount());
     }
     return stored;
 }

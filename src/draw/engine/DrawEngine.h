@@ -51,6 +51,9 @@ public:
 
     // Participants added since the pool was read beyond which it is read again.
     static constexpr int MaxJournalledAdditions = 500;
+    // Wins stored by other stations since the pool was read beyond which it is read again;
+    // below it, their winners stay in the pool until a pick meets them (see PickWinner).
+    static constexpr int MaxOtherWins = 500;
 
     static QColor RollingColour() { return QColor(0, 50, 0); }
     static QColor BlinkOnColour() { return QColor(0, 0, 0); }
@@ -74,6 +77,12 @@ public:
     void StopRoll();
     // Every timer expiry of the host window.
     void OnTimer(int id);
+    // Brings the candidate pool up to date while no round runs, so that the next pick need not
+    // read it: the window calls it after an operator's dialog closed and now and then while
+    // idle, to take in other stations' changes. Does nothing during a round, while a box of the
+    // engine is open, or when the data did not change; a read that failed (its box shown) is
+    // tried here again only after the data changed again.
+    void RefreshCandidatePool();
 
     // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs.
     void LevelUp();
@@ -124,6 +133,10 @@ private:
     void StopRollNow();
     void LoadPrizeNames();
     bool LoadCandidatePool();
+    // Whether the pool read at m_poolToken can be brought to token (count) without reading it:
+    // other connections changed nothing or only stored a few wins, and the stores journalled
+    // every change of this connection (applied here).
+    bool CatchUpPool(const QString& token, quint64 count);
     // Brings the pool from change count from to count to with the stores' journal; false when
     // the journal does not hold every change in between.
     bool ApplyJournal(quint64 from, quint64 to);
@@ -154,8 +167,9 @@ private:
     // The database's change token when the pool was read: while it holds, the pool is current
     // and the candidate query (the costliest statement of a pick) is not run again.
     QString m_poolToken;
-    bool m_poolFailed = false; // the last candidate query failed (its box is shown)
-    quint64 m_poolCount = 0; // the connection's change count when the pool was last current
+    bool m_poolFailed = false;    // the last candidate query failed (its box is shown)
+    quint64 m_poolCount = 0;      // the connection's change count when the pool was last current
+    QString m_refreshFailedToken; // the change token at which RefreshCandidatePool last failed
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end

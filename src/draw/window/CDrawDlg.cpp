@@ -12,6 +12,7 @@
 #include "SoundPlayer.h"
 #include "StringTable.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFile>
@@ -115,6 +116,11 @@ void CDrawDlg::OnInitDialog()
     ApplySettings(EventSettings::Read(m_appDirectory + QLatin1String(EventSettings::FileName)));
     EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
 
+    // Other stations' changes are taken in while the window waits for Start.
+    m_poolRefresh = new QTimer(this);
+    connect(m_poolRefresh, &QTimer::timeout, this, &CDrawDlg::RefreshPoolWhileIdle);
+    m_poolRefresh->start(PoolRefreshMs);
+
     if (DisplaySettings::ReadPresentation(m_appDirectory +
                                           QLatin1String(EventSettings::FileName))) {
         SetPresentation(true);
@@ -160,10 +166,18 @@ void CDrawDlg::BuildMenu()
         QAction* action = m_menu->addAction(text, this, slot);
         action->setData(id);
     };
-    add(CmdBasicSettings, tr("基本信息设定"), &CDrawDlg::basicSettingsRequested);
-    add(CmdPersons, tr("录入用户信息"), &CDrawDlg::personsRequested);
-    add(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::winnersRecordRequested);
-    add(CmdPrizes, tr("奖品设置"), &CDrawDlg::prizeSettingsRequested);
+    // The dialogs run while their signal is delivered. What they changed is taken into the
+    // candidate pool as they close, not at the next pick in front of the audience.
+    const auto addDialog = [&add, this](int id, const QString& text, void (CDrawDlg::*signal)()) {
+        add(id, text, [this, signal] {
+            emit(this->*signal)();
+            m_engine->RefreshCandidatePool();
+        });
+    };
+    addDialog(CmdBasicSettings, tr("基本信息设定"), &CDrawDlg::basicSettingsRequested);
+    addDialog(CmdPersons, tr("录入用户信息"), &CDrawDlg::personsRequested);
+    addDialog(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::winnersRecordRequested);
+    addDialog(CmdPrizes, tr("奖品设置"), &CDrawDlg::prizeSettingsRequested);
     m_menu->addSeparator();
     m_presentationAction = m_menu->addAction(tr("全屏演示") + QStringLiteral("\tF11"), this,
                                              &CDrawDlg::TogglePresentation);
@@ -332,10 +346,23 @@ void CDrawDlg::StartTimer(int id, int intervalMs)
     timer->start(qMax(1, intervalMs / m_timerDivisor));
 }
 
+void CDrawDlg::RefreshPoolWhileIdle()
+{
+    // A dialog or box of the program is open: it may be changing the data right now (an
+    // import), and the dialog commands refresh the pool as they close.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        return;
+    }
+    m_engine->RefreshCandidatePool();
+}
+
 void CDrawDlg::StopAllTimers()
 {
     for (QTimer* timer : std::as_const(m_timers)) {
         timer->stop();
+    }
+    if (m_poolRefresh) {
+        m_poolRefresh->stop();
     }
 }
 

@@ -40,6 +40,9 @@ public:
     static constexpr int HotKeyStop = 1001;
     // Only this many pixels at the top of the window drag it (and only while no round runs).
     static constexpr int DragBandHeight = 100;
+    // While no round runs and no other window of the program is open, the draw brings its
+    // candidate pool up to date this often, so that the next pick need not read it.
+    static constexpr int PoolRefreshMs = 2000;
 
     CDrawDlg(CAdoDatabase& database, const QString& appDirectory, QWidget* parent = nullptr);
     ~CDrawDlg() override;
@@ -102,6 +105,7 @@ private:
     void CloseWindow();
     void StartBackgroundMusic();
     void OnTimerExpired(int id);
+    void RefreshPoolWhileIdle();
     void StopAllTimers();
 
     CAdoDatabase& m_database;
@@ -118,6 +122,7 @@ private:
     GlobalHotKeys* m_hotKeys = nullptr;
     SoundPlayer* m_sound = nullptr;
     QHash<int, QTimer*> m_timers;
+    QTimer* m_poolRefresh = nullptr;
     int m_timerDivisor = 1;
     std::function<void(const QUrl&)> m_openLink;
 };

@@ -130,6 +130,37 @@ TEST_P(SharedDrawTest, RegistrationAtAnotherStationReachesTheNextDraw)
     EXPECT_TRUE(ids.contains(QStringLiteral("N1")));
 }
 
+TEST_P(SharedDrawTest, WinsAtAnotherStationAreNeverDrawnAgainAndNeedNoFreshRead)
+{
+    AddPeople(4);
+    engine().RefreshCandidatePool(); // as the idle window does
+    ASSERT_EQ(engine().CandidatePool().size(), 4);
+    Station other;
+    ASSERT_TRUE(other.db.ConnectDatabase(m_data.target()));
+    const QString before = db().ChangeToken();
+    QStringList won;
+    for (int i = 1; i < 4; ++i) {
+        won << engine().CandidatePool().at(i).PersonID;
+        ASSERT_TRUE(other.db.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
+                                       {won.last(), QString(), 1, i, QString()}));
+    }
+    for (int wait = 0; wait < 250 && db().ChangeToken() == before; ++wait) {
+        QThread::msleep(20);
+    }
+    engine().RefreshCandidatePool();
+    if (GetParam() == TestDatabase::Driver::PostgreSql) {
+        // The server says the other station only stored wins: the pool is kept, and a pick
+        // that meets one of its winners drops it.
+        EXPECT_EQ(engine().CandidatePool().size(), 4);
+    }
+    m_random->choose = [](std::uint64_t bound) { return bound - 1; };
+    ASSERT_TRUE(DrawRound());
+    const QList<Win> wins = Wins();
+    ASSERT_EQ(wins.size(), 4);
+    EXPECT_FALSE(won.contains(wins.last().id, Qt::CaseInsensitive)) << "nobody wins twice";
+    EXPECT_TRUE(m_host.boxes.isEmpty());
+}
+
 // A server that drops the station's connection in the middle of a round.
 using ServerLossTest = DrawEngineDriverTest;
 

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The window with its skin-button handler in reach, for buttons the default skin leaves out.
@@ -210,6 +212,13 @@ TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnc
         {32775, &CDrawDlg::basicSettingsRequested},
         {32778, &CDrawDlg::prizeSettingsRequested},
     };
+    // The participant dialog's import writes through a connection of its own.
+    CAdoDatabase import;
+    ASSERT_TRUE(import.ConnectDatabase(QString(), folder->database()));
+    QObject::connect(window.get(), &CDrawDlg::personsRequested, window.get(), [&import] {
+        import.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                         {QStringLiteral("NEW1"), QStringLiteral("新人"), QString()});
+    });
     for (const auto& [id, signal] : commands) {
         QSignalSpy spy(window.get(), signal);
         QAction* action = MenuCommand(id);
@@ -218,6 +227,10 @@ TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnc
         EXPECT_EQ(spy.count(), 1) << id;
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << "the window opens nothing itself";
+    const QList<PersonRow>& pool = window->Engine().CandidatePool();
+    EXPECT_TRUE(std::any_of(pool.begin(), pool.end(), [](const PersonRow& p) {
+        return p.PersonID == QLatin1String("NEW1");
+    })) << "the pool takes in what a dialog changed as it closes, not at the next pick";
 
     EventSettings saved = window->Settings();
     saved.company = QStringLiteral("新公司");
