@@ -23,7 +23,7 @@ inline constexpr char HelperName[] = "sortilo-xls-reader";
 // found by itself (the build tree's tests and benchmarks).
 inline constexpr char HelperVariable[] = "SORTILO_XLS_READER";
 // How long the reader may take before it is stopped, in milliseconds.
-inline constexpr int DefaultTimeoutMs = 60000;
+inline constexpr int DefaultTimeoutMs = 30000;
 
 // Throws WorkbookError.
 std::unique_ptr<Workbook> Read(const QString& path);
