@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <sys/resource.h>
@@ -17,7 +18,7 @@ namespace {
 // The memory the reader may take on top of what it holds when it starts. A sheet of 65,536 rows
 // and 256 columns, the most an .xls sheet can claim, takes the library about 270 MB.
 constexpr rlim_t MemoryBytes = 512ULL * 1024 * 1024;
-// Processor time in seconds: 65,536 rows take a tenth of one, a file at the 64 MB bound about one.
+// Processor time in seconds: 65,536 rows (a 7 MB file) take a tenth of one.
 constexpr rlim_t CpuSeconds = 10;
 
 // The address space in use now. The budget is counted from there, so that a build with the
@@ -35,13 +36,23 @@ rlim_t AddressSpaceInUse()
     return rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE));
 }
 
+// Lowers a limit to value; a limit that is lower already (set by whoever started the program)
+// stays.
+bool Lower(int resource, rlim_t value)
+{
+    rlimit limit{};
+    if (getrlimit(resource, &limit) != 0) {
+        return false;
+    }
+    limit.rlim_max = limit.rlim_max == RLIM_INFINITY ? value : std::min(limit.rlim_max, value);
+    limit.rlim_cur = limit.rlim_max;
+    return setrlimit(resource, &limit) == 0;
+}
+
 bool LimitSelf()
 {
-    const rlimit memory{AddressSpaceInUse() + MemoryBytes, AddressSpaceInUse() + MemoryBytes};
-    const rlimit cpu{CpuSeconds, CpuSeconds + 2};
-    const rlimit core{0, 0};
-    return setrlimit(RLIMIT_AS, &memory) == 0 && setrlimit(RLIMIT_CPU, &cpu) == 0 &&
-           setrlimit(RLIMIT_CORE, &core) == 0;
+    return Lower(RLIMIT_AS, AddressSpaceInUse() + MemoryBytes) && Lower(RLIMIT_CPU, CpuSeconds) &&
+           Lower(RLIMIT_CORE, 0);
 }
 
 } // namespace
