@@ -124,8 +124,8 @@ std::unique_ptr<Workbook> Read(const QString& path)
     if (finished && process.exitCode() == 1 && reader.Status() == XlsStreamReader::State::Failed) {
         throw WorkbookError(reader.FailureMessage());
     }
-    // A reader that exits as if it had finished has not kept to the form of its output.
-    if (finished && (process.exitCode() == 0 || process.exitCode() == 1)) {
+    // A reader that says it finished has not kept to the form of its output.
+    if (finished && process.exitCode() == 0) {
         XlsStreamReader::Malformed();
     }
     throw WorkbookError(Unreadable(
