@@ -633,6 +633,30 @@
         <source>内存不足</source>
         <translation>記憶體不足</translation>
     </message>
+    <message>
+        <source>无法读取 .xls 文件 %1：%2</source>
+        <translation>無法讀取 .xls 檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>找不到读取 .xls 文件的程序 %1，请重新安装本程序</source>
+        <translation>找不到讀取 .xls 檔案的程式 %1，請重新安裝本程式</translation>
+    </message>
+    <message>
+        <source>读取程序 %1 无法启动：%2</source>
+        <translation>讀取程式 %1 無法啟動：%2</translation>
+    </message>
+    <message>
+        <source>读取超过 %1 秒仍未完成，已停止</source>
+        <translation>讀取超過 %1 秒仍未完成，已停止</translation>
+    </message>
+    <message>
+        <source>读取程序中途异常退出（文件可能已损坏，或读取所需内存或时间超出限制）</source>
+        <translation>讀取程式中途異常退出（檔案可能已損壞，或讀取所需記憶體或時間超出限制）</translation>
+    </message>
+    <message>
+        <source>读取 .xls 文件的程序给出的结果有误，文件未读取</source>
+        <translation>讀取 .xls 檔案的程式給出的結果有誤，檔案未讀取</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookFileDialog</name>

@@ -15,7 +15,7 @@ pid=
 fail() { echo "FAIL: $*"; exit 1; }
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for f in ./usr/bin/sortilo ./usr/share/sortilo/skin/skin.ini ./usr/share/sortilo/skin/main.png \
+for f in ./usr/bin/sortilo ./usr/libexec/sortilo/sortilo-xls-reader ./usr/share/sortilo/skin/skin.ini ./usr/share/sortilo/skin/main.png \
          ./usr/share/sortilo/Sound/sound1.wav ./usr/share/sortilo/schema.sql \
          ./usr/share/sortilo/demo-participants.sql ./usr/share/sortilo/bigRes.qm \
          ./usr/share/applications/org.example.sortilo.desktop \
@@ -48,6 +48,9 @@ zcat "$work/root/usr/share/man/man1/sortilo.1.gz" | grep -q '^\.SH OPTIONS' || f
 
 program="$work/root/usr/bin/sortilo"
 "$program" --version | grep -q '^sortilo ' || fail "--version"
+# The .xls reader the program runs, found from bin/ as ../libexec/sortilo.
+"$work/root/usr/libexec/sortilo/sortilo-xls-reader" "$work/none.xls" | head -c 9 | grep -q '^SORTXLS1F' \
+  || fail "the .xls reader does not run"
 
 # Started from an empty folder, the unpacked program (any prefix) opens a new event folder
 # with the shared files it ships, and shows its window.

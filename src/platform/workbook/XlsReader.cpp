@@ -1,124 +1,136 @@
 #include "XlsReader.h"
 
-#include "CellReference.h"
-#include "NumberText.h"
 #include "Workbook.h"
 #include "WorkbookError.h"
-#include "WorkbookLimits.h"
+#include "XlsStreamReader.h"
 
-#include <QFile>
-#include <freexl.h>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <atomic>
 
 namespace {
 
-class FreeXlHandle
+QString g_helper;
+std::atomic<int> g_timeoutMs = XlsReader::DefaultTimeoutMs;
+
+bool IsProgram(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+// Stops the reader when reading ends early (a refusal, or an exception on the way).
+class ProcessGuard
 {
 public:
-    ~FreeXlHandle()
+    explicit ProcessGuard(QProcess& process) : m_process(process) {}
+    ~ProcessGuard()
     {
-        if (m_handle) {
-            freexl_close(m_handle);
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
         }
     }
-    const void* m_handle = nullptr;
+
+private:
+    QProcess& m_process;
 };
 
-void Check(int result)
+QString Unreadable(const QString& path, const QString& why)
 {
-    if (result == FREEXL_OK) {
-        return;
-    }
-    if (result == FREEXL_INSUFFICIENT_MEMORY) {
-        throw WorkbookError(Workbook::tr("工作簿太大，内存不足"));
-    }
-    if (result == FREEXL_BIFF_WORKBOOK_NOT_FOUND || result == FREEXL_INVALID_CFBF_HEADER) {
-        throw WorkbookError(Workbook::tr("文件不是工作簿"));
-    }
-    throw WorkbookError(Workbook::tr("工作簿文件已损坏（.xls，错误 %1）").arg(result));
+    return Workbook::tr("无法读取 .xls 文件 %1：%2").arg(QDir::toNativeSeparators(path), why);
 }
 
 } // namespace
 
 namespace XlsReader {
 
+QString FindHelper()
+{
+    if (!g_helper.isEmpty()) {
+        return g_helper;
+    }
+    const QString named = qEnvironmentVariable(HelperVariable);
+    if (!named.isEmpty()) {
+        return named;
+    }
+    QStringList folders;
+    if (QCoreApplication::instance()) {
+        const QString own = QCoreApplication::applicationDirPath();
+        folders << own << QDir::cleanPath(own + QStringLiteral("/../libexec/sortilo"));
+    }
+    folders << QStringLiteral("/usr/libexec/sortilo");
+    for (const QString& folder : std::as_const(folders)) {
+        const QString candidate = folder + u'/' + QLatin1String(HelperName);
+        if (IsProgram(candidate)) {
+            return candidate;
+        }
+    }
+    return QString();
+}
+
+void SetHelper(const QString& path)
+{
+    g_helper = path;
+}
+
+void SetTimeout(int milliseconds)
+{
+    g_timeoutMs = milliseconds;
+}
+
 std::unique_ptr<Workbook> Read(const QString& path)
 {
-    FreeXlHandle xls;
-    // FreeXL keeps the handle even when opening fails; it must be closed either way.
-    Check(freexl_open(QFile::encodeName(path).constData(), &xls.m_handle));
-    unsigned int info = 0;
-    if (freexl_get_info(xls.m_handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
-        info == FREEXL_BIFF_OBFUSCATED) {
-        throw WorkbookError(Workbook::tr("工作簿有密码保护，无法读取"));
+    const QString helper = FindHelper();
+    if (helper.isEmpty() || !IsProgram(helper)) {
+        throw WorkbookError(
+            Unreadable(path, Workbook::tr("找不到读取 .xls 文件的程序 %1，请重新安装本程序")
+                                 .arg(helper.isEmpty() ? QLatin1String(HelperName) : helper)));
     }
-    unsigned int sheetCount = 0;
-    Check(freexl_get_info(xls.m_handle, FREEXL_BIFF_SHEET_COUNT, &sheetCount));
-
-    auto workbook = std::make_unique<Workbook>();
-    qint64 cellBudget = WorkbookLimits::MaxCells;
-    for (unsigned int index = 0; index < sheetCount; ++index) {
-        const char* utf8Name = nullptr;
-        Check(
-            freexl_get_worksheet_name(xls.m_handle, static_cast<unsigned short>(index), &utf8Name));
-        const QString name = QString::fromUtf8(utf8Name ? utf8Name : "");
-        Check(freexl_select_active_worksheet(xls.m_handle, static_cast<unsigned short>(index)));
-        unsigned int rows = 0;
-        unsigned short columns = 0;
-        Check(freexl_worksheet_dimensions(xls.m_handle, &rows, &columns));
-        if (rows > unsigned(WorkbookLimits::MaxRows)) {
-            throw WorkbookError(Workbook::tr("工作表“%1”超过 %2 行，不予读取")
-                                    .arg(name)
-                                    .arg(WorkbookLimits::MaxRows));
+    const int timeoutMs = g_timeoutMs;
+    QProcess process;
+    process.setProgram(helper);
+    process.setArguments({path});
+    process.setStandardInputFile(QProcess::nullDevice());
+    // What the reader says on its error channel (nothing, unless it fails badly) goes to ours.
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ProcessGuard guard(process);
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForStarted(timeoutMs)) {
+        throw WorkbookError(Unreadable(
+            path, Workbook::tr("读取程序 %1 无法启动：%2").arg(helper, process.errorString())));
+    }
+    const QDeadlineTimer deadline(timeoutMs);
+    XlsStreamReader reader;
+    while (process.state() != QProcess::NotRunning) {
+        if (deadline.hasExpired()) {
+            throw WorkbookError(Unreadable(
+                path, Workbook::tr("读取超过 %1 秒仍未完成，已停止").arg(timeoutMs / 1000.0)));
         }
-        auto sheet = std::make_unique<Worksheet>(name);
-        sheet->SetOriginalName(name);
-        for (unsigned int row = 0; row < rows; ++row) {
-            for (unsigned short column = 0; column < columns; ++column) {
-                FreeXL_CellValue value;
-                Check(freexl_get_cell_value(xls.m_handle, row, column, &value));
-                WorksheetCell cell;
-                cell.column = column + 1;
-                switch (value.type) {
-                case FREEXL_CELL_INT:
-                    cell.kind = CellKind::Number;
-                    cell.text = QString::number(value.value.int_value);
-                    break;
-                case FREEXL_CELL_DOUBLE:
-                    cell.kind = CellKind::Number;
-                    cell.text = NumberText::FromDouble(value.value.double_value);
-                    break;
-                case FREEXL_CELL_TEXT:
-                case FREEXL_CELL_SST_TEXT:
-                case FREEXL_CELL_DATE:
-                case FREEXL_CELL_DATETIME:
-                case FREEXL_CELL_TIME:
-                    cell.text =
-                        QString::fromUtf8(value.value.text_value ? value.value.text_value : "");
-                    break;
-                default:
-                    break;
-                }
-                if (cell.text.isEmpty()) {
-                    continue;
-                }
-                if (cell.text.size() > WorkbookLimits::MaxCellChars) {
-                    throw WorkbookError(Workbook::tr("单元格 %1 的内容超过 %2 个字符，不予读取")
-                                            .arg(CellReference::Name(int(row) + 1, cell.column))
-                                            .arg(WorkbookLimits::MaxCellChars));
-                }
-                if (--cellBudget < 0) {
-                    throw WorkbookError(Workbook::tr("工作簿的单元格超过 %1 个，不予读取")
-                                            .arg(WorkbookLimits::MaxCells));
-                }
-                sheet->StoreCell(int(row) + 1, std::move(cell));
-            }
+        if (process.bytesAvailable() > 0 || process.waitForReadyRead(deadline.remainingTime())) {
+            reader.Feed(process.readAllStandardOutput());
         }
-        workbook->AddSheet(std::move(sheet));
     }
-    if (workbook->SheetCount() == 0) {
-        throw WorkbookError(Workbook::tr("工作簿中没有工作表"));
+    reader.Feed(process.readAllStandardOutput());
+    const bool finished = process.exitStatus() == QProcess::NormalExit;
+    if (finished && process.exitCode() == 0 &&
+        reader.Status() == XlsStreamReader::State::Complete) {
+        return reader.Take();
     }
-    return workbook;
+    if (finished && process.exitCode() == 1 && reader.Status() == XlsStreamReader::State::Failed) {
+        throw WorkbookError(reader.FailureMessage());
+    }
+    // A reader that says it finished has not kept to the form of its output.
+    if (finished && process.exitCode() == 0) {
+        XlsStreamReader::Malformed();
+    }
+    throw WorkbookError(Unreadable(
+        path,
+        Workbook::tr("读取程序中途异常退出（文件可能已损坏，或读取所需内存或时间超出限制）")));
 }
 
 } // namespace XlsReader
