@@ -5,13 +5,13 @@
 #include "CAdoDatabase.h"
 #include "DatabaseCreator.h"
 #include "DrawEngine.h"
-#include "DrawHost.h"
 #include "MessageService.h"
 #include "PersonStore.h"
 #include "PreparedStatement.h"
 #include "QuietMessages.h"
 #include "SqlStatements.h"
 #include "SystemRandomSource.h"
+#include "VirtualClockHost.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,60 +24,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <vector>
 
 namespace {
-
-// A host that shows nothing and runs the window timers on a virtual clock, so the figures are
-// the engine's own work and the database's.
-class BenchHost final : public DrawHost
-{
-public:
-    void SetSkinText(const QString&, const QString&) override {}
-    void EnableSkinButton(const QString&, bool) override {}
-    void ShowSysInfo(const QString&) override {}
-    void SetReelText(int, const QString&, const QColor&) override {}
-    void ClearWinnersList() override {}
-    void AppendWinner(const QString&, const QString&) override {}
-    void ShowMessageBox(const QString& text) override
-    {
-        std::fprintf(stderr, "unexpected box: %s\n", qPrintable(text));
-    }
-    void StartTimer(int id, int intervalMs) override
-    {
-        m_timers[id] = {intervalMs, m_now + intervalMs};
-    }
-    void StopTimer(int id) override { m_timers.erase(id); }
-    void PlayDrawingSound() override {}
-    void RestartBackgroundMusic() override {}
-
-    // The next due timer: its id, with the clock moved to its expiry; 0 when none runs.
-    int NextTimer()
-    {
-        auto next = m_timers.end();
-        for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-            if (next == m_timers.end() || it->second.due < next->second.due) {
-                next = it;
-            }
-        }
-        if (next == m_timers.end()) {
-            return 0;
-        }
-        m_now = next->second.due;
-        next->second.due += next->second.interval;
-        return next->first;
-    }
-
-private:
-    struct Timer
-    {
-        int interval;
-        long long due;
-    };
-    std::map<int, Timer> m_timers;
-    long long m_now = 0;
-};
 
 double Percentile(std::vector<double> values, double share)
 {
@@ -169,11 +118,9 @@ private:
 
 struct Figures
 {
-    std::vector<double> pickMs;              // later picks of a round: the pool is kept
+    RoundCosts round; // later picks (the pool is kept), ticks, the winner's insert and name query
     std::vector<double> firstPickMs;         // Start and Stop after the winners were cleared
     std::vector<double> firstPickAfterAddMs; // ... after a participant was added: journalled
-    std::vector<double> tickMs;
-    std::vector<double> recordMs;  // the last reel's tick: durable insert and name query
     std::vector<double> refreshMs; // the pool read as the records dialog closes (the clearing)
 };
 
@@ -183,7 +130,7 @@ struct Figures
 // winners stays as set up.
 Figures Measure(CAdoDatabase& db, int picks)
 {
-    BenchHost host;
+    VirtualClockHost host;
     DrawEngine engine(host, db, std::make_unique<SystemRandomSource>(20240101));
     engine.QuotaUp(); // quota 8
     for (int q = 0; q < 6; ++q) {
@@ -201,32 +148,9 @@ Figures Measure(CAdoDatabase& db, int picks)
         engine.StartRound();
         engine.StopRoll();
         firstPickMs.push_back(clock.nsecsElapsed() / 1e6);
-        double pending = -1;
-        while (!engine.IsIdle()) {
-            const int id = host.NextTimer();
-            if (id == 0) {
-                break;
-            }
-            const bool beginsPick = id == DrawEngine::RevealTimer && engine.WinnerRevealed() &&
-                                    engine.PickNumber() < engine.RoundQuota();
-            const bool reelTick = id >= 1 && id <= DrawEngine::ReelCount;
-            const bool lastReelLooking = id == DrawEngine::ReelCount && engine.ReelStopped(7);
-            clock.start();
-            engine.OnTimer(id);
-            const double ms = clock.nsecsElapsed() / 1e6;
-            if (beginsPick) {
-                pending = ms;
-            } else if (id == DrawEngine::NextPickTimer && pending >= 0) {
-                figures.pickMs.push_back(pending + ms);
-                pending = -1;
-            } else if (reelTick && lastReelLooking && engine.WinnerRevealed()) {
-                figures.recordMs.push_back(ms);
-            } else if (reelTick) {
-                figures.tickMs.push_back(ms);
-            }
-        }
+        RunRound(engine, host, figures.round);
     };
-    while (static_cast<int>(figures.pickMs.size()) < picks) {
+    while (static_cast<int>(figures.round.picks.size()) < picks) {
         // After the winners were cleared everyone may be eligible again: the pool is read as
         // the dialog that cleared them closes, as the window does, before the next Start.
         clock.start();
@@ -307,14 +231,15 @@ int main(int argc, char** argv)
                 }
                 db.SetDurability(CAdoDatabase::Durability::Durable);
                 const Figures figures = Measure(db, 21);
-                std::printf("| %s | %d | %d%% | %d | %.2f | %.2f | %.2f | %.2f | %.2f | %.4f | "
-                            "%.4f | %.2f |\n",
-                            sqlite ? "SQLite" : "PostgreSQL", size, share, size - winners,
-                            MedianOf(figures.pickMs),
-                            *std::max_element(figures.pickMs.begin(), figures.pickMs.end()),
-                            MedianOf(figures.firstPickMs), MedianOf(figures.firstPickAfterAddMs),
-                            MedianOf(figures.refreshMs), MedianOf(figures.tickMs),
-                            Percentile(figures.tickMs, 0.99), MedianOf(figures.recordMs));
+                std::printf(
+                    "| %s | %d | %d%% | %d | %.2f | %.2f | %.2f | %.2f | %.2f | %.4f | "
+                    "%.4f | %.2f |\n",
+                    sqlite ? "SQLite" : "PostgreSQL", size, share, size - winners,
+                    MedianOf(figures.round.picks),
+                    *std::max_element(figures.round.picks.begin(), figures.round.picks.end()),
+                    MedianOf(figures.firstPickMs), MedianOf(figures.firstPickAfterAddMs),
+                    MedianOf(figures.refreshMs), MedianOf(figures.round.ticks),
+                    Percentile(figures.round.ticks, 0.99), MedianOf(figures.round.stores));
                 std::fflush(stdout);
             }
         }

@@ -5,6 +5,10 @@
 
 #include <QMutexLocker>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 ImportWorker::ImportWorker(DatabaseTarget target, QString path, CImportResultDlg& results,
                            QObject* parent)
     : QThread(parent), m_target(std::move(target)), m_path(std::move(path)), m_results(results)
@@ -23,21 +27,30 @@ ImportWorker::~ImportWorker()
 
 void ImportWorker::run()
 {
-    CAdoDatabase database;
-    if (!database.ConnectDatabase(m_target)) {
-        m_outcome = ParticipantImport::Outcome::Unreadable;
-        return;
-    }
-    database.SetDurability(CAdoDatabase::Durability::Bulk);
-    ParticipantImport import(database, *this);
     {
+        CAdoDatabase database;
+        if (!database.ConnectDatabase(m_target)) {
+            m_outcome = ParticipantImport::Outcome::Unreadable;
+            return;
+        }
+        database.SetDurability(CAdoDatabase::Durability::Bulk);
+        ParticipantImport import(database, *this);
+        {
+            const QMutexLocker lock(&m_mutex);
+            m_import = &import;
+        }
+        m_outcome = import.Run(m_path);
+        m_total = import.Total();
         const QMutexLocker lock(&m_mutex);
-        m_import = &import;
+        m_import = nullptr;
     }
-    m_outcome = import.Run(m_path);
-    m_total = import.Total();
-    const QMutexLocker lock(&m_mutex);
-    m_import = nullptr;
+#ifdef __GLIBC__
+    // The workbook read is freed now, but the allocator keeps its pages, most of them in this
+    // thread's arena, where the user-interface thread's later work (an export, say) does not
+    // reuse them: a large import would stay resident for the rest of the event, beneath
+    // everything that comes after it. Hand them back to the system.
+    malloc_trim(0);
+#endif
 }
 
 void ImportWorker::Stop()
