@@ -1,6 +1,7 @@
 #include "XlsStreamReader.h"
 
 #include "CellReference.h"
+#include "NumberText.h"
 #include "Workbook.h"
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
@@ -205,7 +206,9 @@ void XlsStreamReader::ReadSheet(quint32 rows, QByteArrayView name)
 
 void XlsStreamReader::ReadCell(quint32 row, quint32 column, quint8 kind, QByteArrayView text)
 {
-    if (!m_sheet || kind > quint8(CellKind::Date)) {
+    // The reader program writes text, numbers and dates only.
+    if (!m_sheet || (kind != quint8(CellKind::Text) && kind != quint8(CellKind::Number) &&
+                     kind != quint8(CellKind::Date))) {
         Malformed();
     }
     ++m_records;
@@ -215,6 +218,15 @@ void XlsStreamReader::ReadCell(quint32 row, quint32 column, quint8 kind, QByteAr
     cell.text = QString::fromUtf8(text);
     if (cell.text.isEmpty()) {
         return;
+    }
+    // A number comes in the form the program gives every number cell (as the reader program
+    // writes it): anything else would be shown and saved as a different text.
+    if (cell.kind == CellKind::Number) {
+        bool number = false;
+        const double value = cell.text.toDouble(&number);
+        if (!number || NumberText::FromDouble(value) != cell.text) {
+            Malformed();
+        }
     }
     if (cell.text.size() > WorkbookLimits::MaxCellChars) {
         throw WorkbookError(CellTooLong(row, column));
