@@ -237,7 +237,8 @@ void WriteNewPackage(const Workbook& workbook, ZipWriter& zip)
                          "relationships/worksheet\" Target=\"worksheets/sheet" +
                          n + ".xml\"/>";
         sheets += "<sheet name=\"";
-        XmlText::AppendEscaped(sheets, workbook.Sheet(i).Name());
+        // An attribute: a tab or line break kept as such would be read back as a space.
+        sheets += XmlText::Escape(workbook.Sheet(i).Name()).toUtf8();
         sheets += "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
 
         const Worksheet& sheet = workbook.Sheet(i);
