@@ -45,6 +45,15 @@ inline constexpr const char* SelectWinnersRecord =
     "select * from hadPrizeView order by step,sNo,sDateTime";
 inline constexpr const char* CountWinners = "select count(*) as num from ComePrize";
 inline constexpr const char* DeleteAllWinners = "delete from ComePrize";
+// A file whose winners record held a double award when it was upgraded kept a plain index on the
+// winner's number (SQLite only: shared databases are made with the unique one). Once the record
+// is cleared the index is made unique, so that the database refuses a second win by itself.
+inline constexpr const char* SelectWinnerIndexUnique =
+    "select \"unique\" as isUnique from pragma_index_list('ComePrize') "
+    "where name = 'ComePrize_PersonID'";
+inline constexpr const char* DropWinnerIndex = "drop index if exists ComePrize_PersonID";
+inline constexpr const char* CreateUniqueWinnerIndex =
+    "create unique index ComePrize_PersonID on ComePrize (PersonID)";
 
 // Winners export.
 inline constexpr const char* SelectWinnersForExport =

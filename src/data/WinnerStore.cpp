@@ -1,6 +1,7 @@
 #include "WinnerStore.h"
 
 #include "CAdoDatabase.h"
+#include "DatabaseTransaction.h"
 #include "SqlStatements.h"
 
 #include <QSet>
@@ -97,5 +98,19 @@ std::optional<int> WinnerStore::Count()
 
 bool WinnerStore::DeleteAll()
 {
-    return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners));
+    if (m_database.Target().driver != DatabaseTarget::Driver::Sqlite) {
+        return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners));
+    }
+    DatabaseTransaction transaction(m_database);
+    if (!transaction.IsActive() ||
+        !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners)) ||
+        !m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinnerIndexUnique))) {
+        return false;
+    }
+    if (!m_database.IsEOF() && m_database.GetFieldText(QStringLiteral("isUnique")) == u"0" &&
+        (!m_database.OpenQuery(QLatin1String(SqlStatements::DropWinnerIndex)) ||
+         !m_database.OpenQuery(QLatin1String(SqlStatements::CreateUniqueWinnerIndex)))) {
+        return false;
+    }
+    return transaction.Commit();
 }

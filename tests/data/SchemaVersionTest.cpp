@@ -4,6 +4,7 @@
 #include "RecordingMessageService.h"
 #include "SqlStatements.h"
 #include "TestDatabase.h"
+#include "WinnerStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,6 +176,10 @@ TEST_F(SchemaVersionTest, ADoubleAwardKeepsWorkingAndIsReportedOnce)
     CAdoDatabase again;
     ASSERT_TRUE(again.ConnectDatabase(QString(), path));
     EXPECT_EQ(messages.texts.size(), 1) << "said once";
+    // Once the record is cleared the database refuses a second win by itself again.
+    ASSERT_TRUE(WinnerStore(again).DeleteAll());
+    EXPECT_TRUE(again.OpenQuery(Win(QStringLiteral("A001"))));
+    EXPECT_FALSE(again.OpenQuery(Win(QStringLiteral("a001"))));
 }
 
 // As root the file permissions do not stop writes; a thread whose file-system user and group
