@@ -29,8 +29,12 @@ namespace {
 class PersonDlgWorkbook : public ::testing::Test
 {
 protected:
-    PersonDlgWorkbook()
+    explicit PersonDlgWorkbook(TestDatabase::Driver driver = TestDatabase::Driver::Sqlite)
+        : m_data(driver)
     {
+        if (!m_data.ok()) {
+            return;
+        }
         m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {"EXIST1", "已有", ""});
         m_dlg = std::make_unique<CPersonDlg>(m_data.db(), m_data.folder());
         m_dlg->SetOpenChooser([this](QWidget*, const QString&) { return m_chosen; });
@@ -65,9 +69,26 @@ protected:
     QStringList m_proposed;
 };
 
+// The import writes through a connection of its own to the same database, on either engine.
+class PersonDlgImport : public PersonDlgWorkbook,
+                        public ::testing::WithParamInterface<TestDatabase::Driver>
+{
+protected:
+    PersonDlgImport() : PersonDlgWorkbook(GetParam()) {}
+    void SetUp() override
+    {
+        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
+            GTEST_SKIP() << why.toStdString();
+        }
+        ASSERT_TRUE(m_data.ok()) << m_data.error().toStdString();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, PersonDlgImport, SORTILO_BOTH_DRIVERS);
+
 } // namespace
 
-TEST_F(PersonDlgWorkbook, ImportShowsTheResultsReloadsTheListAndAnnouncesTheEnd)
+TEST_P(PersonDlgImport, ImportShowsTheResultsReloadsTheListAndAnnouncesTheEnd)
 {
     CImportResultDlg& results = m_dlg->ResultDialog();
     EXPECT_FALSE(results.isVisible());
