@@ -395,7 +395,7 @@ bool CAdoDatabase::StatementFailed(const QSqlError& error)
     return false;
 }
 
-bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
+bool CAdoDatabase::ReadyForStatement()
 {
     CloseRecordset();
     if (!m_connected) {
@@ -403,6 +403,14 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
     }
     if (!m_inTransaction && !RecoverConnection()) {
         return StatementFailed(QSqlError(LostConnectionText()));
+    }
+    return true;
+}
+
+bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
+{
+    if (!ReadyForStatement()) {
+        return false;
     }
     QSqlQuery query = NewQuery();
     BeginSavepoint();
@@ -427,12 +435,8 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
 bool CAdoDatabase::ReadRows(const QString& sql, int columns,
                             const std::function<void(const QString* values)>& row)
 {
-    CloseRecordset();
-    if (!m_connected) {
-        return StatementFailed(QSqlError());
-    }
-    if (!m_inTransaction && !RecoverConnection()) {
-        return StatementFailed(QSqlError(LostConnectionText()));
+    if (!ReadyForStatement()) {
+        return false;
     }
     std::vector<QString> values(static_cast<size_t>(columns));
     if (sqlite3* handle = SqliteHandle(QSqlDatabase::database(m_connectionName, false))) {

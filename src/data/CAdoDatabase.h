@@ -118,6 +118,9 @@ private:
     friend class PreparedStatement;
 
     QSqlQuery NewQuery() const;
+    // Closes the shared result and makes sure a statement can run (connected, a dropped server
+    // connection made again); otherwise reports the failure and returns false.
+    bool ReadyForStatement();
     // Takes the result of a statement that ran: a query's rows become the shared result.
     bool TakeResult(QSqlQuery& query);
     // Records a failed statement, shows "Error: %s" and returns false.

@@ -375,8 +375,9 @@ void DrawEngine::RefreshCandidatePool()
     }
     const BusyScope busy(m_busy);
     const QString token = m_database.ChangeToken();
-    if (token.section(u'/', 1, 1) == QLatin1String("unknown") || token == m_refreshFailedToken) {
-        // Without a working connection the next Start reads the pool and reports the cause.
+    // Without a working connection the next Start reads the pool and reports the cause.
+    if (token == m_poolToken || token == m_refreshFailedToken ||
+        token.section(u'/', 1, 1) == QLatin1String("unknown")) {
         return;
     }
     LoadCandidatePool();
@@ -481,7 +482,7 @@ bool DrawEngine::StoreWinner(const QString& id)
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     // The token's round trip to a server also finds a connection the server dropped meanwhile,
     // which the insert then makes again instead of failing on it.
-    CatchUpPool(m_database.ChangeToken(), m_database.ChangeCount());
+    m_database.ChangeToken();
     const bool stored =
         m_winners.InsertWinner({id, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)});
     // The win is journalled: the kept pool leaves its winner out now, or at the next pick.
