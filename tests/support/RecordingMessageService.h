@@ -2,6 +2,7 @@
 
 #include "MessageService.h"
 
+#include <QList>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
@@ -20,11 +21,24 @@ public:
         const QMutexLocker lock(&m_mutex);
         texts << text;
         captions << caption;
+        details << QString();
+        kinds << buttons;
         return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
+    void ShowDetailed(const QString& text, const QString& detail) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        texts << text;
+        captions << QString();
+        details << detail;
+        kinds << Buttons::Ok;
+    }
 
+    // One entry per box, in order: its text, caption, technical detail and buttons.
     QStringList texts;
     QStringList captions;
+    QStringList details;
+    QList<Buttons> kinds;
     Answer answer = Answer::No;
 
 private:

@@ -33,6 +33,16 @@ void MessageService::Install(MessageService* service)
     g_installed.store(service);
 }
 
+void MessageService::ShowDetailed(const QString& text, const QString& detail)
+{
+    Show(detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail, QString(), Buttons::Ok);
+}
+
+void ShowMessage(const QString& text, const QString& detail)
+{
+    MessageService::Current().ShowDetailed(text, detail);
+}
+
 void ShowMessage(const QString& text)
 {
     MessageService::Current().Show(text, QString(), MessageService::Buttons::Ok);
@@ -41,5 +51,12 @@ void ShowMessage(const QString& text)
 bool AskYesNo(const QString& text)
 {
     return MessageService::Current().Show(text, QString(), MessageService::Buttons::YesNo) ==
+           MessageService::Answer::Yes;
+}
+
+bool ConfirmDestructive(const QString& text)
+{
+    return MessageService::Current().Show(text, QString(),
+                                          MessageService::Buttons::YesNoDefaultNo) ==
            MessageService::Answer::Yes;
 }

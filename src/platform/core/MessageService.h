@@ -10,7 +10,9 @@ public:
     enum class Buttons
     {
         Ok,
-        YesNo
+        YesNo,
+        // A question whose Yes destroys data: No is the default, so Return keeps the data.
+        YesNoDefaultNo
     };
     enum class Answer
     {
@@ -21,6 +23,9 @@ public:
 
     virtual ~MessageService() = default;
     virtual Answer Show(const QString& text, const QString& caption, Buttons buttons) = 0;
+    // A notice whose technical detail (a driver's words) is kept apart from what the operator
+    // reads; by default the detail follows the text after a blank line.
+    virtual void ShowDetailed(const QString& text, const QString& detail);
 
     // The service in use. Until one is installed, boxes go to standard error and
     // questions are answered No.
@@ -31,5 +36,9 @@ public:
 
 // Shorthand for the common case: a notice with an OK button and an empty caption.
 void ShowMessage(const QString& text);
+// A notice with a technical detail (see MessageService::ShowDetailed).
+void ShowMessage(const QString& text, const QString& detail);
 // A Yes/No question with an empty caption; true for Yes.
 bool AskYesNo(const QString& text);
+// A Yes/No question whose Yes destroys data; No is the default button. True for Yes.
+bool ConfirmDestructive(const QString& text);

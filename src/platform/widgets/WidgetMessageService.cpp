@@ -6,32 +6,60 @@
 #include <QThread>
 
 WidgetMessageService::WidgetMessageService(BoxFunction showBox)
-    : m_showBox(showBox ? std::move(showBox) : BoxFunction(&WidgetMessageService::ShowBox))
-{}
+    : m_customBox(static_cast<bool>(showBox))
+{
+    m_showBox = showBox
+                    ? std::move(showBox)
+                    : BoxFunction([](const QString& text, const QString& caption, Buttons buttons) {
+                          return ShowBox(text, caption, buttons);
+                      });
+}
+
+MessageService::Answer WidgetMessageService::OnUiThread(const std::function<Answer()>& box,
+                                                        Answer fallback)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || QThread::currentThread() == application->thread()) {
+        return box();
+    }
+    // Notices wait too: a worker failing row after row then shows one box at a time instead of
+    // stacking boxes, each inside the event loop of the one before.
+    Answer answer = fallback;
+    QMetaObject::invokeMethod(
+        application, [&] { answer = box(); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
 
 MessageService::Answer WidgetMessageService::Show(const QString& text, const QString& caption,
                                                   Buttons buttons)
 {
-    QCoreApplication* application = QCoreApplication::instance();
-    if (!application || QThread::currentThread() == application->thread()) {
-        return m_showBox(text, caption, buttons);
+    return OnUiThread([&] { return m_showBox(text, caption, buttons); },
+                      buttons == Buttons::Ok ? Answer::Ok : Answer::No);
+}
+
+void WidgetMessageService::ShowDetailed(const QString& text, const QString& detail)
+{
+    if (m_customBox) {
+        MessageService::ShowDetailed(text, detail);
+        return;
     }
-    // Notices wait too: a worker failing row after row then shows one box at a time instead of
-    // stacking boxes, each inside the event loop of the one before.
-    Answer answer = buttons == Buttons::Ok ? Answer::Ok : Answer::No;
-    QMetaObject::invokeMethod(
-        application, [&] { answer = m_showBox(text, caption, buttons); },
-        Qt::BlockingQueuedConnection);
-    return answer;
+    OnUiThread([&] { return ShowBox(text, QString(), Buttons::Ok, detail); }, Answer::Ok);
 }
 
 MessageService::Answer WidgetMessageService::ShowBox(const QString& text, const QString& caption,
-                                                     Buttons buttons)
+                                                     Buttons buttons, const QString& detail)
 {
     QMessageBox box(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question,
                     caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,
                     buttons == Buttons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No),
                     QApplication::activeWindow());
+    if (buttons == Buttons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    }
+    if (!detail.isEmpty()) {
+        box.setDetailedText(detail);
+    }
     const int result = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;

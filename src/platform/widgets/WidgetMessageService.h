@@ -19,9 +19,15 @@ public:
     explicit WidgetMessageService(BoxFunction showBox = {});
 
     Answer Show(const QString& text, const QString& caption, Buttons buttons) override;
+    // On screen the detail sits behind the box's "Show Details..." button.
+    void ShowDetailed(const QString& text, const QString& detail) override;
 
 private:
-    static Answer ShowBox(const QString& text, const QString& caption, Buttons buttons);
+    static Answer ShowBox(const QString& text, const QString& caption, Buttons buttons,
+                          const QString& detail = QString());
+    // Runs box on the user-interface thread, waiting for it from any other thread.
+    Answer OnUiThread(const std::function<Answer()>& box, Answer fallback);
 
     BoxFunction m_showBox;
+    bool m_customBox = false;
 };
