@@ -1,9 +1,10 @@
 #include "CBasicSettingsDlg.h"
 
+#include "FileChooser.h"
+
 #include "MessageService.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ CBasicSettingsDlg::CBasicSettingsDlg(const QString& appDirectory, const EventSet
                                      QWidget* parent)
     : QDialog(parent), m_configPath(appDirectory + QLatin1String(EventSettings::FileName)),
       m_settings(current), m_chooseFile([](QWidget* owner, const QString& filter) {
-          return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+          return ::FileChooser::Open(owner, QString(), filter);
       })
 {
     // The caller's values; company and theme come from the file.

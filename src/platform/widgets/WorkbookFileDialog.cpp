@@ -1,7 +1,8 @@
 #include "WorkbookFileDialog.h"
 
+#include "FileChooser.h"
+
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace WorkbookFileDialog {
@@ -10,13 +11,13 @@ QString ChooseToOpen(QWidget* owner, const QString& proposedName)
 {
     const QString filter =
         QCoreApplication::translate("WorkbookFileDialog", "工作簿 (*.xlsx *.xls *.csv)");
-    return QFileDialog::getOpenFileName(owner, QString(), proposedName, filter);
+    return FileChooser::Open(owner, proposedName, filter);
 }
 
 QString ChooseToSave(QWidget* owner, const QString& proposedName)
 {
     const QString filter = QCoreApplication::translate("WorkbookFileDialog", "工作簿 (*.xlsx)");
-    QString path = QFileDialog::getSaveFileName(owner, QString(), proposedName, filter);
+    QString path = FileChooser::Save(owner, proposedName, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".xlsx");
     }
