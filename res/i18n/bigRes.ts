@@ -307,6 +307,85 @@
     </message>
 </context>
 <context>
+    <name>SqliteFileGuard</name>
+    <message>
+        <source>已被删除</source>
+        <translation>已被刪除</translation>
+    </message>
+    <message>
+        <source>已被另一个文件替换</source>
+        <translation>已被另一個檔案替換</translation>
+    </message>
+    <message>
+        <source>的日志文件 %1 已被删除或替换</source>
+        <translation>的日誌檔案 %1 已被刪除或替換</translation>
+    </message>
+    <message>
+        <source>已被另一个文件覆盖</source>
+        <translation>已被另一個檔案覆蓋</translation>
+    </message>
+    <message>
+        <source>文件名 %1 已被占用</source>
+        <translation>檔名 %1 已被佔用</translation>
+    </message>
+    <message>
+        <source>数据库文件 %1 在程序运行时%2</source>
+        <translation>資料庫檔案 %1 在程式執行時%2</translation>
+    </message>
+    <message>
+        <source>%1。此后的中奖者不再保存；此前保存的全部中奖者在 %2 中。请关闭程序后重新启动。</source>
+        <translation>%1。此後的中獎者不再儲存；此前儲存的全部中獎者在 %2 中。請關閉程式後重新啟動。</translation>
+    </message>
+    <message>
+        <source>%1。此后的中奖者不再保存。
+
+到目前为止保存的全部中奖者已安全写入恢复副本：
+%2
+
+%3</source>
+        <translation>%1。此後的中獎者不再儲存。
+
+到目前為止儲存的全部中獎者已安全寫入恢復副本：
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>请关闭程序后重新启动：程序会自动用这份副本替换 %1，原来的文件改名保留。</source>
+        <translation>請關閉程式後重新啟動：程式會自動用這份副本替換 %1，原來的檔案改名保留。</translation>
+    </message>
+    <message>
+        <source>请关闭程序，删除 %1-wal 和 %1-shm（如果存在），把副本改名为 %1 后重新启动。</source>
+        <translation>請關閉程式，刪除 %1-wal 和 %1-shm（如果存在），把副本改名為 %1 後重新啟動。</translation>
+    </message>
+    <message>
+        <source>%1。此后的中奖者不再保存，恢复副本也无法写入（%2）。请不要关闭程序，先把活动文件夹中的文件复制到别处。</source>
+        <translation>%1。此後的中獎者不再儲存，恢復副本也無法寫入（%2）。請不要關閉程式，先把活動資料夾中的檔案複製到別處。</translation>
+    </message>
+    <message>
+        <source>恢复说明 %1 所指的副本不存在，已忽略；继续使用 %2。</source>
+        <translation>恢復說明 %1 所指的副本不存在，已忽略；繼續使用 %2。</translation>
+    </message>
+    <message>
+        <source>无法把 %1 改名，恢复副本 %2 未能放回原处。请手动处理后重新启动。</source>
+        <translation>無法把 %1 改名，恢復副本 %2 未能放回原處。請手動處理後重新啟動。</translation>
+    </message>
+    <message>
+        <source>无法把恢复副本 %1 改名为 %2。请手动处理后重新启动。</source>
+        <translation>無法把恢復副本 %1 改名為 %2。請手動處理後重新啟動。</translation>
+    </message>
+    <message>
+        <source>上次运行时数据库文件被删除或替换。恢复副本 %1 已放回原处，作为 %2 继续使用。</source>
+        <translation>上次執行時資料庫檔案被刪除或替換。恢復副本 %1 已放回原處，作為 %2 繼續使用。</translation>
+    </message>
+    <message>
+        <source>
+原来的文件已改名保留：%1</source>
+        <translation>
+原來的檔案已改名保留：%1</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>关于 Sortilo(&amp;A)...</source>
@@ -656,6 +735,14 @@
     <message>
         <source>读取 .xls 文件的程序给出的结果有误，文件未读取</source>
         <translation>讀取 .xls 檔案的程式給出的結果有誤，檔案未讀取</translation>
+    </message>
+    <message>
+        <source>文件 %1 是本活动正在使用的数据库，不是工作簿</source>
+        <translation>檔案 %1 是本活動正在使用的資料庫，不是工作簿</translation>
+    </message>
+    <message>
+        <source>不能保存为 %1：这是本活动正在使用的数据库文件</source>
+        <translation>不能儲存為 %1：這是本活動正在使用的資料庫檔案</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "CAdoDatabase.h"
 
 #include "MessageService.h"
+#include "ProtectedFiles.h"
 #include "SchemaVersion.h"
 #include "SqlDialect.h"
 
@@ -13,15 +14,12 @@
 #include <QSqlRecord>
 #include <QUrl>
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 
 #include <cmath>
 
 #include <libpq-fe.h>
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -31,20 +29,6 @@ QString DriverName(DatabaseTarget::Driver driver)
 {
     return driver == DatabaseTarget::Driver::Sqlite ? QStringLiteral("QSQLITE")
                                                     : QStringLiteral("QPSQL");
-}
-
-// Device and inode of the file at path; false when it cannot be read (e.g. it is gone).
-bool FileIdentity(const QString& path, quint64& device, quint64& inode)
-{
-    struct stat status
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return false;
-    }
-    device = static_cast<quint64>(status.st_dev);
-    inode = static_cast<quint64>(status.st_ino);
-    return true;
 }
 
 QString ErrorText(const QSqlError& error)
@@ -135,8 +119,11 @@ void CAdoDatabase::ReleaseConnection()
     }
     m_connected = false;
     m_inTransaction = false;
-    m_fileIdentityKnown = false;
-    m_recoveryPath.clear();
+    m_fileGuard.Closed();
+    if (!m_protectedPath.isEmpty()) {
+        ProtectedFiles::Release(m_protectedPath);
+        m_protectedPath.clear();
+    }
     m_journal.Clear();
 }
 
@@ -164,6 +151,15 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
     }
 
     if (target.driver == DatabaseTarget::Driver::Sqlite) {
+        // A recovery copy left by the file guard of an earlier run takes the file's place first.
+        QString notice;
+        const bool adopted = SqliteFileGuard::AdoptRecoveryCopy(target.path, &notice);
+        if (!notice.isEmpty()) {
+            Fail(notice, true);
+        }
+        if (!adopted) {
+            return false;
+        }
         const QFileInfo info(target.path);
         if (!info.exists()) {
             Fail(QStringLiteral("Could not find the database file '%1'.").arg(target.path), true);
@@ -191,13 +187,18 @@ bool CAdoDatabase::ConnectDatabase(const DatabaseTarget& target)
     }
     m_connected = true;
     if (target.driver == DatabaseTarget::Driver::Sqlite) {
-        // Taken right after the open, so a file swapped in later is told from the opened one.
-        m_fileIdentityKnown = FileIdentity(target.path, m_fileDevice, m_fileInode);
+        // Nothing of the program may open the database's files from now on.
+        m_protectedPath = target.path;
+        ProtectedFiles::Protect(m_protectedPath);
     }
     if (!ApplyConnectionSettings()) {
         m_connected = false;
         db.close();
         return false;
+    }
+    if (target.driver == DatabaseTarget::Driver::Sqlite) {
+        // Taken once the log and index exist, so files swapped in later are told apart.
+        m_fileGuard.Opened(target.path, SqliteHandle(db));
     }
     return true;
 }
@@ -314,47 +315,13 @@ void CAdoDatabase::SetDurability(Durability durability)
 
 bool CAdoDatabase::CheckFileInPlace()
 {
-    if (!m_connected || m_target.driver != DatabaseTarget::Driver::Sqlite || !m_fileIdentityKnown) {
+    if (!m_connected || m_target.driver != DatabaseTarget::Driver::Sqlite) {
         return true;
     }
-    quint64 device = 0;
-    quint64 inode = 0;
-    if (FileIdentity(m_target.path, device, inode) && device == m_fileDevice &&
-        inode == m_fileInode) {
+    if (m_fileGuard.CheckInPlace()) {
         return true;
     }
-    if (m_recoveryPath.isEmpty()) {
-        // VACUUM INTO writes a complete, consistent database from the open connection, also
-        // when its file has been unlinked (its -wal may still hold the latest commits).
-        const QFileInfo info(m_target.path);
-        const QString candidate =
-            QDir(info.absolutePath())
-                .filePath(info.fileName() + QStringLiteral(".recovered-") +
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-        if (!QFileInfo::exists(candidate) &&
-            query.exec(
-                QStringLiteral("VACUUM INTO '%1'")
-                    .arg(QString(candidate).replace(QLatin1Char('\''), QStringLiteral("''"))))) {
-            m_recoveryPath = candidate;
-        } else {
-            Fail(QStringLiteral("The database file '%1' was deleted or replaced while the "
-                                "program ran, and no recovery copy could be written beside it "
-                                "(%2). No further winner is stored. Keep the program open and "
-                                "copy the folder's files elsewhere before closing it.")
-                     .arg(m_target.path, query.lastError().isValid()
-                                             ? ErrorText(query.lastError())
-                                             : QStringLiteral("the name is taken")),
-                 true);
-            return false;
-        }
-    }
-    Fail(QStringLiteral("The database file '%1' was deleted or replaced while the program ran. "
-                        "No further winner is stored; the winners stored so far are safe in "
-                        "'%2'. Close the program, put that file in place as '%3' and start "
-                        "again.")
-             .arg(m_target.path, m_recoveryPath, QFileInfo(m_target.path).fileName()),
-         true);
+    m_lastError = m_fileGuard.LastError();
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DatabaseTarget.h"
 #include "PoolJournal.h"
+#include "SqliteFileGuard.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -54,14 +55,13 @@ public:
 
     void SetDurability(Durability durability);
 
-    // Whether the SQLite file this connection opened is still the file at its path (same device
-    // and inode). When it was deleted or replaced while the program ran, anything stored from
-    // then on would vanish with the unlinked file: the data of the open file is copied to a
-    // recovery file beside the path, the operator is told plainly (once per recovery copy) and
-    // false is returned. Other databases always pass.
+    // Whether the SQLite files this connection opened are still in place (see SqliteFileGuard:
+    // the database deleted, replaced or overwritten, its log or index deleted or replaced).
+    // Otherwise anything stored from then on could vanish: a recovery copy is written, the
+    // operator is told and false is returned. Other databases always pass.
     bool CheckFileInPlace();
     // The recovery copy made by CheckFileInPlace, empty while none was needed.
-    QString RecoveryPath() const { return m_recoveryPath; }
+    QString RecoveryPath() const { return m_fileGuard.RecoveryPath(); }
 
     // Runs one statement. Values for its "?" placeholders are bound, never spliced into the
     // text. A query leaves the shared result on its first row; an action statement leaves it
@@ -153,11 +153,8 @@ private:
     quint64 m_changeCount = 0;
     quint64 m_otherChanges = 0;   // PostgreSQL: changes announced by other connections
     quint64 m_otherWinsAdded = 0; // PostgreSQL: ... of those, statements that stored wins
-    // Device and inode of the SQLite file when it was opened.
-    quint64 m_fileDevice = 0;
-    quint64 m_fileInode = 0;
-    bool m_fileIdentityKnown = false;
-    QString m_recoveryPath;
+    SqliteFileGuard m_fileGuard;  // SQLite only, once the connection is set up
+    QString m_protectedPath;      // the database file registered with ProtectedFiles
     PoolJournal m_journal;
 
     // The shared result.

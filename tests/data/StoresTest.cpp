@@ -149,7 +149,7 @@ TEST_P(StoresTest, NoWinIsStoredIntoADatabaseFileTakenAway)
     ASSERT_TRUE(QFile::copy(test.path() + QStringLiteral(".old"), test.path()));
     EXPECT_FALSE(winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}));
     ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("deleted or replaced")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("已被另一个文件替换")));
     const QString recovery = test.db().RecoveryPath();
     ASSERT_FALSE(recovery.isEmpty());
     EXPECT_TRUE(messages.texts[0].contains(recovery));

@@ -1,5 +1,7 @@
 #include "WaveFormatCheck.h"
 
+#include "ProtectedFiles.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -17,6 +19,9 @@ bool Fail(QString* reason, const char* text)
 
 bool WaveFormatCheck::IsPlayable(const QString& path, QString* reason)
 {
+    if (ProtectedFiles::Covers(path)) {
+        return Fail(reason, "is the event's database, not a sound");
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Fail(reason, "cannot be opened");

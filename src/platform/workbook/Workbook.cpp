@@ -1,6 +1,7 @@
 #include "Workbook.h"
 
 #include "CsvReader.h"
+#include "ProtectedFiles.h"
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
 #include "XlsReader.h"
@@ -14,6 +15,9 @@ namespace {
 
 QByteArray ReadBounded(const QString& path)
 {
+    if (ProtectedFiles::Covers(path)) {
+        throw WorkbookError(Workbook::tr("文件 %1 是本活动正在使用的数据库，不是工作簿").arg(path));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw WorkbookError(Workbook::tr("无法打开文件 %1：%2").arg(path, file.errorString()));
@@ -131,6 +135,10 @@ Worksheet& Workbook::AddSheet(std::unique_ptr<Worksheet> sheet)
 
 void Workbook::SaveAs(const QString& path) const
 {
+    if (ProtectedFiles::Covers(path)) {
+        throw WorkbookError(
+            Workbook::tr("不能保存为 %1：这是本活动正在使用的数据库文件").arg(path));
+    }
     XlsxWriter::Write(*this, path);
 }
 

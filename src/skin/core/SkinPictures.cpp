@@ -1,5 +1,7 @@
 #include "SkinPictures.h"
 
+#include "ProtectedFiles.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -10,7 +12,10 @@ QImage LoadPictureFile(const QString& path, QSize* size, QString* problem)
     QString refusal;
     // An empty skin key names the skin folder itself: not a picture.
     const QFileInfo info(path);
-    if (info.isFile() && info.size() > PictureLimits::MaxFileBytes) {
+    if (ProtectedFiles::Covers(path)) {
+        refusal =
+            QStringLiteral("The picture '%1' was not used: it is the event's database.").arg(path);
+    } else if (info.isFile() && info.size() > PictureLimits::MaxFileBytes) {
         refusal = QStringLiteral("The picture '%1' was not used: the file holds %2 MB, more "
                                  "than the %3 MB a skin picture may hold.")
                       .arg(path)

@@ -1,0 +1,114 @@
+#include "SqliteFileGuard.h"
+#include "RecordingMessageService.h"
+#include "TestDatabase.h"
+#include "WinnerStore.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace {
+
+class SqliteFileGuardTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    TestDatabase test{TestDatabase::Driver::Sqlite};
+    WinnerStore winners{test.db()};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(test.ok()) << test.error().toStdString();
+        test.Exec(QStringLiteral("insert into person values ('A1', '甲', ''), ('B2', '乙', '')"));
+        ASSERT_TRUE(winners.InsertWinner({QStringLiteral("A1"), QString(), 1, 1, QString()}));
+    }
+
+    bool StoreB2()
+    {
+        return winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()});
+    }
+
+    QStringList Leftovers() const { return QDir(test.folder()).entryList(QDir::Files, QDir::Name); }
+};
+
+} // namespace
+
+// Another process that believed it was the last connection deleted the log the program writes
+// into: a win stored now would vanish with the unlinked file.
+TEST_F(SqliteFileGuardTest, ALogDeletedUnderTheConnectionStopsEveryStore)
+{
+    ASSERT_TRUE(QFile::remove(test.path() + QStringLiteral("-wal")));
+    EXPECT_FALSE(StoreB2());
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Data.db-wal 已被删除或替换")))
+        << messages.texts[0].toStdString();
+    ASSERT_FALSE(test.db().RecoveryPath().isEmpty());
+    EXPECT_TRUE(messages.texts[0].contains(QDir::toNativeSeparators(test.db().RecoveryPath())));
+    EXPECT_FALSE(StoreB2()) << "refused again";
+}
+
+// cp other.db Data.db writes over the same inode; the header shows the other, smaller file.
+TEST_F(SqliteFileGuardTest, AFileWrittenOverInPlaceIsNoticed)
+{
+    QFile file(test.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0'));
+    file.close();
+    EXPECT_FALSE(StoreB2());
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("已被另一个文件覆盖")));
+}
+
+// The next start puts the recovery copy in place itself and moves the old file, log and index
+// aside together: a leftover log applied to the copy would corrupt it.
+TEST_F(SqliteFileGuardTest, TheNextStartTakesTheRecoveryCopyInWithoutTheStaleLog)
+{
+    ASSERT_TRUE(QFile::rename(test.path(), test.path() + QStringLiteral(".moved")));
+    ASSERT_TRUE(QFile::copy(test.path() + QStringLiteral(".moved"), test.path()));
+    EXPECT_FALSE(StoreB2());
+    const QString recovery = test.db().RecoveryPath();
+    ASSERT_FALSE(recovery.isEmpty());
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("重新启动")));
+    ASSERT_TRUE(QFile::exists(SqliteFileGuard::NotePath(test.path())));
+    // Killed: its log stays beside the replaced file.
+    QFile stale(test.path() + QStringLiteral("-wal"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    stale.write(QByteArray(4096, 'x'));
+    stale.close();
+
+    CAdoDatabase next;
+    ASSERT_TRUE(next.ConnectDatabase(QString(), test.path())) << next.LastError().toStdString();
+    EXPECT_TRUE(messages.texts.last().contains(QStringLiteral("已放回原处")));
+    EXPECT_FALSE(QFile::exists(SqliteFileGuard::NotePath(test.path())));
+    EXPECT_FALSE(QFile::exists(recovery));
+    ASSERT_TRUE(next.OpenQuery(QStringLiteral("pragma integrity_check")));
+    EXPECT_EQ(next.GetFieldText(QStringLiteral("integrity_check")), QStringLiteral("ok"));
+    EXPECT_EQ(WinnerStore(next).Count(), 1);
+    const QStringList aside = Leftovers().filter(QStringLiteral(".replaced-"));
+    EXPECT_EQ(aside.size(), 3) << aside.join(u' ').toStdString() << ": the file, its log and index";
+}
+
+// A full disk: the copy cannot be written, and no partial copy is left to mislead anyone.
+TEST_F(SqliteFileGuardTest, ACopyThatCannotBeWrittenLeavesNoFileBehind)
+{
+    ASSERT_TRUE(QFile::remove(test.path() + QStringLiteral("-wal")));
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{4096, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool stored = StoreB2();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(stored);
+    EXPECT_TRUE(test.db().RecoveryPath().isEmpty());
+    EXPECT_TRUE(Leftovers().filter(QStringLiteral(".recovered-")).isEmpty())
+        << Leftovers().join(u' ').toStdString();
+    ASSERT_FALSE(messages.texts.isEmpty());
+    EXPECT_TRUE(messages.texts.last().contains(QStringLiteral("无法写入")));
+}
