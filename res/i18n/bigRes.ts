@@ -109,6 +109,10 @@
         <source>无法保存显示方式：%1</source>
         <translation>無法儲存顯示方式：%1</translation>
     </message>
+    <message>
+        <source>请先关闭打开的窗口</source>
+        <translation>請先關閉開啟的視窗</translation>
+    </message>
 </context>
 <context>
     <name>CImportResultDlg</name>
