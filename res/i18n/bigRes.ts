@@ -64,6 +64,12 @@
         <source>连接数据库失败</source>
         <translation>連線資料庫失敗</translation>
     </message>
+    <message>
+        <source>活动文件夹 %1 已在另一个抽奖窗口中打开。
+每个活动只能运行一个抽奖窗口：请使用已打开的窗口，或先将其关闭再启动。</source>
+        <translation>活動資料夾 %1 已在另一個抽獎視窗中開啟。
+每個活動只能執行一個抽獎視窗：請使用已開啟的視窗，或先將其關閉再啟動。</translation>
+    </message>
 </context>
 <context>
     <name>CDrawDlg</name>
@@ -102,6 +108,10 @@
     <message>
         <source>无法保存显示方式：%1</source>
         <translation>無法儲存顯示方式：%1</translation>
+    </message>
+    <message>
+        <source>请先关闭打开的窗口</source>
+        <translation>請先關閉開啟的視窗</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -37,6 +38,26 @@ int CDrawApp::Run(const QString& localeName)
 
     AppDirectory = QDir::currentPath() + QLatin1Char('/');
     const QString databasePath = AppDirectory + QStringLiteral("Data.db");
+
+    // One window an event: a second one would draw from the same data beside the first, and
+    // write the same config.ini. The command line's jobs take no lock and run beside a window.
+    QString lockError;
+    switch (m_lock.Acquire(AppDirectory, &lockError)) {
+    case EventLock::Outcome::Held:
+        break;
+    case EventLock::Outcome::InUse:
+        ShowMessage(QCoreApplication::translate("CDrawApp",
+                                                "活动文件夹 %1 已在另一个抽奖窗口中打开。\n"
+                                                "每个活动只能运行一个抽奖窗口：请使用已打开的窗口，"
+                                                "或先将其关闭再启动。")
+                        .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        return 1;
+    case EventLock::Outcome::Unavailable:
+        // A folder nothing can be written to: the database connection says what it cannot do.
+        std::fprintf(stderr, "sortilo: cannot lock the event folder %s: %s\n",
+                     qPrintable(AppDirectory), qPrintable(lockError));
+        break;
+    }
 
     // The [DATABASE] section of config.ini may point the station at a shared server.
     QString configError;

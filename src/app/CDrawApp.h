@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CAdoDatabase.h"
+#include "EventLock.h"
 #include "ResourceModule.h"
 
 #include <QString>
@@ -20,8 +21,9 @@ public:
     CDrawApp(const CDrawApp&) = delete;
     CDrawApp& operator=(const CDrawApp&) = delete;
 
-    // Start-up, the main window, shutdown. Returns the process exit code: 1 when the database
-    // cannot be opened (the main window is then never created), else 0.
+    // Start-up, the main window, shutdown. Returns the process exit code: 1 when another window
+    // runs on the folder or the database cannot be opened (the main window is then never
+    // created), else 0.
     int Run(const QString& localeName = ResourceModule::CurrentLocaleName());
 
     // The one running application object, or nullptr.
@@ -34,6 +36,8 @@ public:
     bool HasResourceModule() const { return m_resources.IsLoaded(); }
 
 private:
+    // Declared first, so the folder is released only after the database connection has closed.
+    EventLock m_lock;
     CAdoDatabase m_database;
     ResourceModule m_resources;
     MainWindowRunner m_runMainWindow;

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -85,7 +87,9 @@ TEST(CDrawApp, ADatabaseWithoutTheTablesIsRefusedBeforeAnyChange)
     ASSERT_EQ(messages.texts.size(), 2);
     EXPECT_EQ(messages.texts[1], QStringLiteral("连接数据库失败"));
     EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("Data.db"))).size(), 0);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.db")});
+    // Only the window's lock file is new.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("Data.db"), QLatin1String(EventLock::FileName)}));
 }
 
 TEST(CDrawApp, OpensTheDatabaseOfTheCurrentFolderAndRunsTheWindow)
@@ -108,6 +112,55 @@ TEST(CDrawApp, OpensTheDatabaseOfTheCurrentFolderAndRunsTheWindow)
     EXPECT_EQ(seenFolder, QDir::currentPath() + QLatin1Char('/'));
     EXPECT_GE(seenCount.toInt(), 60);
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST(CDrawApp, OneWindowAnEventFolderWhileTheCommandsRunBesideIt)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    ASSERT_TRUE(DatabaseCreator::CreateSqlite(dir.filePath(QStringLiteral("Data.db")),
+                                              {TestDatabase::SchemaFile()}));
+    // The real program's window on the folder, offscreen.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("xdg")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("xdg")));
+    const auto start = [&](QProcess& program, const QStringList& arguments) {
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(dir.path());
+        program.start(QStringLiteral(SORTILO_PROGRAM), arguments);
+    };
+    QProcess window;
+    start(window, {QStringLiteral("--event"), dir.path()});
+    // Its connection makes the write-ahead log, after the folder was locked.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFile::exists(dir.filePath(QStringLiteral("Data.db-wal"))); }, 30000))
+        << window.readAllStandardError().toStdString();
+
+    InFolder folder(dir.path());
+    bool windowRan = false;
+    {
+        CDrawApp second([&](CDrawApp&) { windowRan = true; });
+        EXPECT_EQ(second.Run(QStringLiteral("zh_CN.UTF-8")), 1);
+    }
+    EXPECT_FALSE(windowRan);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(dir.path())) << messages.texts[0].toStdString();
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("只能运行一个抽奖窗口")));
+
+    QProcess job;
+    start(job, {QStringLiteral("export-winners"), dir.filePath(QStringLiteral("w.xlsx"))});
+    ASSERT_TRUE(job.waitForFinished(60000));
+    EXPECT_EQ(job.exitCode(), 0) << job.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("w.xlsx"))));
+
+    // A window that was killed holds nothing: the kernel drops its lock.
+    EXPECT_EQ(window.state(), QProcess::Running);
+    window.kill(); // SIGKILL
+    ASSERT_TRUE(window.waitForFinished(10000));
+    CDrawApp next([&](CDrawApp&) { windowRan = true; });
+    EXPECT_EQ(next.Run(QStringLiteral("zh_CN.UTF-8")), 0);
+    EXPECT_TRUE(windowRan);
 }
 
 TEST(CDrawApp, TheDatabaseSectionPointsTheStationAtAServer)

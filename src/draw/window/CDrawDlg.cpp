@@ -102,13 +102,7 @@ void CDrawDlg::OnInitDialog()
     m_hotKeys = new GlobalHotKeys(this, this);
     m_hotKeys->Register(HotKeyStart, Qt::Key_F5);
     m_hotKeys->Register(HotKeyStop, Qt::Key_F6);
-    connect(m_hotKeys, &GlobalHotKeys::Activated, this, [this](int id) {
-        if (id == HotKeyStart) {
-            m_engine->StartRound();
-        } else if (id == HotKeyStop) {
-            m_engine->StopRoll();
-        }
-    });
+    connect(m_hotKeys, &GlobalHotKeys::Activated, this, &CDrawDlg::OnHotKey);
 
     SetSkinText(QStringLiteral("ID_NUMBER"), QString::number(m_engine->PrizeLevel()));
     SetSkinText(QStringLiteral("ID_NUMBER1"), QString::number(m_engine->RoundQuota()));
@@ -260,6 +254,28 @@ void CDrawDlg::OnSkinButtonClick(const QString& name)
     }
 }
 
+void CDrawDlg::OnHotKey(int id)
+{
+    // The keys reach the window system-wide, also while a dialog or box of the program covers
+    // it: a round started or stopped now would run unseen, and the open dialog's figures would
+    // go stale. A round already running goes on; the key works again once the dialog closes.
+    if (IsCovered()) {
+        ShowSysInfo(tr("请先关闭打开的窗口"));
+        return;
+    }
+    if (id == HotKeyStart) {
+        m_engine->StartRound();
+    } else if (id == HotKeyStop) {
+        m_engine->StopRoll();
+    }
+}
+
+bool CDrawDlg::IsCovered() const
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != this;
+}
+
 void CDrawDlg::mousePressEvent(QMouseEvent* event)
 {
     // The window moves only by its top band, and never during a draw.
@@ -350,7 +366,7 @@ void CDrawDlg::RefreshPoolWhileIdle()
 {
     // A dialog or box of the program is open: it may be changing the data right now (an
     // import), and the dialog commands refresh the pool as they close.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+    if (IsCovered()) {
         return;
     }
     m_engine->RefreshCandidatePool();

@@ -25,7 +25,8 @@ class SoundPlayer;
 
 // The window the audience sees and the operator works in: the skin's face with the reel display
 // in its middle. It hosts the draw engine, giving it the skin's texts and buttons, the reels,
-// window timers and sounds; F5 and F6 start and stop the draw wherever the focus is.
+// window timers and sounds; F5 and F6 start and stop the draw wherever the focus is, except while
+// a dialog or box of the program is open over it.
 //
 // It opens no dialog of the program itself: the menu's dialog commands are announced as signals
 // and the application decides what they open. After the event settings were saved elsewhere,
@@ -97,6 +98,10 @@ protected:
 
 private:
     void BuildMenu();
+    // F5 and F6: nothing but a notice while a dialog or box of the program is open.
+    void OnHotKey(int id);
+    // A dialog or box of the program is open over the window.
+    bool IsCovered() const;
     void OnAbout();
     void OnForceExit();
     // F11 and the menu: fill the screen with the face, or give it its own size again; the

@@ -11,6 +11,7 @@
 #include "TestDatabase.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QScreen>
@@ -155,6 +156,36 @@ TEST_F(DrawWindowTest, RefusedStartLeavesStartDisabledButF5StillWorks)
     QTest::keyClick(window.get(), Qt::Key_F6);
     ASSERT_TRUE(RoundOver());
     EXPECT_EQ(Winners(), 3);
+}
+
+TEST_F(DrawWindowTest, F5AndF6OnlyGiveANoticeWhileADialogOfTheProgramIsOpen)
+{
+    Open(5);
+    const QString notice = QStringLiteral("请先关闭打开的窗口");
+    auto dialog = std::make_unique<QDialog>(window.get());
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    // A system-wide key reaches the window behind the dialog; one pressed in the dialog (a
+    // child of the window) goes the same way.
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_TRUE(window->Engine().IsIdle());
+    EXPECT_EQ(Text("ID_SYSINFO"), notice);
+    QTest::keyClick(dialog.get(), Qt::Key_F5);
+    EXPECT_TRUE(window->Engine().IsIdle());
+    dialog->hide();
+
+    // A round running when a dialog opens rolls on until the dialog is closed and F6 stops it.
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    ASSERT_FALSE(window->Engine().IsIdle());
+    dialog->show();
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    EXPECT_EQ(Text("ID_SYSINFO"), notice);
+    EXPECT_FALSE(RoundOver(300));
+    EXPECT_EQ(Winners(), 0);
+    dialog.reset();
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    EXPECT_EQ(Winners(), 1);
 }
 
 TEST_F(DrawWindowTest, MenuExitClosesAfterYesEvenDuringARound)
