@@ -8,12 +8,18 @@ create table person (
     Company    text
 );
 
+-- PersonName and Company are the winner's name and remark as they were when the win was
+-- stored, so the record keeps the name a prize was won under when the participant list is
+-- later cleared, edited or imported again. NULL: not known (a win whose participant was
+-- removed before the program kept them).
 create table ComePrize (
-    PersonID  text collate nocase not null,
-    sDateTime text,
-    step      integer,
-    sNo       integer,
-    JP        text
+    PersonID   text collate nocase not null,
+    sDateTime  text,
+    step       integer,
+    sNo        integer,
+    JP         text,
+    PersonName text,
+    Company    text
 );
 -- The draw's candidate query and its already-won test look winners up by participant number;
 -- a participant wins once, so the database refuses a second win.
@@ -27,11 +33,13 @@ create table JP (
 insert into JP (sNo, step1, step2, step3, step4, step5, step6, step7, step8)
 values (555, '一等奖', '二等奖', '三等奖', '四等奖', '五等奖', '六等奖', '七等奖', '八等奖');
 
--- Winners with their participant data; a winner whose participant was removed is not listed.
+-- Every win with the name and remark it was won under; where those were not kept, the
+-- participant's present ones (none for a participant since removed).
 create view hadPrizeView as
-select ComePrize.PersonID as PersonID, person.PersonName as PersonName,
-       person.Company as company, ComePrize.sDateTime as sDateTime,
+select ComePrize.PersonID as PersonID,
+       coalesce(ComePrize.PersonName, person.PersonName) as PersonName,
+       coalesce(ComePrize.Company, person.Company) as company, ComePrize.sDateTime as sDateTime,
        ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP
-from ComePrize inner join person on person.PersonID = ComePrize.PersonID;
+from ComePrize left join person on person.PersonID = ComePrize.PersonID;
 
-pragma user_version = 1;
+pragma user_version = 2;

@@ -51,7 +51,7 @@ bool Fill(CAdoDatabase& db, int participants, int winners)
         // Winners spread evenly over the list.
         if (ok && winners > 0 && i % (participants / winners) == 0 &&
             i / (participants / winners) < winners) {
-            ok = winner.Run({id, QLatin1String(SetUpTime), 8, 1, QStringLiteral("")});
+            ok = winner.Run({id, QLatin1String(SetUpTime), 8, 1, QStringLiteral(""), id, id});
         }
     }
     return ok && db.CommitTransaction();

@@ -81,7 +81,7 @@ QString Filled(const QTemporaryDir& dir, int persons, int winners)
         if (i < winners) {
             database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
                                {id, QStringLiteral("2026-12-07 10:00:00"), i % 8 + 1, i / 8 + 1,
-                                QStringLiteral("奖品%1").arg(i % 8 + 1)});
+                                QStringLiteral("奖品%1").arg(i % 8 + 1), id, id});
         }
     }
     database.CommitTransaction();

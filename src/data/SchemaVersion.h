@@ -16,7 +16,7 @@ class SchemaVersion
 {
 public:
     // The version new databases are made with and older ones are upgraded to.
-    static constexpr int Current = 1;
+    static constexpr int Current = 2;
 
     SchemaVersion(QSqlDatabase database, DatabaseTarget::Driver driver);
 

@@ -30,9 +30,15 @@ inline constexpr const char* SelectPersonsForExport = "Select * from Person orde
 inline constexpr const char* SelectPoolPersons = "select PersonID, PersonName, Company from person";
 inline constexpr const char* SelectWinnerIds = "select PersonID from ComePrize";
 inline constexpr const char* SelectWinById = "select * from comeprize where personid=?";
+// A win keeps the winner's name and remark as they are at that moment (empty when the participant
+// has none or was removed meanwhile): the participant number is bound three times, for the win
+// and for the two look-ups.
 inline constexpr const char* InsertWinner =
-    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP) values(?,?,?,?,?)";
-inline constexpr const char* SelectWinnerName = "select * from person where personID=?";
+    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company) values(?,?,?,?,?,"
+    "coalesce((select PersonName from person where PersonID=?),''),"
+    "coalesce((select Company from person where PersonID=?),''))";
+// The name a win was stored with, which the draw shows.
+inline constexpr const char* SelectWinnerName = "select PersonName from ComePrize where PersonID=?";
 
 // Draw engine (prize names before each round) and the prize settings dialog.
 inline constexpr const char* SelectPrizeNames = "select * from JP where sNo=555";

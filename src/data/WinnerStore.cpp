@@ -2,6 +2,7 @@
 
 #include "CAdoDatabase.h"
 #include "DatabaseTransaction.h"
+#include "HeldMessages.h"
 #include "SqlStatements.h"
 
 #include <QSet>
@@ -35,15 +36,31 @@ bool WinnerStore::HasWon(const QString& personId)
            !m_database.IsEOF();
 }
 
-bool WinnerStore::InsertWinner(const ComePrizeRow& win)
+bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
 {
-    // A win stored into a file that is no longer at its path would be lost with it.
-    if (!m_database.CheckFileInPlace() ||
-        !m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
-                              {CAdoDatabase::TextValue(win.PersonID),
-                               CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
-                               CAdoDatabase::TextValue(win.JP)})) {
+    // The layer's own boxes would come before the caller's: they are held back, and their
+    // words go into the refusal.
+    const HeldMessages held;
+    const auto refuse = [&](WinRefusal::Cause cause, const QString& detail) {
+        if (refusal) {
+            *refusal = {cause, detail};
+        }
         return false;
+    };
+    // A win stored into a file that is no longer at its path would be lost with it.
+    if (!m_database.CheckFileInPlace()) {
+        return refuse(WinRefusal::Cause::FileGone, m_database.LastError());
+    }
+    const QVariant id = CAdoDatabase::TextValue(win.PersonID);
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
+                              {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
+                               CAdoDatabase::TextValue(win.JP), id, id})) {
+        const QString detail = m_database.LastError();
+        // Asked rather than read from the driver's words, which differ by engine: a stored
+        // win means the database refused a second one.
+        return refuse(HasWon(win.PersonID) ? WinRefusal::Cause::AlreadyWon
+                                           : WinRefusal::Cause::Failed,
+                      detail);
     }
     m_database.Journal().Record(m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
                                 {win.PersonID, QString(), QString()});

@@ -19,8 +19,26 @@ struct ComePrizeRow
     QString JP;        // the prize name at the time of the draw
 };
 
-// A win with its participant's data, as the winners record and its export read it from the
-// view hadPrizeView. Every column is text, numbers in their plain decimal form.
+// Why a win was not stored, for the one box in which the draw tells the operator.
+struct WinRefusal
+{
+    enum class Cause
+    {
+        // The participant has a stored win already: drawn at another station meanwhile (the
+        // database refuses a second win).
+        AlreadyWon,
+        // The database file was deleted or replaced while the program ran (see
+        // CAdoDatabase::CheckFileInPlace and its RecoveryPath).
+        FileGone,
+        // The database refused the win or could not be reached.
+        Failed
+    };
+    Cause cause = Cause::Failed;
+    QString detail; // the database's own words
+};
+
+// A win with the name and remark it was won under, as the winners record and its export read
+// it from the view hadPrizeView. Every column is text, numbers in their plain decimal form.
 struct WinnerRecordRow
 {
     QString PersonID;
@@ -36,7 +54,7 @@ struct WinnerRecordRow
 
 // The winner statements of the catalogue with bound values. Every call reads all rows of its
 // query before it returns. A failed statement has already shown the layer's "Error: %s" box;
-// callers add their own text.
+// callers add their own text. InsertWinner alone shows nothing (see there).
 class WinnerStore
 {
 public:
@@ -48,12 +66,15 @@ public:
     // True when the participant has a win. A failed query counts as not won: the insert of the
     // win is the final word.
     bool HasWon(const QString& personId);
-    // Refused (false, the operator told) when the database file was taken away meanwhile.
-    bool InsertWinner(const ComePrizeRow& win);
-    // The participant's name; nullopt when there is no such participant or the query failed.
+    // Stores a win with the participant's present name and remark. Shows nothing: a refused
+    // win (false) is described in refusal, for the caller to tell the operator in one box.
+    // A file taken away meanwhile refuses every win, so none is lost with it.
+    bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr);
+    // The name the participant's win was stored with; nullopt when there is no such win or the
+    // query failed.
     std::optional<QString> WinnerName(const QString& personId);
 
-    // Wins of known participants by level, then place, then time.
+    // Every stored win by level, then place, then time.
     std::optional<QList<WinnerRecordRow>> Records();
     // The same rows as the winners export reads them.
     std::optional<QList<WinnerRecordRow>> ExportRows();

@@ -1,7 +1,9 @@
 #include "DatabaseCreator.h"
 #include "RecordingMessageService.h"
+#include "SchemaVersion.h"
 #include "SqlStatements.h"
 #include "TestDatabase.h"
+#include "VersionOneSchema.h"
 #include "WinnerStore.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +27,10 @@ protected:
     }
 
     void Win(const QString& id, int step = 1, int sNo = 1,
-             const QString& prize = QStringLiteral("一等奖"))
+             const QString& prize = QStringLiteral("一等奖"),
+             const QString& time = QStringLiteral("2026-12-07 20:00:00"))
     {
-        test.Exec(QLatin1String(S::InsertWinner),
-                  {id, QStringLiteral("2026-12-07 20:00:00"), step, sNo, prize});
+        test.Exec(QLatin1String(S::InsertWinner), {id, time, step, sNo, prize, id, id});
     }
     QStringList PoolIds()
     {
@@ -132,7 +134,7 @@ TEST_P(SchemaTest, QuotesInValuesAreStoredUnchanged)
 TEST_P(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
 {
     Win(QStringLiteral("A001"), 1, 1, QStringLiteral("一等奖"));
-    Win(QStringLiteral("A002"), 1, 1, QStringLiteral("一等奖"));
+    Win(QStringLiteral("A002"), 1, 2, QStringLiteral("一等奖"));
     test.Exec(QLatin1String(S::UpdatePrizeNames),
               {QStringLiteral("汽车"), QString(), QString(), QString(), QString(), QString(),
                QString(), QString()});
@@ -140,8 +142,10 @@ TEST_P(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
 
     EXPECT_EQ(test.Count(QStringLiteral("select * from ComePrize")), 2) << "the win stays";
     test.Exec(QLatin1String(S::SelectWinnersRecord));
-    ASSERT_EQ(db.GetRecordCount(), 1) << "but the record lists only known participants";
-    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonID")), QStringLiteral("A002"));
+    ASSERT_EQ(db.GetRecordCount(), 2) << "and so does its line in the record";
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonID")), QStringLiteral("A001"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonName")), QStringLiteral("史力"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("company")), QStringLiteral("采购部"));
     EXPECT_EQ(db.GetFieldText(QStringLiteral("JP")), QStringLiteral("一等奖")) << "a copy";
 
     const int eligible = PoolIds().size();
@@ -149,20 +153,54 @@ TEST_P(SchemaTest, WinsOutliveTheirParticipantsAndPrizeRenames)
     EXPECT_EQ(PoolIds().size(), eligible + 1);
 }
 
+TEST_P(SchemaTest, AVersionOneDatabaseIsUpgradedAndKeepsEveryWinWithItsName)
+{
+    for (const QString& statement : VersionOneStatements()) {
+        test.Exec(statement);
+    }
+    test.Exec(GetParam() == TestDatabase::Driver::Sqlite
+                  ? QStringLiteral("pragma user_version = 1")
+                  : QStringLiteral("update SchemaVersion set version = 1"));
+    const QString win = QStringLiteral("insert into ComePrize(PersonID,sDateTime,step,sNo,JP) "
+                                       "values(?,'2026-12-07 20:00:00',?,1,'奖')");
+    test.Exec(win, {QStringLiteral("a001"), 1});
+    test.Exec(win, {QStringLiteral("1002"), 2});
+    test.Exec(QLatin1String(S::DeletePerson), {QStringLiteral("1002")});
+
+    CAdoDatabase upgraded;
+    ASSERT_TRUE(upgraded.ConnectDatabase(test.target()));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+    // The names of the wins are those their participants had at the upgrade; a participant
+    // removed before it leaves a win without a name, but listed.
+    test.Exec(QLatin1String(S::UpdatePerson),
+              {QStringLiteral("改名"), QStringLiteral("别处"), QStringLiteral("A001")});
+    WinnerStore winners(upgraded);
+    const QList<WinnerRecordRow> records = winners.Records().value();
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[0].PersonID, QStringLiteral("a001"));
+    EXPECT_EQ(records[0].PersonName, QStringLiteral("史力"));
+    EXPECT_EQ(records[0].company, QStringLiteral("采购部"));
+    EXPECT_EQ(records[1].PersonID, QStringLiteral("1002"));
+    EXPECT_TRUE(records[1].PersonName.isEmpty());
+    EXPECT_EQ(winners.Count(), 2);
+
+    // Upgraded once: a second connection finds the current version and changes nothing.
+    CAdoDatabase again;
+    ASSERT_TRUE(again.ConnectDatabase(test.target()));
+    EXPECT_EQ(WinnerStore(again).Records(), records);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
 TEST_P(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)
 {
-    test.Exec(QLatin1String(S::InsertWinner),
-              {QStringLiteral("A003"), QStringLiteral("2026-12-07 21:00:00"), 2, 1,
-               QStringLiteral("二等奖")});
-    test.Exec(QLatin1String(S::InsertWinner),
-              {QStringLiteral("A004"), QStringLiteral("2026-12-07 20:30:00"), 1, 2,
-               QStringLiteral("一等奖")});
-    test.Exec(QLatin1String(S::InsertWinner),
-              {QStringLiteral("A005"), QStringLiteral("2026-12-07 20:40:00"), 1, 1,
-               QStringLiteral("一等奖")});
-    test.Exec(QLatin1String(S::InsertWinner),
-              {QStringLiteral("A006"), QStringLiteral("2026-12-07 20:10:00"), 1, 1,
-               QStringLiteral("一等奖")});
+    Win(QStringLiteral("A003"), 2, 1, QStringLiteral("二等奖"),
+        QStringLiteral("2026-12-07 21:00:00"));
+    Win(QStringLiteral("A004"), 1, 2, QStringLiteral("一等奖"),
+        QStringLiteral("2026-12-07 20:30:00"));
+    Win(QStringLiteral("A005"), 1, 1, QStringLiteral("一等奖"),
+        QStringLiteral("2026-12-07 20:40:00"));
+    Win(QStringLiteral("A006"), 1, 1, QStringLiteral("一等奖"),
+        QStringLiteral("2026-12-07 20:10:00"));
     QStringList order;
     test.Exec(QLatin1String(S::SelectWinnersRecord));
     for (; !db.IsEOF(); db.MoveNext()) {
@@ -186,7 +224,8 @@ TEST(SharedDatabase, IsMadeOnceAndNeverOverwritten)
     EXPECT_TRUE(error.contains(QStringLiteral("already holds"))) << error.toStdString();
     EXPECT_EQ(test.Count(QLatin1String(S::SelectAllPersons)), persons);
     test.Exec(QStringLiteral("select version from SchemaVersion"));
-    EXPECT_EQ(test.db().GetFieldText(QStringLiteral("version")), QStringLiteral("1"));
+    EXPECT_EQ(test.db().GetFieldText(QStringLiteral("version")),
+              QString::number(SchemaVersion::Current));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, SchemaTest, SORTILO_BOTH_DRIVERS);

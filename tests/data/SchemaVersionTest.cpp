@@ -4,6 +4,7 @@
 #include "RecordingMessageService.h"
 #include "SqlStatements.h"
 #include "TestDatabase.h"
+#include "VersionOneSchema.h"
 #include "WinnerStore.h"
 
 #include <QDir>
@@ -50,7 +51,8 @@ int UserVersion(CAdoDatabase& db)
 
 QString Win(const QString& id)
 {
-    return QStringLiteral("insert into ComePrize values('%1','2026-12-07 20:00:00',1,1,'一等奖')")
+    return QStringLiteral("insert into ComePrize(PersonID,sDateTime,step,sNo,JP) "
+                          "values('%1','2026-12-07 20:00:00',1,1,'一等奖')")
         .arg(id);
 }
 
@@ -63,17 +65,19 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("Data.db"));
 
-    // Data.db as the builds before database versions made it: the same tables with a plain
-    // index on the winners' participant numbers, and no version.
+    // Data.db as the builds before database versions made it: the tables of version 1 with a
+    // plain index on the winners' participant numbers, and no version.
     void MakeVersionZero()
     {
         QString error;
         ASSERT_TRUE(DatabaseCreator::CreateSqlite(
             path, {TestDatabase::SchemaFile(), TestDatabase::DemoFile()}, &error))
             << error.toStdString();
-        Raw(path, {QStringLiteral("drop index ComePrize_PersonID"),
-                   QStringLiteral("create index ComePrize_PersonID on ComePrize (PersonID)"),
-                   QStringLiteral("pragma user_version = 0")});
+        Raw(path, VersionOneStatements() +
+                      QStringList{
+                          QStringLiteral("drop index ComePrize_PersonID"),
+                          QStringLiteral("create index ComePrize_PersonID on ComePrize (PersonID)"),
+                          QStringLiteral("pragma user_version = 0")});
     }
 };
 

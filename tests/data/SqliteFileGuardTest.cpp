@@ -44,6 +44,9 @@ TEST_F(SqliteFileGuardTest, ALogDeletedUnderTheConnectionStopsEveryStore)
 {
     ASSERT_TRUE(QFile::remove(test.path() + QStringLiteral("-wal")));
     EXPECT_FALSE(StoreB2());
+    EXPECT_EQ(test.Count(QStringLiteral("select * from ComePrize")), 1);
+    ASSERT_EQ(messages.texts.size(), 0) << "the draw tells the operator of a refused win";
+    EXPECT_FALSE(test.db().CheckFileInPlace());
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Data.db-wal 已被删除或替换")))
         << messages.texts[0].toStdString();
@@ -59,7 +62,7 @@ TEST_F(SqliteFileGuardTest, AFileWrittenOverInPlaceIsNoticed)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\0'));
     file.close();
-    EXPECT_FALSE(StoreB2());
+    EXPECT_FALSE(test.db().CheckFileInPlace());
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("已被另一个文件覆盖")));
 }
@@ -70,7 +73,7 @@ TEST_F(SqliteFileGuardTest, TheNextStartTakesTheRecoveryCopyInWithoutTheStaleLog
 {
     ASSERT_TRUE(QFile::rename(test.path(), test.path() + QStringLiteral(".moved")));
     ASSERT_TRUE(QFile::copy(test.path() + QStringLiteral(".moved"), test.path()));
-    EXPECT_FALSE(StoreB2());
+    EXPECT_FALSE(test.db().CheckFileInPlace());
     const QString recovery = test.db().RecoveryPath();
     ASSERT_FALSE(recovery.isEmpty());
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("重新启动")));
@@ -102,7 +105,7 @@ TEST_F(SqliteFileGuardTest, ACopyThatCannotBeWrittenLeavesNoFileBehind)
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit small{4096, limit.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool stored = StoreB2();
+    const bool stored = test.db().CheckFileInPlace();
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(stored);

@@ -113,11 +113,15 @@ TEST_P(StoresTest, WinsLeaveThePoolAndAppearInTheRecord)
 
     ASSERT_TRUE(persons.Delete(QStringLiteral("P1")));
     EXPECT_EQ(winners.Count(), 2) << "a removed participant's win is still counted";
-    EXPECT_EQ(winners.Records().value().size(), 1);
+    EXPECT_EQ(winners.Records().value(), records) << "and listed, under its name";
+    EXPECT_EQ(winners.WinnerName(QStringLiteral("P1")), QStringLiteral("名P1"));
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
-    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("p2"), QString(), 1, 9, QString()}))
+    WinRefusal refusal;
+    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("p2"), QString(), 1, 9, QString()}, &refusal))
         << "one win per participant, whatever the case of the number";
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(refusal.cause, WinRefusal::Cause::AlreadyWon);
+    EXPECT_FALSE(refusal.detail.isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty()) << "the caller tells the operator";
     ASSERT_TRUE(winners.DeleteAll());
     EXPECT_EQ(winners.Count(), 0);
 }
@@ -130,8 +134,13 @@ TEST_P(StoresTest, FailedQueriesAreNotEmptyResults)
     EXPECT_EQ(winners.Records(), std::nullopt);
     EXPECT_EQ(winners.Count(), std::nullopt);
     EXPECT_FALSE(winners.HasWon(QStringLiteral("P1")));
-    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("P1"), QString(), 1, 1, QString()}));
-    EXPECT_EQ(messages.texts.size(), 5);
+    WinRefusal refusal;
+    EXPECT_FALSE(
+        winners.InsertWinner({QStringLiteral("P1"), QString(), 1, 1, QString()}, &refusal));
+    EXPECT_EQ(refusal.cause, WinRefusal::Cause::Failed);
+    EXPECT_TRUE(refusal.detail.contains(QStringLiteral("comeprize"), Qt::CaseInsensitive))
+        << refusal.detail.toStdString();
+    EXPECT_EQ(messages.texts.size(), 4) << "a box for each but the refused win";
 }
 
 TEST_P(StoresTest, NoWinIsStoredIntoADatabaseFileTakenAway)
@@ -147,16 +156,20 @@ TEST_P(StoresTest, NoWinIsStoredIntoADatabaseFileTakenAway)
     // Replaced by another file under the same name (deleting it is the same case: no inode).
     ASSERT_TRUE(QFile::rename(test.path(), test.path() + QStringLiteral(".old")));
     ASSERT_TRUE(QFile::copy(test.path() + QStringLiteral(".old"), test.path()));
-    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}));
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("已被另一个文件替换")));
+    WinRefusal refusal;
+    EXPECT_FALSE(
+        winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}, &refusal));
+    EXPECT_TRUE(messages.texts.isEmpty()) << "the caller tells the operator";
+    EXPECT_EQ(refusal.cause, WinRefusal::Cause::FileGone);
+    EXPECT_TRUE(refusal.detail.contains(QStringLiteral("已被另一个文件替换")));
     const QString recovery = test.db().RecoveryPath();
     ASSERT_FALSE(recovery.isEmpty());
-    EXPECT_TRUE(messages.texts[0].contains(recovery));
     EXPECT_EQ(test.Count(QStringLiteral("select * from ComePrize")), 1) << "B2 was not stored";
 
-    EXPECT_FALSE(winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}));
-    EXPECT_EQ(messages.texts.size(), 2) << "told again, the same copy kept";
+    refusal = {};
+    EXPECT_FALSE(
+        winners.InsertWinner({QStringLiteral("B2"), QString(), 1, 2, QString()}, &refusal));
+    EXPECT_EQ(refusal.cause, WinRefusal::Cause::FileGone) << "refused again, the same copy kept";
     EXPECT_EQ(test.db().RecoveryPath(), recovery);
 
     CAdoDatabase copy;

@@ -5,6 +5,7 @@
 #include "StoredWidthsBytes.h"
 #include "StringTable.h"
 #include "TestDatabase.h"
+#include "WinnerStore.h"
 #include "Workbook.h"
 #include "Worksheet.h"
 
@@ -22,8 +23,15 @@ namespace {
 class PrizeRecordTest : public ::testing::Test
 {
 protected:
+    explicit PrizeRecordTest(TestDatabase::Driver driver = TestDatabase::Driver::Sqlite)
+        : data(driver)
+    {}
+
     void SetUp() override
     {
+        if (const QString why = TestDatabase::Unavailable(data.target().driver); !why.isEmpty()) {
+            GTEST_SKIP() << why.toStdString();
+        }
         ASSERT_TRUE(data.ok()) << data.error().toStdString();
         // The dialog reads stored column widths from the application's settings: keep them in
         // a folder of the test's own.
@@ -59,6 +67,16 @@ protected:
     QTemporaryDir settingsDir;
 };
 
+// The same on the driver a parameterised test names.
+class PrizeRecordDriverTest : public PrizeRecordTest,
+                              public ::testing::WithParamInterface<TestDatabase::Driver>
+{
+protected:
+    PrizeRecordDriverTest() : PrizeRecordTest(GetParam()) {}
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, PrizeRecordDriverTest, SORTILO_BOTH_DRIVERS);
+
 } // namespace
 
 TEST_F(PrizeRecordTest, NoWinnersShowsAnEmptyListTheCountZeroAndTheSevenColumns)
@@ -86,35 +104,36 @@ TEST_F(PrizeRecordTest, WinnersListedInPrizeOrderWithLeadingBlanks)
     AddPerson("C3", "Third");
     AddWin("編號一二三四", 2, 1, "10");
     AddWin("B2", 1, 10, "9");
-    AddWin("GONE", 1, 2, "9");
+    AddWin("GONE", 1, 3, "9");
     AddWin("O'NEIL", 1, 2, "8");
     data.Exec("delete from person where PersonID='GONE'");
 
     CPrizeRecordDlg dialog(data.db());
-    // The count is of stored wins; the list shows only those of known participants.
+    // Every stored win is counted and listed; this one kept no name, and its participant is gone.
     EXPECT_EQ(dialog.WinnerCountText(), "4");
-    ASSERT_EQ(dialog.List().RowCount(), 3);
-    EXPECT_EQ(Column(dialog, 0), QStringList({"     1", "     1", "     2"}));
-    EXPECT_EQ(Column(dialog, 1), QStringList({"     2", "     10", "     1"}));
+    ASSERT_EQ(dialog.List().RowCount(), 4);
+    EXPECT_EQ(Column(dialog, 0), QStringList({"     1", "     1", "     1", "     2"}));
+    EXPECT_EQ(Column(dialog, 1), QStringList({"     2", "     3", "     10", "     1"}));
+    EXPECT_EQ(Column(dialog, 3)[1], "  ");
     const QStringList first = {
         "     1", "     2",    "  O'NEIL", "  O'Neil \"Ace\" 😀", " 2026-12-07 09:02:00",
         "8",      "  Dept 'A'"};
     for (int column = 0; column < 7; ++column) {
         EXPECT_EQ(dialog.List().ItemText(0, column), first[column]);
     }
-    EXPECT_EQ(dialog.List().ItemText(2, 2), "  編號一二三四");
+    EXPECT_EQ(dialog.List().ItemText(3, 2), "  編號一二三四");
 
     // The blanks make places compare as text: 10 before 2. The prize names have none and
     // compare as numbers: 9 before 10.
     dialog.List().SortByColumn(1, true);
-    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     10", "     2"}));
+    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     10", "     2", "     3"}));
     dialog.List().SortByColumn(5, true);
-    EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "10"}));
+    EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "9", "10"}));
 
     // Refresh brings the rows back in query order; the arrow stays.
     AddWin("C3", 3, 1);
     dialog.RefreshButton().click();
-    EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "10", "一等奖"}));
+    EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "9", "10", "一等奖"}));
     EXPECT_EQ(dialog.List().Header().SortColumn(), 5);
     EXPECT_EQ(dialog.WinnerCountText(), "5");
 }
@@ -219,4 +238,40 @@ TEST_F(PrizeRecordTest, ExportSavesThePrizeSheetWithTheProgressBarRunningThrough
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(sheet->CellText(5, 4), QStringLiteral("  李四"));
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_P(PrizeRecordDriverTest, EveryWinKeepsItsNameWhenTheListIsClearedOrImportedAgain)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template1.xlsx"),
+                            data.folder() + QStringLiteral("template1.xlsx")));
+    AddPerson("A1", "Ann", "Sales");
+    AddPerson("B2", "Bob", "IT");
+    WinnerStore winners(data.db());
+    ASSERT_TRUE(winners.InsertWinner({"A1", "2026-12-07 09:01:00", 1, 1, "一等奖"}));
+    ASSERT_TRUE(winners.InsertWinner({"B2", "2026-12-07 09:02:00", 1, 2, "一等奖"}));
+    const QString path = data.folder() + QStringLiteral("winners.xlsx");
+    const auto expectEveryWin = [&](const char* when) {
+        CPrizeRecordDlg dialog(data.db(), data.folder());
+        EXPECT_EQ(dialog.WinnerCountText(), "2") << when;
+        EXPECT_EQ(Column(dialog, 2), QStringList({"  A1", "  B2"})) << when;
+        EXPECT_EQ(Column(dialog, 3), QStringList({"  Ann", "  Bob"})) << when;
+        EXPECT_EQ(Column(dialog, 6), QStringList({"  Sales", "  IT"})) << when;
+        dialog.SetSaveChooser([&](QWidget*, const QString&) { return path; });
+        dialog.ExportButton().click();
+        const std::unique_ptr<Workbook> saved = Workbook::Open(path);
+        const Worksheet* sheet = saved->FindSheet(QStringLiteral("Prize"));
+        ASSERT_NE(sheet, nullptr) << when;
+        EXPECT_EQ(sheet->CellText(4, 4), QStringLiteral("  Ann")) << when;
+        EXPECT_EQ(sheet->CellText(5, 3), QStringLiteral("  B2")) << when;
+        EXPECT_EQ(sheet->CellText(5, 4), QStringLiteral("  Bob")) << when;
+        EXPECT_EQ(sheet->CellText(5, 7), QStringLiteral("  IT")) << when;
+    };
+    // The participant dialog's "clear all" keeps the wins.
+    data.Exec("delete from person");
+    expectEveryWin("after the list was cleared");
+    // A list imported again gives a winner's number another name.
+    AddPerson("a1", "Another", "Ops");
+    AddPerson("B2", "Robert");
+    expectEveryWin("after the list was imported again");
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }

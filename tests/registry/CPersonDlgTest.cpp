@@ -223,7 +223,7 @@ TEST_F(PersonDlgTest, DeleteAsksAndKeepsTheEditsClearAllEmptiesTheList)
 {
     m_data.Exec(QLatin1String(SqlStatements::InsertWinner),
                 {QStringLiteral("A001"), QStringLiteral("2026-01-01 10:00:00"), 1, 1,
-                 QStringLiteral("一等奖")});
+                 QStringLiteral("一等奖"), QStringLiteral("A001"), QStringLiteral("A001")});
     Select(1);
     m_messages.answer = MessageService::Answer::No;
     ui().remove->click();

@@ -6,6 +6,7 @@
 #include "SystemDrawClock.h"
 #include "SystemRandomSource.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -477,14 +478,14 @@ bool DrawEngine::ApplyJournal(quint64 from, quint64 to)
     return true;
 }
 
-bool DrawEngine::StoreWinner(const QString& id)
+bool DrawEngine::StoreWinner(const QString& id, WinRefusal& refusal)
 {
     const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     // The token's round trip to a server also finds a connection the server dropped meanwhile,
     // which the insert then makes again instead of failing on it.
     m_database.ChangeToken();
-    const bool stored =
-        m_winners.InsertWinner({id, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)});
+    const bool stored = m_winners.InsertWinner(
+        {id, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)}, &refusal);
     // The win is journalled: the kept pool leaves its winner out now, or at the next pick.
     if (stored) {
         CatchUpPool(m_database.ChangeToken(), m_database.ChangeCount());
@@ -626,8 +627,8 @@ void DrawEngine::ReelTick(int reel)
             m_host.StopTimer(reel);
             if (reel < ReelCount) {
                 m_host.PlayDrawingSound();
-            } else {
-                WinnerSequence(true);
+            } else if (!WinnerSequence(true)) {
+                return; // refused: the reels stay cleared
             }
         }
         if (m_PrizeLevel <= LastSlowLevel) {
@@ -640,13 +641,14 @@ void DrawEngine::ReelTick(int reel)
     ++m_reelPositions[i];
 }
 
-void DrawEngine::WinnerSequence(bool stoppedByMatch)
+bool DrawEngine::WinnerSequence(bool stoppedByMatch)
 {
     m_rolling = false;
     m_host.StopTimer(ReelCount);
     // The winner is stored (and synced) before anything of the win is shown; a winner who could
     // not be stored is never shown, and the round ends so that the operator can start again.
-    const bool stored = StoreWinner(m_TargetID);
+    WinRefusal refusal;
+    const bool stored = StoreWinner(m_TargetID, refusal);
     if (stored) {
         const QString displayName = ShowWinner(m_TargetID);
         m_host.SetSkinText(InfoCaptionName, StringTable::Load(WinnerCaptionId));
@@ -656,14 +658,49 @@ void DrawEngine::WinnerSequence(bool stoppedByMatch)
         ShowTargetOnReels(BlinkOnColour());
     } else {
         EndRoundWithoutWinner();
+        // The audience must not take the number the reels stopped on for a winner.
+        for (int reel = 1; reel <= ReelCount; ++reel) {
+            m_host.SetReelText(reel, QString(), RollingColour());
+        }
     }
     if (stoppedByMatch) {
         m_host.PlayDrawingSound();
     }
     m_host.RestartBackgroundMusic();
     if (!stored) {
-        m_host.ShowMessageBox(QString::fromLatin1(FailedInputText));
+        m_host.ShowDetailedMessageBox(RefusedWinText(m_TargetID, refusal, m_database.Target().path,
+                                                     m_database.RecoveryPath()),
+                                      refusal.detail);
     }
+    return stored;
+}
+
+QString DrawEngine::RefusedWinText(const QString& id, const WinRefusal& refusal,
+                                   const QString& databasePath, const QString& recoveryPath)
+{
+    QString text;
+    switch (refusal.cause) {
+    case WinRefusal::Cause::AlreadyWon:
+        text = tr("编号 %1 刚刚已在另一台抽奖机上中奖，这次抽中没有记录，不算中奖。已显示的中奖者"
+                  "都已保存。请按“开始”重新抽取。")
+                   .arg(id);
+        break;
+    case WinRefusal::Cause::FileGone:
+        text = recoveryPath.isEmpty()
+                   ? tr("编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换，而且无法在"
+                        "旁边写入副本。请不要关闭程序，先把程序文件夹中的文件复制到别处。")
+                         .arg(id)
+                   : tr("编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换。已保存的中奖"
+                        "者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 %3，原来的文件改名保留。")
+                         .arg(id, recoveryPath, QFileInfo(databasePath).fileName());
+        break;
+    case WinRefusal::Cause::Failed:
+        text = tr("编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。"
+                  "已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。")
+                   .arg(id);
+        break;
+    }
+    return QString::fromLatin1(FailedInputText) + u'\n' + text;
 }
 
 void DrawEngine::ShowTargetOnReels(const QColor& colour)

@@ -8,6 +8,7 @@
 #include "WinnerStore.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -30,6 +31,8 @@ class CAdoDatabase;
 // period. So a box never lets a second pick, tick or start slip into the one under way.
 class DrawEngine
 {
+    Q_DECLARE_TR_FUNCTIONS(DrawEngine)
+
 public:
     // The characters the reels roll through, in this order (T is followed by X, Y, Z, V, U, W).
     static constexpr char ReelAlphabet[] = "ABCDEFGHIJKLMNOPQRSTXYZVUW0123456789";
@@ -59,8 +62,12 @@ public:
     static QColor BlinkOnColour() { return QColor(0, 0, 0); }
     static QColor BlinkOffColour() { return QColor(255, 255, 255); }
 
-    // The insert failure box.
+    // The first line of the box that tells the operator a winner could not be stored.
     static constexpr const char* FailedInputText = "Failed Input Please Run again";
+    // That box's text for a refused win of id: the first line, then what happened and what to
+    // do. recoveryPath: where the wins stored so far were copied when the file was taken away.
+    static QString RefusedWinText(const QString& id, const WinRefusal& refusal,
+                                  const QString& databasePath, const QString& recoveryPath);
 
     using Candidate = PersonRow;
 
@@ -142,11 +149,12 @@ private:
     bool ApplyJournal(quint64 from, quint64 to);
     bool BeginPick();
     void PickWinner();
-    bool StoreWinner(const QString& id);
+    bool StoreWinner(const QString& id, WinRefusal& refusal);
     QString ShowWinner(const QString& id);
     void EndRoundWithoutWinner();
     void ReelTick(int reel);
-    void WinnerSequence(bool stoppedByMatch);
+    // Stores and reveals the winner; false when the win was refused (the round is over).
+    bool WinnerSequence(bool stoppedByMatch);
     void ShowTargetOnReels(const QColor& colour);
     void RevealTick();
     void ShowPickProgress();

@@ -40,6 +40,12 @@ public:
     // may run a nested event loop that delivers timers and hot keys meanwhile: the engine refuses
     // the calls that reach it that way (see DrawEngine).
     virtual void ShowMessageBox(const QString& text) = 0;
+    // The same with a technical detail (a driver's words) kept apart from the text; by default
+    // the detail follows the text after a blank line.
+    virtual void ShowDetailedMessageBox(const QString& text, const QString& detail)
+    {
+        ShowMessageBox(detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail);
+    }
 
     virtual void StartTimer(int id, int intervalMs) = 0;
     virtual void StopTimer(int id) = 0;

@@ -351,6 +351,11 @@ void CDrawDlg::ShowMessageBox(const QString& text)
     ShowMessage(text);
 }
 
+void CDrawDlg::ShowDetailedMessageBox(const QString& text, const QString& detail)
+{
+    ShowMessage(text, detail);
+}
+
 void CDrawDlg::StartTimer(int id, int intervalMs)
 {
     QTimer*& timer = m_timers[id];

@@ -71,6 +71,7 @@ public:
     void ClearWinnersList() override;
     void AppendWinner(const QString& id, const QString& name) override;
     void ShowMessageBox(const QString& text) override;
+    void ShowDetailedMessageBox(const QString& text, const QString& detail) override;
     void StartTimer(int id, int intervalMs) override;
     void StopTimer(int id) override;
     void PlayDrawingSound() override;

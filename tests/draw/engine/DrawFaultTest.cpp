@@ -1,6 +1,6 @@
-// Failures and awkward input: a refused insert, keys and ticks that reach the engine through a
-// message box, IDs the reels cannot show, stops that race the automatic pick, participants who
-// won after the pool was read.
+// Failures and awkward input: a refused insert (on both engines when another station stored the
+// win first), keys and ticks that reach the engine through a message box, IDs the reels cannot
+// show, stops that race the automatic pick, participants who won after the pool was read.
 #include "DrawEngineFixture.h"
 
 #include "SqlStatements.h"
@@ -59,11 +59,14 @@ TEST_F(DrawEngineTest, AFailedInsertShowsNoWinnerEndsTheRoundAndLeavesThePartici
     ASSERT_TRUE(DrawRound());
 
     EXPECT_TRUE(Wins().isEmpty());
-    EXPECT_EQ(m_host.boxes, QStringList{QString::fromLatin1(DrawEngine::FailedInputText)});
-    ASSERT_EQ(m_messages.texts.size(), 1); // the database layer's own "Error: ..." first
-    EXPECT_TRUE(m_messages.texts[0].contains(QStringLiteral("disk says no")));
+    // One box: what happened and what to do, with the database's words apart.
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << "no box of the database layer";
+    ASSERT_EQ(m_host.boxes.size(), 1);
+    EXPECT_EQ(m_host.boxes[0], DrawEngine::RefusedWinText(engine().TargetID(), {}, {}, {}));
+    EXPECT_TRUE(m_host.boxDetails[0].contains(QStringLiteral("disk says no")));
     EXPECT_FALSE(startedDuringBox);
-    // No winner is shown, and the round is over without its second pick.
+    // No winner is shown, not even the number, and the round is over without its second pick.
+    EXPECT_EQ(m_host.ReelLine(), QStringLiteral("________"));
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_INFO")).isEmpty());
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_INFO1")).isEmpty());
@@ -77,6 +80,44 @@ TEST_F(DrawEngineTest, AFailedInsertShowsNoWinnerEndsTheRoundAndLeavesThePartici
     m_host.onBox = nullptr;
     ASSERT_TRUE(DrawRound());
     EXPECT_EQ(Wins().size(), 2);
+}
+
+using DrawRefusalTest = DrawEngineDriverTest;
+
+INSTANTIATE_TEST_SUITE_P(Engines, DrawRefusalTest, SORTILO_BOTH_DRIVERS);
+
+TEST_P(DrawRefusalTest, AWinStoredFirstAtAnotherStationIsToldInOneBoxAndLeavesNoNumberShown)
+{
+    AddPeople(3);
+    engine().StartRound();
+    m_host.Advance(100);
+    engine().StopRoll();
+    const QString id = engine().TargetID();
+    ASSERT_FALSE(id.isEmpty());
+    // Another station stores the same participant's win while the reels stop.
+    CAdoDatabase other;
+    ASSERT_TRUE(other.ConnectDatabase(m_data.target()));
+    ASSERT_TRUE(WinnerStore(other).InsertWinner(
+        {id, QStringLiteral("2026-12-07 20:00:00"), 1, 1, QStringLiteral("一等奖")}));
+    ASSERT_TRUE(RunToRoundEnd());
+
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << "no box of the database layer";
+    ASSERT_EQ(m_host.boxes.size(), 1);
+    EXPECT_EQ(m_host.boxes[0],
+              DrawEngine::RefusedWinText(id, {WinRefusal::Cause::AlreadyWon, {}}, {}, {}));
+    EXPECT_TRUE(m_host.boxDetails[0].contains(QStringLiteral("unique"), Qt::CaseInsensitive))
+        << m_host.boxDetails[0].toStdString();
+    EXPECT_EQ(m_host.ReelLine(), QStringLiteral("________"));
+    EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
+    EXPECT_TRUE(m_host.winnersList.isEmpty());
+    EXPECT_EQ(Wins().size(), 1);
+
+    // Start works again, and the next winner is somebody else.
+    m_host.boxes.clear();
+    ASSERT_TRUE(DrawRound());
+    EXPECT_TRUE(m_host.boxes.isEmpty());
+    ASSERT_EQ(Wins().size(), 2);
+    EXPECT_NE(Wins()[1].id, id);
 }
 
 TEST_F(DrawEngineTest, AFailingQueryDuringThePickLetsNoSecondPickInThroughItsBox)
@@ -162,9 +203,8 @@ TEST_F(DrawEngineTest, AParticipantWhoWonAfterThePoolWasReadIsNotChosenAgain)
     m_random->choose = [](std::uint64_t bound) -> std::uint64_t { return bound == 36 ? 5 : 0; };
     engine().StartRound();
     // Another part of the program records A1 as a winner while the reels roll.
-    m_data.Exec(
-        QString::fromLatin1(SqlStatements::InsertWinner),
-        {QStringLiteral("A1"), QStringLiteral("2024-01-01 00:00:00"), 1, 1, QStringLiteral("")});
+    ASSERT_TRUE(WinnerStore(db()).InsertWinner(
+        {QStringLiteral("A1"), QStringLiteral("2024-01-01 00:00:00"), 1, 1, QString()}));
     m_host.Advance(100);
     engine().StopRoll();
     EXPECT_EQ(engine().TargetID(), QStringLiteral("A2"));

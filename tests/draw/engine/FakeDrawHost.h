@@ -42,9 +42,11 @@ public:
     void SetReelText(int position, const QString& text, const QColor& colour) override;
     void ClearWinnersList() override { winnersList.clear(); }
     void AppendWinner(const QString& id, const QString& name) override;
-    void ShowMessageBox(const QString& text) override
+    void ShowMessageBox(const QString& text) override { ShowDetailedMessageBox(text, QString()); }
+    void ShowDetailedMessageBox(const QString& text, const QString& detail) override
     {
         boxes << text;
+        boxDetails << detail;
         if (onBox) {
             onBox(text); // what a box's event loop may deliver meanwhile
         }
@@ -70,6 +72,7 @@ public:
     QStringList buttonLog; // "NAME=0/1"
     QStringList sysInfos;
     QStringList boxes;
+    QStringList boxDetails; // one a box, empty for a box without detail
     std::array<Cell, 8> reels;
     QList<QPair<QString, QString>> winnersList;
     int drawingSounds = 0;

@@ -218,9 +218,9 @@ TEST_F(WorkbookExchange, WinnersExportPaddedIntoThePrizeSheet)
         m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {id, "名", "部"});
     }
     const QString insert = QLatin1String(SqlStatements::InsertWinner);
-    m_data.Exec(insert, {"P1", "2026-01-01 10:00:00", 2, 1, "电视"});
-    m_data.Exec(insert, {"P2", "2026-01-01 09:00:00", 1, 2, "手机"});
-    m_data.Exec(insert, {"P3", "2026-01-01 09:30:00", 1, 1, "手机"});
+    m_data.Exec(insert, {"P1", "2026-01-01 10:00:00", 2, 1, "电视", "P1", "P1"});
+    m_data.Exec(insert, {"P2", "2026-01-01 09:00:00", 1, 2, "手机", "P2", "P2"});
+    m_data.Exec(insert, {"P3", "2026-01-01 09:30:00", 1, 1, "手机", "P3", "P3"});
     EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), path),
               WorkbookExport::Outcome::Saved);
     EXPECT_EQ(Rows(path, "Prize", 4, 7, 7),
