@@ -223,6 +223,18 @@
         <source>正在导入人员，请等本次导入结束。</source>
         <translation>正在匯入人員，請等本次匯入結束。</translation>
     </message>
+    <message>
+        <source>人员 %1 已不存在（可能已被删除），没有修改任何内容。列表已刷新。</source>
+        <translation>人員 %1 已不存在（可能已被刪除），沒有修改任何內容。列表已重新整理。</translation>
+    </message>
+    <message>
+        <source>人员 %1 已不存在（可能已被删除），没有删除任何内容。列表已刷新。</source>
+        <translation>人員 %1 已不存在（可能已被刪除），沒有刪除任何內容。列表已重新整理。</translation>
+    </message>
+    <message>
+        <source>正在导入人员，请等本次导入结束后再清空人员列表。</source>
+        <translation>正在匯入人員，請等本次匯入結束後再清空人員列表。</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -333,6 +345,25 @@
     <message>
         <source>无法新建演示活动：%1</source>
         <translation>無法新建演示活動：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParticipantImport</name>
+    <message>
+        <source>数据库未能保存</source>
+        <translation>資料庫未能儲存</translation>
+    </message>
+    <message>
+        <source>导入未完成：数据库未能保存最后读入的 %1 笔人员，这些人员已列入失败明细。</source>
+        <translation>匯入未完成：資料庫未能儲存最後讀入的 %1 筆人員，這些人員已列入失敗明細。</translation>
+    </message>
+    <message>
+        <source>导入已中止：数据库未能保存最后读入的 %1 笔人员，这些人员已列入失败明细，其后的行没有读取。</source>
+        <translation>匯入已中止：資料庫未能儲存最後讀入的 %1 筆人員，這些人員已列入失敗明細，其後的行沒有讀取。</translation>
+    </message>
+    <message>
+        <source>本次实际保存了 %1 笔。</source>
+        <translation>本次實際儲存了 %1 筆。</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,11 @@ int Import(CAdoDatabase& database, const QString& file)
     database.SetDurability(CAdoDatabase::Durability::Bulk);
     CollectingSink sink;
     ParticipantImport import(database, sink);
-    if (import.Run(file) != ParticipantImport::Outcome::Finished) {
+    const ParticipantImport::Outcome outcome = import.Run(file);
+    // A refused commit has told on standard error how many rows were kept; the figures count
+    // only those, and the rows it undid are among the rejected ones.
+    if (outcome != ParticipantImport::Outcome::Finished &&
+        outcome != ParticipantImport::Outcome::CommitFailed) {
         return 1;
     }
     Print(QCoreApplication::translate("CommandLine", "一共导入：%1").arg(import.Total()));
@@ -53,7 +57,7 @@ int Import(CAdoDatabase& database, const QString& file)
     for (const auto& [rowText, reason] : sink.failures) {
         Print(rowText + u'\t' + reason);
     }
-    return 0;
+    return outcome == ParticipantImport::Outcome::Finished ? 0 : 1;
 }
 
 } // namespace

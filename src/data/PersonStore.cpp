@@ -70,6 +70,28 @@ std::optional<PersonRow> PersonStore::Find(const QString& personId)
     return CurrentPerson(m_database);
 }
 
+PersonStore::Change PersonStore::IfStored(const QString& personId,
+                                          const std::function<bool()>& change)
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPersonById), {personId})) {
+        return Change::Failed;
+    }
+    if (m_database.IsEOF()) {
+        return Change::Missing;
+    }
+    return change() ? Change::Done : Change::Failed;
+}
+
+PersonStore::Change PersonStore::UpdateStored(const PersonRow& person)
+{
+    return IfStored(person.PersonID, [&] { return Update(person); });
+}
+
+PersonStore::Change PersonStore::DeleteStored(const QString& personId)
+{
+    return IfStored(personId, [&] { return Delete(personId); });
+}
+
 bool PersonStore::Insert(const PersonRow& person)
 {
     return Journalled(m_database,

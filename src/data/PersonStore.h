@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class CAdoDatabase;
@@ -41,6 +42,19 @@ public:
     // The participant with this number, nullopt when absent or when the query failed.
     std::optional<PersonRow> Find(const QString& personId);
 
+    // What a change of one stored participant did.
+    enum class Change
+    {
+        Done,
+        Missing, // no participant with that number is stored (removed meanwhile, perhaps at
+                 // another station): nothing was changed
+        Failed   // a statement failed
+    };
+    // Update and Delete for a participant the operator picked from the list: each first makes
+    // sure the participant is still stored, so a change that would match no row is told apart.
+    Change UpdateStored(const PersonRow& person);
+    Change DeleteStored(const QString& personId);
+
     bool Insert(const PersonRow& person);
     // Changes the name and remark of the participant person.PersonID.
     bool Update(const PersonRow& person);
@@ -49,6 +63,8 @@ public:
 
 private:
     std::optional<QList<PersonRow>> ReadRows(const char* sql);
+    // Runs change when the participant is stored.
+    Change IfStored(const QString& personId, const std::function<bool()>& change);
 
     CAdoDatabase& m_database;
 };

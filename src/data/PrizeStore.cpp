@@ -22,5 +22,10 @@ bool PrizeStore::UpdateNames(const PrizeNames& names)
     for (const QString& name : names) {
         values << CAdoDatabase::TextValue(name);
     }
-    return m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePrizeNames), values);
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames))) {
+        return false;
+    }
+    return m_database.OpenQuery(QLatin1String(m_database.IsEOF() ? SqlStatements::InsertPrizeNames
+                                                                 : SqlStatements::UpdatePrizeNames),
+                                values);
 }

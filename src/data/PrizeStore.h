@@ -20,7 +20,8 @@ public:
 
     // nullopt when the query failed or the row is missing.
     std::optional<PrizeNames> Names();
-    // Writes the eight names. Without the row nothing changes and the statement still succeeds.
+    // Writes the eight names; a missing row is made with them, so the names are never dropped
+    // unsaid. False when a statement failed.
     bool UpdateNames(const PrizeNames& names);
 
 private:

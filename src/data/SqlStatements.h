@@ -45,6 +45,10 @@ inline constexpr const char* SelectPrizeNames = "select * from JP where sNo=555"
 // Prize settings dialog.
 inline constexpr const char* UpdatePrizeNames =
     "update JP set step1=?,step2=?,step3=?,step4=?,step5=?,step6=?,step7=?,step8=? where sNo=555";
+// ... and when the row is missing, it is made with the names.
+inline constexpr const char* InsertPrizeNames =
+    "insert into JP(sNo,step1,step2,step3,step4,step5,step6,step7,step8) "
+    "values(555,?,?,?,?,?,?,?,?)";
 
 // Winners record dialog.
 inline constexpr const char* SelectWinnersRecord =

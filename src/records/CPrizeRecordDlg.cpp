@@ -166,7 +166,8 @@ QString CPrizeRecordDlg::WinnerCountText() const
 
 void CPrizeRecordDlg::OnClearAll()
 {
-    if (!AskYesNo(StringTable::Load(134))) {
+    // Return keeps the record: No is the default button.
+    if (!ConfirmDestructive(StringTable::Load(134))) {
         return;
     }
     // Only a record that is really gone leaves the list: after a failed delete (the layer has

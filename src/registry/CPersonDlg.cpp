@@ -329,8 +329,9 @@ void CPersonDlg::OnModify()
         ShowMessage(StringTable::Load(NameEmptyId));
         return;
     }
-    if (!m_store.Update({m_strID, m_strName, m_strMemo})) {
-        ShowWithProgramCaption(QStringLiteral("Failed Modify"));
+    if (!Changed(m_store.UpdateStored({m_strID, m_strName, m_strMemo}),
+                 QStringLiteral("Failed Modify"),
+                 tr("人员 %1 已不存在（可能已被删除），没有修改任何内容。列表已刷新。"))) {
         return;
     }
     const QModelIndexList selected = m_ui.list->selectionModel()->selectedRows();
@@ -351,21 +352,37 @@ void CPersonDlg::OnDelete()
     }
     const QString question = StringTable::Load(ConfirmDeleteId) + QStringLiteral("[ ") + m_strID +
                              QStringLiteral(" - ") + m_strName + QStringLiteral(" ] ? y/n");
-    if (MessageService::Current().Show(question, QString(), MessageService::Buttons::YesNo) ==
-        MessageService::Answer::No) {
+    if (!ConfirmDestructive(question)) {
         return;
     }
-    if (!m_store.Delete(m_strID)) {
-        ShowWithProgramCaption(QStringLiteral("Failed Delete"));
+    if (!Changed(m_store.DeleteStored(m_strID), QStringLiteral("Failed Delete"),
+                 tr("人员 %1 已不存在（可能已被删除），没有删除任何内容。列表已刷新。"))) {
         return;
     }
     // The edits keep the deleted participant's values.
     FillList();
 }
 
+bool CPersonDlg::Changed(PersonStore::Change change, const QString& failedText,
+                         const QString& missingText)
+{
+    if (change == PersonStore::Change::Failed) {
+        ShowWithProgramCaption(failedText);
+    } else if (change == PersonStore::Change::Missing) {
+        FillList();
+        ShowMessage(missingText.arg(m_strID));
+    }
+    return change == PersonStore::Change::Done;
+}
+
 void CPersonDlg::OnClearAll()
 {
-    if (!AskYesNo(StringTable::Load(ConfirmClearId))) {
+    // Not while an import runs: the rows it stores afterwards would refill the emptied list.
+    if (m_importWorker) {
+        ShowMessage(tr("正在导入人员，请等本次导入结束后再清空人员列表。"));
+        return;
+    }
+    if (!ConfirmDestructive(StringTable::Load(ConfirmClearId))) {
         return;
     }
     // Recorded winners stay: only the participant list is emptied.

@@ -111,6 +111,10 @@ private:
     void OnImportFinished();
     // False, with a notice, while an import runs.
     bool CanClose();
+    // True when the change of participant m_strID was made. Otherwise says so: failedText
+    // after a failed statement; missingText (%1: the number) when the participant is no longer
+    // stored, once the list is reloaded to show so.
+    bool Changed(PersonStore::Change change, const QString& failedText, const QString& missingText);
 
     // Moves the four texts between the members and the controls: true reads the controls.
     void UpdateData(bool save);

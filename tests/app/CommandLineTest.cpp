@@ -1,3 +1,5 @@
+#include "IniFile.h"
+#include "RefusedCommit.h"
 #include "SqlStatements.h"
 #include "StringTable.h"
 #include "TestDatabase.h"
@@ -60,6 +62,44 @@ TEST_F(CommandLineJobs, ImportPrintsTheFiguresAndTheRejectedRows)
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(Run({"import", SORTILO_EXCHANGE_FIXTURES "/bad-header/sheet1.xls"}), 1);
     EXPECT_TRUE(err.contains(StringTable::Load(138)));
+}
+
+TEST(CommandLine, AnImportWhoseCommitIsRefusedFailsAndCountsOnlyTheKeptRows)
+{
+    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
+        !why.isEmpty()) {
+        GTEST_SKIP()
+            << why.toStdString(); // SQLite checks the refusal on its set-up connection only
+    }
+    TestDatabase data(TestDatabase::Driver::PostgreSql);
+    ASSERT_TRUE(data.ok()) << data.error().toStdString();
+    RefuseCommitOf(data, QStringLiteral("LOST1"));
+    // The event folder's config.ini points the command at the server.
+    const DatabaseTarget& target = data.target();
+    IniFile config;
+    const QLatin1String section(DatabaseTarget::ConfigSection);
+    config.SetString(section, QStringLiteral("Driver"), QStringLiteral("PostgreSQL"));
+    config.SetString(section, QStringLiteral("Host"), target.host);
+    config.SetString(section, QStringLiteral("Port"), QString::number(target.port));
+    config.SetString(section, QStringLiteral("Name"), target.name);
+    config.SetString(section, QStringLiteral("User"), target.user);
+    ASSERT_TRUE(config.Save(data.folder() + QStringLiteral("config.ini")));
+    QFile rows(data.folder() + QStringLiteral("rows.csv"));
+    ASSERT_TRUE(rows.open(QIODevice::WriteOnly));
+    rows.write("ID,NAME,MEMO\nLOST1,乙,\n");
+    rows.close();
+
+    QProcess program;
+    program.setWorkingDirectory(data.folder());
+    program.start(QStringLiteral(SORTILO_PROGRAM), {"import", "rows.csv"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("一共导入：1\n成功导入：0\n导入失败：1\n")))
+        << out.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError())
+                    .contains(QStringLiteral("本次实际保存了 0 笔")));
+    EXPECT_EQ(data.Count(QStringLiteral("select * from person")), 0);
 }
 
 TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)

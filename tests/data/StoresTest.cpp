@@ -66,6 +66,19 @@ TEST_P(StoresTest, PersonsRoundTrip)
     EXPECT_EQ(persons.All().value().size(), 0);
 }
 
+TEST_P(StoresTest, ChangingAParticipantNoLongerStoredIsToldApart)
+{
+    const PersonRow person{QStringLiteral("A1"), QStringLiteral("甲"), QString()};
+    ASSERT_TRUE(persons.Insert(person));
+    EXPECT_EQ(persons.UpdateStored({QStringLiteral("a1"), QStringLiteral("乙"), QString()}),
+              PersonStore::Change::Done);
+    EXPECT_EQ(persons.DeleteStored(QStringLiteral("A1")), PersonStore::Change::Done);
+    EXPECT_EQ(persons.UpdateStored(person), PersonStore::Change::Missing);
+    EXPECT_EQ(persons.DeleteStored(QStringLiteral("A1")), PersonStore::Change::Missing);
+    EXPECT_EQ(persons.Count(), 0);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
 TEST_P(StoresTest, PrizeNamesReadAndWriteTheOneRow)
 {
     const auto initial = prizes.Names();
@@ -79,9 +92,12 @@ TEST_P(StoresTest, PrizeNamesReadAndWriteTheOneRow)
     ASSERT_TRUE(prizes.UpdateNames(names));
     EXPECT_EQ(prizes.Names(), names);
 
+    // Without the row the names are not dropped: the row is made with them.
     test.Exec(QStringLiteral("delete from JP"));
     EXPECT_EQ(prizes.Names(), std::nullopt) << "no row, no names";
-    EXPECT_TRUE(prizes.UpdateNames(names)) << "changes nothing, without a message";
+    ASSERT_TRUE(prizes.UpdateNames(names));
+    EXPECT_EQ(prizes.Names(), names);
+    EXPECT_EQ(test.Count(QStringLiteral("select * from JP")), 1);
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 

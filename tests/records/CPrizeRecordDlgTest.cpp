@@ -150,6 +150,7 @@ TEST_F(PrizeRecordTest, ClearingEmptiesTheRecordOnlyAfterYes)
     dialog.ClearButton().click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0], StringTable::Load(134));
+    EXPECT_EQ(messages.kinds[0], MessageService::Buttons::YesNoDefaultNo) << "Return keeps them";
     EXPECT_EQ(dialog.List().RowCount(), 2);
     EXPECT_EQ(StoredWins(), 2);
 

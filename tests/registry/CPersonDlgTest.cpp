@@ -228,6 +228,7 @@ TEST_F(PersonDlgTest, DeleteAsksAndKeepsTheEditsClearAllEmptiesTheList)
     m_messages.answer = MessageService::Answer::No;
     ui().remove->click();
     EXPECT_EQ(m_messages.texts.last(), Str(131) + QStringLiteral("[ B002 - 李四 ] ? y/n"));
+    EXPECT_EQ(m_messages.kinds.last(), MessageService::Buttons::YesNoDefaultNo);
     EXPECT_EQ(Stored(QStringLiteral("B002")), 1);
 
     m_messages.answer = MessageService::Answer::Yes;
@@ -241,6 +242,7 @@ TEST_F(PersonDlgTest, DeleteAsksAndKeepsTheEditsClearAllEmptiesTheList)
     m_messages.answer = MessageService::Answer::No;
     ui().clearAll->click();
     EXPECT_EQ(m_messages.texts.last(), Str(133));
+    EXPECT_EQ(m_messages.kinds.last(), MessageService::Buttons::YesNoDefaultNo);
     EXPECT_EQ(model().rowCount(), 2);
     m_messages.answer = MessageService::Answer::Yes;
     ui().clearAll->click();
@@ -248,6 +250,29 @@ TEST_F(PersonDlgTest, DeleteAsksAndKeepsTheEditsClearAllEmptiesTheList)
     EXPECT_EQ(ui().count->text(), QStringLiteral("0"));
     EXPECT_TRUE(ui().id->text().isEmpty());
     EXPECT_EQ(m_data.Count(QStringLiteral("select * from ComePrize")), 1) << "winners stay";
+}
+
+TEST_F(PersonDlgTest, AParticipantRemovedMeanwhileIsReportedAndTheListReloaded)
+{
+    Select(1);
+    // Another station removes B002 while it is shown here.
+    m_data.Exec(QLatin1String(SqlStatements::DeletePerson), {QStringLiteral("B002")});
+    ui().name->setText(QStringLiteral("改名"));
+    m_messages.texts.clear();
+    ui().modify->click();
+    ASSERT_EQ(m_messages.texts.size(), 1);
+    EXPECT_TRUE(m_messages.texts[0].contains(QStringLiteral("B002")))
+        << m_messages.texts[0].toStdString();
+    EXPECT_TRUE(m_messages.texts[0].contains(QStringLiteral("没有修改")));
+    EXPECT_EQ(ShownIds(), (QStringList{"A001", "C003"}));
+    EXPECT_EQ(Stored(QStringLiteral("B002")), 0) << "the change made no new row";
+
+    // The edits still show B002, as after a delete here: deleting it again changes nothing.
+    m_messages.answer = MessageService::Answer::Yes;
+    ui().remove->click();
+    EXPECT_TRUE(m_messages.texts.last().contains(QStringLiteral("没有删除")))
+        << m_messages.texts.last().toStdString();
+    EXPECT_EQ(ui().count->text(), QStringLiteral("2"));
 }
 
 TEST_F(PersonDlgTest, AReadOnlyDatabaseIsReportedAndNothingChanges)

@@ -1,8 +1,10 @@
 #include "CImportResultDlg.h"
 #include "CPersonDlg.h"
 #include "ImportWorker.h"
+#include "ParticipantImport.h"
 #include "PersonTableModel.h"
 #include "RecordingMessageService.h"
+#include "RefusedCommit.h"
 #include "SqlStatements.h"
 #include "StringTable.h"
 #include "TestDatabase.h"
@@ -115,6 +117,30 @@ TEST_P(PersonDlgImport, ImportShowsTheResultsReloadsTheListAndAnnouncesTheEnd)
     EXPECT_EQ(m_messages.texts.size(), 1);
 }
 
+TEST_P(PersonDlgImport, ARefusedCommitIsNotAnnouncedAsFinished)
+{
+    if (GetParam() == TestDatabase::Driver::Sqlite) {
+        GTEST_SKIP() << "SQLite checks the refusing constraint only on the set-up connection";
+    }
+    RefuseCommitOf(m_data, QStringLiteral("LOST1"));
+    const QString path = m_data.folder() + QStringLiteral("refused.csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("ID,NAME,MEMO\nN1,甲,\nLOST1,乙,\n");
+    file.close();
+
+    Import(path);
+    CImportResultDlg& results = m_dlg->ResultDialog();
+    EXPECT_EQ(results.TotalText(), "2");
+    const int kept = results.ImportedText().toInt();
+    EXPECT_EQ(m_dlg->Model().rowCount(), 1 + kept) << "the list shows what is stored";
+    EXPECT_EQ(ResultRows().last(), "LOST1 - 乙 - |" + ParticipantImport::UnsavedReasonText());
+    EXPECT_FALSE(m_messages.texts.contains(StringTable::Load(148)));
+    ASSERT_FALSE(m_messages.texts.isEmpty());
+    EXPECT_TRUE(m_messages.texts.last().contains(QStringLiteral("本次实际保存了 %1 笔").arg(kept)))
+        << m_messages.texts.last().toStdString();
+}
+
 TEST_F(PersonDlgWorkbook, WhileAnImportRunsNoSecondStartsAndTheDialogStaysOpen)
 {
     const QString path = m_data.folder() + QStringLiteral("many.csv");
@@ -133,7 +159,11 @@ TEST_F(PersonDlgWorkbook, WhileAnImportRunsNoSecondStartsAndTheDialogStaysOpen)
     m_dlg->Ui().import->click();
     m_dlg->close();
     EXPECT_TRUE(m_dlg->isVisible());
-    EXPECT_EQ(m_messages.texts.size(), 2);
+    // Clearing the list is refused before it is asked.
+    m_messages.answer = MessageService::Answer::Yes;
+    m_dlg->Ui().clearAll->click();
+    EXPECT_EQ(m_messages.texts.size(), 3);
+    EXPECT_EQ(m_messages.kinds.last(), MessageService::Buttons::Ok);
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dlg->RunningImport(); }, 60000));
     EXPECT_EQ(m_dlg->ResultDialog().ImportedText(), "40000");

@@ -8,6 +8,7 @@
 #include "MessageService.h"
 #include "StringTable.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QVariant>
 
@@ -22,18 +23,6 @@ QString CellText(const CExcelRange& cells, int row, int column)
     return cells.GetItem(QVariant(row), QVariant(column)).toString().trimmed();
 }
 
-// Commits the rows inserted so far and starts the next batch; without a transaction (one could
-// not be begun) every insert was already its own.
-void CommitBatch(CAdoDatabase& database, bool again)
-{
-    if (database.InTransaction()) {
-        database.CommitTransaction();
-    }
-    if (again) {
-        database.BeginTransaction();
-    }
-}
-
 } // namespace
 
 ParticipantImport::ParticipantImport(CAdoDatabase& database, ImportSink& sink)
@@ -42,9 +31,39 @@ ParticipantImport::ParticipantImport(CAdoDatabase& database, ImportSink& sink)
 
 ParticipantImport::Outcome ParticipantImport::Run(const QString& path)
 {
-    m_total = m_imported = m_rejected = 0;
+    m_total = m_imported = m_rejected = m_unsaved = 0;
+    m_readToEnd = false;
+    m_pending.clear();
     m_error.clear();
+    const Outcome outcome = Import(path);
+    if (m_unsaved > 0) {
+        ShowMessage(UnsavedText());
+    }
+    return outcome;
+}
 
+QString ParticipantImport::UnsavedReasonText()
+{
+    return QCoreApplication::translate("ParticipantImport", "数据库未能保存");
+}
+
+QString ParticipantImport::UnsavedText() const
+{
+    const QString lost =
+        m_readToEnd
+            ? QCoreApplication::translate(
+                  "ParticipantImport",
+                  "导入未完成：数据库未能保存最后读入的 %1 笔人员，这些人员已列入失败明细。")
+            : QCoreApplication::translate("ParticipantImport",
+                                          "导入已中止：数据库未能保存最后读入的 %1 笔人员，"
+                                          "这些人员已列入失败明细，其后的行没有读取。");
+    return lost.arg(m_unsaved) +
+           QCoreApplication::translate("ParticipantImport", "本次实际保存了 %1 笔。")
+               .arg(m_imported);
+}
+
+ParticipantImport::Outcome ParticipantImport::Import(const QString& path)
+{
     CExcelApplication app;
     if (!app.CreateDispatch(QStringLiteral("Excel.Application"))) {
         ShowMessage(QStringLiteral("FAILED TO CONNECT Excel Server"));
@@ -90,6 +109,34 @@ ParticipantImport::Outcome ParticipantImport::Run(const QString& path)
     }
 }
 
+bool ParticipantImport::CommitRows(bool again)
+{
+    // Without a transaction (none could be begun) every insert was already its own commit.
+    bool committed = true;
+    if (m_database.InTransaction()) {
+        committed = m_database.CommitTransaction();
+        if (!committed) {
+            m_database.RollbackTransaction();
+        }
+    }
+    if (committed) {
+        m_imported += int(m_pending.size());
+    } else {
+        const QString reason = UnsavedReasonText();
+        for (const QString& rowText : std::as_const(m_pending)) {
+            m_sink.AddFailure(rowText, reason);
+        }
+        m_rejected += int(m_pending.size());
+        m_unsaved += int(m_pending.size());
+    }
+    m_pending.clear();
+    m_sink.SetCounts(m_total, m_imported, m_rejected);
+    if (committed && again) {
+        m_database.BeginTransaction();
+    }
+    return committed;
+}
+
 ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
 {
     m_sink.ResetResults();
@@ -97,42 +144,49 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
     const QString separator = QStringLiteral(" - ");
     QElapsedTimer batchAge;
     batchAge.start();
-    int batchRows = 0;
-    CommitBatch(m_database, true);
-    // Whatever ends the loop, the rows inserted so far are committed.
-    struct FinalCommit
-    {
-        CAdoDatabase& database;
-        ~FinalCommit() { CommitBatch(database, false); }
-    } finalCommit{m_database};
+    m_database.BeginTransaction();
 
-    int row = 2;
-    QString id = CellText(cells, row, 1);
-    for (;;) {
-        const QString name = CellText(cells, row, 2);
-        const QString remark = CellText(cells, row, 3);
-        const ImportResult result = ImportPerson(statements, id, name, remark);
-        ++m_total;
-        if (result == ImportOk) {
-            ++m_imported;
-        } else {
-            m_sink.AddFailure(id + separator + name + separator + remark, ImportReasonText(result));
-            ++m_rejected;
-        }
-        m_sink.SetCounts(m_total, m_imported, m_rejected);
+    Outcome outcome = Outcome::Finished;
+    try {
+        int row = 2;
+        QString id = CellText(cells, row, 1);
+        for (;;) {
+            const QString name = CellText(cells, row, 2);
+            const QString remark = CellText(cells, row, 3);
+            const ImportResult result = ImportPerson(statements, id, name, remark);
+            const auto rowText = [&] { return id + separator + name + separator + remark; };
+            ++m_total;
+            if (result != ImportOk) {
+                m_sink.AddFailure(rowText(), ImportReasonText(result));
+                ++m_rejected;
+            } else if (m_database.InTransaction()) {
+                m_pending.append(rowText());
+            } else {
+                ++m_imported;
+            }
+            m_sink.SetCounts(m_total, m_imported, m_rejected);
 
-        if (++batchRows >= BatchRows || batchAge.hasExpired(BatchMilliseconds)) {
-            CommitBatch(m_database, true);
-            batchRows = 0;
-            batchAge.restart();
+            if (m_stop) {
+                outcome = Outcome::Stopped;
+                break;
+            }
+            ++row;
+            id = CellText(cells, row, 1);
+            if (id.isEmpty()) {
+                m_readToEnd = true;
+                break;
+            }
+            if (m_pending.size() >= BatchRows || batchAge.hasExpired(BatchMilliseconds)) {
+                if (!CommitRows(true)) {
+                    return Outcome::CommitFailed;
+                }
+                batchAge.restart();
+            }
         }
-        if (m_stop) {
-            return Outcome::Stopped;
-        }
-        ++row;
-        id = CellText(cells, row, 1);
-        if (id.isEmpty()) {
-            return Outcome::Finished;
-        }
+    } catch (const CExcelDispatchException&) {
+        // A cell that cannot be read ends the import; the rows before it are kept.
+        CommitRows(false);
+        throw;
     }
+    return CommitRows(false) ? outcome : Outcome::CommitFailed;
 }

@@ -2,6 +2,7 @@
 #include "ImportSink.h"
 #include "ParticipantImport.h"
 #include "RecordingMessageService.h"
+#include "RefusedCommit.h"
 #include "SqlStatements.h"
 #include "StringTable.h"
 #include "TestDatabase.h"
@@ -46,6 +47,9 @@ public:
 class WorkbookExchange : public ::testing::Test
 {
 protected:
+    explicit WorkbookExchange(TestDatabase::Driver driver = TestDatabase::Driver::Sqlite)
+        : m_data(driver)
+    {}
     void SetUp() override
     {
         ASSERT_TRUE(m_data.ok()) << m_data.error().toStdString();
@@ -103,6 +107,34 @@ class ImportOfEachFormat : public WorkbookExchange,
                            public ::testing::WithParamInterface<const char*>
 {
 };
+
+// The import's commits, on either engine.
+class ImportCommits : public WorkbookExchange,
+                      public ::testing::WithParamInterface<TestDatabase::Driver>
+{
+protected:
+    ImportCommits() : WorkbookExchange(GetParam()) {}
+    void SetUp() override
+    {
+        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
+            GTEST_SKIP() << why.toStdString();
+        }
+        WorkbookExchange::SetUp();
+    }
+    // A workbook of participants with these numbers, each named "名".
+    QString Csv(const QString& name, const QStringList& ids)
+    {
+        QFile file(Saved(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("ID,NAME,MEMO\n");
+        for (const QString& id : ids) {
+            file.write((id + QStringLiteral(",名,\n")).toUtf8());
+        }
+        return file.fileName();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, ImportCommits, SORTILO_BOTH_DRIVERS);
 
 } // namespace
 
@@ -293,4 +325,45 @@ TEST_F(WorkbookExchange, AThousandChineseNamesSurviveExportAndImport)
                       db.GetFieldText("Company");
     }
     EXPECT_EQ(stored, expected);
+}
+
+TEST_P(ImportCommits, OnlyCommittedRowsCountAndARefusedCommitEndsTheImport)
+{
+    RefuseCommitOf(m_data, QStringLiteral("LOST1"));
+    const QString lost = QStringLiteral("LOST1 - 名 - |") + ParticipantImport::UnsavedReasonText();
+
+    // A batch is refused in the middle of the file: the import stops there, and only the
+    // batches committed before it count as imported.
+    QStringList ids;
+    for (int i = 0; i < 5000; ++i) {
+        ids << (i == 2500 ? QStringLiteral("LOST1") : QStringLiteral("N%1").arg(i));
+    }
+    EXPECT_EQ(Import(Csv(QStringLiteral("many.csv"), ids)),
+              ParticipantImport::Outcome::CommitFailed);
+    const int kept = m_totals[1];
+    EXPECT_EQ(StoredIds().size(), kept);
+    EXPECT_LE(kept, 2500);
+    EXPECT_LT(m_totals[0], 5000) << "the rows after the refused batch are not read";
+    EXPECT_EQ(m_totals[0], kept + m_totals[2]) << "every row read is kept or a failure";
+    EXPECT_EQ(m_sink.counts, m_totals);
+    EXPECT_TRUE(m_sink.failures.contains(lost));
+    ASSERT_EQ(m_messages.texts.size(), 2);
+    EXPECT_TRUE(m_messages.texts[0].startsWith(QStringLiteral("Error: "))) << "the layer's box";
+    EXPECT_TRUE(m_messages.texts[1].contains(QStringLiteral("本次实际保存了 %1 笔").arg(kept)))
+        << m_messages.texts[1].toStdString();
+    EXPECT_TRUE(m_messages.texts[1].contains(QStringLiteral("其后的行没有读取")));
+
+    // The last batch is refused at the end of the file.
+    m_messages.texts.clear();
+    EXPECT_EQ(
+        Import(Csv(QStringLiteral("last.csv"), {QStringLiteral("M1"), QStringLiteral("LOST1")})),
+        ParticipantImport::Outcome::CommitFailed);
+    EXPECT_EQ(m_totals[0], 2);
+    EXPECT_EQ(m_totals[1] + m_totals[2], 2);
+    EXPECT_EQ(StoredIds().size(), kept + m_totals[1]);
+    EXPECT_EQ(m_sink.failures.last(), lost);
+    ASSERT_EQ(m_messages.texts.size(), 2);
+    EXPECT_TRUE(
+        m_messages.texts[1].contains(QStringLiteral("本次实际保存了 %1 笔").arg(m_totals[1])));
+    EXPECT_FALSE(m_messages.texts[1].contains(QStringLiteral("其后的行没有读取")));
 }
