@@ -197,7 +197,7 @@ TEST_P(ServerLossTest, NoWinnerIsShownAndTheStationRecovers)
 
     EXPECT_EQ(m_host.boxes, QStringList{QString::fromLatin1(DrawEngine::FailedInputText)});
     ASSERT_EQ(m_messages.texts.size(), 1);
-    EXPECT_TRUE(m_messages.texts[0].contains(QStringLiteral("connection"))) << "a clear cause";
+    EXPECT_TRUE(m_messages.details[0].contains(QStringLiteral("connection"))) << "a clear cause";
     EXPECT_TRUE(m_host.winnersList.isEmpty());
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT1")).isEmpty());
     // Start while the server is still away: its cause is told, never "everyone has won".
