@@ -12,6 +12,13 @@
     </message>
 </context>
 <context>
+    <name>CAdoDatabase</name>
+    <message>
+        <source>数据库服务器没有响应，程序正在自动重新连接。本次操作没有完成，请稍后再试。</source>
+        <translation>資料庫伺服器沒有回應，程式正在自動重新連線。本次操作沒有完成，請稍後再試。</translation>
+    </message>
+</context>
+<context>
     <name>CBasicSettingsDlg</name>
     <message>
         <source>基本信息设定</source>

@@ -6,6 +6,7 @@
 #include "SqlDialect.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -43,10 +44,19 @@ QString ErrorText(const QSqlError& error)
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
 }
 
-QString LostConnectionText()
+// The technical cause of a statement that could not reach the server.
+QString LostConnectionText(const QString& cause)
 {
-    return QStringLiteral("the connection to the database server was lost and could not be made "
-                          "again");
+    return QStringLiteral("no connection to the database server, the program keeps connecting "
+                          "again (%1)")
+        .arg(cause);
+}
+
+QString ServerNotice()
+{
+    return QCoreApplication::translate(
+        "CAdoDatabase",
+        "数据库服务器没有响应，程序正在自动重新连接。本次操作没有完成，请稍后再试。");
 }
 
 // The libpq connection under a QPSQL connection (documented as the driver's handle).
@@ -109,6 +119,8 @@ CAdoDatabase::~CAdoDatabase()
 
 void CAdoDatabase::ReleaseConnection()
 {
+    m_link.reset();
+    m_listenPending = false;
     CloseRecordset();
     if (QSqlDatabase::contains(m_connectionName)) {
         {
@@ -256,32 +268,82 @@ bool CAdoDatabase::ApplyConnectionSettings()
 bool CAdoDatabase::Listen()
 {
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    if (!query.exec(QStringLiteral("LISTEN %1").arg(QLatin1String(SqlDialect::ChangeChannel)))) {
+    BeginWatch();
+    const bool listening =
+        query.exec(QStringLiteral("LISTEN %1").arg(QLatin1String(SqlDialect::ChangeChannel)));
+    EndWatch();
+    if (!listening) {
         m_lastError = ErrorText(query.lastError());
         return false;
     }
     return true;
 }
 
-bool CAdoDatabase::RecoverConnection()
+ServerLink* CAdoDatabase::Link()
+{
+    if (!m_connected) {
+        // A connection that failed its set-up is closed: its handle is gone.
+        m_link.reset();
+        return nullptr;
+    }
+    if (!m_link && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
+        if (PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false))) {
+            m_link = std::make_unique<ServerLink>(conn);
+            m_link->SetLimits(m_serverLimits);
+        }
+    }
+    return m_link.get();
+}
+
+void CAdoDatabase::BeginWatch()
+{
+    if (ServerLink* link = Link()) {
+        link->BeginWatch();
+    }
+}
+
+bool CAdoDatabase::EndWatch()
+{
+    return m_link && m_link->EndWatch();
+}
+
+void CAdoDatabase::SetServerLimits(const ServerLink::Limits& limits)
+{
+    m_serverLimits = limits;
+    if (m_link) {
+        m_link->SetLimits(limits);
+    }
+}
+
+bool CAdoDatabase::RecoverConnection(bool mayWait)
 {
     if (!m_connected || m_target.driver != DatabaseTarget::Driver::PostgreSql) {
         return true;
     }
-    PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
-    if (!conn) {
+    ServerLink* link = Link();
+    if (!link) {
         return false;
     }
-    if (PQstatus(conn) == CONNECTION_OK) {
-        return true;
+    switch (link->Ensure(mayWait)) {
+    case ServerLink::State::Down:
+        return false;
+    case ServerLink::State::Reconnected:
+        // The server went away (restarted, or the network failed) and the connection was made
+        // again in place: the driver keeps using the same handle. Notifications sent meanwhile
+        // are lost, so whatever was kept from before counts as changed; an open transaction is
+        // gone.
+        ++m_changeCount;
+        m_inTransaction = false;
+        m_listenPending = true;
+        break;
+    case ServerLink::State::Up:
+        break;
     }
-    // The server went away (restarted, or the network failed). Connect again in place: the
-    // driver keeps using the same handle. Notifications sent meanwhile are lost, so whatever
-    // was kept from before counts as changed; an open transaction is gone.
-    PQreset(conn);
-    ++m_changeCount;
-    m_inTransaction = false;
-    return PQstatus(conn) == CONNECTION_OK && Listen();
+    if (m_listenPending && !Listen()) {
+        return false;
+    }
+    m_listenPending = false;
+    return true;
 }
 
 bool CAdoDatabase::Refuse(bool readOnly, const QString& reason)
@@ -318,7 +380,7 @@ bool CAdoDatabase::CheckFileInPlace()
     if (!m_connected || m_target.driver != DatabaseTarget::Driver::Sqlite) {
         return true;
     }
-    if (m_fileGuard.CheckInPlace()) {
+    if (m_fileGuard.CheckInPlace(!m_quiet)) {
         return true;
     }
     m_lastError = m_fileGuard.LastError();
@@ -356,20 +418,36 @@ QSqlQuery CAdoDatabase::NewQuery() const
 bool CAdoDatabase::StatementFailed(const QSqlError& error)
 {
     EndSavepoint(false);
+    // Before any box: a box waits for the operator, the watch only for the server.
+    const bool cut = EndWatch();
     CloseRecordset();
-    Fail(m_connected ? ErrorText(error) : QStringLiteral("not connected to a database"), false);
-    ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
+    m_lastNotice.clear();
+    if (!m_connected) {
+        m_lastError = QStringLiteral("not connected to a database");
+    } else if (m_link && (cut || !m_link->IsUp())) {
+        // The server did not answer, or the connection is lost and not back yet.
+        m_lastError =
+            LostConnectionText(cut || !error.isValid() ? m_link->DownReason() : ErrorText(error));
+        m_lastNotice = ServerNotice();
+    } else {
+        m_lastError = ErrorText(error);
+    }
+    const QString detail = QStringLiteral("Error: %1").arg(m_lastError);
+    if (!m_quiet) {
+        if (m_lastNotice.isEmpty()) {
+            ShowMessage(detail);
+        } else {
+            ShowMessage(m_lastNotice, detail);
+        }
+    }
     return false;
 }
 
 bool CAdoDatabase::ReadyForStatement()
 {
     CloseRecordset();
-    if (!m_connected) {
+    if (!m_connected || (!m_inTransaction && !RecoverConnection(true))) {
         return StatementFailed(QSqlError());
-    }
-    if (!m_inTransaction && !RecoverConnection()) {
-        return StatementFailed(QSqlError(LostConnectionText()));
     }
     return true;
 }
@@ -380,6 +458,7 @@ bool CAdoDatabase::OpenQuery(const QString& sql, const QVariantList& values)
         return false;
     }
     QSqlQuery query = NewQuery();
+    BeginWatch();
     BeginSavepoint();
     if (values.isEmpty()) {
         if (!query.exec(sql)) {
@@ -405,6 +484,7 @@ bool CAdoDatabase::ReadRows(const QString& sql, int columns,
     if (!ReadyForStatement()) {
         return false;
     }
+    BeginWatch();
     std::vector<QString> values(static_cast<size_t>(columns));
     if (sqlite3* handle = SqliteHandle(QSqlDatabase::database(m_connectionName, false))) {
         // The driver copies every value twice on the way (into its row cache, then out as a
@@ -450,7 +530,12 @@ bool CAdoDatabase::ReadRows(const QString& sql, int columns,
     const QSqlError error = query.lastError();
     query.finish();
     EndSavepoint(!error.isValid());
-    return error.isValid() ? StatementFailed(error) : true;
+    if (error.isValid()) {
+        return StatementFailed(error);
+    }
+    // Every row arrived: the statement is done, even if the watch cut the connection just now.
+    EndWatch();
+    return true;
 }
 
 void CAdoDatabase::BeginSavepoint()
@@ -481,6 +566,7 @@ bool CAdoDatabase::TakeResult(QSqlQuery& query)
         ++m_changeCount;
         query.finish();
         EndSavepoint(true);
+        EndWatch();
         return true;
     }
     const QSqlRecord record = query.record();
@@ -502,6 +588,8 @@ bool CAdoDatabase::TakeResult(QSqlQuery& query)
     if (error.isValid()) {
         return StatementFailed(error);
     }
+    // Every row arrived: the statement is done, even if the watch cut the connection just now.
+    EndWatch();
     return true;
 }
 
@@ -515,8 +603,8 @@ bool CAdoDatabase::BeginTransaction()
         ShowMessage(QStringLiteral("Error: %1").arg(m_lastError));
         return false;
     }
-    if (!RecoverConnection()) {
-        return StatementFailed(QSqlError(LostConnectionText()));
+    if (!RecoverConnection(true)) {
+        return StatementFailed(QSqlError());
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (m_target.driver == DatabaseTarget::Driver::Sqlite) {
@@ -524,8 +612,12 @@ bool CAdoDatabase::BeginTransaction()
         if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             return StatementFailed(query.lastError());
         }
-    } else if (!db.transaction()) {
-        return StatementFailed(db.lastError());
+    } else {
+        BeginWatch();
+        if (!db.transaction()) {
+            return StatementFailed(db.lastError());
+        }
+        EndWatch();
     }
     m_inTransaction = true;
     return true;
@@ -539,10 +631,12 @@ bool CAdoDatabase::CommitTransaction()
         return false;
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    BeginWatch();
     if (!db.commit()) {
         // Still open: the caller's rollback (or the scope's end) undoes it.
         return StatementFailed(db.lastError());
     }
+    EndWatch();
     m_inTransaction = false;
     ++m_changeCount;
     return true;
@@ -555,7 +649,9 @@ void CAdoDatabase::RollbackTransaction()
     }
     m_inTransaction = false;
     ++m_changeCount;
+    BeginWatch();
     QSqlDatabase::database(m_connectionName, false).rollback();
+    EndWatch();
 }
 
 QString CAdoDatabase::ChangeToken()
@@ -570,9 +666,17 @@ QString CAdoDatabase::ChangeToken()
         // The triggers' notifications come on this connection. An empty statement is the
         // cheapest round trip: the server hands over every notification of a commit made
         // before it runs ahead of its answer, so a change another station has committed is
-        // always seen. This connection's own changes are counted as they run.
+        // always seen. This connection's own changes are counted as they run. A lost
+        // connection is made again here too (the idle window asks for tokens), taking only
+        // what the server has answered so far.
         PGconn* conn = PostgreSqlHandle(QSqlDatabase::database(m_connectionName, false));
-        PGresult* result = conn && PQstatus(conn) == CONNECTION_OK ? PQexec(conn, "") : nullptr;
+        PGresult* result = nullptr;
+        if (conn && (m_inTransaction || RecoverConnection(false)) &&
+            PQstatus(conn) == CONNECTION_OK) {
+            BeginWatch();
+            result = PQexec(conn, "");
+            EndWatch();
+        }
         const bool answered = result && PQresultStatus(result) == PGRES_EMPTY_QUERY;
         PQclear(result);
         if (answered) {

@@ -3,6 +3,7 @@
 #include "DatabaseTarget.h"
 #include "PoolJournal.h"
 #include "SqliteFileGuard.h"
+#include "ServerLink.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,6 +13,7 @@
 #include <QVariantList>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // The program's one path to its database: one connection and one shared result ("recordset")
@@ -22,8 +24,11 @@
 // Each instance owns its own connection; an instance must be used on the thread that connected
 // it (a worker thread connects an instance of its own to the same target).
 //
-// On PostgreSQL a connection the server dropped is made again at the next statement; the
-// statement that met the loss fails and is reported like any other.
+// On PostgreSQL no statement waits for the server longer than a few seconds (ServerLink): one
+// that does is cut off and fails, and so does every statement while the server cannot be
+// reached, each after a brief wait and with a plain notice that the program keeps connecting.
+// The connection is made again step by step, at later statements and change tokens, without
+// holding the thread up; the first statement after the server is back works again.
 class CAdoDatabase
 {
 public:
@@ -52,6 +57,32 @@ public:
     const DatabaseTarget& Target() const { return m_target; }
     // Text of the last failure (connection or statement), also when no box was shown.
     QString LastError() const { return m_lastError; }
+    // What the operator reads about the last failed statement when the database server could
+    // not be reached (that it does not answer and that the program keeps trying); empty when
+    // the statement failed for another reason. LastError() then holds the technical cause.
+    QString LastNotice() const { return m_lastNotice; }
+
+    // While one lives, failed statements of the database show no box: the caller reports the
+    // failure in one box of its own (LastNotice() or its own text, LastError() as the detail).
+    class QuietFailures
+    {
+    public:
+        explicit QuietFailures(CAdoDatabase& database)
+            : m_database(database), m_wasQuiet(database.m_quiet)
+        {
+            database.m_quiet = true;
+        }
+        ~QuietFailures() { m_database.m_quiet = m_wasQuiet; }
+        QuietFailures(const QuietFailures&) = delete;
+        QuietFailures& operator=(const QuietFailures&) = delete;
+
+    private:
+        CAdoDatabase& m_database;
+        bool m_wasQuiet;
+    };
+
+    // PostgreSQL: how long statements wait for the server (see ServerLink::Limits).
+    void SetServerLimits(const ServerLink::Limits& limits);
 
     void SetDurability(Durability durability);
 
@@ -123,8 +154,15 @@ private:
     bool ReadyForStatement();
     // Takes the result of a statement that ran: a query's rows become the shared result.
     bool TakeResult(QSqlQuery& query);
-    // Records a failed statement, shows "Error: %s" and returns false.
+    // Records a failed statement, shows "Error: %s" and returns false. When the server could
+    // not be reached, the box reads the plain notice instead, with the cause as its detail.
     bool StatementFailed(const QSqlError& error);
+    // PostgreSQL: the link to the server (made at the first use after connecting) and the
+    // watch over a statement's wait for the server; nothing on SQLite. EndWatch is true when
+    // the statement was cut off because the server did not answer.
+    ServerLink* Link();
+    void BeginWatch();
+    bool EndWatch();
     // Inside a transaction on PostgreSQL a failed statement would abort the whole transaction;
     // a savepoint around each statement undoes just that statement, as SQLite does, so a
     // transaction goes on past a refused row on both engines. The savepoint ends once the
@@ -140,7 +178,9 @@ private:
     // PostgreSQL: subscribes to the change notifications; false with m_lastError.
     bool Listen();
     // PostgreSQL: connects again after the server went away; false while it cannot be reached.
-    bool RecoverConnection();
+    // mayWait: a statement, which waits briefly for the server's answers; otherwise only what
+    // has arrived is taken.
+    bool RecoverConnection(bool mayWait);
     // Shows why the database cannot be used and returns false.
     bool Refuse(bool readOnly, const QString& reason);
 
@@ -155,6 +195,11 @@ private:
     quint64 m_otherWinsAdded = 0; // PostgreSQL: ... of those, statements that stored wins
     SqliteFileGuard m_fileGuard;  // SQLite only, once the connection is set up
     QString m_protectedPath;      // the database file registered with ProtectedFiles
+    std::unique_ptr<ServerLink> m_link;
+    ServerLink::Limits m_serverLimits;
+    bool m_listenPending = false; // PostgreSQL: connected again, LISTEN still to be sent
+    QString m_lastNotice;
+    bool m_quiet = false;
     PoolJournal m_journal;
 
     // The shared result.

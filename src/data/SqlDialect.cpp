@@ -61,7 +61,16 @@ void ConfigurePostgreSql(QSqlDatabase& database, const DatabaseTarget& target)
     if (!target.password.isEmpty()) {
         database.setPassword(target.password);
     }
-    QString options = QStringLiteral("connect_timeout=10");
+    // A bounded wait for an unreachable server. Keep-alives notice a network gone quiet under
+    // an idle connection, and tcp_user_timeout one gone quiet under a statement: the connection
+    // then fails instead of waiting as long as TCP would. The server gives up a statement (or a
+    // lock wait) itself before the station's own bound (ServerLink) would cut the connection.
+    // The client encoding travels with the connection's parameters, so a connection made again
+    // in place speaks UTF-8 as the first did.
+    QString options =
+        QStringLiteral("connect_timeout=10;keepalives=1;keepalives_idle=5;keepalives_interval=2;"
+                       "keepalives_count=3;tcp_user_timeout=10000;client_encoding=UTF8;"
+                       "options='-c statement_timeout=4000 -c lock_timeout=3000'");
     if (!target.service.isEmpty()) {
         options += QStringLiteral(";service=") + target.service;
     }

@@ -36,7 +36,8 @@ QStringList PostgreSqlPrologue();
 QStringList PostgreSqlEpilogue(int version);
 
 // Sets a QPSQL connection up for target: server, port, database, user, service, password
-// (when a program set one), and a bounded wait for an unreachable server.
+// (when a program set one), bounded waits for an unreachable server and for statements, and
+// keep-alives.
 void ConfigurePostgreSql(QSqlDatabase& database, const DatabaseTarget& target);
 
 } // namespace SqlDialect

@@ -29,6 +29,13 @@ quint32 BigEndian32(const unsigned char* bytes)
 
 const char* const Companions[] = {"", "-wal", "-shm", "-journal"};
 
+void Tell(bool tell, const QString& text)
+{
+    if (tell) {
+        ShowMessage(text);
+    }
+}
+
 } // namespace
 
 SqliteFileGuard::Identity SqliteFileGuard::IdentityOf(const QString& path)
@@ -144,7 +151,7 @@ bool SqliteFileGuard::WriteRecoveryCopy(QString* error)
     return true;
 }
 
-bool SqliteFileGuard::CheckInPlace()
+bool SqliteFileGuard::CheckInPlace(bool tell)
 {
     if (!m_handle) {
         return true;
@@ -158,35 +165,34 @@ bool SqliteFileGuard::CheckInPlace()
                       .arg(name, change);
     if (!m_recoveryPath.isEmpty()) {
         // Told once with the copy; every further refusal repeats the short reason.
-        ShowMessage(
-            QCoreApplication::translate(
-                "SqliteFileGuard",
-                "%1。此后的中奖者不再保存；此前保存的全部中奖者在 %2 中。请关闭程序后重新启动。")
-                .arg(m_lastError, m_recoveryPath));
+        Tell(tell,
+             QCoreApplication::translate(
+                 "SqliteFileGuard",
+                 "%1。此后的中奖者不再保存；此前保存的全部中奖者在 %2 中。请关闭程序后重新启动。")
+                 .arg(m_lastError, m_recoveryPath));
         return false;
     }
     QString error;
     if (WriteRecoveryCopy(&error)) {
         const bool noted = QFileInfo::exists(NotePath(m_path));
-        ShowMessage(QCoreApplication::translate("SqliteFileGuard",
-                                                "%1。此后的中奖者不再保存。\n\n到目前为止保存的全部"
-                                                "中奖者已安全写入恢复副本：\n%2\n\n%3")
-                        .arg(m_lastError, QDir::toNativeSeparators(m_recoveryPath),
-                             noted ? QCoreApplication::translate(
-                                         "SqliteFileGuard", "请关闭程序后重新启动：程序会自动用这份"
-                                                            "副本替换 %1，原来的文件改名保留。")
-                                         .arg(QFileInfo(m_path).fileName())
-                                   : QCoreApplication::translate(
-                                         "SqliteFileGuard",
-                                         "请关闭程序，删除 %1-wal 和 "
-                                         "%1-shm（如果存在），把副本改名为 %1 后重新启动。")
-                                         .arg(QFileInfo(m_path).fileName())));
+        Tell(tell, QCoreApplication::translate("SqliteFileGuard",
+                                               "%1。此后的中奖者不再保存。\n\n到目前为止保存的全部"
+                                               "中奖者已安全写入恢复副本：\n%2\n\n%3")
+                       .arg(m_lastError, QDir::toNativeSeparators(m_recoveryPath),
+                            noted ? QCoreApplication::translate(
+                                        "SqliteFileGuard", "请关闭程序后重新启动：程序会自动用这份"
+                                                           "副本替换 %1，原来的文件改名保留。")
+                                        .arg(QFileInfo(m_path).fileName())
+                                  : QCoreApplication::translate(
+                                        "SqliteFileGuard",
+                                        "请关闭程序，删除 %1-wal 和 "
+                                        "%1-shm（如果存在），把副本改名为 %1 后重新启动。")
+                                        .arg(QFileInfo(m_path).fileName())));
     } else {
-        ShowMessage(
-            QCoreApplication::translate("SqliteFileGuard",
-                                        "%1。此后的中奖者不再保存，恢复副本也无法写入（%"
-                                        "2）。请不要关闭程序，先把活动文件夹中的文件复制到别处。")
-                .arg(m_lastError, error));
+        Tell(tell, QCoreApplication::translate(
+                       "SqliteFileGuard", "%1。此后的中奖者不再保存，恢复副本也无法写入（%"
+                                          "2）。请不要关闭程序，先把活动文件夹中的文件复制到别处。")
+                       .arg(m_lastError, error));
     }
     return false;
 }

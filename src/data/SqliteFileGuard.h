@@ -24,9 +24,9 @@ public:
     void Closed();
 
     // Whether the connection's files are still in place. Otherwise the recovery copy is written
-    // (once), the operator is told through the message service what happened and what to do,
-    // and false is returned.
-    bool CheckInPlace();
+    // (once), the operator is told through the message service what happened and what to do
+    // (unless tell is false: the caller tells), and false is returned.
+    bool CheckInPlace(bool tell = true);
     // The recovery copy, empty while none was needed.
     QString RecoveryPath() const { return m_recoveryPath; }
     // A description of the last failed check, for the caller's error text.

@@ -2,7 +2,6 @@
 
 #include "CAdoDatabase.h"
 #include "DatabaseTransaction.h"
-#include "HeldMessages.h"
 #include "SqlStatements.h"
 
 #include <QSet>
@@ -38,9 +37,9 @@ bool WinnerStore::HasWon(const QString& personId)
 
 bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
 {
-    // The layer's own boxes would come before the caller's: they are held back, and their
+    // The layer's own boxes would come before the caller's: the layer stays quiet, and its
     // words go into the refusal.
-    const HeldMessages held;
+    const CAdoDatabase::QuietFailures quiet(m_database);
     const auto refuse = [&](WinRefusal::Cause cause, const QString& detail) {
         if (refusal) {
             *refusal = {cause, detail};
