@@ -18,10 +18,10 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in ./usr/bin/sortilo ./usr/libexec/sortilo/sortilo-xls-reader ./usr/share/sortilo/skin/skin.ini ./usr/share/sortilo/skin/main.png \
          ./usr/share/sortilo/Sound/sound1.wav ./usr/share/sortilo/schema.sql \
          ./usr/share/sortilo/demo-participants.sql ./usr/share/sortilo/bigRes.qm \
-         ./usr/share/applications/org.example.sortilo.desktop \
-         ./usr/share/metainfo/org.example.sortilo.metainfo.xml \
-         ./usr/share/icons/hicolor/scalable/apps/org.example.sortilo.svg \
-         ./usr/share/icons/hicolor/48x48/apps/org.example.sortilo.png \
+         ./usr/share/applications/io.github.sortilo.Sortilo.desktop \
+         ./usr/share/metainfo/io.github.sortilo.Sortilo.metainfo.xml \
+         ./usr/share/icons/hicolor/scalable/apps/io.github.sortilo.Sortilo.svg \
+         ./usr/share/icons/hicolor/48x48/apps/io.github.sortilo.Sortilo.png \
          ./usr/share/man/man1/sortilo.1.gz ./usr/share/doc/sortilo/copyright; do
   grep -qxF "$f" <<<"$contents" || fail "missing $f"
 done
@@ -38,10 +38,10 @@ if command -v lintian >/dev/null; then
 fi
 
 dpkg-deb -x "$deb" "$work/root" || fail "cannot unpack"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.sortilo.metainfo.xml" \
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/io.github.sortilo.Sortilo.metainfo.xml" \
   || fail "metainfo does not validate"
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$work/root/usr/share/applications/org.example.sortilo.desktop" \
+  desktop-file-validate "$work/root/usr/share/applications/io.github.sortilo.Sortilo.desktop" \
     || fail "desktop entry does not validate"
 fi
 zcat "$work/root/usr/share/man/man1/sortilo.1.gz" | grep -q '^\.SH OPTIONS' || fail "man page"

@@ -65,5 +65,5 @@ QIcon CAboutDlg::ProgramIcon()
         icon.addPixmap(pixmap);
     }
     // Installed, the program shows the icon of its menu entry (hicolor theme).
-    return QIcon::fromTheme(QStringLiteral("org.example.sortilo"), icon);
+    return QIcon::fromTheme(QStringLiteral("io.github.sortilo.Sortilo"), icon);
 }
