@@ -10,6 +10,10 @@
         <source>&lt;h2&gt;Sortilo 抽奖系统&lt;/h2&gt;&lt;p&gt;版本 %1&lt;/p&gt;&lt;p&gt;年会、庆典现场抽奖：八个号码滚轮转动并停在中奖者的编号上，每位中奖者即时记入数据库，每人只能中奖一次。&lt;/p&gt;&lt;p&gt;F5 开始抽奖，F6 停止。右键菜单可录入人员、设置奖品和查看中奖记录。&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Sortilo 抽獎系統&lt;/h2&gt;&lt;p&gt;版本 %1&lt;/p&gt;&lt;p&gt;年會、慶典現場抽獎：八個號碼滾輪轉動並停在中獎者的編號上，每位中獎者即時記入資料庫，每人只能中獎一次。&lt;/p&gt;&lt;p&gt;F5 開始抽獎，F6 停止。右鍵選單可錄入人員、設定獎品和檢視中獎記錄。&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>本程序是自由软件，依照 GNU 通用公共许可证第 3 版或（由您选择）任何更新版本（GPL-3.0-or-later）发布。</source>
+        <translation>本程式是自由軟體，依照 GNU 通用公共授權條款第 3 版或（由您選擇）任何更新版本（GPL-3.0-or-later）釋出。</translation>
+    </message>
 </context>
 <context>
     <name>CAdoDatabase</name>

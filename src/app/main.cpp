@@ -94,6 +94,8 @@ int main(int argc, char** argv)
     // Names the settings file (~/.config/Sortilo/Sortilo.conf), read for stored column widths.
     QApplication::setOrganizationName(QStringLiteral("Sortilo"));
     QApplication::setApplicationVersion(QStringLiteral(SORTILO_VERSION));
+    // Ties the windows to the menu entry, for the desktop's task bar and window icons.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.sortilo.Sortilo"));
 
     WidgetMessageService messages;
     MessageService::Install(&messages);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package made by scripts/package: its contents, its dependencies, lintian's
-# verdict, its menu entry and metainfo, and that the program unpacked under a temporary prefix starts under Xvfb
-# from an empty folder, opening a new event folder. Skipped (77) when no package was built.
+# verdict, its menu entry, metainfo and copyright file, and that the program unpacked under a
+# temporary prefix starts under Xvfb from an empty folder, opening a new event folder. Skipped
+# (77) when no package was built.
 # Usage: check-package.sh PACKAGE_DIR
 set -uo pipefail
 deb=$(ls "$1"/sortilo_*.deb 2>/dev/null | head -n 1)
@@ -18,10 +19,10 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in ./usr/bin/sortilo ./usr/libexec/sortilo/sortilo-xls-reader ./usr/share/sortilo/skin/skin.ini ./usr/share/sortilo/skin/main.png \
          ./usr/share/sortilo/Sound/sound1.wav ./usr/share/sortilo/schema.sql \
          ./usr/share/sortilo/demo-participants.sql ./usr/share/sortilo/bigRes.qm \
-         ./usr/share/applications/org.example.sortilo.desktop \
-         ./usr/share/metainfo/org.example.sortilo.metainfo.xml \
-         ./usr/share/icons/hicolor/scalable/apps/org.example.sortilo.svg \
-         ./usr/share/icons/hicolor/48x48/apps/org.example.sortilo.png \
+         ./usr/share/applications/io.github.sortilo.Sortilo.desktop \
+         ./usr/share/metainfo/io.github.sortilo.Sortilo.metainfo.xml \
+         ./usr/share/icons/hicolor/scalable/apps/io.github.sortilo.Sortilo.svg \
+         ./usr/share/icons/hicolor/48x48/apps/io.github.sortilo.Sortilo.png \
          ./usr/share/man/man1/sortilo.1.gz ./usr/share/doc/sortilo/copyright; do
   grep -qxF "$f" <<<"$contents" || fail "missing $f"
 done
@@ -38,10 +39,31 @@ if command -v lintian >/dev/null; then
 fi
 
 dpkg-deb -x "$deb" "$work/root" || fail "cannot unpack"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.sortilo.metainfo.xml" \
-  || fail "metainfo does not validate"
+metainfo="$work/root/usr/share/metainfo/io.github.sortilo.Sortilo.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "metainfo does not validate"
+grep -qF '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" \
+  || fail "metainfo does not name GPL-3.0-or-later"
+# The copyright file is in the machine-readable format, every licence it names has its text, and
+# the program and its shared files fall under GPL-3.0-or-later.
+/usr/bin/python3 - "$work/root/usr/share/doc/sortilo/copyright" <<'PY' || fail "copyright file"
+import re, sys
+from debian import copyright
+
+with open(sys.argv[1], encoding="utf-8") as f:
+    c = copyright.Copyright(f, strict=True)
+texts = {p.license.synopsis for p in c.all_license_paragraphs()}
+for p in c.all_files_paragraphs():
+    if not p.copyright:
+        sys.exit(f"no Copyright for {p.files}")
+    for name in re.split(r"\s+(?:and|or)\s+", p.license.synopsis):
+        if not p.license.text and name not in texts:
+            sys.exit(f"no text of licence {name}")
+for path in ("usr/bin/sortilo", "usr/share/sortilo/skin/main.png"):
+    if "GPL-3.0-or-later" not in c.find_files_paragraph(path).license.synopsis:
+        sys.exit(f"{path} is not under GPL-3.0-or-later")
+PY
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$work/root/usr/share/applications/org.example.sortilo.desktop" \
+  desktop-file-validate "$work/root/usr/share/applications/io.github.sortilo.Sortilo.desktop" \
     || fail "desktop entry does not validate"
 fi
 zcat "$work/root/usr/share/man/man1/sortilo.1.gz" | grep -q '^\.SH OPTIONS' || fail "man page"

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr const char* IconId = "org.example.sortilo";
+constexpr const char* IconId = "io.github.sortilo.Sortilo";
 constexpr double Box = 256; // the design grid; every size is scaled from it
 
 // A red tile with a gold rim, a gold medallion and a red eight-pointed star, like the medallion

@@ -18,6 +18,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     icon->setPixmap(ProgramIcon().pixmap(96, 96));
     icon->setAlignment(Qt::AlignTop);
 
+    const QString licence = tr("本程序是自由软件，依照 GNU 通用公共许可证第 3 版或（由您选择）"
+                               "任何更新版本（GPL-3.0-or-later）发布。");
     auto* text = new QLabel(this);
     text->setTextFormat(Qt::RichText);
     text->setText(tr("<h2>Sortilo 抽奖系统</h2>"
@@ -25,7 +27,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
                      "<p>年会、庆典现场抽奖：八个号码滚轮转动并停在中奖者的编号上，"
                      "每位中奖者即时记入数据库，每人只能中奖一次。</p>"
                      "<p>F5 开始抽奖，F6 停止。右键菜单可录入人员、设置奖品和查看中奖记录。</p>")
-                      .arg(QStringLiteral(SORTILO_VERSION)));
+                      .arg(QStringLiteral(SORTILO_VERSION)) +
+                  QStringLiteral("<p>%1</p>").arg(licence));
     text->setWordWrap(true);
     text->setMinimumWidth(360);
 
@@ -65,5 +68,5 @@ QIcon CAboutDlg::ProgramIcon()
         icon.addPixmap(pixmap);
     }
     // Installed, the program shows the icon of its menu entry (hicolor theme).
-    return QIcon::fromTheme(QStringLiteral("org.example.sortilo"), icon);
+    return QIcon::fromTheme(QStringLiteral("io.github.sortilo.Sortilo"), icon);
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// The about box: program name, version and what the program is for.
+// The about box: program name, version, what the program is for and its licence.
 class CAboutDlg : public QDialog
 {
     Q_OBJECT
