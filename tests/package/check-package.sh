@@ -23,7 +23,9 @@ for f in ./usr/bin/sortilo ./usr/libexec/sortilo/sortilo-xls-reader ./usr/share/
          ./usr/share/metainfo/io.github.sortilo.Sortilo.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/io.github.sortilo.Sortilo.svg \
          ./usr/share/icons/hicolor/48x48/apps/io.github.sortilo.Sortilo.png \
-         ./usr/share/man/man1/sortilo.1.gz ./usr/share/doc/sortilo/copyright; do
+         ./usr/share/man/man1/sortilo.1.gz ./usr/share/doc/sortilo/copyright \
+         ./usr/share/doc/sortilo/operator-guide.zh.md ./usr/share/doc/sortilo/operator-guide.en.md \
+         ./usr/share/doc/sortilo/stations.md ./usr/share/doc/sortilo/images/participants.png; do
   grep -qxF "$f" <<<"$contents" || fail "missing $f"
 done
 # The operator's data never ships: an installed program makes its own.
