@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package made by scripts/package (cpack -G DEB). Library dependencies are found by
 # dpkg-shlibdeps from the program itself; only what the program loads at run time without
 # linking it is listed here: Qt's SQLite driver (a plug-in) and the fonts the skin and reels

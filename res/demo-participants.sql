@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Fictional participants for a first draw. Every name and number here is made up.
 insert into person (PersonID, PersonName, Company) values
     ('A001', '史力', '采购部'),

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Tables of Data.db, at the database version the program expects (user_version, set last);
 -- older files are brought up to it by the scripts in upgrade/. Participant numbers compare
 -- without regard to case, as the draw expects: a participant "abc" who won as "ABC" is no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of participant inserts under the connection settings the program uses: durable commits
 // for the operator's connection, bulk commits for an import's own connection. Each way of
 // committing is measured: one autocommitted statement per row (prepared anew each time), one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what one pick, one reel tick and the winner's insert cost on an SQLite database of
 // 1,000 to 100,000 participants, with 1% and 50% of them already winners, and the same on a
 // PostgreSQL server (a throw-away cluster on this machine with durable commits) when its

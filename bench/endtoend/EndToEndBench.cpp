@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator's night at 100,000 participants, in one process, on a fresh event folder made as
 // the program makes one: the participants imported from an .xlsx through the participant
 // dialog's import button, the dialog opened on them, rounds drawn at every prize level by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what the participant import and the two exports cost, with the peak memory of the
 // process. The import runs the whole row loop on a connection of its own, as the dialog's worker
 // and the command line do: the checks, the existence query and the insert of every row, commits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one tick of the draw window's self-contained pieces costs: a reel cell repaint (every
 // 10 ms per rolling reel), a full reel repaint, and a credits panel tick. Prints a table.
 #include "CCreditsPanel.h"

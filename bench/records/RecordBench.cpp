@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the winners record at 1,000 and 10,000 winners: opening and refreshing the dialog on
 // an SQLite database, and sorting a shown list by each kind of column (the dialog's own
 // columns, then one column per comparison rule). Prints tables; asserts nothing.

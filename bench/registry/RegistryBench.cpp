@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what opening the participant dialog costs (reading every participant, building the
 // list and painting it once) at 1,000 to 100,000 participants, and what one find-box filter
 // costs at each size, on the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of presentation mode with the default skin: laying the face out for a screen (scaling the
 // four pictures, shaping the main picture, scaling the region, placing the elements) and
 // painting the whole window once. Prints a table; asserts nothing.

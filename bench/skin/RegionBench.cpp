@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of shaping the window: decoding the mask and building its region, for the default skin's
 // mask and for a worst case (a checkerboard, every other pixel opaque). Prints a table; asserts
 // nothing.

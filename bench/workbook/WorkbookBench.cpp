@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what reading and writing workbooks costs, with the peak memory of each run. Reading goes
 // through the spreadsheet wrappers one cell at a time, as the participant import does; the
 // .xlsx and .xls files are made by LibreOffice (converted once from the .csv and kept in the

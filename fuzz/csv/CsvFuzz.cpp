@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma- or semicolon-separated text (UTF-8 or GBK, quoted fields, line breaks in quotes).
 #include "CsvReader.h"
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as the program reads and writes it: text decoding (marks, UTF-8, GBK), the
 // INI reader, and the event settings written back and read again.
 #include "EventSettings.h"

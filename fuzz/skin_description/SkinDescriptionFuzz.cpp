@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A skin description: the INI reader under the skin's value grammar (fields, numbers, rectangles,
 // flags), and the grammar's functions on their own.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's entry function over saved inputs without libFuzzer: every file named on
 // the command line, and every file in every directory named (sorted, not recursive). The test
 // suite replays the committed corpora this way with the ordinary compiler.

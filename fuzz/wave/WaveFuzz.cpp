@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check a sound file passes before it reaches the audio output.
 #include "FuzzSupport.h"
 #include "WaveFormatCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An Excel 97-2003 workbook, read through FreeXL (which reads files by name) and the stream that
 // carries its cells to the program, all in this process so that the library's faults show.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stream in which the .xls reader program hands a workbook's cells to the program. It comes
 // from another process that has just parsed a hostile file, so the program treats it as untrusted
 // as the file: any bytes, fed in pieces of varying size as a pipe delivers them.

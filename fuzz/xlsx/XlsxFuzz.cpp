@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An .xlsx workbook: the zip container, the relationships, the shared strings and the sheets.
 #include "FuzzSupport.h"
 #include "WorkbookChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The XML of an .xlsx workbook without the container in the way: the input is the text of its
 // parts, separated by 0xFF bytes, in the order of PartNames; the target packs them into a zip
 // (stored, so the checksums always match) and reads that. Mutations of the XML then reach the

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Each win keeps the winner's name and remark as they were when it was stored, and the
 -- winners view lists every win, also one whose participant was removed: the record and the
 -- export no longer lose wins when the participant list is cleared or imported again. The wins

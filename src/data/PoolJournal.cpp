@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PoolJournal.h"
 
 void PoolJournal::Record(quint64 count, Kind kind, const PersonRow& person)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDrawApp.h"
 #include "DatabaseCreator.h"
 #include "RecordingMessageService.h"

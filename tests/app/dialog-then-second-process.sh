@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens a file dialog in the event folder the way an operator does (winners record, 导出, then
 # Cancel), lets a second process open and close the database (the command line's winners
 # export), draws with F5/F6 and kills the program with SIGKILL. Every winner that was shown must

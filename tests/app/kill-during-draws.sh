@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the running program with SIGKILL at many moments of a round (reels rolling, reels
 # stopping, right after the winner line appears, while it blinks), restarts it on the same
 # event folder each time and checks: the database passes its integrity check, every winner

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the links between the project's documents: every relative link (and picture) of
 README.md and doc/*.md must name a file or folder of the tree, and a link with #anchor a
 heading of the Markdown file it names (anchors as the repository host makes them: lower case,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package made by scripts/package: its contents, its dependencies, lintian's
 # verdict, its menu entry, metainfo and copyright file, and that the program unpacked under a
 # temporary prefix starts under Xvfb from an empty folder, opening a new event folder. Skipped

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a library or program meant to be free of widgets depends on Qt Widgets.
 # Usage: check-widget-free.sh LIBQT6WIDGETS.so -- FILE...
 #   A static library (.a) fails when it needs any symbol that Qt Widgets defines;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test runner for code without widgets: a QCoreApplication, no display.
 #include <QCoreApplication>
 

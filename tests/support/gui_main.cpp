@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test runner for widget code: a QApplication on the offscreen platform unless a display was
 // chosen on purpose (the screenshot tests run under Xvfb).
 #include <QApplication>

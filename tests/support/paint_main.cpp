@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test runner for code that paints text and pictures without widgets: a QGuiApplication on the
 // offscreen platform unless a display was chosen on purpose.
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throw-away PostgreSQL cluster for the shared-database tests, on 127.0.0.1 at a free port.
 # Usage: postgres-cluster.sh start|stop|pause|resume STATE_FILE [durable]
 # start writes "PORT DIRECTORY" to STATE_FILE (durable: commits are synced as on a real

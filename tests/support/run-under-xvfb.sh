@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test binary on an Xvfb server of its own (a real X11 display, 1600x1000); exits 77 (skipped) without the tools.
 set -u
 test_binary="$1"

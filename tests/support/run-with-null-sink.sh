@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test binary with a private PulseAudio server whose only output is a null sink, so the
 # sound code that runs only when a device exists (opening, decoding and streaming the files) runs
 # headless. Exits 77 (skipped) when pulseaudio is not installed or does not start.

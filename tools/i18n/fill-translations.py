@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fills empty translations of a Qt .ts file with OpenCC's simplified-to-Taiwan conversion.
 
 Filled entries stay marked unfinished so that a reviewer can see what a machine wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon: one scalable SVG and PNGs of the usual theme sizes, all from the
 // one shape description below, so every size shows the same picture. The SVG is written as text
 // (the shapes are three plain elements; no SVG library is needed for that).

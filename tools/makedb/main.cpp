@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creates a database from the schema: the application folder's Data.db (with the demo
 // participants), or, with --server, the tables of the empty PostgreSQL database that the
 // [DATABASE] section of a config.ini names, for stations that share one event.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's picture of the draw window in the middle of a round, from the real program
 # of a build (default build/test/dist) under Xvfb: a throw-away copy of the application folder,
 # three winners a round, F5, F6, and the picture is taken after the first winner is recorded,

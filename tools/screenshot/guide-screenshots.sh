@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the operator's guide's pictures from the real program of a build (default
 # build/test/dist) under Xvfb with a window manager, so that dialogs carry their titles:
 # a throw-away event with the demo list, a company, a theme and prize names; two rounds

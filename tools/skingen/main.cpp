@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the default skin: the Main, Over, Down, Disabled and Mask pictures and the skin.ini that
 // places the elements on them, all from the one layout below, so that pictures and description
 // always agree. Usage: sortilo_skingen <output folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows a skin the way the draw window will: sample texts, a reel display at the skin's reel
 // place, Stop disabled. Usage: sortilo_skinview <skin.ini> [screenshot.png]
 // With a file name the window is grabbed into it after it has been shown, and the program ends.

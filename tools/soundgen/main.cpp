@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's two wave files, always the same bytes for the same build:
 //   sound1.wav  a 16-second festive loop (bells, arpeggio, bass, shaker) at 120 beats a minute
 //   sound2.wav  a short bright tick for each reel that stops

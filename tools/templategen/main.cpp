@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the two workbook templates of the application folder:
 //   template1.xlsx  winners: a merged title, a note and the headings in rows 1 to 3
 //   template2.xlsx  participants: the headings ID, NAME, MEMO in row 1 (the import's format)

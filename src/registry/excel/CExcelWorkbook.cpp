@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CExcelWorkbook.h"
 
 CExcelWorkbook::CExcelWorkbook(ExcelBookRef book) : m_book(std::move(book)) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CExcelWorksheets.h"
 
 CExcelWorksheets::CExcelWorksheets(ExcelBookRef book) : m_book(std::move(book)) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures and awkward input: a refused insert (on both engines when another station stored the
 // win first), keys and ticks that reach the engine through a message box, IDs the reels cannot
 // show, stops that race the automatic pick, participants who won after the pool was read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reels: what they show, when each stops, and how the prize level paces them.
 #include "DrawEngineFixture.h"
 

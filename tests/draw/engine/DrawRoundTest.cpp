@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounds as the operator sees them: starting, stopping, refusals, the winner lines and records.
 #include "DrawEngineFixture.h"
 

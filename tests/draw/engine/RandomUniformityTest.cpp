@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winner choice gives every pool entry the same chance, whatever the pool size.
 #include "DrawEngine.h"
 #include "SystemRandomSource.h"

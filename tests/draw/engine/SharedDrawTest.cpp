@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stations that share one database: two draws at once, and a server that goes away.
 #include "DrawEngineFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDrawDlg.h"
 #include "AppFolder.h"
 #include "CReelDisplay.h"

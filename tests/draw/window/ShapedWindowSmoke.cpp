@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw window on a real X11 display: the screen around the window's irregular outline shows
 // what lies beneath it, and the window itself is not blank. Run by run-under-xvfb.sh.
 #include "AppFolder.h"

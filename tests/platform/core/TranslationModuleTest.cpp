@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The traditional-Chinese module must hold a reviewed translation of every translatable text of
 // the sources, and nothing else: the committed res/i18n/bigRes.ts is compared with what lupdate
 // finds in src/ today, and the compiled module is asked for each text.

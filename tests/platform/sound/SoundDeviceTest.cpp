@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound through a real audio device: run by tests/support/run-with-null-sink.sh, which provides
 // a private PulseAudio server with a null sink; skipped elsewhere so that a developer's speakers
 // stay quiet. Only with a device does Qt open, decode and stream the files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Wave files built byte by byte, for the tests of files the sound code must refuse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped wave files: the formats Qt's sound effect plays, a loop that repeats without a
 // click, no clipping, no silent stretch.
 #include <QDataStream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sortilo-xls-reader FILE: reads an .xls file and writes its sheets and cells to standard output
 // (XlsStream); exits with 0 after a complete workbook, 1 after a refusal, anything else when it
 // failed on the way. The program runs it for every .xls file, so that whatever the file makes

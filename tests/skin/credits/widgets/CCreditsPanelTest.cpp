@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits panel widgets around the roll: timers, variants and painting.
 #include "CCreditsPanel.h"
 #include "CCreditsPanelB.h"
