@@ -318,6 +318,13 @@
     </message>
 </context>
 <context>
+    <name>CSkinDialog</name>
+    <message>
+        <source>窗口形状图片 %1 过于复杂：它的形状需要 %2 个以上的矩形。窗口改为矩形显示。</source>
+        <translation>視窗形狀圖片 %1 過於複雜：它的形狀需要 %2 個以上的矩形。視窗改為矩形顯示。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>
@@ -375,6 +382,21 @@
     <message>
         <source>本次实际保存了 %1 笔。</source>
         <translation>本次實際儲存了 %1 筆。</translation>
+    </message>
+</context>
+<context>
+    <name>SkinDescription</name>
+    <message>
+        <source>皮肤描述的 [%1] 段元素超过 %2 个：第 %3 项及其后各项未使用。</source>
+        <translation>皮膚描述的 [%1] 段元素超過 %2 個：第 %3 項及其後各項未使用。</translation>
+    </message>
+    <message>
+        <source>皮肤描述文件 %1 未读取：它有 %2 字节，超过皮肤描述文件的上限 %3 字节。窗口将不带皮肤显示。</source>
+        <translation>皮膚描述檔案 %1 未讀取：它有 %2 位元組，超過皮膚描述檔案的上限 %3 位元組。視窗將不帶皮膚顯示。</translation>
+    </message>
+    <message>
+        <source>无法读取皮肤描述文件 %1。窗口将不带皮肤显示。</source>
+        <translation>無法讀取皮膚描述檔案 %1。視窗將不帶皮膚顯示。</translation>
     </message>
 </context>
 <context>

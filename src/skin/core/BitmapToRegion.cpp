@@ -25,7 +25,8 @@ ChannelRange RangeOf(SkinColour transparent, SkinColour tolerance, int shift)
 } // namespace
 
 std::optional<QRegion> BitmapToRegion(const QImage& mask, SkinColour transparent,
-                                      SkinColour tolerance, int batchSize)
+                                      SkinColour tolerance, int batchSize, int maxRectangles,
+                                      bool* tooComplex)
 {
     if (mask.isNull()) {
         return std::nullopt;
@@ -47,6 +48,7 @@ std::optional<QRegion> BitmapToRegion(const QImage& mask, SkinColour transparent
     size_t bandStart = 0; // the previous row's rectangles are rects[bandStart..]
     bool bandOpen = false;
     int runsInBatch = 0;
+    qint64 totalRects = 0;
     std::vector<QRect> row;
     const auto flush = [&] {
         QRegion partial;
@@ -98,6 +100,13 @@ std::optional<QRegion> BitmapToRegion(const QImage& mask, SkinColour transparent
             bandStart = rects.size();
             rects.insert(rects.end(), row.begin(), row.end());
             bandOpen = true;
+            totalRects += static_cast<qint64>(row.size());
+            if (totalRects > maxRectangles) {
+                if (tooComplex) {
+                    *tooComplex = true;
+                }
+                return std::nullopt;
+            }
         }
         runsInBatch += static_cast<int>(row.size());
         if (runsInBatch >= batchSize) {

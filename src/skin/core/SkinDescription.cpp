@@ -4,6 +4,7 @@
 #include "GbkText.h"
 #include "IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ bool StartsWithLetter(const QString& field, QChar letter)
 }
 
 // The values of the keys "1".."N" of a section of N keys, with their numbers; empty values are
-// left out, over-long ones are left out and reported.
+// left out, over-long ones and those past MaxElementsPerSection are left out and reported.
 std::vector<std::pair<int, QString>> EntryValues(const IniFile& ini, const QString& section,
                                                  QStringList& problems)
 {
@@ -35,6 +36,15 @@ std::vector<std::pair<int, QString>> EntryValues(const IniFile& ini, const QStri
         const QString value = ini.GetString(section, QString::number(number), QString());
         if (value.isEmpty()) {
             continue;
+        }
+        if (values.size() == SkinDescription::MaxElementsPerSection) {
+            problems << QCoreApplication::translate(
+                            "SkinDescription",
+                            "皮肤描述的 [%1] 段元素超过 %2 个：第 %3 项及其后各项未使用。")
+                            .arg(section)
+                            .arg(SkinDescription::MaxElementsPerSection)
+                            .arg(number);
+            break;
         }
         if (GbkText::ByteLength(value) > SkinDescription::MaxValueLength) {
             problems << QStringLiteral("[%1] %2: entry longer than %3 characters, skipped")
@@ -55,7 +65,22 @@ bool SkinDescription::Load(const QString& path)
     IniFile ini;
     const bool readable = ini.Load(path);
     Read(ini, SkinDirectory(path));
-    if (!ini.Problem().isEmpty()) {
+    if (!readable) {
+        // Said in the operator's words: the window is shown without its skin.
+        const QFileInfo info(path);
+        const QString file = QDir::toNativeSeparators(info.absoluteFilePath());
+        m_problems.prepend(
+            info.size() > IniFile::MaxFileBytes
+                ? QCoreApplication::translate("SkinDescription",
+                                              "皮肤描述文件 %1 未读取：它有 %2 字节，超过皮肤描述"
+                                              "文件的上限 %3 字节。窗口将不带皮肤显示。")
+                      .arg(file)
+                      .arg(info.size())
+                      .arg(IniFile::MaxFileBytes)
+                : QCoreApplication::translate("SkinDescription",
+                                              "无法读取皮肤描述文件 %1。窗口将不带皮肤显示。")
+                      .arg(file));
+    } else if (!ini.Problem().isEmpty()) {
         m_problems.prepend(ini.Problem());
     }
     return readable;

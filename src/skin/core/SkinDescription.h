@@ -78,12 +78,18 @@ class SkinDescription
 public:
     // Longest entry value accepted, in GBK bytes; a longer entry is skipped and reported.
     static constexpr int MaxValueLength = 255;
+    // Most elements created from one section. The draw window uses 17 buttons and 17 texts;
+    // every element is a child window painted over the others, so thousands of them take
+    // hundreds of megabytes and can exhaust the stack of the window system's painting. Entries
+    // past the bound are left out and reported.
+    static constexpr int MaxElementsPerSection = 256;
     // Where the reel display lies when the skin does not say (control 1004 of the window's
     // layout at 1.5 pixels per layout unit).
     static constexpr QRect DefaultReelRect{6, 219, 591, 120};
 
     // Reads the file. A missing file gives an empty description (no pictures, no elements),
-    // like a missing profile file; returns false only when the file exists but cannot be read.
+    // like a missing profile file; returns false only when the file exists but cannot be read or
+    // is past IniFile::MaxFileBytes, and Problems() then opens with a sentence naming the file.
     bool Load(const QString& path);
     // Reads from text in memory; pictures are then relative to skinDirectory.
     void LoadText(const QString& text, const QString& skinDirectory);

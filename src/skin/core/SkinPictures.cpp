@@ -62,6 +62,44 @@ QImage LoadPictureFile(const QString& path, QSize* size, QString* problem)
     return picture;
 }
 
+namespace {
+
+// Whether rect of a 32-bit picture holds a fully transparent pixel (never so without an alpha
+// channel).
+bool HasClearPixel(const QImage& picture, const QRect& rect)
+{
+    if (!picture.hasAlphaChannel()) {
+        return false;
+    }
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (qAlpha(line[x]) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// rect of picture (inside it) as a read-only picture over the same pixels; it keeps a reference
+// to picture's pixels for as long as it lives, and a change to it makes a copy first.
+QImage SharedPiece(const QImage& picture, const QRect& rect)
+{
+    auto* owner = new QImage(picture);
+    const uchar* first =
+        owner->constBits() + qsizetype(rect.y()) * owner->bytesPerLine() + qsizetype(rect.x()) * 4;
+    QImage piece(
+        first, rect.width(), rect.height(), owner->bytesPerLine(), owner->format(),
+        [](void* info) { delete static_cast<QImage*>(info); }, owner);
+    if (picture.devicePixelRatio() != 1.0) {
+        piece.setDevicePixelRatio(picture.devicePixelRatio());
+    }
+    return piece;
+}
+
+} // namespace
+
 void CutBitmap(QImage& target, const QImage& source, const QRect& rect)
 {
     if (source.isNull()) {
@@ -74,6 +112,13 @@ void CutBitmap(QImage& target, const QImage& source, const QRect& rect)
                    : QRect(qRound(rect.x() * dpr), qRound(rect.y() * dpr),
                            qRound((rect.x() + rect.width()) * dpr) - qRound(rect.x() * dpr),
                            qRound((rect.y() + rect.height()) * dpr) - qRound(rect.y() * dpr));
+    if (source.depth() == 32 && source.rect().contains(pixels) && !pixels.isEmpty() &&
+        !HasClearPixel(source, pixels)) {
+        // Wholly inside: the piece shares the source's pixels, so any number of elements cut
+        // from one picture take no memory of their own.
+        target = SharedPiece(source, pixels);
+        return;
+    }
     // QImage::copy fills what lies outside the source with zero pixels.
     QImage piece = source.copy(pixels);
     piece.setDevicePixelRatio(dpr);

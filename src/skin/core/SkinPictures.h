@@ -33,6 +33,8 @@ QImage LoadPictureFile(const QString& path, QSize* size = nullptr, QString* prob
 // Makes target a copy of rect of source, of rect's size; the part of rect outside the source
 // comes out black. An empty source leaves target as it was. rect is in the source's
 // device-independent pixels: a picture made for a high-density screen keeps its density.
+// A rect wholly inside a 32-bit source without fully transparent pixels in it is not copied:
+// target then shares the source's pixels (read-only; a change to it copies first).
 void CutBitmap(QImage& target, const QImage& source, const QRect& rect);
 
 // Copies picture 1:1 (in device-independent pixels) from its top-left corner into rect (no scaling:

@@ -9,6 +9,7 @@
 #include "MessageService.h"
 #include "SkinPictures.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHash>
@@ -218,18 +219,25 @@ void CSkinDialog::LoadSkin()
 {
     m_skinLoaded = true;
     FreeSkin();
-    m_description.Load(m_skinPath);
+    // A description that could not be read gets one box of its own, not the mask's.
+    const bool described = m_description.Load(m_skinPath);
     const SkinScreen& screen = m_description.Screen();
 
     // Pictures past their limits are left out (as missing ones are) and named in the box.
+    // A file named by several keys is decoded once and shared.
     QStringList problems = m_description.Problems();
+    QHash<QString, QImage> decoded;
     const auto load = [&](const QString& key) {
-        QString problem;
-        QImage picture = LoadPictureFile(m_description.PicturePath(key), nullptr, &problem);
-        if (!problem.isEmpty()) {
-            problems << problem;
+        const QString path = m_description.PicturePath(key);
+        auto it = decoded.find(path);
+        if (it == decoded.end()) {
+            QString problem;
+            it = decoded.insert(path, LoadPictureFile(path, nullptr, &problem));
+            if (!problem.isEmpty()) {
+                problems << problem;
+            }
         }
-        return picture;
+        return *it;
     };
     m_mainPicture = load(screen.main);
     m_maskPicture = load(screen.mask);
@@ -242,7 +250,11 @@ void CSkinDialog::LoadSkin()
     m_disabledPicture = load(screen.disabled);
     m_edgeColour = EdgeColourOf(m_mainPicture, m_maskPicture);
 
-    SetRegionFromBitmap(m_maskPicture);
+    if (described) {
+        SetRegionFromBitmap(m_maskPicture);
+    } else {
+        clearMask();
+    }
     if (m_presentation) {
         // The skin's own shape comes back with the window's own size.
         m_windowedShape = mask();
@@ -255,7 +267,9 @@ void CSkinDialog::LoadSkin()
     LayoutFace();
     update();
 
-    if (!problems.isEmpty()) {
+    if (!described) {
+        ShowMessage(problems.join(u'\n'));
+    } else if (!problems.isEmpty()) {
         MessageService::Current().Show(problems.join(u'\n'), ErrorCaption,
                                        MessageService::Buttons::Ok);
     }
@@ -344,44 +358,60 @@ void CSkinDialog::LayoutFace()
     m_faceDown = ScaledPicture(m_downPicture, factor, dpr);
     m_faceDisabled = ScaledPicture(m_disabledPicture, factor, dpr);
 
+    const QSize face = ScaleRect(QRect(QPoint(0, 0), skin), scale).size();
     if (m_maskPicture.isNull()) {
         m_faceRegion = QRegion();
-    } else if (scale == 1.0) {
-        m_faceRegion = BitmapToRegion(m_maskPicture, 0xFFFFFF, 0x101010)
-                           .value_or(QRegion())
-                           .translated(offset);
     } else {
-        const QSize face = ScaleRect(QRect(QPoint(0, 0), skin), scale).size();
-        m_faceRegion = BitmapToRegion(m_maskPicture.scaled(face, Qt::IgnoreAspectRatio,
-                                                           Qt::FastTransformation),
-                                      0xFFFFFF, 0x101010)
-                           .value_or(QRegion())
-                           .translated(offset);
+        const QImage mask = scale == 1.0 ? m_maskPicture
+                                         : m_maskPicture.scaled(face, Qt::IgnoreAspectRatio,
+                                                                Qt::FastTransformation);
+        bool tooComplex = false;
+        m_faceRegion =
+            BitmapToRegion(mask, 0xFFFFFF, 0x101010, 2000, MaxMaskRectangles, &tooComplex)
+                .value_or(tooComplex ? QRegion(QRect(QPoint(0, 0), face)) : QRegion())
+                .translated(offset);
     }
 
+    // An element shows only what lies on the skin: its place is cut to the skin's rectangle, so
+    // its size (and what it paints and holds) never exceeds the skin's.
+    const QRect bounds(QPoint(0, 0), skin.isEmpty() ? size() : skin);
+    const auto place = [&bounds](const QRect& rect) { return rect.intersected(bounds); };
     const auto& buttons = m_description.Buttons();
     for (size_t i = 0; i < m_buttons.size() && i < buttons.size(); ++i) {
-        m_buttons[i]->setGeometry(SkinToWindow(buttons[i].rect));
-        m_buttons[i]->SetSkinImages(ScaleRect(buttons[i].rect, scale), m_faceMain, m_faceOver,
-                                    m_faceDown, m_faceDisabled);
+        const QRect rect = place(buttons[i].rect);
+        m_buttons[i]->setGeometry(SkinToWindow(rect));
+        m_buttons[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain, m_faceOver, m_faceDown,
+                                    m_faceDisabled);
     }
     const auto& texts = m_description.Texts();
     for (size_t i = 0; i < m_texts.size() && i < texts.size(); ++i) {
-        m_texts[i]->setGeometry(SkinToWindow(texts[i].rect));
-        m_texts[i]->SetSkinImages(ScaleRect(texts[i].rect, scale), m_faceMain);
+        const QRect rect = place(texts[i].rect);
+        m_texts[i]->setGeometry(SkinToWindow(rect));
+        m_texts[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain);
         m_texts[i]->SetLabelFont(SkinFont(texts[i], scale));
     }
+    // Each thumb picture is decoded once, however many sliders name it.
+    QHash<QString, QImage> thumbs;
+    const auto thumb = [&](const QString& name) {
+        const QString path = m_description.PicturePath(name);
+        auto it = thumbs.find(path);
+        if (it == thumbs.end()) {
+            it = thumbs.insert(path, CSkinSlider::LoadThumb(path, scale, dpr));
+        }
+        return *it;
+    };
     const auto& sliders = m_description.Sliders();
     for (size_t i = 0; i < m_sliders.size() && i < sliders.size(); ++i) {
-        m_sliders[i]->setGeometry(SkinToWindow(sliders[i].rect));
-        m_sliders[i]->SetSkinImages(ScaleRect(sliders[i].rect, scale), m_faceMain,
-                                    m_description.PicturePath(sliders[i].thumb),
-                                    m_description.PicturePath(sliders[i].pressedThumb), scale);
+        const QRect rect = place(sliders[i].rect);
+        m_sliders[i]->setGeometry(SkinToWindow(rect));
+        m_sliders[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain, thumb(sliders[i].thumb),
+                                    thumb(sliders[i].pressedThumb));
     }
     const auto& bars = m_description.ProgressBars();
     for (size_t i = 0; i < m_progressBars.size() && i < bars.size(); ++i) {
-        m_progressBars[i]->setGeometry(SkinToWindow(bars[i].rect));
-        m_progressBars[i]->SetSkinImages(ScaleRect(bars[i].rect, scale), m_faceMain, m_faceDown);
+        const QRect rect = place(bars[i].rect);
+        m_progressBars[i]->setGeometry(SkinToWindow(rect));
+        m_progressBars[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain, m_faceDown);
     }
     OnSkinLayout();
     update();
@@ -438,8 +468,18 @@ void CSkinDialog::resizeEvent(QResizeEvent* event)
 
 void CSkinDialog::SetRegionFromBitmap(const QImage& mask)
 {
-    const std::optional<QRegion> region = BitmapToRegion(mask, 0xFFFFFF, 0x101010);
-    if (!region) {
+    bool tooComplex = false;
+    const std::optional<QRegion> region =
+        BitmapToRegion(mask, 0xFFFFFF, 0x101010, 2000, MaxMaskRectangles, &tooComplex);
+    if (tooComplex) {
+        // The display server could not take so many rectangles in one request (it would drop
+        // the connection and end the program).
+        clearMask();
+        const QString file = m_description.PicturePath(m_description.Screen().mask);
+        ShowMessage(tr("窗口形状图片 %1 过于复杂：它的形状需要 %2 个以上的矩形。窗口改为矩形显示。")
+                        .arg(QDir::toNativeSeparators(file))
+                        .arg(MaxMaskRectangles));
+    } else if (!region) {
         clearMask();
         MessageService::Current().Show(QStringLiteral("Resimden Region Oluşturulamad"),
                                        ErrorCaption, MessageService::Buttons::Ok);

@@ -16,23 +16,32 @@ CSkinSlider::CSkinSlider(const QString& name, int elementIndex, QWidget* parent)
 void CSkinSlider::SetSkinImages(const QRect& rect, const QImage& main, const QString& thumbPath,
                                 const QString& pressedThumbPath, double scale)
 {
-    CutBitmap(m_background, main, rect);
-    // The thumbs follow the face's scale and the main picture's pixel density.
     const qreal dpr = main.isNull() ? 1.0 : main.devicePixelRatio();
-    const auto load = [scale, dpr](const QString& path) {
-        QImage thumb = LoadPictureFile(path);
-        if (!thumb.isNull() && (scale != 1.0 || dpr != 1.0)) {
-            thumb = thumb.scaled(qMax(1, qRound(thumb.width() * scale * dpr)),
-                                 qMax(1, qRound(thumb.height() * scale * dpr)),
-                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            thumb.setDevicePixelRatio(dpr);
-        }
-        return thumb;
-    };
-    m_thumb = load(thumbPath);
-    m_pressedThumb = load(pressedThumbPath);
+    SetSkinImages(rect, main, LoadThumb(thumbPath, scale, dpr),
+                  LoadThumb(pressedThumbPath, scale, dpr));
+}
+
+void CSkinSlider::SetSkinImages(const QRect& rect, const QImage& main, const QImage& thumb,
+                                const QImage& pressedThumb)
+{
+    CutBitmap(m_background, main, rect);
+    m_thumb = thumb;
+    m_pressedThumb = pressedThumb;
     m_dragging = false;
     update();
+}
+
+QImage CSkinSlider::LoadThumb(const QString& path, double scale, qreal dpr)
+{
+    // The thumbs follow the face's scale and the main picture's pixel density.
+    QImage thumb = LoadPictureFile(path);
+    if (!thumb.isNull() && (scale != 1.0 || dpr != 1.0)) {
+        thumb = thumb.scaled(qMax(1, qRound(thumb.width() * scale * dpr)),
+                             qMax(1, qRound(thumb.height() * scale * dpr)), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+        thumb.setDevicePixelRatio(dpr);
+    }
+    return thumb;
 }
 
 void CSkinSlider::mousePressEvent(QMouseEvent* event)

@@ -23,6 +23,12 @@ public:
     // scaled by scale (the face's scale in presentation).
     void SetSkinImages(const QRect& rect, const QImage& main, const QString& thumbPath,
                        const QString& pressedThumbPath, double scale = 1.0);
+    // The same with thumb pictures already loaded by LoadThumb: sliders that name the same
+    // picture share one decoded copy.
+    void SetSkinImages(const QRect& rect, const QImage& main, const QImage& thumb,
+                       const QImage& pressedThumb);
+    // A thumb picture scaled by scale for a main picture of pixel density dpr.
+    static QImage LoadThumb(const QString& path, double scale, qreal dpr);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -205,6 +205,22 @@ TEST(SkinDescriptionReading, OverLongEntriesAreSkippedAndReported)
     EXPECT_EQ(Read(QStringLiteral("[BUTTONINFO]\n1=") + fits).Buttons().size(), 1u);
 }
 
+TEST(SkinDescriptionReading, SectionsKeepAtMost256ElementsAndSaySo)
+{
+    QString text = QStringLiteral("[BUTTONINFO]\n");
+    for (int i = 1; i <= 2000; ++i) {
+        text += QStringLiteral("%1=B%1,0,0,32767,32767,t,F\n").arg(i);
+    }
+    text += QStringLiteral("[PROGRESSINFO]\n1=P,t,0,0,1,1,H\n");
+    const SkinDescription skin = Read(text);
+    ASSERT_EQ(skin.Buttons().size(), size_t(SkinDescription::MaxElementsPerSection));
+    EXPECT_EQ(skin.Buttons().back().name, QStringLiteral("B256"));
+    EXPECT_EQ(skin.ProgressBars().size(), 1u);
+    ASSERT_EQ(skin.Problems().size(), 1);
+    EXPECT_TRUE(skin.Problems()[0].contains(QStringLiteral("[BUTTONINFO]")));
+    EXPECT_TRUE(skin.Problems()[0].contains(QStringLiteral("257")));
+}
+
 TEST(SkinDescriptionReading, FontFaceIsLimitedTo31Bytes)
 {
     const SkinDescription skin =
@@ -250,4 +266,21 @@ TEST(SkinDescriptionFile, MissingFileIsEmptyAndGbkFileReadsCorrectly)
         EXPECT_EQ(skin.Texts()[0].text, QStringLiteral("幸运号码...")) << encoding;
         EXPECT_EQ(skin.Directory(), QDir(dir.path()).absolutePath() + u'/');
     }
+}
+
+TEST(SkinDescriptionFile, FileTooLargeIsNamedInTheRefusal)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("skin.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[BUTTONINFO]\n1=A,0,0,1,1,t,F\n");
+    file.write(QByteArray(1100 * 1024, ';'));
+    file.close();
+    SkinDescription skin;
+    EXPECT_FALSE(skin.Load(path));
+    EXPECT_TRUE(skin.Buttons().empty());
+    ASSERT_FALSE(skin.Problems().isEmpty());
+    EXPECT_TRUE(skin.Problems()[0].contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(skin.Problems()[0].contains(QStringLiteral("皮肤描述文件")));
 }

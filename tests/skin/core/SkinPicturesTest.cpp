@@ -108,6 +108,23 @@ TEST(CutAndDrawBitmap, CutsAtTheRectangleAndDrawsOneToOne)
     EXPECT_EQ(canvas.pixelColor(5, 5), QColor(Qt::blue));
 }
 
+TEST(CutAndDrawBitmap, PiecesInsideThePictureShareItsPixels)
+{
+    QImage source = Filled(100, 100, Qt::white);
+    source.setPixelColor(10, 20, Qt::red);
+    QImage piece;
+    CutBitmap(piece, source, QRect(10, 20, 50, 50));
+    // No copy: the piece reads the picture's own memory.
+    EXPECT_EQ(piece.constBits(), source.constBits() + 20 * source.bytesPerLine() + 10 * 4);
+    EXPECT_EQ(piece.pixelColor(0, 0), QColor(Qt::red));
+    // A change to the piece copies it first and leaves the picture alone; the piece outlives
+    // the picture.
+    piece.setPixelColor(1, 0, Qt::green);
+    EXPECT_EQ(source.pixelColor(11, 20), QColor(Qt::white));
+    source = QImage();
+    EXPECT_EQ(piece.pixelColor(1, 0), QColor(Qt::green));
+}
+
 TEST(SkinColours, WindowsColourValuesAreBlueGreenRed)
 {
     EXPECT_EQ(ColourFromSkinValue(255), QColor(255, 0, 0));
@@ -215,6 +232,28 @@ QByteArray BitmapHeaderOnly(qint32 width, qint32 height)
     put32(0);
     put32(0);
     return bytes + QByteArray(64, '\0');
+}
+
+TEST(BitmapToRegion, MasksPastTheRectangleBoundGiveNoRegion)
+{
+    // A checkerboard: one rectangle a black pixel, two million in all.
+    QImage board(2048, 2048, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(board.scanLine(y));
+        for (int x = 0; x < board.width(); ++x) {
+            line[x] = (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        }
+    }
+    bool tooComplex = false;
+    EXPECT_FALSE(BitmapToRegion(board, 0xFFFFFF, 0, 2000, MaxMaskRectangles, &tooComplex));
+    EXPECT_TRUE(tooComplex);
+    // Its top 30 rows fit: 30,720 rectangles.
+    tooComplex = false;
+    EXPECT_EQ(BitmapToRegion(board.copy(0, 0, 2048, 30), 0xFFFFFF, 0, 2000, MaxMaskRectangles,
+                             &tooComplex)
+                  ->rectCount(),
+              30720);
+    EXPECT_FALSE(tooComplex);
 }
 
 TEST(LoadPictureFile, RefusesPicturesPastTheLimitsBeforeDecodingAndSaysWhy)

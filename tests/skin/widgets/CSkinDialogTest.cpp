@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 namespace {
 
 class TestDialog : public CSkinDialog
@@ -324,6 +326,82 @@ TEST(SkinDialog, OverLongEntriesAreSkippedWithOneMessage)
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("BUTTONINFO")));
     EXPECT_EQ(messages.captions[0], QStringLiteral("Hata"));
+}
+
+TEST(SkinDialog, HostileElementListsStayWithinBoundsOfCountAndMemory)
+{
+    // Thousands of elements the size of the coordinate range, and sliders that all name the
+    // main picture as their thumbs.
+    QString elements = QStringLiteral("[BUTTONINFO]\n");
+    for (int i = 1; i <= 2000; ++i) {
+        elements += QStringLiteral("%1=BUTTON_STOP,0,0,32767,32767,t,F\n").arg(i);
+    }
+    elements += QStringLiteral("[TEXTINFO]\n1=T,Liberation Sans,N,N,12,0,0,0,32767,32767,x,\n"
+                               "[TRACKBARINFO]\n");
+    for (int i = 1; i <= 1000; ++i) {
+        elements += QStringLiteral("%1=S,main.png,main.png,-5,-5,32767,32767,H,9\n").arg(i);
+    }
+    RecordingMessageService messages;
+    SkinFolder skin(elements);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    TestDialog dialog;
+    dialog.SetSkinPath(skin.Path());
+    dialog.LoadSkin();
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024) << "kilobytes";
+
+    ASSERT_EQ(dialog.SkinButtons().size(), size_t(SkinDescription::MaxElementsPerSection));
+    ASSERT_EQ(dialog.SkinSliders().size(), size_t(SkinDescription::MaxElementsPerSection));
+    const QRect face(0, 0, 120, 80);
+    EXPECT_EQ(dialog.SkinButtons().back()->geometry(), face);
+    EXPECT_EQ(dialog.SkinTexts()[0]->geometry(), face);
+    EXPECT_EQ(dialog.SkinSliders()[0]->geometry(), face);
+    // One decoded thumb for all sliders.
+    EXPECT_EQ(dialog.SkinSliders().front()->ThumbImage().constBits(),
+              dialog.SkinSliders().back()->ThumbImage().constBits());
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("[BUTTONINFO]")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("[TRACKBARINFO]")));
+}
+
+TEST(SkinDialog, MaskTooComplexForTheDisplayLeavesTheWindowRectangular)
+{
+    QImage board(2048, 2048, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(board.scanLine(y));
+        for (int x = 0; x < board.width(); ++x) {
+            line[x] = (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        }
+    }
+    RecordingMessageService messages;
+    SkinFolder skin(Elements, board);
+    TestDialog dialog;
+    dialog.SetSkinPath(skin.Path());
+    dialog.LoadSkin();
+    EXPECT_EQ(dialog.size(), QSize(2048, 2048));
+    EXPECT_TRUE(dialog.mask().isEmpty());
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("mask.bmp")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("32000")));
+}
+
+TEST(SkinDialog, DescriptionTooLargeIsReportedOnceAndByName)
+{
+    RecordingMessageService messages;
+    SkinFolder skin(Elements);
+    QFile file(skin.Path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(1100 * 1024, ';'));
+    file.close();
+    TestDialog dialog;
+    dialog.SetSkinPath(skin.Path());
+    dialog.LoadSkin();
+    EXPECT_TRUE(dialog.SkinButtons().empty());
+    ASSERT_EQ(messages.texts.size(), 1) << messages.texts.join(u'|').toStdString();
+    EXPECT_TRUE(messages.texts[0].contains(QDir::toNativeSeparators(skin.Path())));
+    EXPECT_FALSE(messages.texts[0].contains(QStringLiteral("Region")));
 }
 
 TEST(SkinDialog, ShowingLoadsAnExistingSkinOnlyOnce)
