@@ -30,11 +30,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto batched = BitmapToRegion(picture, colour, 0x3F3F3F, 3);
     const auto whole = BitmapToRegion(picture, colour, 0x3F3F3F);
     FUZZ_CHECK(batched && whole && batched->xored(*whole).isEmpty());
+    // A bound on the rectangles either gives the same shape or none, said as too complex.
+    bool tooComplex = false;
+    const auto bounded = BitmapToRegion(picture, colour, 0x3F3F3F, 3, 16, &tooComplex);
+    FUZZ_CHECK(bounded ? !tooComplex && bounded->xored(*whole).isEmpty()
+                       : tooComplex && whole->rectCount() > 0);
 
     // An element reaching past the picture's corner.
     const QRect rect(pictureSize.width() / 2, pictureSize.height() / 2, 40, 30);
     QImage piece;
     CutBitmap(piece, picture, rect);
     FUZZ_CHECK(piece.size() == rect.size());
+    // One wholly inside, which may share the picture's pixels.
+    CutBitmap(piece, picture,
+              QRect(0, 0, pictureSize.width() / 2 + 1, pictureSize.height() / 2 + 1));
+    FUZZ_CHECK(piece.pixel(0, 0) == picture.pixel(0, 0) || qAlpha(picture.pixel(0, 0)) == 0);
     return 0;
 }
