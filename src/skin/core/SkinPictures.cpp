@@ -82,6 +82,22 @@ bool HasClearPixel(const QImage& picture, const QRect& rect)
     return false;
 }
 
+// Makes the fully transparent pixels of a 32-bit picture opaque black.
+void BlackenClearPixels(QImage& picture)
+{
+    if (picture.isNull() || !picture.hasAlphaChannel()) {
+        return;
+    }
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(line[x]) == 0) {
+                line[x] = qRgb(0, 0, 0);
+            }
+        }
+    }
+}
+
 // rect of picture (inside it) as a read-only picture over the same pixels; it keeps a reference
 // to picture's pixels for as long as it lives, and a change to it makes a copy first.
 QImage SharedPiece(const QImage& picture, const QRect& rect)
@@ -122,23 +138,33 @@ void CutBitmap(QImage& target, const QImage& source, const QRect& rect)
     // QImage::copy fills what lies outside the source with zero pixels.
     QImage piece = source.copy(pixels);
     piece.setDevicePixelRatio(dpr);
-    if (!piece.isNull() && !piece.hasAlphaChannel()) {
-        target = piece;
-        return;
-    }
-    if (!piece.isNull()) {
-        // Outside parts of a picture with alpha come out transparent; make them black, as an
-        // opaque copy would.
-        for (int y = 0; y < piece.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
-            for (int x = 0; x < piece.width(); ++x) {
-                if (qAlpha(line[x]) == 0) {
-                    line[x] = qRgb(0, 0, 0);
-                }
-            }
-        }
-    }
+    // Outside parts of a picture with alpha come out transparent; make them black, as an
+    // opaque copy would.
+    BlackenClearPixels(piece);
     target = piece;
+}
+
+QImage PreparedForCutting(const QImage& picture, const QSize& size)
+{
+    if (picture.isNull()) {
+        return picture;
+    }
+    const QSize need = picture.size().expandedTo(size);
+    QImage prepared = picture.depth() == 32 ? picture
+                                            : picture.convertToFormat(picture.hasAlphaChannel()
+                                                                          ? QImage::Format_ARGB32
+                                                                          : QImage::Format_RGB32);
+    const bool clear = HasClearPixel(prepared, prepared.rect());
+    if (need == picture.size() && !clear) {
+        return prepared;
+    }
+    if (need != picture.size()) {
+        // QImage::copy fills what lies outside with zero pixels.
+        prepared = prepared.copy(QRect(QPoint(0, 0), need));
+    }
+    BlackenClearPixels(prepared);
+    prepared.setDevicePixelRatio(picture.devicePixelRatio());
+    return prepared;
 }
 
 void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect, bool /*stretch*/)

@@ -37,6 +37,12 @@ QImage LoadPictureFile(const QString& path, QSize* size = nullptr, QString* prob
 // target then shares the source's pixels (read-only; a change to it copies first).
 void CutBitmap(QImage& target, const QImage& source, const QRect& rect);
 
+// picture made ready for cutting pieces of a face of size pixels: padded with black to at
+// least that size and with fully transparent pixels made black, as CutBitmap would make them.
+// Every piece inside size then shares its pixels (no copy per element). The picture itself is
+// returned, unchanged and shared, when it needs neither.
+QImage PreparedForCutting(const QImage& picture, const QSize& size);
+
 // Copies picture 1:1 (in device-independent pixels) from its top-left corner into rect (no scaling:
 // the part of the picture beyond rect's size is left out). A null picture draws nothing. stretch
 // gives the same copy; it is kept for callers written against the stretching variant.

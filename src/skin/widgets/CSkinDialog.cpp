@@ -7,6 +7,7 @@
 #include "CSkinSlider.h"
 #include "CSkinText.h"
 #include "MessageService.h"
+#include "SkinFace.h"
 #include "SkinPictures.h"
 
 #include <QDir>
@@ -45,110 +46,6 @@ QFont SkinFont(const SkinTextEntry& entry, double scale)
         font.setPointSizeF(font.pointSizeF() * scale);
     }
     return font;
-}
-
-// Pure white is outside the window, as BitmapToRegion reads the mask.
-bool IsOpaque(const QImage& mask, int x, int y)
-{
-    return (mask.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-}
-
-// The most frequent colour of main along the outline of the mask's opaque part (the first and
-// last opaque pixel of every row and column); main's own border without a mask.
-QColor EdgeColourOf(const QImage& main, const QImage& mask)
-{
-    if (main.isNull()) {
-        return QColor(Qt::black);
-    }
-    const bool shaped = !mask.isNull();
-    const int w = shaped ? std::min(main.width(), mask.width()) : main.width();
-    const int h = shaped ? std::min(main.height(), mask.height()) : main.height();
-    QHash<QRgb, int> counts;
-    // Counts the first and last opaque pixel of a line of n pixels; at(i) places pixel i.
-    const auto countEnds = [&](int n, auto at) {
-        const auto opaque = [&](QPoint p) { return !shaped || IsOpaque(mask, p.x(), p.y()); };
-        int first = 0;
-        while (first < n && !opaque(at(first))) {
-            ++first;
-        }
-        if (first == n) {
-            return;
-        }
-        int last = n - 1;
-        while (last > first && !opaque(at(last))) {
-            --last;
-        }
-        ++counts[main.pixel(at(first)) | 0xFF000000u];
-        ++counts[main.pixel(at(last)) | 0xFF000000u];
-    };
-    for (int y = 0; y < h; ++y) {
-        countEnds(w, [y](int i) { return QPoint(i, y); });
-    }
-    for (int x = 0; x < w; ++x) {
-        countEnds(h, [x](int i) { return QPoint(x, i); });
-    }
-    QRgb best = qRgb(0, 0, 0);
-    int bestCount = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > bestCount || (it.value() == bestCount && it.key() < best)) {
-            best = it.key();
-            bestCount = it.value();
-        }
-    }
-    return QColor::fromRgb(best);
-}
-
-// picture scaled smoothly by factor for a screen of pixel density dpr (factor includes dpr).
-QImage ScaledPicture(const QImage& picture, double factor, qreal dpr)
-{
-    if (picture.isNull() || (factor == 1.0 && dpr == 1.0)) {
-        return picture;
-    }
-    QImage scaled =
-        picture.scaled(std::max(1, static_cast<int>(std::lround(picture.width() * factor))),
-                       std::max(1, static_cast<int>(std::lround(picture.height() * factor))),
-                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(dpr);
-    return scaled;
-}
-
-// picture (scaled by factor) with the parts outside the mask's shape, scaled alike, in colour;
-// the outline is blended by how much of each pixel it covers, so a scaled outline stays smooth.
-QImage Shaped(const QImage& picture, const QImage& mask, double factor, const QColor& colour)
-{
-    if (picture.isNull() || mask.isNull()) {
-        return picture;
-    }
-    QImage coverage(mask.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < mask.height(); ++y) {
-        uchar* line = coverage.scanLine(y);
-        for (int x = 0; x < mask.width(); ++x) {
-            line[x] = IsOpaque(mask, x, y) ? 255 : 0;
-        }
-    }
-    coverage = coverage.scaled(std::max(1, static_cast<int>(std::lround(mask.width() * factor))),
-                               std::max(1, static_cast<int>(std::lround(mask.height() * factor))),
-                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage shaped = picture.convertToFormat(QImage::Format_RGB32);
-    const int r0 = colour.red();
-    const int g0 = colour.green();
-    const int b0 = colour.blue();
-    for (int y = 0; y < shaped.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(shaped.scanLine(y));
-        const uchar* cover = y < coverage.height() ? coverage.constScanLine(y) : nullptr;
-        for (int x = 0; x < shaped.width(); ++x) {
-            const int a = cover && x < coverage.width() ? cover[x] : 0;
-            if (a == 255) {
-                continue;
-            }
-            const QRgb p = line[x];
-            line[x] =
-                qRgb((qRed(p) * a + r0 * (255 - a)) / 255, (qGreen(p) * a + g0 * (255 - a)) / 255,
-                     (qBlue(p) * a + b0 * (255 - a)) / 255);
-        }
-    }
-    shaped.setDevicePixelRatio(picture.devicePixelRatio());
-    return shaped;
 }
 
 template <class Element> void DestroyAll(std::vector<Element*>& elements)
@@ -354,9 +251,17 @@ void CSkinDialog::LayoutFace()
     if (m_presentation) {
         m_faceMain = Shaped(m_faceMain, m_maskPicture, factor, m_edgeColour);
     }
-    m_faceOver = ScaledPicture(m_overPicture, factor, dpr);
-    m_faceDown = ScaledPicture(m_downPicture, factor, dpr);
-    m_faceDisabled = ScaledPicture(m_disabledPicture, factor, dpr);
+    // An element shows only what lies on the skin: its place is cut to the skin's rectangle, so
+    // its size never exceeds the skin's. The pictures are made ready once so that every element
+    // shares their pixels instead of holding a copy of its own.
+    const QRect bounds(QPoint(0, 0), skin.isEmpty() ? size() : skin);
+    const QSize scaledBounds = ScaleRect(bounds, scale).size();
+    // The farthest pixel CutBitmap reaches for a place inside the bounds.
+    const QSize cutSize(qRound(scaledBounds.width() * dpr), qRound(scaledBounds.height() * dpr));
+    const QImage cutMain = PreparedForCutting(m_faceMain, cutSize);
+    m_faceOver = PreparedForCutting(ScaledPicture(m_overPicture, factor, dpr), cutSize);
+    m_faceDown = PreparedForCutting(ScaledPicture(m_downPicture, factor, dpr), cutSize);
+    m_faceDisabled = PreparedForCutting(ScaledPicture(m_disabledPicture, factor, dpr), cutSize);
 
     const QSize face = ScaleRect(QRect(QPoint(0, 0), skin), scale).size();
     if (m_maskPicture.isNull()) {
@@ -372,22 +277,19 @@ void CSkinDialog::LayoutFace()
                 .translated(offset);
     }
 
-    // An element shows only what lies on the skin: its place is cut to the skin's rectangle, so
-    // its size (and what it paints and holds) never exceeds the skin's.
-    const QRect bounds(QPoint(0, 0), skin.isEmpty() ? size() : skin);
     const auto place = [&bounds](const QRect& rect) { return rect.intersected(bounds); };
     const auto& buttons = m_description.Buttons();
     for (size_t i = 0; i < m_buttons.size() && i < buttons.size(); ++i) {
         const QRect rect = place(buttons[i].rect);
         m_buttons[i]->setGeometry(SkinToWindow(rect));
-        m_buttons[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain, m_faceOver, m_faceDown,
+        m_buttons[i]->SetSkinImages(ScaleRect(rect, scale), cutMain, m_faceOver, m_faceDown,
                                     m_faceDisabled);
     }
     const auto& texts = m_description.Texts();
     for (size_t i = 0; i < m_texts.size() && i < texts.size(); ++i) {
         const QRect rect = place(texts[i].rect);
         m_texts[i]->setGeometry(SkinToWindow(rect));
-        m_texts[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain);
+        m_texts[i]->SetSkinImages(ScaleRect(rect, scale), cutMain);
         m_texts[i]->SetLabelFont(SkinFont(texts[i], scale));
     }
     // Each thumb picture is decoded once, however many sliders name it.
@@ -404,14 +306,14 @@ void CSkinDialog::LayoutFace()
     for (size_t i = 0; i < m_sliders.size() && i < sliders.size(); ++i) {
         const QRect rect = place(sliders[i].rect);
         m_sliders[i]->setGeometry(SkinToWindow(rect));
-        m_sliders[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain, thumb(sliders[i].thumb),
+        m_sliders[i]->SetSkinImages(ScaleRect(rect, scale), cutMain, thumb(sliders[i].thumb),
                                     thumb(sliders[i].pressedThumb));
     }
     const auto& bars = m_description.ProgressBars();
     for (size_t i = 0; i < m_progressBars.size() && i < bars.size(); ++i) {
         const QRect rect = place(bars[i].rect);
         m_progressBars[i]->setGeometry(SkinToWindow(rect));
-        m_progressBars[i]->SetSkinImages(ScaleRect(rect, scale), m_faceMain, m_faceDown);
+        m_progressBars[i]->SetSkinImages(ScaleRect(rect, scale), cutMain, m_faceDown);
     }
     OnSkinLayout();
     update();

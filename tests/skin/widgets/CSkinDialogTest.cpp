@@ -343,6 +343,10 @@ TEST(SkinDialog, HostileElementListsStayWithinBoundsOfCountAndMemory)
     }
     RecordingMessageService messages;
     SkinFolder skin(elements);
+    // An Over picture smaller than the skin: the part past it is black.
+    QImage over(60, 40, QImage::Format_RGB32);
+    over.fill(Qt::green);
+    ASSERT_TRUE(over.save(QFileInfo(skin.Path()).dir().filePath(QStringLiteral("over.png"))));
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
     TestDialog dialog;
@@ -358,6 +362,13 @@ TEST(SkinDialog, HostileElementListsStayWithinBoundsOfCountAndMemory)
     EXPECT_EQ(dialog.SkinButtons().back()->geometry(), face);
     EXPECT_EQ(dialog.SkinTexts()[0]->geometry(), face);
     EXPECT_EQ(dialog.SkinSliders()[0]->geometry(), face);
+    // All elements read the same pixels, also where a picture had to be padded.
+    const CSkinButton* first = dialog.SkinButtons().front();
+    const CSkinButton* last = dialog.SkinButtons().back();
+    EXPECT_EQ(first->NormalImage().constBits(), last->NormalImage().constBits());
+    EXPECT_EQ(first->HoverImage().constBits(), last->HoverImage().constBits());
+    EXPECT_EQ(last->HoverImage().pixelColor(10, 10), QColor(Qt::green));
+    EXPECT_EQ(last->HoverImage().pixelColor(100, 70), QColor(Qt::black));
     // One decoded thumb for all sliders.
     EXPECT_EQ(dialog.SkinSliders().front()->ThumbImage().constBits(),
               dialog.SkinSliders().back()->ThumbImage().constBits());
