@@ -52,7 +52,7 @@ TEST(ServerPause, StatementsFailWithinTheBoundAndTheStationComesBack)
     limits.answer = 2s;
     db.SetServerLimits(limits);
     test.Exec(QLatin1String(SqlStatements::InsertPerson), {"A1", "Ann", ""});
-    const QVariantList win{"A1", "2024-01-01 20:00:00", 1, 1, "Prize"};
+    const QVariantList win{"A1", "2024-01-01 20:00:00", 1, 1, "Prize", "A1", "A1"};
     {
         ServerPause pause;
         ASSERT_TRUE(pause.Paused());
