@@ -133,6 +133,7 @@ void CAdoDatabase::ReleaseConnection()
     m_connected = false;
     m_inTransaction = false;
     m_fileGuard.Closed();
+    m_fileGuardTripped = false;
     if (!m_protectedPath.isEmpty()) {
         ProtectedFiles::Release(m_protectedPath);
         m_protectedPath.clear();
@@ -658,6 +659,11 @@ void CAdoDatabase::RollbackTransaction()
 QString CAdoDatabase::ChangeToken()
 {
     if (m_connected && m_target.driver == DatabaseTarget::Driver::Sqlite) {
+        // The idle window asks for tokens every few seconds: a file taken away is noticed and
+        // its recovery copy written then, once, not only when the next winner is stored.
+        if (!m_fileGuardTripped && !m_fileGuard.CheckInPlace(!m_quiet)) {
+            m_fileGuardTripped = true;
+        }
         QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
         if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next()) {
             return QStringLiteral("%1/%2").arg(m_changeCount).arg(query.value(0).toLongLong());

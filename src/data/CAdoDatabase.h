@@ -3,8 +3,8 @@
 
 #include "DatabaseTarget.h"
 #include "PoolJournal.h"
-#include "SqliteFileGuard.h"
 #include "ServerLink.h"
+#include "SqliteFileGuard.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -192,10 +192,11 @@ private:
     bool m_inTransaction = false;
     bool m_savepoint = false; // a statement's savepoint is open (PostgreSQL transactions)
     quint64 m_changeCount = 0;
-    quint64 m_otherChanges = 0;   // PostgreSQL: changes announced by other connections
-    quint64 m_otherWinsAdded = 0; // PostgreSQL: ... of those, statements that stored wins
-    SqliteFileGuard m_fileGuard;  // SQLite only, once the connection is set up
-    QString m_protectedPath;      // the database file registered with ProtectedFiles
+    quint64 m_otherChanges = 0;      // PostgreSQL: changes announced by other connections
+    quint64 m_otherWinsAdded = 0;    // PostgreSQL: ... of those, statements that stored wins
+    SqliteFileGuard m_fileGuard;     // SQLite only, once the connection is set up
+    bool m_fileGuardTripped = false; // ChangeToken found the files taken away (told once)
+    QString m_protectedPath;         // the database file registered with ProtectedFiles
     std::unique_ptr<ServerLink> m_link;
     ServerLink::Limits m_serverLimits;
     bool m_listenPending = false; // PostgreSQL: connected again, LISTEN still to be sent

@@ -56,6 +56,18 @@ TEST_F(SqliteFileGuardTest, ALogDeletedUnderTheConnectionStopsEveryStore)
     EXPECT_FALSE(StoreB2()) << "refused again";
 }
 
+// The idle window's change tokens notice the file taken away before any winner: the copy is
+// written and the operator told once, so a kill before the next draw loses nothing either.
+TEST_F(SqliteFileGuardTest, TheIdleWindowNoticesAFileTakenAwayOnce)
+{
+    ASSERT_TRUE(QFile::rename(test.path(), test.path() + QStringLiteral(".moved")));
+    test.db().ChangeToken();
+    test.db().ChangeToken();
+    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_FALSE(test.db().RecoveryPath().isEmpty());
+    EXPECT_TRUE(QFile::exists(SqliteFileGuard::NotePath(test.path())));
+}
+
 // cp other.db Data.db writes over the same inode; the header shows the other, smaller file.
 TEST_F(SqliteFileGuardTest, AFileWrittenOverInPlaceIsNoticed)
 {
