@@ -7,6 +7,7 @@
 #include "ImportPerson.h"
 #include "ImportSink.h"
 #include "MessageService.h"
+#include "PersonText.h"
 #include "StringTable.h"
 
 #include <QCoreApplication>
@@ -154,11 +155,17 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
         for (;;) {
             const QString name = CellText(cells, row, 2);
             const QString remark = CellText(cells, row, 3);
-            const ImportResult result = ImportPerson(statements, id, name, remark);
-            const auto rowText = [&] { return id + separator + name + separator + remark; };
+            QString reason;
+            const ImportResult result = ImportPerson(statements, id, name, remark, &reason);
+            // A refused row keeps only an excerpt: one long text repeated in every row must
+            // not be kept once a row.
+            const auto rowText = [&] {
+                return PersonText::Excerpt(id) + separator + PersonText::Excerpt(name) + separator +
+                       PersonText::Excerpt(remark);
+            };
             ++m_total;
             if (result != ImportOk) {
-                m_sink.AddFailure(rowText(), ImportReasonText(result));
+                m_sink.AddFailure(rowText(), reason.isEmpty() ? ImportReasonText(result) : reason);
                 ++m_rejected;
             } else if (m_database.InTransaction()) {
                 m_pending.append(rowText());
