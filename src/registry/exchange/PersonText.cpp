@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace PersonText {
 
 namespace {
@@ -19,6 +21,9 @@ bool IsInvisible(char32_t cp)
 
 Problem Check(const QString& text, bool id, int maxChars)
 {
+    if (text.size() > 2 * qsizetype(maxChars)) {
+        return Problem::TooLong; // more characters than maxChars, whatever they are
+    }
     bool visible = false;
     qsizetype characters = 0;
     for (qsizetype i = 0; i < text.size(); ++i, ++characters) {
@@ -62,16 +67,52 @@ QString ReasonText(Problem problem, int maxChars)
     return QString();
 }
 
-QString Excerpt(const QString& text, int maxChars)
+namespace {
+
+// Where a text of at most maxChars ends: never between the halves of a surrogate pair.
+qsizetype CutAt(const QString& text, int maxChars)
 {
-    if (text.size() <= maxChars) {
-        return text;
-    }
-    qsizetype cut = maxChars;
-    if (text.at(cut - 1).isHighSurrogate()) {
+    qsizetype cut = std::min<qsizetype>(text.size(), maxChars);
+    if (cut > 0 && cut < text.size() && text.at(cut - 1).isHighSurrogate()) {
         --cut;
     }
-    return text.left(cut) + QChar(0x2026);
+    return cut;
+}
+
+} // namespace
+
+QString Cut(const QString& text, int maxChars)
+{
+    const qsizetype cut = CutAt(text, maxChars);
+    return cut < text.size() ? text.left(cut) + QChar(0x2026) : text;
+}
+
+QString Excerpt(const QString& text, int maxChars)
+{
+    const qsizetype cut = CutAt(text, maxChars);
+    // What the row held, made visible: a control character as its picture (NUL as ␀), an
+    // invisible one as its code, half a surrogate pair as U+FFFD.
+    QString out;
+    out.reserve(cut + 1);
+    for (qsizetype i = 0; i < cut; ++i) {
+        const QChar ch = text.at(i);
+        const char16_t u = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < cut && text.at(i + 1).isLowSurrogate()) {
+            out += ch;
+            out += text.at(++i);
+        } else if (ch.isSurrogate()) {
+            out += QChar::ReplacementCharacter;
+        } else if (u < 0x20) {
+            out += QChar(char16_t(0x2400 + u));
+        } else if (u == 0x7F) {
+            out += QChar(char16_t(0x2421));
+        } else if ((u >= 0x80 && u <= 0x9F) || IsInvisible(u)) {
+            out += QStringLiteral("<U+%1>").arg(uint(u), 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            out += ch;
+        }
+    }
+    return cut < text.size() ? out + QChar(0x2026) : out;
 }
 
 } // namespace PersonText

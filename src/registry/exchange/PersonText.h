@@ -14,6 +14,11 @@ namespace PersonText {
 inline constexpr int MaxNameChars = 200;
 inline constexpr int MaxRemarkChars = 200;
 
+// Characters one import may read in all: the most rows a sheet may have, each with a number and
+// a name and a remark at their bounds. A file past it (one long shared text in every row) is
+// stopped early instead of being checked row after row.
+inline constexpr qint64 MaxImportChars = 200000LL * (8 + MaxNameChars + MaxRemarkChars);
+
 // Characters of a refused row kept for the result window: enough to recognise the row.
 inline constexpr int MaxExcerptChars = 120;
 
@@ -35,6 +40,10 @@ Problem Check(const QString& text, bool id, int maxChars);
 QString ReasonText(Problem problem, int maxChars);
 
 // At most maxChars of text, cut between characters, with "…" when something was cut.
+QString Cut(const QString& text, int maxChars);
+
+// The same for the result window, where control, invisible and broken characters are shown by
+// a visible stand-in.
 QString Excerpt(const QString& text, int maxChars = MaxExcerptChars);
 
 } // namespace PersonText

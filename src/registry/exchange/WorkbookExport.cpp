@@ -107,7 +107,7 @@ WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePa
 // written before the bounds, or by another program) can make the export fail on a cell's limit.
 QVariant Text(const QString& text, const QString& blanks = QString())
 {
-    return QVariant(blanks + PersonText::Excerpt(text, PersonText::MaxNameChars));
+    return QVariant(blanks + PersonText::Cut(text, PersonText::MaxNameChars));
 }
 
 } // namespace
