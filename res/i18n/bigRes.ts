@@ -366,6 +366,36 @@
     </message>
 </context>
 <context>
+    <name>ImportPerson</name>
+    <message>
+        <source>内容无法按原样保存</source>
+        <translation>內容無法按原樣儲存</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>设置文件 %1 有 %2 字节，超过上限 %3 字节，没有读取。</source>
+        <translation>設定檔案 %1 有 %2 位元組，超過上限 %3 位元組，沒有讀取。</translation>
+    </message>
+    <message>
+        <source>设置文件 %1：%2</source>
+        <translation>設定檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 行超过 %2 个字符，已略过</source>
+        <translation>%1 行超過 %2 個字元，已略過</translation>
+    </message>
+    <message>
+        <source>有无法识别的字符（显示为 �）</source>
+        <translation>有無法識別的字元（顯示為 �）</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>；</translation>
+    </message>
+</context>
+<context>
     <name>ParticipantImport</name>
     <message>
         <source>数据库未能保存</source>
@@ -382,6 +412,33 @@
     <message>
         <source>本次实际保存了 %1 笔。</source>
         <translation>本次實際儲存了 %1 筆。</translation>
+    </message>
+    <message>
+        <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
+        <translation>匯入已停止：讀到第 %1 行時，檔案中的文字已超過 %2 個字元，遠超人員名單所需；之前讀入的行已儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>PersonText</name>
+    <message>
+        <source>含有无法识别的字符（文件编码有误）</source>
+        <translation>含有無法識別的字元（檔案編碼有誤）</translation>
+    </message>
+    <message>
+        <source>含有控制字符（如换行、空字符）</source>
+        <translation>含有控制字元（如換行、空字元）</translation>
+    </message>
+    <message>
+        <source>含有残缺的字符（不成对的代理项）</source>
+        <translation>含有殘缺的字元（不成對的代理項）</translation>
+    </message>
+    <message>
+        <source>编号只有看不见的字符</source>
+        <translation>編號只有看不見的字元</translation>
+    </message>
+    <message>
+        <source>超过 %1 个字符</source>
+        <translation>超過 %1 個字元</translation>
     </message>
 </context>
 <context>
@@ -726,10 +783,6 @@
         <translation>工作表的儲存格超過 %1 個</translation>
     </message>
     <message>
-        <source>工作簿太大，内存不足</source>
-        <translation>活頁簿太大，記憶體不足</translation>
-    </message>
-    <message>
         <source>文件不是工作簿</source>
         <translation>檔案不是活頁簿</translation>
     </message>
@@ -836,6 +889,34 @@
     <message>
         <source>不能保存为 %1：这是本活动正在使用的数据库文件</source>
         <translation>不能儲存為 %1：這是本活動正在使用的資料庫檔案</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的引号没有闭合，其后的各行都会并入这一格，不予读取</source>
+        <translation>儲存格 %1 的引號沒有閉合，其後的各行都會併入這一格，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿 %1 有密码保护，无法读取；请在电子表格程序中取消密码后另存，再导入</source>
+        <translation>活頁簿 %1 有密碼保護，無法讀取；請在試算表程式中取消密碼後另存，再匯入</translation>
+    </message>
+    <message>
+        <source>工作簿太大，读取所需内存超出限制</source>
+        <translation>活頁簿太大，讀取所需記憶體超出限制</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 有标记超过 %2 个属性，不予读取</source>
+        <translation>活頁簿中的 %1 有標記超過 %2 個屬性，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（%1 含有无效的字符引用 %2）</source>
+        <translation>活頁簿檔案已損壞（%1 含有無效的字元引用 %2）</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 超过 %2 个属性，不予读取</source>
+        <translation>活頁簿中的 %1 超過 %2 個屬性，不予讀取</translation>
+    </message>
+    <message>
+        <source>工作簿文件有两个同名的部件 %1，无法确定该读哪一个，不予读取</source>
+        <translation>活頁簿檔案有兩個同名的元件 %1，無法確定該讀哪一個，不予讀取</translation>
     </message>
 </context>
 <context>

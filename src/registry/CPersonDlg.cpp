@@ -8,6 +8,7 @@
 #include "MessageService.h"
 #include "PersonIdValidator.h"
 #include "PersonTableModel.h"
+#include "PersonText.h"
 #include "StringTable.h"
 #include "Workbook.h"
 #include "WorkbookExport.h"
@@ -98,7 +99,9 @@ void CPersonDlg::BuildLayout()
     m_ui.id->setValidator(new PersonIdValidator(m_ui.id));
     m_ui.id->setEnabled(false);
     m_ui.name = new QLineEdit(this);
+    m_ui.name->setMaxLength(PersonText::MaxNameChars);
     m_ui.memo = new QLineEdit(this);
+    m_ui.memo->setMaxLength(PersonText::MaxRemarkChars);
     m_ui.note = new QLabel(
         tr("注：抽奖程序将从本人员列表中随机抽出幸运人员,每人仅有中奖一次的机会。"), this);
     m_ui.note->setWordWrap(true);

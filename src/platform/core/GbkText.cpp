@@ -49,6 +49,40 @@ QString DecodeGb18030(const QByteArray& bytes)
     return QString::fromUtf8(out);
 }
 
+// Counts the well-formed multibyte UTF-8 sequences and the bytes that belong to none. A GBK file
+// of Chinese text is mostly bytes that cannot be UTF-8; a UTF-8 file with a stray byte is mostly
+// sequences that are.
+bool MostlyUtf8(const QByteArray& bytes)
+{
+    qint64 sequences = 0;
+    qint64 stray = 0;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                           : lead >= 0xE0 && lead <= 0xEF ? 3
+                           : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                          : 0;
+        bool whole = length > 0 && i + length <= size;
+        for (int k = 1; whole && k < length; ++k) {
+            whole = (data[i + k] & 0xC0) == 0x80;
+        }
+        if (whole) {
+            ++sequences;
+            i += length;
+        } else {
+            ++stray;
+            ++i;
+        }
+    }
+    return sequences > 2 * stray;
+}
+
 } // namespace
 
 QString DecodeFileText(const QByteArray& bytes)
@@ -61,7 +95,8 @@ QString DecodeFileText(const QByteArray& bytes)
         QStringDecoder decoder(*marked);
         return decoder.decode(body);
     }
-    if (IsValidUtf8(body)) {
+    if (IsValidUtf8(body) || MostlyUtf8(body)) {
+        // A few stray bytes in UTF-8 text become U+FFFD each: the rest keeps its meaning.
         return QString::fromUtf8(body);
     }
     return DecodeGb18030(body);

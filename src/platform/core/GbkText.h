@@ -13,8 +13,10 @@ bool IsValidUtf8(const QByteArray& bytes);
 
 // Text of a file that may come from either platform: a byte-order mark decides (UTF-8, UTF-16
 // or UTF-32, either byte order, as Windows editors offer them) and is dropped; without one, valid
-// UTF-8 is read as UTF-8, anything else as GBK (through GB18030, its superset). Bytes that do not
-// decode become U+FFFD; this never fails.
+// UTF-8 is read as UTF-8, and so is text whose multibyte sequences are almost all well-formed
+// UTF-8 (a stray byte does not turn a whole file into GBK); anything else is GBK (through
+// GB18030, its superset). Bytes that do not decode become U+FFFD, which callers that store the
+// text refuse; this never fails.
 QString DecodeFileText(const QByteArray& bytes);
 
 // GBK bytes of one code point: 1 below U+0080, 2 otherwise.

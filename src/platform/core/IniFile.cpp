@@ -3,6 +3,8 @@
 
 #include "GbkText.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -63,16 +65,17 @@ bool IniFile::Load(const QString& path)
     }
     if (file.size() > MaxFileBytes) {
         LoadText(QString());
-        m_problem = QStringLiteral("'%1' was not read: it holds %2 bytes, more than the %3 a "
-                                   "settings file may hold.")
-                        .arg(path)
+        m_problem = QCoreApplication::translate(
+                        "IniFile", "设置文件 %1 有 %2 字节，超过上限 %3 字节，没有读取。")
+                        .arg(QDir::toNativeSeparators(path))
                         .arg(file.size())
                         .arg(MaxFileBytes);
         return false;
     }
     LoadText(GbkText::DecodeFileText(file.readAll()));
     if (!m_problem.isEmpty()) {
-        m_problem = QStringLiteral("'%1': %2").arg(path, m_problem);
+        m_problem = QCoreApplication::translate("IniFile", "设置文件 %1：%2")
+                        .arg(QDir::toNativeSeparators(path), m_problem);
     }
     return true;
 }
@@ -94,11 +97,16 @@ void IniFile::LoadText(const QString& text)
             lines.removeIf([](const QString& line) { return line.size() > MaxLineLength; }));
         kept = lines.join(u'\n');
     }
+    QStringList problems;
     if (dropped > 0) {
-        m_problem = QStringLiteral("%1 line(s) longer than %2 characters left out")
+        problems << QCoreApplication::translate("IniFile", "%1 行超过 %2 个字符，已略过")
                         .arg(dropped)
                         .arg(MaxLineLength);
     }
+    if (kept.contains(QChar::ReplacementCharacter)) {
+        problems << QCoreApplication::translate("IniFile", "有无法识别的字符（显示为 �）");
+    }
+    m_problem = problems.join(QCoreApplication::translate("IniFile", "；"));
     QByteArray utf8 = kept.toUtf8();
     BlankUnclosedSectionLines(utf8);
     m_impl->ini.LoadData(utf8.constData(), static_cast<size_t>(utf8.size()));

@@ -47,6 +47,10 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     QString field;
     bool quoted = false;
     bool fieldStarted = false;
+    // Where the open quotation began: a quote that is never closed would take every row after
+    // it into one cell.
+    int quoteRow = 0;
+    int quoteColumn = 0;
     const auto endField = [&] {
         if (!field.isEmpty()) {
             if (row > WorkbookLimits::MaxRows) {
@@ -85,6 +89,8 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
         } else if (ch == u'"' && !fieldStarted) {
             quoted = true;
             fieldStarted = true;
+            quoteRow = row;
+            quoteColumn = column;
         } else if (ch == separator) {
             endField();
             ++column;
@@ -104,6 +110,11 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
                                     .arg(CellReference::Name(row, column))
                                     .arg(WorkbookLimits::MaxCellChars));
         }
+    }
+    if (quoted) {
+        throw WorkbookError(
+            Workbook::tr("单元格 %1 的引号没有闭合，其后的各行都会并入这一格，不予读取")
+                .arg(CellReference::Name(quoteRow, quoteColumn)));
     }
     endField();
     return workbook;

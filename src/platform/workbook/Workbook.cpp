@@ -9,6 +9,7 @@
 #include "XlsxReader.h"
 #include "XlsxWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,6 +66,16 @@ std::unique_ptr<Workbook> Workbook::Open(const QString& path)
         return XlsxReader::Read(bytes);
     }
     if (bytes.startsWith(oleMagic)) {
+        // A password-protected .xlsx is such a container too: its package is stored encrypted
+        // in a stream of this name (UTF-16 in the directory).
+        static const QByteArray encrypted =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(u"EncryptedPackage"), 32);
+        if (bytes.contains(encrypted)) {
+            throw WorkbookError(
+                Workbook::tr("工作簿 %1 有密码保护，无法读取；请在电子表格程序中取消密码后另存，"
+                             "再导入")
+                    .arg(QDir::toNativeSeparators(path)));
+        }
         return XlsReader::Read(path);
     }
     const QString suffix = info.suffix().toLower();

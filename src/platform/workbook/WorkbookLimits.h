@@ -17,6 +17,11 @@ struct WorkbookLimits
     // memory beyond its bytes. A sheet of 100,000 rows written by LibreOffice has about 1.4
     // million, its strings (rich text) about 2.4 million.
     static constexpr qint64 MaxPartTags = 5000000;
+    // Attributes in one XML part, and in one element. A cell has at most three (reference,
+    // style, type), a row a handful; 100,000 rows of 10 cells hold about 3 million. Each costs the
+    // parser about 40 bytes: together with the tags, a part stays within a few hundred MB.
+    static constexpr qint64 MaxPartAttributes = 6000000;
+    static constexpr int MaxElementAttributes = 64;
     // Rows of one sheet (the highest row number a cell may have).
     static constexpr int MaxRows = 200000;
     // Columns of one sheet (the format's own bound, column XFD).

@@ -123,7 +123,7 @@ std::unique_ptr<Workbook> Read(const QString& path)
         return reader.Take();
     }
     if (finished && process.exitCode() == 1 && reader.Status() == XlsStreamReader::State::Failed) {
-        throw WorkbookError(reader.FailureMessage());
+        throw WorkbookError(Unreadable(path, reader.FailureMessage()));
     }
     // A reader that says it finished has not kept to the form of its output.
     if (finished && process.exitCode() == 0) {

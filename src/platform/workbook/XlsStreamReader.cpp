@@ -258,7 +258,7 @@ QString XlsStreamReader::FailureMessage() const
     case XlsStream::Failure::NotWorkbook:
         return Workbook::tr("文件不是工作簿");
     case XlsStream::Failure::OutOfMemory:
-        return Workbook::tr("工作簿太大，内存不足");
+        return Workbook::tr("工作簿太大，读取所需内存超出限制");
     case XlsStream::Failure::Password:
         return Workbook::tr("工作簿有密码保护，无法读取");
     case XlsStream::Failure::Damaged:

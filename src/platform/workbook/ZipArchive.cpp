@@ -5,9 +5,9 @@
 #include "WorkbookError.h"
 #include "WorkbookLimits.h"
 
-#include <zip.h>
+#include <QSet>
 
-namespace {} // namespace
+#include <zip.h>
 
 ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes)
 {
@@ -26,6 +26,23 @@ ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes)
     if (!m_zip) {
         throw WorkbookError(code == ZIP_ER_NOZIP ? Workbook::tr("文件不是工作簿")
                                                  : Workbook::tr("工作簿文件已损坏"));
+    }
+    // Parts are found regardless of case, and programs differ in which of two entries of one
+    // name they take: a package where that choice matters could show one list on screen and
+    // import another.
+    QSet<QString> names;
+    const qint64 count = EntryCount();
+    for (qint64 index = 0; index < count; ++index) {
+        const QString original = EntryName(index);
+        const QString name = original.toLower();
+        if (names.contains(name)) {
+            zip_discard(m_zip);
+            m_zip = nullptr;
+            throw WorkbookError(
+                Workbook::tr("工作簿文件有两个同名的部件 %1，无法确定该读哪一个，不予读取")
+                    .arg(original));
+        }
+        names.insert(name);
     }
 }
 

@@ -3,8 +3,11 @@
 
 #include "CAdoDatabase.h"
 #include "GbkText.h"
+#include "PersonText.h"
 #include "SqlStatements.h"
 #include "StringTable.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -17,6 +20,9 @@ constexpr int ReasonBaseId = 140;
 
 QString ImportReasonText(ImportResult result)
 {
+    if (result == TextRefused) {
+        return QCoreApplication::translate("ImportPerson", "内容无法按原样保存");
+    }
     return result == ImportOk ? QString() : StringTable::Load(ReasonBaseId + result);
 }
 
@@ -38,7 +44,8 @@ bool ImportStatements::Insert(const QString& personId, const QString& name, cons
                          CAdoDatabase::TextValue(remark)});
 }
 
-ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark)
+ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark,
+                          QString* reason)
 {
     if (GbkText::ByteLength(ID) > MaxIdBytes) {
         return IdTooLong;
@@ -48,6 +55,26 @@ ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name
     }
     if (name.isEmpty()) {
         return NameEmpty;
+    }
+    const struct
+    {
+        const QString& text;
+        const char* column;
+        bool id;
+        int maxChars;
+    } columns[] = {{ID, "ID", true, MaxIdBytes},
+                   {name, "NAME", false, PersonText::MaxNameChars},
+                   {remark, "MEMO", false, PersonText::MaxRemarkChars}};
+    for (const auto& column : columns) {
+        const PersonText::Problem problem =
+            PersonText::Check(column.text, column.id, column.maxChars);
+        if (problem != PersonText::Problem::None) {
+            if (reason) {
+                *reason = QLatin1String(column.column) + QStringLiteral("：") +
+                          PersonText::ReasonText(problem, column.maxChars);
+            }
+            return TextRefused;
+        }
     }
     if (statements.PersonExists(ID)) {
         return AlreadyExists;

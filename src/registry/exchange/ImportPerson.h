@@ -15,7 +15,10 @@ enum ImportResult
     IdEmpty = 2,
     NameEmpty = 3,
     AlreadyExists = 4,
-    InsertFailed = 5
+    InsertFailed = 5,
+    // A number, name or remark that cannot be stored as it reads (see PersonText); the reason
+    // names the column and the problem.
+    TextRefused = 6
 };
 
 // The reason text of a rejected row; empty for ImportOk.
@@ -40,5 +43,7 @@ private:
 };
 
 // Checks one row and stores it: the number's length in bytes (as the dialog counts them), an
-// empty number or name, a number already stored, then the insert.
-ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark);
+// empty number or name, what the three texts hold (TextRefused, with *reason set), a number
+// already stored, then the insert.
+ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark,
+                          QString* reason = nullptr);

@@ -7,6 +7,7 @@
 #include "ImportPerson.h"
 #include "ImportSink.h"
 #include "MessageService.h"
+#include "PersonText.h"
 #include "StringTable.h"
 
 #include <QCoreApplication>
@@ -150,15 +151,35 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
     Outcome outcome = Outcome::Finished;
     try {
         int row = 2;
+        qint64 textChars = 0;
         QString id = CellText(cells, row, 1);
         for (;;) {
             const QString name = CellText(cells, row, 2);
             const QString remark = CellText(cells, row, 3);
-            const ImportResult result = ImportPerson(statements, id, name, remark);
-            const auto rowText = [&] { return id + separator + name + separator + remark; };
+            textChars += id.size() + name.size() + remark.size();
+            if (textChars > PersonText::MaxImportChars) {
+                // One long text repeated in every row (a shared string) would otherwise be
+                // checked row after row; the rows before stay.
+                ShowMessage(QCoreApplication::translate(
+                                "ParticipantImport",
+                                "导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，"
+                                "远超人员名单所需；之前读入的行已保存。")
+                                .arg(row)
+                                .arg(PersonText::MaxImportChars));
+                outcome = Outcome::Stopped;
+                break;
+            }
+            QString reason;
+            const ImportResult result = ImportPerson(statements, id, name, remark, &reason);
+            // A refused row keeps only an excerpt: one long text repeated in every row must
+            // not be kept once a row.
+            const auto rowText = [&] {
+                return PersonText::Excerpt(id) + separator + PersonText::Excerpt(name) + separator +
+                       PersonText::Excerpt(remark);
+            };
             ++m_total;
             if (result != ImportOk) {
-                m_sink.AddFailure(rowText(), ImportReasonText(result));
+                m_sink.AddFailure(rowText(), reason.isEmpty() ? ImportReasonText(result) : reason);
                 ++m_rejected;
             } else if (m_database.InTransaction()) {
                 m_pending.append(rowText());

@@ -6,6 +6,7 @@
 #include "CExcelDispatchException.h"
 #include "MessageService.h"
 #include "MissingArgument.h"
+#include "PersonText.h"
 #include "SharedFiles.h"
 #include "SqlStatements.h"
 #include "Workbook.h"
@@ -102,9 +103,11 @@ WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePa
     return WorkbookExport::Outcome::Saved;
 }
 
-QVariant Text(const QString& text)
+// A stored text as a cell, cut to the entry bound of a name (marked "…"): nothing stored (a value
+// written before the bounds, or by another program) can make the export fail on a cell's limit.
+QVariant Text(const QString& text, const QString& blanks = QString())
 {
-    return QVariant(text);
+    return QVariant(blanks + PersonText::Cut(text, PersonText::MaxNameChars));
 }
 
 } // namespace
@@ -157,7 +160,7 @@ WorkbookExport::Outcome WorkbookExport::ExportWinners(CAdoDatabase& database,
             const QVariant r(row);
             for (int column = 0; column < fields.size(); ++column) {
                 cells.SetItem(r, QVariant(column + 1),
-                              Text(blanks[column] + database.GetFieldText(fields[column])));
+                              Text(database.GetFieldText(fields[column]), blanks[column]));
             }
         },
         progress);

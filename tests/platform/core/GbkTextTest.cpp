@@ -14,6 +14,14 @@ TEST(GbkText, DecodesUtf8AndGbkAndDropsTheByteOrderMark)
     EXPECT_EQ(GbkText::DecodeFileText(QByteArray("\xEF\xBB\xBF") + "x"), QStringLiteral("x"));
     EXPECT_FALSE(GbkText::IsValidUtf8(kGbkDraw));
     EXPECT_EQ(GbkText::DecodeFileText("a=" + kGbkDraw), QStringLiteral("a=抽奖"));
+    // One stray byte in a UTF-8 file costs that byte, not the whole file; GBK text of Chinese
+    // characters (some of whose byte pairs happen to be UTF-8) stays GBK.
+    const QByteArray utf8Rows = QByteArray("1,张三,研发部\n").repeated(3);
+    EXPECT_EQ(GbkText::DecodeFileText(utf8Rows + "2,\xFF\n" + utf8Rows),
+              QString::fromUtf8(utf8Rows) + QStringLiteral("2,\uFFFD\n") +
+                  QString::fromUtf8(utf8Rows));
+    EXPECT_EQ(GbkText::DecodeFileText(QByteArray("x=") + kGbkDraw.repeated(20)),
+              QStringLiteral("x=") + QStringLiteral("抽奖").repeated(20));
 }
 
 TEST(GbkText, ByteOrderMarksOfUtf16AndUtf32DecideTheEncoding)

@@ -138,6 +138,11 @@ TEST(IniFile, OversizedFilesAndLinesAreLeftOutAndSaidSo)
     EXPECT_FALSE(ini.HasKey(QStringLiteral("s"), QStringLiteral("long")));
     EXPECT_EQ(ini.GetInt(QStringLiteral("s"), QStringLiteral("kept"), 0), 1);
     EXPECT_TRUE(ini.Problem().contains(path)) << ini.Problem().toStdString();
+    // A stray byte costs only itself, and is said too.
+    ASSERT_TRUE(ini.Load(WriteFile(dir, "[s]\ncompany=研发部\xFF\ntheme=抽奖\n")));
+    EXPECT_EQ(ini.GetString(QStringLiteral("s"), QStringLiteral("theme"), QString()),
+              QStringLiteral("抽奖"));
+    EXPECT_TRUE(ini.Problem().contains(QStringLiteral("无法识别"))) << ini.Problem().toStdString();
 
     const QString big = WriteFile(dir, "[s]\nk=1\n" + QByteArray(IniFile::MaxFileBytes, ';'));
     EXPECT_FALSE(ini.Load(big));
@@ -145,7 +150,7 @@ TEST(IniFile, OversizedFilesAndLinesAreLeftOutAndSaidSo)
     QString error;
     EXPECT_FALSE(IniFile::WriteValue(big, QStringLiteral("s"), QStringLiteral("k"),
                                      QStringLiteral("2"), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("not read"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("没有读取"))) << error.toStdString();
     EXPECT_EQ(QFileInfo(big).size(), IniFile::MaxFileBytes + 8) << "the file is left as it was";
 }
 

@@ -114,3 +114,45 @@ TEST(HostileWorkbook, ZipBombsHugeSheetsAndHugeCellsStopAtTheLimits)
     ExpectRefused(dir.filePath("cell.xlsx"), QStringLiteral("B1"));
     ExpectRefused(Write(dir, "cell.csv", "ID,NAME\n1," + big + "\n"), QStringLiteral("B2"));
 }
+
+TEST(HostileWorkbook, PackagesAndMarkupThatReadDifferentlyElsewhereAreRefused)
+{
+    QTemporaryDir dir;
+    const QByteArray real =
+        Sheet(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>real</t></is></c></row>)");
+    const QByteArray decoy =
+        Sheet(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>decoy</t></is></c></row>)");
+    // The same part twice, in other letter case or in the very same name.
+    auto cased = MinimalXlsx(real);
+    cased.insert(cased.begin(), {"XL/WORKSHEETS/SHEET1.XML", decoy});
+    WriteZip(dir.filePath("cased.xlsx"), cased);
+    ExpectRefused(dir.filePath("cased.xlsx"), QStringLiteral("同名"));
+    auto twice = MinimalXlsx(real);
+    twice.insert(twice.begin(), {"xl/worksheets/sheetX.xml", decoy});
+    WriteZip(dir.filePath("twice.xlsx"), twice);
+    QFile file(dir.filePath("twice.xlsx"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray renamed = file.readAll().replace("sheetX.xml", "sheet1.xml");
+    file.close();
+    ExpectRefused(Write(dir, "twice.xlsx", renamed), QStringLiteral("同名"));
+
+    // Attributes cost memory as tags do; a reference to NUL would cut the text short.
+    WriteZip(dir.filePath("attributes.xlsx"),
+             MinimalXlsx(Sheet("<row" + QByteArray(R"( a="")").repeated(100000) + "/>")));
+    ExpectRefused(dir.filePath("attributes.xlsx"), QStringLiteral("属性"));
+    WriteZip(dir.filePath("nul.xlsx"),
+             MinimalXlsx(
+                 Sheet(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>a&#0;b</t></is></c></row>)")));
+    ExpectRefused(dir.filePath("nul.xlsx"), QStringLiteral("&#0;"));
+
+    // A password-protected workbook is a compound file holding its package encrypted.
+    const QByteArray stream =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(u"EncryptedPackage"), 32);
+    ExpectRefused(
+        Write(dir, "locked.xlsx",
+              QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, 0) + stream),
+        QStringLiteral("密码保护"));
+
+    // An unclosed quotation would take every later row into one cell.
+    ExpectRefused(Write(dir, "quote.csv", "ID,NAME\n1,\"open\n2,b\n3,c\n"), QStringLiteral("B2"));
+}

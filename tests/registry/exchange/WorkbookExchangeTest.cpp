@@ -2,6 +2,7 @@
 #include "ImportPerson.h"
 #include "ImportSink.h"
 #include "ParticipantImport.h"
+#include "PersonText.h"
 #include "RecordingMessageService.h"
 #include "RefusedCommit.h"
 #include "SqlStatements.h"
@@ -294,6 +295,49 @@ TEST_F(WorkbookExchange, AnExistingFileIsReplacedOnlyBySuccess)
               WorkbookExport::Outcome::CannotReplace);
     EXPECT_EQ(m_messages.texts, QStringList{"Failed "});
     EXPECT_EQ(m_messages.captions, QStringList{QCoreApplication::applicationName()});
+}
+
+TEST_F(WorkbookExchange, TextsThatCannotBeStoredAsTheyReadAreRefusedWithTheReason)
+{
+    const QByteArray longName(40000 - 100, 'x');
+    QFile csv(Saved(QStringLiteral("hostile.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("ID,NAME,MEMO\n"
+              "A1,张三,研发部\n"
+              "\xE2\x80\x8B,名,\n" // a number of one zero-width space
+              "A3,\"名\x01字\",\n" // a control character
+              "A4,李\xFF四,\n"     // a stray byte in a UTF-8 file
+              "A5,\"" +
+              QByteArray(30000, 'x') +
+              "\",\n"
+              "A6,王五,\n");
+    csv.close();
+    EXPECT_EQ(Import(csv.fileName()), ParticipantImport::Outcome::Finished);
+    EXPECT_EQ(StoredIds(), (QStringList{"A1", "A6"}));
+    ASSERT_EQ(m_sink.failures.size(), 4);
+    EXPECT_TRUE(m_sink.failures[0].endsWith(u"看不见的字符")) << m_sink.failures[0].toStdString();
+    EXPECT_TRUE(m_sink.failures[1].contains(u"NAME：含有控制字符"))
+        << m_sink.failures[1].toStdString();
+    EXPECT_TRUE(m_sink.failures[2].contains(u"无法识别")) << m_sink.failures[2].toStdString();
+    // A refused row keeps only an excerpt of its text.
+    EXPECT_TRUE(m_sink.failures[3].contains(QString::number(PersonText::MaxNameChars)));
+    EXPECT_LT(m_sink.failures[3].size(), 3 * PersonText::MaxExcerptChars);
+}
+
+TEST_F(WorkbookExchange, NoStoredTextStopsAnExport)
+{
+    const QString huge = QStringLiteral("  ") + QString(32767, u'名');
+    m_data.Exec(QLatin1String(SqlStatements::InsertPerson), {"P1", huge, huge});
+    m_data.Exec(QLatin1String(SqlStatements::InsertWinner),
+                {"P1", "2026-01-01 10:00:00", 1, 1, huge, "P1", "P1"});
+    const QString winners = Saved(QStringLiteral("Prize1.xlsx"));
+    ASSERT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), winners),
+              WorkbookExport::Outcome::Saved);
+    const QString name = Rows(winners, "Prize", 4, 4, 4).value(0).section(u'|', 3);
+    EXPECT_TRUE(name.startsWith(u"    名"));
+    EXPECT_LE(name.size(), PersonText::MaxNameChars + 3);
+    EXPECT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), Saved("P.xlsx")),
+              WorkbookExport::Outcome::Saved);
 }
 
 TEST_F(WorkbookExchange, AThousandChineseNamesSurviveExportAndImport)

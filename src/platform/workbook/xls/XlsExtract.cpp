@@ -34,7 +34,8 @@ bool Refused(int result, XlsStreamWriter& out)
     if (result == FREEXL_OK) {
         return false;
     }
-    if (result == FREEXL_INSUFFICIENT_MEMORY) {
+    // Past the reader's memory limit the library may also lose its own handle on the way.
+    if (result == FREEXL_INSUFFICIENT_MEMORY || result == FREEXL_NULL_HANDLE) {
         out.Fail(XlsStream::Failure::OutOfMemory, result);
     } else if (result == FREEXL_BIFF_WORKBOOK_NOT_FOUND || result == FREEXL_INVALID_CFBF_HEADER) {
         out.Fail(XlsStream::Failure::NotWorkbook, result);
