@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -213,6 +214,28 @@ TEST_F(PrizeRecordTest, StoredWidthsSizeAndExport)
     dialog.SetSaveChooser([](QWidget*, const QString&) { return QString(); });
     dialog.ExportButton().click();
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(PrizeRecordTest, OpensWideEnoughForEveryColumnAndRemembersSizeAndWidths)
+{
+    {
+        QSettings settings;
+        settings.setValue("ListCtrls/1019", StoredWidthsBytes({7, 100, 100, 80, 80, 120, 100, 90}));
+    }
+    {
+        CPrizeRecordDlg dialog(data.db());
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_GE(dialog.List().viewport()->width(), dialog.List().ColumnsWidth())
+            << "the last column is on screen";
+        dialog.List().setColumnWidth(6, 55);
+        dialog.resize(640, 420);
+        dialog.hide();
+    }
+    CPrizeRecordDlg dialog(data.db());
+    EXPECT_EQ(dialog.size(), QSize(640, 420));
+    EXPECT_EQ(dialog.List().columnWidth(6), 55);
+    EXPECT_EQ(dialog.List().columnWidth(0), 100);
 }
 
 TEST_F(PrizeRecordTest, ExportSavesThePrizeSheetWithTheProgressBarRunningThroughTheWinners)

@@ -69,6 +69,18 @@ TEST(RecordSort, DayMonthYearDatesCompareYearFirst)
     EXPECT_EQ(Compare("01/01/2007", "31/12/200"), 1);
 }
 
+TEST(RecordSort, LeadingBlanksOfTheListsCellsDoNotTurnNumbersAndDatesIntoText)
+{
+    EXPECT_EQ(Sorted({"     10", "     100", "     2", "     1001", "     9"}),
+              QStringList({"     2", "     9", "     10", "     100", "     1001"}));
+    EXPECT_EQ(Sorted({" 01/02/2007 09:00:00", " 05/12/2006 10:00:00", " 01/02/2007 08:30:00",
+                      " 31/01/2007"}),
+              QStringList({" 05/12/2006 10:00:00", " 31/01/2007", " 01/02/2007 08:30:00",
+                           " 01/02/2007 09:00:00"}));
+    EXPECT_EQ(Sorted({" 05/12/2006", " 01/01/2007"}, false),
+              QStringList({" 01/01/2007", " 05/12/2006"}));
+}
+
 TEST(RecordSort, TheFirstTextChoosesTheRule)
 {
     // "5" is all digits: " 12x" is read as the number 12 (as text it would come first).
