@@ -125,10 +125,9 @@ TEST_F(PrizeRecordTest, WinnersListedInPrizeOrderWithLeadingBlanks)
     }
     EXPECT_EQ(dialog.List().ItemText(3, 2), "  編號一二三四");
 
-    // The blanks make places compare as text: 10 before 2. The prize names have none and
-    // compare as numbers: 9 before 10.
+    // Places compare by value whatever blanks lead them: 2 before 10.
     dialog.List().SortByColumn(1, true);
-    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     10", "     2", "     3"}));
+    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     2", "     3", "     10"}));
     dialog.List().SortByColumn(5, true);
     EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "9", "10"}));
 
