@@ -114,6 +114,7 @@ void CPrizeRecordDlg::OnInitDialog()
     m_list->DeleteAllRows();
     m_list->SetColumns(ColumnText());
     m_list->LoadColumnWidths();
+    const DialogUnits units(fontMetrics());
     resize(OpeningSize(QSize(units.X(363), units.Y(261))));
     FillRecordList();
 }
