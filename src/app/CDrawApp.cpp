@@ -44,21 +44,26 @@ QString CDrawApp::QtTranslationFile(bool traditional)
            (traditional ? QStringLiteral("/qtbase_zh_TW.qm") : QStringLiteral("/qtbase_zh_CN.qm"));
 }
 
+bool CDrawApp::InstallQtTranslation(QTranslator& translator, bool traditional)
+{
+    const QString file = QtTranslationFile(traditional);
+    if (!translator.load(file) || !QCoreApplication::installTranslator(&translator)) {
+        std::fprintf(stderr, "sortilo: Qt's own texts stay English: cannot load %s\n",
+                     qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
 void CDrawApp::LoadQtTranslation()
 {
-    // The program speaks Chinese whatever the locale, so Qt's own texts follow it rather than
-    // the locale. Without the translation file they stay English; that is no reason to stop.
+    // The program speaks Chinese whatever the locale, so Qt's own texts follow its language
+    // rather than the locale. Without the translation file they stay English: no reason to stop.
     if (m_qtTranslator) {
         return;
     }
     auto translator = std::make_unique<QTranslator>();
-    const QString file = QtTranslationFile(m_resources.IsLoaded());
-    if (!translator->load(file)) {
-        std::fprintf(stderr, "sortilo: Qt's own texts stay English: cannot load %s\n",
-                     qPrintable(file));
-        return;
-    }
-    if (QCoreApplication::installTranslator(translator.get())) {
+    if (InstallQtTranslation(*translator, m_resources.IsLoaded())) {
         m_qtTranslator = std::move(translator);
     }
 }

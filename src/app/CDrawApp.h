@@ -44,6 +44,10 @@ public:
     // The file of Qt's own translations that matches the program's language: traditional
     // Chinese when the traditional resource module is in use, else simplified Chinese.
     static QString QtTranslationFile(bool traditional);
+    // Loads that file into translator and installs it in the application; false, with a line on
+    // standard error, when it cannot (Qt's texts then stay English). Run installs the one that
+    // matches the event's module; main installs the simplified one for the boxes shown before.
+    static bool InstallQtTranslation(QTranslator& translator, bool traditional);
 
 private:
     void LoadQtTranslation();
