@@ -357,6 +357,16 @@
         <source>编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换。已保存的中奖者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 %3，原来的文件改名保留。</source>
         <translation>編號 %1 的中獎沒有記錄：資料庫檔案在程式執行時被刪除或替換。已儲存的中獎者都已複製到 %2。請關閉程式後重新啟動：程式會自動用這份副本替換 %3，原來的檔案改名保留。</translation>
     </message>
+    <message>
+        <source>参加抽奖的人员名单是空的。
+请点击左上角的菜单按钮（或在窗口上单击右键），选择“录入用户信息”，添加或导入参加抽奖的人员。</source>
+        <translation>參加抽獎的人員名單是空的。
+請點選左上角的選單按鈕（或在視窗上單擊右鍵），選擇“錄入使用者資訊”，新增或匯入參加抽獎的人員。</translation>
+    </message>
+    <message>
+        <source>奖品：%1</source>
+        <translation>獎品：%1</translation>
+    </message>
 </context>
 <context>
     <name>EventFolder</name>

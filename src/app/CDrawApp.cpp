@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,9 @@ CDrawApp::CDrawApp(MainWindowRunner runMainWindow) : m_runMainWindow(std::move(r
 
 CDrawApp::~CDrawApp()
 {
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    }
     if (g_instance == this) {
         g_instance = nullptr;
     }
@@ -31,6 +36,36 @@ CDrawApp::~CDrawApp()
 CDrawApp* CDrawApp::Instance()
 {
     return g_instance;
+}
+
+QString CDrawApp::QtTranslationFile(bool traditional)
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+           (traditional ? QStringLiteral("/qtbase_zh_TW.qm") : QStringLiteral("/qtbase_zh_CN.qm"));
+}
+
+bool CDrawApp::InstallQtTranslation(QTranslator& translator, bool traditional)
+{
+    const QString file = QtTranslationFile(traditional);
+    if (!translator.load(file) || !QCoreApplication::installTranslator(&translator)) {
+        std::fprintf(stderr, "sortilo: Qt's own texts stay English: cannot load %s\n",
+                     qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+void CDrawApp::LoadQtTranslation()
+{
+    // The program speaks Chinese whatever the locale, so Qt's own texts follow its language
+    // rather than the locale. Without the translation file they stay English: no reason to stop.
+    if (m_qtTranslator) {
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (InstallQtTranslation(*translator, m_resources.IsLoaded())) {
+        m_qtTranslator = std::move(translator);
+    }
 }
 
 int CDrawApp::Run(const QString& localeName)
@@ -76,6 +111,7 @@ int CDrawApp::Run(const QString& localeName)
     const QString module =
         SharedFiles::Locate(AppDirectory, QLatin1String(ResourceModule::FileName));
     m_resources.LoadFor(localeName, module.left(module.lastIndexOf(u'/') + 1));
+    LoadQtTranslation();
 
     if (m_runMainWindow) {
         m_runMainWindow(*this);

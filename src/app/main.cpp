@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -97,6 +98,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(SORTILO_VERSION));
     // Ties the windows to the menu entry, for the desktop's task bar and window icons.
     QApplication::setDesktopFileName(QStringLiteral("io.github.sortilo.Sortilo"));
+
+    // The boxes shown before the event opens (its folder, its lock) have Chinese buttons too.
+    QTranslator qtTexts;
+    CDrawApp::InstallQtTranslation(qtTexts, false);
 
     WidgetMessageService messages;
     MessageService::Install(&messages);

@@ -13,6 +13,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -94,8 +99,6 @@ CPrizeRecordDlg::CPrizeRecordDlg(CAdoDatabase& database, const QString& appDirec
     m_progress->setGeometry(units.Rect(7, 241, 349, 13));
     m_progress->hide();
 
-    resize(units.X(363), units.Y(261));
-
     connect(m_clear, &QPushButton::clicked, this, &CPrizeRecordDlg::OnClearAll);
     connect(m_refresh, &QPushButton::clicked, this, &CPrizeRecordDlg::OnRefresh);
     connect(m_export, &QPushButton::clicked, this, &CPrizeRecordDlg::OnExport);
@@ -111,7 +114,27 @@ void CPrizeRecordDlg::OnInitDialog()
     m_list->DeleteAllRows();
     m_list->SetColumns(ColumnText());
     m_list->LoadColumnWidths();
+    const DialogUnits units(fontMetrics());
+    resize(OpeningSize(QSize(units.X(363), units.Y(261))));
     FillRecordList();
+}
+
+QSize CPrizeRecordDlg::OpeningSize(QSize fallback) const
+{
+    // The list keeps 5 pixels either side (see resizeEvent); its frame and vertical scroll bar
+    // take the rest.
+    const int listChrome =
+        2 * m_list->frameWidth() + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    QSize size(std::max(fallback.width(), m_list->ColumnsWidth() + listChrome + 10),
+               fallback.height());
+    const QSize stored = QSettings().value(QLatin1String(SizeKey)).toSize();
+    if (stored.isValid() && !stored.isEmpty()) {
+        size = stored;
+    }
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    return size.expandedTo(minimumSizeHint());
 }
 
 QString CPrizeRecordDlg::ColumnText()
@@ -199,6 +222,17 @@ void CPrizeRecordDlg::OnExport()
     progress.Step = [this](int written) { m_progress->setValue(written); };
     progress.End = [this] { m_progress->hide(); };
     WorkbookExport::ExportWinners(m_database, m_appDirectory, path, progress);
+}
+
+void CPrizeRecordDlg::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous()) {
+        return; // minimised, not closed
+    }
+    QSettings settings;
+    settings.setValue(QLatin1String(SizeKey), isMaximized() ? normalGeometry().size() : size());
+    m_list->SaveColumnWidths(settings);
 }
 
 void CPrizeRecordDlg::resizeEvent(QResizeEvent* event)

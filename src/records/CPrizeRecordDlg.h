@@ -23,6 +23,8 @@ class CPrizeRecordDlg : public QDialog
 public:
     // Control id of the list, under which its stored column widths are looked up.
     static constexpr int ListId = 1019;
+    // The settings entry that keeps the dialog's size between runs.
+    static constexpr const char* SizeKey = "Dialogs/PrizeRecordSize";
 
     explicit CPrizeRecordDlg(CAdoDatabase& database, QWidget* parent = nullptr);
     // appDirectory: the program's folder with "/" appended, where the export's template lies.
@@ -54,6 +56,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Stores the dialog's size and the list's column widths for the next opening.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -61,6 +65,9 @@ private:
     void UpdateData();
     // Reads the number of stored winners into the label; a failed query keeps the old text.
     void UpdateWinnerCount();
+    // The size the dialog opens at: the stored one, else wide enough for every column; never
+    // larger than the screen.
+    QSize OpeningSize(QSize fallback) const;
 
     CAdoDatabase& m_database;
     QString m_appDirectory;

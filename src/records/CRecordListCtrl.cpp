@@ -104,6 +104,11 @@ void CRecordListCtrl::OnColumnClick(int column)
     SortByColumn(column, ascending);
 }
 
+QString CRecordListCtrl::SettingsKey() const
+{
+    return QStringLiteral("ListCtrls/%1").arg(m_controlId);
+}
+
 void CRecordListCtrl::LoadColumnWidths()
 {
     QSettings settings;
@@ -112,8 +117,7 @@ void CRecordListCtrl::LoadColumnWidths()
 
 void CRecordListCtrl::LoadColumnWidths(QSettings& settings)
 {
-    const QString key = QStringLiteral("ListCtrls/%1").arg(m_controlId);
-    const QVariant value = settings.value(key);
+    const QVariant value = settings.value(SettingsKey());
     if (!value.isValid()) {
         return;
     }
@@ -121,6 +125,26 @@ void CRecordListCtrl::LoadColumnWidths(QSettings& settings)
     if (!bytes.isEmpty()) {
         m_header->LoadWidths(bytes);
     }
+}
+
+void CRecordListCtrl::SaveColumnWidths()
+{
+    QSettings settings;
+    SaveColumnWidths(settings);
+}
+
+void CRecordListCtrl::SaveColumnWidths(QSettings& settings)
+{
+    std::vector<int> widths;
+    for (int i = 0; i < m_header->count(); ++i) {
+        widths.push_back(m_header->sectionSize(i));
+    }
+    settings.setValue(SettingsKey(), ColumnLayout::StoredWidths(widths));
+}
+
+int CRecordListCtrl::ColumnsWidth() const
+{
+    return m_header->length();
 }
 
 int CRecordListCtrl::RowCount() const

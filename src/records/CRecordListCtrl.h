@@ -42,6 +42,11 @@ public:
     // and fitting; the application's settings, or the given ones.
     void LoadColumnWidths();
     void LoadColumnWidths(QSettings& settings);
+    // Stores the current widths where LoadColumnWidths finds them.
+    void SaveColumnWidths();
+    void SaveColumnWidths(QSettings& settings);
+    // The width all columns take side by side.
+    int ColumnsWidth() const;
 
     int RowCount() const;
     QString ItemText(int row, int column) const;
@@ -71,6 +76,9 @@ protected:
     void OnColumnClick(int column);
 
 private:
+    // Where the widths are stored: section "ListCtrls", entry = the control id.
+    QString SettingsKey() const;
+
     RecordTableModel* m_model = nullptr;
     CRecordListHeader* m_header = nullptr;
     int m_controlId = 0;

@@ -435,7 +435,7 @@ void CPersonDlg::OnImportFinished()
         FillList();
     }
     if (outcome == ParticipantImport::Outcome::Finished) {
-        ShowMessage(StringTable::Load(ImportFinishedId));
+        ShowInformation(StringTable::Load(ImportFinishedId));
     }
 }
 

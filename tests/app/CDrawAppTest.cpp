@@ -5,10 +5,12 @@
 #include "StringTable.h"
 #include "TestDatabase.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -206,17 +208,32 @@ TEST(CDrawApp, TraditionalLocaleSwitchesEveryTextWhenTheModuleIsThere)
     ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_TEST_BIGRES),
                             dir.filePath(QStringLiteral("bigRes.qm"))));
     InFolder folder(dir.path());
+    // Qt's own buttons speak the program's language too, simplified unless the module is used.
+    const auto saveButton = [] {
+        return QDialogButtonBox(QDialogButtonBox::Save).button(QDialogButtonBox::Save)->text();
+    };
+    ASSERT_TRUE(QFile::exists(CDrawApp::QtTranslationFile(false)))
+        << "scripts/bootstrap installs qt6-translations-l10n";
     QString caption;
+    QString save;
     {
         CDrawApp app([&](CDrawApp& self) {
             EXPECT_TRUE(self.HasResourceModule());
             caption = StringTable::Load(110);
+            save = saveButton();
         });
         EXPECT_EQ(app.Run(QStringLiteral("zh_TW.UTF-8")), 0);
     }
     EXPECT_EQ(caption, QStringLiteral("抽獎程式"));
+    EXPECT_TRUE(save.startsWith(QStringLiteral("儲存"))) << save.toStdString();
     {
-        CDrawApp app([&](CDrawApp& self) { EXPECT_FALSE(self.HasResourceModule()); });
-        EXPECT_EQ(app.Run(QStringLiteral("zh_CN.UTF-8")), 0);
+        CDrawApp app([&](CDrawApp& self) {
+            EXPECT_FALSE(self.HasResourceModule());
+            EXPECT_TRUE(self.HasQtTranslation());
+            save = saveButton();
+        });
+        EXPECT_EQ(app.Run(QStringLiteral("en_US.UTF-8")), 0);
     }
+    EXPECT_TRUE(save.startsWith(QStringLiteral("保存"))) << save.toStdString();
+    EXPECT_EQ(saveButton(), QStringLiteral("Save")) << "the translation leaves with the program";
 }

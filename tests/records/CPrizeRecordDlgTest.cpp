@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -124,10 +125,9 @@ TEST_F(PrizeRecordTest, WinnersListedInPrizeOrderWithLeadingBlanks)
     }
     EXPECT_EQ(dialog.List().ItemText(3, 2), "  編號一二三四");
 
-    // The blanks make places compare as text: 10 before 2. The prize names have none and
-    // compare as numbers: 9 before 10.
+    // Places compare by value whatever blanks lead them: 2 before 10.
     dialog.List().SortByColumn(1, true);
-    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     10", "     2", "     3"}));
+    EXPECT_EQ(Column(dialog, 1), QStringList({"     1", "     2", "     3", "     10"}));
     dialog.List().SortByColumn(5, true);
     EXPECT_EQ(Column(dialog, 5), QStringList({"8", "9", "9", "10"}));
 
@@ -213,6 +213,28 @@ TEST_F(PrizeRecordTest, StoredWidthsSizeAndExport)
     dialog.SetSaveChooser([](QWidget*, const QString&) { return QString(); });
     dialog.ExportButton().click();
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_F(PrizeRecordTest, OpensWideEnoughForEveryColumnAndRemembersSizeAndWidths)
+{
+    {
+        QSettings settings;
+        settings.setValue("ListCtrls/1019", StoredWidthsBytes({7, 100, 100, 80, 80, 120, 100, 90}));
+    }
+    {
+        CPrizeRecordDlg dialog(data.db());
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_GE(dialog.List().viewport()->width(), dialog.List().ColumnsWidth())
+            << "the last column is on screen";
+        dialog.List().setColumnWidth(6, 55);
+        dialog.resize(640, 420);
+        dialog.hide();
+    }
+    CPrizeRecordDlg dialog(data.db());
+    EXPECT_EQ(dialog.size(), QSize(640, 420));
+    EXPECT_EQ(dialog.List().columnWidth(6), 55);
+    EXPECT_EQ(dialog.List().columnWidth(0), 100);
 }
 
 TEST_F(PrizeRecordTest, ExportSavesThePrizeSheetWithTheProgressBarRunningThroughTheWinners)

@@ -108,6 +108,7 @@ TEST_P(PersonDlgImport, ImportShowsTheResultsReloadsTheListAndAnnouncesTheEnd)
     EXPECT_EQ(rows[3], "EXIST1 - 已有 - exists|" + StringTable::Load(144));
     EXPECT_EQ(m_dlg->Model().rowCount(), 4);
     EXPECT_EQ(m_messages.texts, QStringList{StringTable::Load(148)});
+    EXPECT_EQ(m_messages.informations, QList<bool>{true}) << "a success, not a warning";
 
     // A cancelled file dialog leaves the last results as they are.
     results.hide();

@@ -19,20 +19,16 @@ public:
 
     Answer Show(const QString& text, const QString& caption, Buttons buttons) override
     {
-        const QMutexLocker lock(&m_mutex);
-        texts << text;
-        captions << caption;
-        details << QString();
-        kinds << buttons;
+        Record(text, caption, QString(), buttons, false);
         return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
     void ShowDetailed(const QString& text, const QString& detail) override
     {
-        const QMutexLocker lock(&m_mutex);
-        texts << text;
-        captions << QString();
-        details << detail;
-        kinds << Buttons::Ok;
+        Record(text, QString(), detail, Buttons::Ok, false);
+    }
+    void ShowInformation(const QString& text) override
+    {
+        Record(text, QString(), QString(), Buttons::Ok, true);
     }
 
     // One entry per box, in order: its text, caption, technical detail and buttons.
@@ -40,8 +36,21 @@ public:
     QStringList captions;
     QStringList details;
     QList<Buttons> kinds;
+    // Per box: shown as information (ShowInformation) rather than as a warning or question.
+    QList<bool> informations;
     Answer answer = Answer::No;
 
 private:
+    void Record(const QString& text, const QString& caption, const QString& detail, Buttons buttons,
+                bool information)
+    {
+        const QMutexLocker lock(&m_mutex);
+        texts << text;
+        captions << caption;
+        details << detail;
+        kinds << buttons;
+        informations << information;
+    }
+
     QMutex m_mutex;
 };

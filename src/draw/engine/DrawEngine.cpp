@@ -186,7 +186,9 @@ void DrawEngine::StartRound()
     if (!LoadCandidatePool()) {
         // A failed query has shown its cause already: nobody may have won at all.
         if (!m_poolFailed) {
-            m_host.ShowMessageBox(StringTable::Load(EveryoneWonId));
+            m_host.ShowMessageBox(PersonStore(m_database).Count().value_or(1) == 0
+                                      ? NoParticipantsText()
+                                      : StringTable::Load(EveryoneWonId));
         }
         m_IsIdle = true;
         return;
@@ -234,14 +236,36 @@ void DrawEngine::StopRollNow()
     }
 }
 
+QString DrawEngine::NoParticipantsText()
+{
+    return tr("参加抽奖的人员名单是空的。\n请点击左上角的菜单按钮（或在窗口上单击右键），"
+              "选择“录入用户信息”，添加或导入参加抽奖的人员。");
+}
+
+void DrawEngine::ShowSelectedPrize()
+{
+    if (m_busy || !m_IsIdle) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    LoadPrizeNames();
+    const QString prize = PrizeName(m_PrizeLevel);
+    if (!prize.isEmpty()) {
+        m_host.SetSkinText(InfoCaptionName, QString());
+        m_host.SetSkinText(InfoName, tr("奖品：%1").arg(prize));
+    }
+}
+
 void DrawEngine::LevelUp()
 {
     ChangeValue(m_PrizeLevel, +1, "ID_NUMBER");
+    ShowSelectedPrize();
 }
 
 void DrawEngine::LevelDown()
 {
     ChangeValue(m_PrizeLevel, -1, "ID_NUMBER");
+    ShowSelectedPrize();
 }
 
 void DrawEngine::QuotaUp()
@@ -692,7 +716,8 @@ QString DrawEngine::RefusedWinText(const QString& id, const WinRefusal& refusal,
                         "旁边写入副本。请不要关闭程序，先把程序文件夹中的文件复制到别处。")
                          .arg(id)
                    : tr("编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换。已保存的中奖"
-                        "者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 %3，原来的文件改名保留。")
+                        "者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 "
+                        "%3，原来的文件改名保留。")
                          .arg(id, recoveryPath, QFileInfo(databasePath).fileName());
         break;
     case WinRefusal::Cause::Failed:

@@ -92,7 +92,14 @@ public:
     // tried here again only after the data changed again.
     void RefreshCandidatePool();
 
-    // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs.
+    // Between rounds: shows the prize of the selected level in ID_INFO, so the audience sees
+    // what is drawn next. Does nothing during a round or when the level has no prize name.
+    void ShowSelectedPrize();
+    // The box Start shows when the event has no participants at all.
+    static QString NoParticipantsText();
+
+    // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs; a
+    // new level shows its prize (see ShowSelectedPrize).
     void LevelUp();
     void LevelDown();
     void QuotaUp();

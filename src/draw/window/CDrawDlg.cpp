@@ -99,6 +99,7 @@ void CDrawDlg::OnInitDialog()
 
     SetSkinText(QStringLiteral("ID_PERLIST"), StringTable::Load(112));
     SetSkinText(QStringLiteral("ID_INFO"), StringTable::Load(111));
+    m_engine->ShowSelectedPrize();
 
     m_hotKeys = new GlobalHotKeys(this, this);
     m_hotKeys->Register(HotKeyStart, Qt::Key_F5);
@@ -217,9 +218,11 @@ void CDrawDlg::OnSkinButtonClick(const QString& name)
         EnableSkinButton(QStringLiteral("BUTTON_START"), false);
         EnableSkinButton(QStringLiteral("BUTTON_STOP"), true);
         m_engine->StartRound();
+        ShowButtonsForIdle();
     } else if (name == QLatin1String("BUTTON_STOP")) {
         m_engine->StopRoll();
         EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
+        ShowButtonsForIdle();
     } else if (name == QLatin1String("BUTTON_EXIT")) {
         if (m_engine->IsIdle()) {
             CloseWindow();
@@ -268,6 +271,17 @@ void CDrawDlg::OnHotKey(int id)
         m_engine->StartRound();
     } else if (id == HotKeyStop) {
         m_engine->StopRoll();
+    }
+    ShowButtonsForIdle();
+}
+
+void CDrawDlg::ShowButtonsForIdle()
+{
+    // A Start that was refused (too few participants, a failed query) or a Stop with nothing
+    // rolling leaves no round running: only Start can be done, by mouse as well as by F5.
+    if (m_engine->IsIdle() && !m_engine->IsRolling()) {
+        EnableSkinButton(QStringLiteral("BUTTON_START"), true);
+        EnableSkinButton(QStringLiteral("BUTTON_STOP"), false);
     }
 }
 

@@ -102,6 +102,8 @@ private:
     void BuildMenu();
     // F5 and F6: nothing but a notice while a dialog or box of the program is open.
     void OnHotKey(int id);
+    // After Start or Stop: when no round runs, Start is enabled and Stop is not.
+    void ShowButtonsForIdle();
     // A dialog or box of the program is open over the window.
     bool IsCovered() const;
     void OnAbout();

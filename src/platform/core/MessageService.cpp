@@ -39,6 +39,16 @@ void MessageService::ShowDetailed(const QString& text, const QString& detail)
     Show(detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail, QString(), Buttons::Ok);
 }
 
+void MessageService::ShowInformation(const QString& text)
+{
+    Show(text, QString(), Buttons::Ok);
+}
+
+void ShowInformation(const QString& text)
+{
+    MessageService::Current().ShowInformation(text);
+}
+
 void ShowMessage(const QString& text, const QString& detail)
 {
     MessageService::Current().ShowDetailed(text, detail);

@@ -27,6 +27,10 @@ public:
     // A notice whose technical detail (a driver's words) is kept apart from what the operator
     // reads; by default the detail follows the text after a blank line.
     virtual void ShowDetailed(const QString& text, const QString& detail);
+    // A notice that something went as asked (an import finished, a file saved): on screen it
+    // carries the information sign instead of the warning sign of ShowMessage. By default it is
+    // shown like any notice.
+    virtual void ShowInformation(const QString& text);
 
     // The service in use. Until one is installed, boxes go to standard error and
     // questions are answered No.
@@ -35,10 +39,12 @@ public:
     static void Install(MessageService* service);
 };
 
-// Shorthand for the common case: a notice with an OK button and an empty caption.
+// Shorthand for the common case: a notice (a warning) with an OK button and an empty caption.
 void ShowMessage(const QString& text);
 // A notice with a technical detail (see MessageService::ShowDetailed).
 void ShowMessage(const QString& text, const QString& detail);
+// A notice of success (see MessageService::ShowInformation).
+void ShowInformation(const QString& text);
 // A Yes/No question with an empty caption; true for Yes.
 bool AskYesNo(const QString& text);
 // A Yes/No question whose Yes destroys data; No is the default button. True for Yes.

@@ -2,9 +2,12 @@
 #include "WidgetMessageService.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
+
+#include <algorithm>
 
 WidgetMessageService::WidgetMessageService(BoxFunction showBox)
     : m_customBox(static_cast<bool>(showBox))
@@ -47,13 +50,34 @@ void WidgetMessageService::ShowDetailed(const QString& text, const QString& deta
     OnUiThread([&] { return ShowBox(text, QString(), Buttons::Ok, detail); }, Answer::Ok);
 }
 
-MessageService::Answer WidgetMessageService::ShowBox(const QString& text, const QString& caption,
-                                                     Buttons buttons, const QString& detail)
+void WidgetMessageService::ShowInformation(const QString& text)
 {
-    QMessageBox box(buttons == Buttons::Ok ? QMessageBox::Warning : QMessageBox::Question,
-                    caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text,
+    if (m_customBox) {
+        MessageService::ShowInformation(text);
+        return;
+    }
+    OnUiThread([&] { return ShowBox(text, QString(), Buttons::Ok, QString(), true); }, Answer::Ok);
+}
+
+MessageService::Answer WidgetMessageService::ShowBox(const QString& text, const QString& caption,
+                                                     Buttons buttons, const QString& detail,
+                                                     bool information)
+{
+    const QMessageBox::Icon icon = buttons != Buttons::Ok ? QMessageBox::Question
+                                   : information          ? QMessageBox::Information
+                                                          : QMessageBox::Warning;
+    const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    QMessageBox box(icon, title, text,
                     buttons == Buttons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No),
                     QApplication::activeWindow());
+    // A message box sizes itself to its text and ignores a minimum width; a spacer in its
+    // grid holds it wide enough for the title (with room for the title bar's buttons).
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width =
+            std::max(MinimumBoxWidth, box.fontMetrics().horizontalAdvance(title) + 160);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (buttons == Buttons::YesNoDefaultNo) {
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);

@@ -22,10 +22,17 @@ public:
     Answer Show(const QString& text, const QString& caption, Buttons buttons) override;
     // On screen the detail sits behind the box's "Show Details..." button.
     void ShowDetailed(const QString& text, const QString& detail) override;
+    // On screen with the information sign.
+    void ShowInformation(const QString& text) override;
+
+    // The narrowest box, so that the title bar shows its caption instead of cutting it short.
+    static constexpr int MinimumBoxWidth = 320;
 
 private:
+    // The sign follows the kind of box: a question for Yes/No, a warning for other notices
+    // unless information is asked for.
     static Answer ShowBox(const QString& text, const QString& caption, Buttons buttons,
-                          const QString& detail = QString());
+                          const QString& detail = QString(), bool information = false);
     // Runs box on the user-interface thread, waiting for it from any other thread.
     Answer OnUiThread(const std::function<Answer()>& box, Answer fallback);
 

@@ -54,4 +54,15 @@ std::optional<std::vector<int>> ParseStoredWidths(const QByteArray& value, int c
     return widths;
 }
 
+QByteArray StoredWidths(const std::vector<int>& widths)
+{
+    QByteArray value(4 * qsizetype(widths.size() + 1), '\0');
+    qToLittleEndian(qint32(widths.size()), value.data());
+    for (size_t i = 0; i < widths.size(); ++i) {
+        qToLittleEndian(qint32(std::clamp(widths[i], 0, MaxStoredWidth)),
+                        value.data() + 4 * (i + 1));
+    }
+    return value;
+}
+
 } // namespace ColumnLayout

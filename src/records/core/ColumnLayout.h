@@ -29,6 +29,10 @@ std::vector<Column> ParseColumnText(const QString& text);
 // is not ours to apply.
 std::optional<std::vector<int>> ParseStoredWidths(const QByteArray& value, int columnCount);
 
+// The stored form of widths, as ParseStoredWidths reads it back; a width outside 0 to
+// MaxStoredWidth is clamped into that range.
+QByteArray StoredWidths(const std::vector<int>& widths);
+
 inline constexpr int MaxStoredWidth = 32767;
 
 } // namespace ColumnLayout

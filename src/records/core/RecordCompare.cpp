@@ -37,7 +37,7 @@ int Sign(long long x, long long y)
 
 namespace RecordCompare {
 
-bool IsAllDigits(const QString& text)
+bool IsAllDigits(QStringView text)
 {
     for (QChar c : text) {
         if (!IsDigit(c)) {
@@ -47,7 +47,7 @@ bool IsAllDigits(const QString& text)
     return true;
 }
 
-bool IsDayMonthYear(const QString& text)
+bool IsDayMonthYear(QStringView text)
 {
     if (text.size() != 10) {
         return false;
@@ -85,15 +85,15 @@ long long LeadingNumber(QStringView text)
     return negative ? -value : value;
 }
 
-int CompareAsNumbers(const QString& x, const QString& y)
+int CompareAsNumbers(QStringView x, QStringView y)
 {
     return Sign(LeadingNumber(x), LeadingNumber(y));
 }
 
-int CompareAsDates(const QString& x, const QString& y)
+int CompareAsDates(QStringView x, QStringView y)
 {
-    const auto part = [](const QString& text, qsizetype from, qsizetype length) {
-        return LeadingNumber(QStringView(text).mid(from, length));
+    const auto part = [](QStringView text, qsizetype from, qsizetype length) {
+        return LeadingNumber(text.mid(from, length));
     };
     if (const int year = Sign(part(x, 6, 4), part(y, 6, 4))) {
         return year;
@@ -104,15 +104,27 @@ int CompareAsDates(const QString& x, const QString& y)
     return Sign(part(x, 0, 2), part(y, 0, 2));
 }
 
+bool StartsWithDayMonthYear(QStringView text)
+{
+    return IsDayMonthYear(text.left(10)) && (text.size() == 10 || IsCBlank(text[10]));
+}
+
 int CompareCells(const QString& a, const QString& b, bool ascending, const QCollator& collator)
 {
-    const QString& first = ascending ? a : b;
-    const QString& second = ascending ? b : a;
-    if (IsAllDigits(a)) {
+    // The list pads cells with blanks in front; they take no part in the order.
+    const QStringView first = QStringView(ascending ? a : b).trimmed();
+    const QStringView second = QStringView(ascending ? b : a).trimmed();
+    const QStringView ruler = ascending ? first : second;
+    if (IsAllDigits(ruler)) {
         return CompareAsNumbers(first, second);
     }
-    if (IsDayMonthYear(a)) {
-        return CompareAsDates(first, second);
+    if (StartsWithDayMonthYear(ruler)) {
+        if (const int date = CompareAsDates(first, second)) {
+            return date;
+        }
+        // The same day: a time after the date is zero-padded, so it orders as plain text.
+        const int time = first.mid(10).compare(second.mid(10));
+        return time < 0 ? -1 : (time > 0 ? 1 : 0);
     }
     const int result = collator.compare(first, second);
     return result < 0 ? -1 : (result > 0 ? 1 : 0);

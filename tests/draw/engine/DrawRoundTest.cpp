@@ -115,6 +115,12 @@ TEST_P(DrawRoundTest, TheWinnerIsShownAfterTheRecordWithCaptionAndPaddedName)
               QStringLiteral("1.王五       Q7   (笔记本电脑)"));
     EXPECT_EQ(m_host.texts.value(QStringLiteral("ID_INFO1"), QStringLiteral("?")), QString());
     EXPECT_EQ(engine().PrizeName(2), QStringLiteral("笔记本电脑"));
+
+    // Between rounds the selected level's prize is on screen.
+    engine().LevelDown();
+    EXPECT_EQ(m_host.Text(QStringLiteral("ID_INFO")), QStringLiteral("奖品：一等奖"));
+    engine().LevelUp();
+    EXPECT_EQ(m_host.Text(QStringLiteral("ID_INFO")), QStringLiteral("奖品：笔记本电脑"));
 }
 
 TEST_P(DrawRoundTest, PrizeNamesAreReadAtEveryStartAndKeptWhenTheRowIsMissing)
@@ -133,8 +139,9 @@ TEST_P(DrawRoundTest, PrizeNamesAreReadAtEveryStartAndKeptWhenTheRowIsMissing)
 
 TEST_P(DrawRoundTest, StartIsRefusedWithoutEnoughEligibleParticipants)
 {
+    // A new event: not "everyone has won", but where to add people.
     engine().StartRound();
-    EXPECT_EQ(m_host.boxes, QStringList{Str(108)});
+    EXPECT_EQ(m_host.boxes, QStringList{DrawEngine::NoParticipantsText()});
     EXPECT_TRUE(engine().IsIdle());
 
     AddPerson(QStringLiteral("A1"), QStringLiteral("甲"));

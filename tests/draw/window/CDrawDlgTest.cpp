@@ -139,9 +139,11 @@ TEST_F(DrawWindowTest, EnterEscapeAndCloseRequestsNeverCloseTheWindow)
     EXPECT_EQ(window->result(), QDialog::Accepted);
 }
 
-TEST_F(DrawWindowTest, RefusedStartLeavesStartDisabledButF5StillWorks)
+TEST_F(DrawWindowTest, AfterARefusedStartTheMouseCanStartAgain)
 {
     Open(3);
+    EXPECT_EQ(Text("ID_INFO"), QStringLiteral("奖品：一等奖"))
+        << "the prize before the first round";
     for (int i = 0; i < 3; ++i) {
         Click("ID_UPONE1");
     }
@@ -149,12 +151,14 @@ TEST_F(DrawWindowTest, RefusedStartLeavesStartDisabledButF5StillWorks)
     Click("BUTTON_START");
     ASSERT_EQ(messages.texts, QStringList{StringTable::Load(115)});
     EXPECT_TRUE(window->Engine().IsIdle());
-    EXPECT_FALSE(Button("BUTTON_START")->isEnabled());
+    EXPECT_TRUE(Button("BUTTON_START")->isEnabled());
+    EXPECT_FALSE(Button("BUTTON_STOP")->isEnabled());
 
     Click("ID_DOWNONE1");
-    QTest::keyClick(window.get(), Qt::Key_F5);
+    Click("BUTTON_START");
     EXPECT_FALSE(window->Engine().IsIdle());
-    QTest::keyClick(window.get(), Qt::Key_F6);
+    EXPECT_FALSE(Button("BUTTON_START")->isEnabled());
+    Click("BUTTON_STOP");
     ASSERT_TRUE(RoundOver());
     EXPECT_EQ(Winners(), 3);
 }

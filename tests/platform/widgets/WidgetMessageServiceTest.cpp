@@ -3,8 +3,10 @@
 #include "CAdoDatabase.h"
 #include "TestDatabase.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -68,4 +70,28 @@ TEST(WidgetMessageService, BoxesFromAWorkerAreShownOnTheUserInterfaceThread)
     service.Show(QStringLiteral("here"), QString(), MessageService::Buttons::Ok);
     ASSERT_EQ(shown.size(), 3);
     EXPECT_TRUE(shown[2].onGuiThread);
+}
+
+TEST(WidgetMessageService, EachKindOfBoxCarriesItsSignAndIsWideEnoughForItsCaption)
+{
+    WidgetMessageService service;
+    QList<QMessageBox::Icon> icons;
+    QList<int> widths;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icons << box->icon();
+            widths << box->width();
+            box->done(QMessageBox::No);
+        }
+    });
+    closer.start(10);
+    service.ShowInformation(QStringLiteral("完成导入！"));
+    service.Show(QStringLiteral("失败"), QString(), MessageService::Buttons::Ok);
+    service.Show(QStringLiteral("?"), QString(), MessageService::Buttons::YesNoDefaultNo);
+    EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Information, QMessageBox::Warning,
+                                               QMessageBox::Question}));
+    for (const int width : widths) {
+        EXPECT_GE(width, WidgetMessageService::MinimumBoxWidth);
+    }
 }

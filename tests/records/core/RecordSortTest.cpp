@@ -48,18 +48,15 @@ TEST(RecordSort, AnyNonDigitMakesItText)
 {
     // As numbers -10 would come first; as text "-1" is a prefix of "-10".
     EXPECT_EQ(Sorted({"-10", "-1"}), QStringList({"-1", "-10"}));
-    // Leading blanks are compared character by character: place 10 before place 2.
-    EXPECT_EQ(Sorted({"     2", "     10", "     1"}),
-              QStringList({"     1", "     10", "     2"}));
     EXPECT_EQ(Sorted({"b2", "a10", "b10"}), QStringList({"a10", "b10", "b2"}));
 }
 
 TEST(RecordSort, DayMonthYearDatesCompareYearFirst)
 {
-    EXPECT_TRUE(RecordCompare::IsDayMonthYear("05/12/2006"));
-    EXPECT_FALSE(RecordCompare::IsDayMonthYear("5/12/2006"));
-    EXPECT_FALSE(RecordCompare::IsDayMonthYear("05-12-2006"));
-    EXPECT_FALSE(RecordCompare::IsDayMonthYear("05/12/2006 "));
+    EXPECT_TRUE(RecordCompare::IsDayMonthYear(u"05/12/2006"));
+    EXPECT_FALSE(RecordCompare::IsDayMonthYear(u"5/12/2006"));
+    EXPECT_FALSE(RecordCompare::IsDayMonthYear(u"05-12-2006"));
+    EXPECT_FALSE(RecordCompare::IsDayMonthYear(u"05/12/2006 "));
     EXPECT_EQ(Sorted({"01/01/2007", "05/12/2006", "31/01/2007", "01/02/2007"}),
               QStringList({"05/12/2006", "01/01/2007", "31/01/2007", "01/02/2007"}));
     EXPECT_EQ(Sorted({"01/01/2007", "05/12/2006"}, false),
@@ -67,6 +64,18 @@ TEST(RecordSort, DayMonthYearDatesCompareYearFirst)
     // A second text of another shape is read under the date rule without running off its end.
     EXPECT_EQ(Compare("01/01/2007", "x"), 1);
     EXPECT_EQ(Compare("01/01/2007", "31/12/200"), 1);
+}
+
+TEST(RecordSort, LeadingBlanksOfTheListsCellsDoNotTurnNumbersAndDatesIntoText)
+{
+    EXPECT_EQ(Sorted({"     10", "     100", "     2", "     1001", "     9"}),
+              QStringList({"     2", "     9", "     10", "     100", "     1001"}));
+    EXPECT_EQ(Sorted({" 01/02/2007 09:00:00", " 05/12/2006 10:00:00", " 01/02/2007 08:30:00",
+                      " 31/01/2007"}),
+              QStringList({" 05/12/2006 10:00:00", " 31/01/2007", " 01/02/2007 08:30:00",
+                           " 01/02/2007 09:00:00"}));
+    EXPECT_EQ(Sorted({" 05/12/2006", " 01/01/2007"}, false),
+              QStringList({" 01/01/2007", " 05/12/2006"}));
 }
 
 TEST(RecordSort, TheFirstTextChoosesTheRule)
