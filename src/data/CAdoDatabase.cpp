@@ -656,7 +656,7 @@ void CAdoDatabase::RollbackTransaction()
     EndWatch();
 }
 
-QString CAdoDatabase::ChangeToken()
+ChangeStamp CAdoDatabase::ChangeToken()
 {
     if (m_connected && m_target.driver == DatabaseTarget::Driver::Sqlite) {
         // The idle window asks for tokens every few seconds: a file taken away is noticed and
@@ -666,7 +666,7 @@ QString CAdoDatabase::ChangeToken()
         }
         QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
         if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next()) {
-            return QStringLiteral("%1/%2").arg(m_changeCount).arg(query.value(0).toLongLong());
+            return {m_changeCount, static_cast<quint64>(query.value(0).toLongLong()), 0};
         }
     }
     if (m_connected && m_target.driver == DatabaseTarget::Driver::PostgreSql) {
@@ -697,13 +697,10 @@ QString CAdoDatabase::ChangeToken()
                 }
                 PQfreemem(notice);
             }
-            return QStringLiteral("%1/%2/%3")
-                .arg(m_changeCount)
-                .arg(m_otherChanges)
-                .arg(m_otherWinsAdded);
+            return {m_changeCount, m_otherChanges, m_otherWinsAdded};
         }
     }
-    return QStringLiteral("%1/unknown").arg(++m_changeCount);
+    return {++m_changeCount, std::nullopt, 0};
 }
 
 bool CAdoDatabase::IsEOF() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChangeStamp.h"
 #include "DatabaseTarget.h"
 #include "PoolJournal.h"
 #include "ServerLink.h"
@@ -116,17 +117,11 @@ public:
     void RollbackTransaction();
     bool InTransaction() const { return m_inTransaction; }
 
-    // A token that changes whenever the data may have changed since it was taken: after every
-    // action statement run through this instance and after any commit by another connection
-    // (SQLite: the file's data version; PostgreSQL: the change notifications of the
-    // participant and winner tables). Where changes of other connections cannot be seen (a
-    // lost connection) it changes on every call. Take it before reading what it guards. It
-    // does not touch the shared result.
-    //
-    // It reads "own/others", the counts of this instance's changes and of other connections'
-    // ("unknown" where they cannot be seen). On PostgreSQL a third part counts other
-    // connections' statements that only stored wins, which "others" then leaves out.
-    QString ChangeToken();
+    // A stamp that changes whenever the data may have changed since it was taken: after every
+    // action statement run through this instance and after any commit by another connection.
+    // Where changes of other connections cannot be seen (a lost connection) it changes on every
+    // call. Take it before reading what it guards. It does not touch the shared result.
+    ChangeStamp ChangeToken();
     // The count of changes through this instance, as the change token holds it.
     quint64 ChangeCount() const { return m_changeCount; }
     // What the stores changed through this instance, for the draw's candidate pool.

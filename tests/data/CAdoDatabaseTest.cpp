@@ -183,14 +183,14 @@ TEST_P(CAdoDatabaseTest, ChangeTokenFollowsEveryWriterAndLeavesTheResultAlone)
     AddPerson(QStringLiteral("T1"), QStringLiteral("甲"));
     AddPerson(QStringLiteral("T2"), QStringLiteral("乙"));
     ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::SelectAllPersons)));
-    const QString token = db.ChangeToken();
+    const ChangeStamp token = db.ChangeToken();
     EXPECT_EQ(db.GetFieldText(QStringLiteral("PersonID")), QStringLiteral("T1")) << "result kept";
     EXPECT_EQ(db.GetRecordCount(), 2);
     ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::CountPersons)));
     EXPECT_EQ(db.ChangeToken(), token) << "queries change nothing";
 
     ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::DeletePerson), {QStringLiteral("T2")}));
-    const QString afterOwnWrite = db.ChangeToken();
+    const ChangeStamp afterOwnWrite = db.ChangeToken();
     EXPECT_NE(afterOwnWrite, token);
 
     CAdoDatabase other;

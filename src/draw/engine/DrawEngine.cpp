@@ -356,13 +356,13 @@ bool DrawEngine::LoadCandidatePool()
     m_poolFailed = false;
     // The token is taken before the query: a change another station commits while the query
     // runs then makes the next token differ instead of leaving its pool looking current.
-    const QString token = m_database.ChangeToken();
+    const ChangeStamp token = m_database.ChangeToken();
     const quint64 count = m_database.ChangeCount();
     if (CatchUpPool(token, count)) {
         return !m_CandidatePool.isEmpty();
     }
     m_CandidatePool.clear();
-    m_poolToken.clear();
+    m_poolToken.reset();
     if (std::optional<QList<Candidate>> pool = m_winners.CandidatePool()) {
         m_CandidatePool = std::move(*pool);
         m_poolToken = token;
@@ -373,14 +373,10 @@ bool DrawEngine::LoadCandidatePool()
     return !m_CandidatePool.isEmpty();
 }
 
-bool DrawEngine::CatchUpPool(const QString& token, quint64 count)
+bool DrawEngine::CatchUpPool(const ChangeStamp& token, quint64 count)
 {
-    // A change token reads "own/others" or "own/others/other wins" (see CAdoDatabase).
-    const QString others = token.section(u'/', 1, 1);
-    if (m_poolToken.isEmpty() || others == QLatin1String("unknown") ||
-        others != m_poolToken.section(u'/', 1, 1) ||
-        token.section(u'/', 2, 2).toULongLong() - m_poolToken.section(u'/', 2, 2).toULongLong() >
-            MaxOtherWins) {
+    if (!m_poolToken || !token.OthersKnown() || token.others != m_poolToken->others ||
+        token.otherWins - m_poolToken->otherWins > MaxOtherWins) {
         return false;
     }
     // Only this connection changed the data, apart from wins stored elsewhere: apply what the
@@ -400,14 +396,14 @@ void DrawEngine::RefreshCandidatePool()
         return;
     }
     const BusyScope busy(m_busy);
-    const QString token = m_database.ChangeToken();
+    const ChangeStamp token = m_database.ChangeToken();
     // Without a working connection the next Start reads the pool and reports the cause.
-    if (token == m_poolToken || token == m_refreshFailedToken ||
-        token.section(u'/', 1, 1) == QLatin1String("unknown")) {
+    if (token == m_poolToken || token == m_refreshFailedToken || !token.OthersKnown()) {
         return;
     }
     LoadCandidatePool();
-    m_refreshFailedToken = m_poolFailed ? m_database.ChangeToken() : QString();
+    m_refreshFailedToken =
+        m_poolFailed ? std::optional<ChangeStamp>(m_database.ChangeToken()) : std::nullopt;
 }
 
 bool DrawEngine::ApplyJournal(quint64 from, quint64 to)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChangeStamp.h"
 #include "DrawClock.h"
 #include "DrawHost.h"
 #include "PersonStore.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CAdoDatabase;
 
@@ -151,7 +153,7 @@ private:
     // Whether the pool read at m_poolToken can be brought to token (count) without reading it:
     // other connections changed nothing or only stored a few wins, and the stores journalled
     // every change of this connection (applied here).
-    bool CatchUpPool(const QString& token, quint64 count);
+    bool CatchUpPool(const ChangeStamp& token, quint64 count);
     // Brings the pool from change count from to count to with the stores' journal; false when
     // the journal does not hold every change in between.
     bool ApplyJournal(quint64 from, quint64 to);
@@ -182,10 +184,10 @@ private:
     QList<Candidate> m_CandidatePool;
     // The database's change token when the pool was read: while it holds, the pool is current
     // and the candidate query (the costliest statement of a pick) is not run again.
-    QString m_poolToken;
-    bool m_poolFailed = false;    // the last candidate query failed (its box is shown)
-    quint64 m_poolCount = 0;      // the connection's change count when the pool was last current
-    QString m_refreshFailedToken; // the change token at which RefreshCandidatePool last failed
+    std::optional<ChangeStamp> m_poolToken;
+    bool m_poolFailed = false; // the last candidate query failed (its box is shown)
+    quint64 m_poolCount = 0;   // the connection's change count when the pool was last current
+    std::optional<ChangeStamp> m_refreshFailedToken; // where RefreshCandidatePool last failed
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end

@@ -114,7 +114,7 @@ TEST_P(SharedDrawTest, RegistrationAtAnotherStationReachesTheNextDraw)
     ASSERT_TRUE(desk.db.ConnectDatabase(m_data.target()));
     ASSERT_TRUE(DrawRound());
     ASSERT_EQ(engine().CandidatePool().size(), 1);
-    const QString before = db().ChangeToken();
+    const ChangeStamp before = db().ChangeToken();
     EXPECT_EQ(db().ChangeToken(), before) << "unchanged data keeps the token (and the pool)";
     ASSERT_TRUE(desk.db.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
                                   {QStringLiteral("N1"), QStringLiteral("新"), QString()}));
@@ -139,7 +139,7 @@ TEST_P(SharedDrawTest, WinsAtAnotherStationAreNeverDrawnAgainAndNeedNoFreshRead)
     ASSERT_EQ(engine().CandidatePool().size(), 4);
     Station other;
     ASSERT_TRUE(other.db.ConnectDatabase(m_data.target()));
-    const QString before = db().ChangeToken();
+    const ChangeStamp before = db().ChangeToken();
     QStringList won;
     for (int i = 1; i < 4; ++i) {
         won << engine().CandidatePool().at(i).PersonID;
