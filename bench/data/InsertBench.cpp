@@ -5,11 +5,11 @@
 // prepared statement in a single transaction, and the same in transactions of 1,000 rows.
 // One commit per row is measured on fewer rows: synced, each costs milliseconds.
 // Prints a table; asserts nothing.
-#include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
-#include "DatabaseTransaction.h"
-#include "PreparedStatement.h"
-#include "SqlStatements.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseCreator.h"
+#include "data/DatabaseTransaction.h"
+#include "data/PreparedStatement.h"
+#include "data/SqlStatements.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,16 +3,16 @@
 // 1,000 to 100,000 participants, with 1% and 50% of them already winners, and the same on a
 // PostgreSQL server (a throw-away cluster on this machine with durable commits) when its
 // binaries are installed.
-#include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
-#include "DrawEngine.h"
-#include "MessageService.h"
-#include "PersonStore.h"
-#include "PreparedStatement.h"
-#include "QuietMessages.h"
-#include "SqlStatements.h"
-#include "SystemRandomSource.h"
-#include "VirtualClockHost.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseCreator.h"
+#include "draw/engine/DrawEngine.h"
+#include "platform/core/MessageService.h"
+#include "data/PersonStore.h"
+#include "data/PreparedStatement.h"
+#include "support/QuietMessages.h"
+#include "data/SqlStatements.h"
+#include "draw/engine/SystemRandomSource.h"
+#include "support/VirtualClockHost.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,13 +4,13 @@
 // and the command line do: the checks, the existence query and the insert of every row, commits
 // in batches. Its .xlsx and .xls files are made by LibreOffice (shared with the workbook
 // benchmark; without soffice those rows are left out).
-#include "BenchWorkbooks.h"
-#include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
-#include "ImportSink.h"
-#include "ParticipantImport.h"
-#include "SqlStatements.h"
-#include "WorkbookExport.h"
+#include "support/BenchWorkbooks.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseCreator.h"
+#include "exchange/ImportSink.h"
+#include "exchange/ParticipantImport.h"
+#include "data/SqlStatements.h"
+#include "exchange/WorkbookExport.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What one tick of the draw window's self-contained pieces costs: a reel cell repaint (every
 // 10 ms per rolling reel), a full reel repaint, and a credits panel tick. Prints a table.
-#include "CCreditsPanel.h"
-#include "CReelDisplay.h"
+#include "skin/credits/widgets/CCreditsPanel.h"
+#include "draw/reels/CReelDisplay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,13 +2,13 @@
 // Cost of the winners record at 1,000 and 10,000 winners: opening and refreshing the dialog on
 // an SQLite database, and sorting a shown list by each kind of column (the dialog's own
 // columns, then one column per comparison rule). Prints tables; asserts nothing.
-#include "CAdoDatabase.h"
-#include "CPrizeRecordDlg.h"
-#include "CRecordListCtrl.h"
-#include "DatabaseCreator.h"
-#include "MessageService.h"
-#include "QuietMessages.h"
-#include "RecordTableModel.h"
+#include "data/CAdoDatabase.h"
+#include "records/CPrizeRecordDlg.h"
+#include "records/CRecordListCtrl.h"
+#include "data/DatabaseCreator.h"
+#include "platform/core/MessageService.h"
+#include "support/QuietMessages.h"
+#include "records/core/RecordTableModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,13 +2,13 @@
 // Prints what opening the participant dialog costs (reading every participant, building the
 // list and painting it once) at 1,000 to 100,000 participants, and what one find-box filter
 // costs at each size, on the offscreen platform.
-#include "CAdoDatabase.h"
-#include "CPersonDlg.h"
-#include "DatabaseCreator.h"
-#include "MessageService.h"
-#include "PersonTableModel.h"
-#include "QuietMessages.h"
-#include "SqlStatements.h"
+#include "data/CAdoDatabase.h"
+#include "registry/CPersonDlg.h"
+#include "data/DatabaseCreator.h"
+#include "platform/core/MessageService.h"
+#include "registry/PersonTableModel.h"
+#include "support/QuietMessages.h"
+#include "data/SqlStatements.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // Cost of presentation mode with the default skin: laying the face out for a screen (scaling the
 // four pictures, shaping the main picture, scaling the region, placing the elements) and
 // painting the whole window once. Prints a table; asserts nothing.
-#include "CSkinDialog.h"
-#include "MedianMs.h"
+#include "skin/widgets/CSkinDialog.h"
+#include "skin/MedianMs.h"
 
 #include <QApplication>
 

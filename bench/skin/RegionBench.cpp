@@ -2,9 +2,9 @@
 // Cost of shaping the window: decoding the mask and building its region, for the default skin's
 // mask and for a worst case (a checkerboard, every other pixel opaque). Prints a table; asserts
 // nothing.
-#include "BitmapToRegion.h"
-#include "MedianMs.h"
-#include "SkinPictures.h"
+#include "skin/core/BitmapToRegion.h"
+#include "skin/MedianMs.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BenchWorkbooks.h"
+#include "support/BenchWorkbooks.h"
 
 #include <QDir>
 #include <QElapsedTimer>

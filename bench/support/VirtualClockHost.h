@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DrawEngine.h"
-#include "DrawHost.h"
+#include "draw/engine/DrawEngine.h"
+#include "draw/engine/DrawHost.h"
 
 #include <QColor>
 #include <QElapsedTimer>

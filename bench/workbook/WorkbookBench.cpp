@@ -4,9 +4,9 @@
 // .xlsx and .xls files are made by LibreOffice (converted once from the .csv and kept in the
 // build folder; without soffice those rows are left out). Writing fills the templates as the
 // two exports do, one SetItem per cell.
-#include "BenchWorkbooks.h"
-#include "CExcelApplication.h"
-#include "MissingArgument.h"
+#include "support/BenchWorkbooks.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "exchange/excel/MissingArgument.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as the program reads and writes it: text decoding (marks, UTF-8, GBK), the
 // INI reader, and the event settings written back and read again.
-#include "EventSettings.h"
-#include "FuzzSupport.h"
-#include "GbkText.h"
-#include "IniFile.h"
+#include "data/EventSettings.h"
+#include "support/FuzzSupport.h"
+#include "platform/core/GbkText.h"
+#include "platform/core/IniFile.h"
 
 namespace {
 

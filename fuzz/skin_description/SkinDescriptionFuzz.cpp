@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A skin description: the INI reader under the skin's value grammar (fields, numbers, rectangles,
 // flags), and the grammar's functions on their own.
-#include "FuzzSupport.h"
-#include "GbkText.h"
-#include "SkinDescription.h"
+#include "support/FuzzSupport.h"
+#include "platform/core/GbkText.h"
+#include "skin/core/SkinDescription.h"
 
 namespace {
 

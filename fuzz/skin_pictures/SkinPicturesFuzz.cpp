@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A skin picture: decoding (format taken from the content), the window shape built from it as a
 // mask, and the pieces cut from it for the elements.
-#include "BitmapToRegion.h"
-#include "FuzzSupport.h"
-#include "SkinPictures.h"
+#include "skin/core/BitmapToRegion.h"
+#include "support/FuzzSupport.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QImageReader>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FuzzSupport.h"
+#include "support/FuzzSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FuzzSupport.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
+#include "support/FuzzSupport.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
 
 #include <QStringList>
 

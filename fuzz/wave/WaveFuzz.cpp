@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check a sound file passes before it reaches the audio output.
-#include "FuzzSupport.h"
-#include "WaveFormatCheck.h"
+#include "support/FuzzSupport.h"
+#include "platform/sound/WaveFormatCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

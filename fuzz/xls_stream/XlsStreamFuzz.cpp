@@ -2,9 +2,9 @@
 // The stream in which the .xls reader program hands a workbook's cells to the program. It comes
 // from another process that has just parsed a hostile file, so the program treats it as untrusted
 // as the file: any bytes, fed in pieces of varying size as a pipe delivers them.
-#include "FuzzSupport.h"
-#include "WorkbookChecks.h"
-#include "XlsStreamReader.h"
+#include "support/FuzzSupport.h"
+#include "support/WorkbookChecks.h"
+#include "platform/workbook/XlsStreamReader.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 // parts, separated by 0xFF bytes, in the order of PartNames; the target packs them into a zip
 // (stored, so the checksums always match) and reads that. Mutations of the XML then reach the
 // reader instead of failing the container's checksums.
-#include "FuzzSupport.h"
-#include "WorkbookChecks.h"
-#include "XlsxReader.h"
+#include "support/FuzzSupport.h"
+#include "support/WorkbookChecks.h"
+#include "platform/workbook/XlsxReader.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CDrawApp.h"
+#include "app/CDrawApp.h"
 
-#include "EventSettings.h"
-#include "MessageService.h"
-#include "SharedFiles.h"
+#include "data/EventSettings.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/SharedFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CAdoDatabase.h"
-#include "EventLock.h"
-#include "ResourceModule.h"
+#include "data/CAdoDatabase.h"
+#include "app/EventLock.h"
+#include "platform/core/ResourceModule.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "CAdoDatabase.h"
-#include "DatabaseTarget.h"
-#include "EventSettings.h"
-#include "ImportSink.h"
-#include "ParticipantImport.h"
-#include "WorkbookExport.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseTarget.h"
+#include "data/EventSettings.h"
+#include "exchange/ImportSink.h"
+#include "exchange/ParticipantImport.h"
+#include "exchange/WorkbookExport.h"
 
 #include <QCoreApplication>
 #include <QList>

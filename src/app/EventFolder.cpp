@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventFolder.h"
+#include "app/EventFolder.h"
 
-#include "DatabaseCreator.h"
-#include "DatabaseTarget.h"
+#include "data/DatabaseCreator.h"
+#include "data/DatabaseTarget.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include <QString>
 
 // Where the program runs. Started in a folder that holds a Data.db (an application folder, as
-// scripts/run starts it) it stays there, exactly as before. Otherwise it runs in one of the
+// scripts/run starts it) it runs there, on that folder's files. Otherwise it runs in one of the
 // operator's event folders: by default <XDG data>/Sortilo/events/default (normally
 // ~/.local/share/Sortilo/events/default), another with --event, or a throw-away event holding
 // the demo participants with --demo. The chosen folder becomes the current directory before

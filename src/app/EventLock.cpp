@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventLock.h"
+#include "app/EventLock.h"
 
 #include <QDir>
 #include <QFile>

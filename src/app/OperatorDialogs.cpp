@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OperatorDialogs.h"
+#include "app/OperatorDialogs.h"
 
-#include "CBasicSettingsDlg.h"
-#include "CDrawDlg.h"
-#include "CPersonDlg.h"
-#include "CPrizeSettingsDlg.h"
+#include "registry/CBasicSettingsDlg.h"
+#include "draw/window/CDrawDlg.h"
+#include "registry/CPersonDlg.h"
+#include "registry/CPrizeSettingsDlg.h"
 
 void ConnectOperatorDialogs(CDrawDlg& window, CAdoDatabase& database, const QString& appDirectory)
 {

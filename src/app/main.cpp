@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAboutDlg.h"
-#include "CDrawApp.h"
-#include "CDrawDlg.h"
-#include "CExcelApplication.h"
-#include "CPrizeRecordDlg.h"
-#include "CommandLine.h"
-#include "EventFolder.h"
-#include "OperatorDialogs.h"
-#include "SharedFiles.h"
-#include "WidgetMessageService.h"
+#include "draw/window/CAboutDlg.h"
+#include "app/CDrawApp.h"
+#include "draw/window/CDrawDlg.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "records/CPrizeRecordDlg.h"
+#include "app/CommandLine.h"
+#include "app/EventFolder.h"
+#include "app/OperatorDialogs.h"
+#include "platform/core/SharedFiles.h"
+#include "platform/widgets/WidgetMessageService.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

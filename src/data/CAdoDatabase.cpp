@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAdoDatabase.h"
+#include "data/CAdoDatabase.h"
 
-#include "MessageService.h"
-#include "ProtectedFiles.h"
-#include "SchemaVersion.h"
-#include "SqlDialect.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/ProtectedFiles.h"
+#include "data/SchemaVersion.h"
+#include "data/SqlDialect.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ChangeStamp.h"
-#include "DatabaseTarget.h"
-#include "PoolJournal.h"
-#include "ServerLink.h"
-#include "SqliteFileGuard.h"
+#include "data/ChangeStamp.h"
+#include "data/DatabaseTarget.h"
+#include "data/PoolJournal.h"
+#include "data/ServerLink.h"
+#include "data/SqliteFileGuard.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DatabaseCreator.h"
+#include "data/DatabaseCreator.h"
 
-#include "SchemaVersion.h"
-#include "SqlDialect.h"
+#include "data/SchemaVersion.h"
+#include "data/SqlDialect.h"
 
 #include <QAtomicInt>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DatabaseTarget.h"
+#include "data/DatabaseTarget.h"
 
-#include "IniFile.h"
+#include "platform/core/IniFile.h"
 
 #include <QRegularExpression>
 

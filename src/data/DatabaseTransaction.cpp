@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DatabaseTransaction.h"
+#include "data/DatabaseTransaction.h"
 
-#include "CAdoDatabase.h"
+#include "data/CAdoDatabase.h"
 
 DatabaseTransaction::DatabaseTransaction(CAdoDatabase& database) : m_database(database)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DisplaySettings.h"
+#include "data/DisplaySettings.h"
 
-#include "IniFile.h"
+#include "platform/core/IniFile.h"
 
 namespace DisplaySettings {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventSettings.h"
+#include "data/EventSettings.h"
 
-#include "GbkText.h"
-#include "IniFile.h"
+#include "platform/core/GbkText.h"
+#include "platform/core/IniFile.h"
 
 #include <QDir>
 

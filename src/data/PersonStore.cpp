@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PersonStore.h"
+#include "data/PersonStore.h"
 
-#include "CAdoDatabase.h"
-#include "SqlStatements.h"
+#include "data/CAdoDatabase.h"
+#include "data/SqlStatements.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PoolJournal.h"
+#include "data/PoolJournal.h"
 
 void PoolJournal::Record(quint64 count, Kind kind, const PersonRow& person)
 {

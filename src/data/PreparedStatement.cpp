@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PreparedStatement.h"
+#include "data/PreparedStatement.h"
 
-#include "CAdoDatabase.h"
+#include "data/CAdoDatabase.h"
 
 PreparedStatement::PreparedStatement(CAdoDatabase& database, const QString& sql)
     : m_database(database), m_query(database.NewQuery())

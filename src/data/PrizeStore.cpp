@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrizeStore.h"
+#include "data/PrizeStore.h"
 
-#include "CAdoDatabase.h"
-#include "SqlStatements.h"
+#include "data/CAdoDatabase.h"
+#include "data/SqlStatements.h"
 
 std::optional<PrizeStore::PrizeNames> PrizeStore::Names()
 {

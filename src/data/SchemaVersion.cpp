@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SchemaVersion.h"
+#include "data/SchemaVersion.h"
 
-#include "CAdoDatabase.h"
-#include "SqlDialect.h"
+#include "data/CAdoDatabase.h"
+#include "data/SqlDialect.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DatabaseTarget.h"
+#include "data/DatabaseTarget.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ServerLink.h"
+#include "data/ServerLink.h"
 
 #include <libpq-fe.h>
 

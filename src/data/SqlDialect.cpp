@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SqlDialect.h"
+#include "data/SqlDialect.h"
 
-#include "DatabaseCreator.h"
+#include "data/DatabaseCreator.h"
 
 #include <QRegularExpression>
 

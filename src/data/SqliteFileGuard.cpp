@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SqliteFileGuard.h"
+#include "data/SqliteFileGuard.h"
 
-#include "MessageService.h"
+#include "platform/core/MessageService.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WinnerStore.h"
+#include "data/WinnerStore.h"
 
-#include "CAdoDatabase.h"
-#include "DatabaseTransaction.h"
-#include "SqlStatements.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseTransaction.h"
+#include "data/SqlStatements.h"
 
 #include <QSet>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ImportPerson.h"
+#include "exchange/ImportPerson.h"
 
-#include "CAdoDatabase.h"
-#include "GbkText.h"
-#include "PersonText.h"
-#include "SqlStatements.h"
-#include "StringTable.h"
+#include "data/CAdoDatabase.h"
+#include "platform/core/GbkText.h"
+#include "exchange/PersonText.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
 
 #include <QCoreApplication>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ParticipantImport.h"
+#include "exchange/ParticipantImport.h"
 
-#include "CAdoDatabase.h"
-#include "CExcelApplication.h"
-#include "CExcelDispatchException.h"
-#include "ImportPerson.h"
-#include "ImportSink.h"
-#include "MessageService.h"
-#include "PersonText.h"
-#include "StringTable.h"
+#include "data/CAdoDatabase.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "exchange/ImportPerson.h"
+#include "exchange/ImportSink.h"
+#include "platform/core/MessageService.h"
+#include "exchange/PersonText.h"
+#include "platform/core/StringTable.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PersonText.h"
+#include "exchange/PersonText.h"
 
 #include <QCoreApplication>
 

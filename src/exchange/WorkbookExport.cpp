@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WorkbookExport.h"
+#include "exchange/WorkbookExport.h"
 
-#include "CAdoDatabase.h"
-#include "CExcelApplication.h"
-#include "CExcelDispatchException.h"
-#include "MessageService.h"
-#include "MissingArgument.h"
-#include "PersonText.h"
-#include "SharedFiles.h"
-#include "SqlStatements.h"
-#include "Workbook.h"
+#include "data/CAdoDatabase.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "platform/core/MessageService.h"
+#include "exchange/excel/MissingArgument.h"
+#include "exchange/PersonText.h"
+#include "platform/core/SharedFiles.h"
+#include "data/SqlStatements.h"
+#include "platform/workbook/Workbook.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,9 +17,9 @@
 
 namespace {
 
-// A file that cannot be replaced. The old flow deleted it here and reported a failed deletion
-// as "Failed "; the file now stays until the new one is complete, so only a path that can never
-// take the new file is refused this early.
+// A file that cannot be replaced. An existing file stays untouched until the new one is complete
+// (it is replaced in one step), so only a path that can never take the new file is refused this
+// early: a folder, or a file the operator may not write.
 bool CannotReplace(const QString& path)
 {
     const QFileInfo file(path);
@@ -121,6 +121,11 @@ QString WorkbookExport::TemplatePath(const QString& appDirectory, const char* na
     }
     const QString fallback = shared + QLatin1String(name);
     return Workbook::FindTemplate(fallback).isEmpty() ? own : fallback;
+}
+
+QString WorkbookExport::TemplateFile(const QString& appDirectory, const char* name)
+{
+    return Workbook::FindTemplate(TemplatePath(appDirectory, name));
 }
 
 WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& database,

@@ -44,6 +44,9 @@ public:
     // The template workbook name (without extension) as the spreadsheet engine is given it: in
     // the event folder when it carries its own copy, else the one shipped with the program.
     static QString TemplatePath(const QString& appDirectory, const char* name);
+    // The template workbook file itself (with its extension) for the operator to open; empty
+    // when neither the event folder nor the program carries one.
+    static QString TemplateFile(const QString& appDirectory, const char* name);
 
     static constexpr const char* ParticipantTemplate = "template2";
     static constexpr const char* WinnerTemplate = "template1";

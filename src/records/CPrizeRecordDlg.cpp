@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPrizeRecordDlg.h"
+#include "records/CPrizeRecordDlg.h"
 
-#include "CRecordListCtrl.h"
-#include "MessageService.h"
-#include "StringTable.h"
-#include "WinnerStore.h"
-#include "WorkbookExport.h"
+#include "records/CRecordListCtrl.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/StringTable.h"
+#include "data/WinnerStore.h"
+#include "exchange/WorkbookExport.h"
 
 #include <QFrame>
 #include <QHeaderView>

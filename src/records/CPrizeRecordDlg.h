@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WorkbookFileDialog.h"
+#include "platform/widgets/WorkbookFileDialog.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CRecordListCtrl.h"
+#include "records/CRecordListCtrl.h"
 
-#include "CRecordListHeader.h"
-#include "ColumnLayout.h"
-#include "RecordTableModel.h"
+#include "records/CRecordListHeader.h"
+#include "records/core/ColumnLayout.h"
+#include "records/core/RecordTableModel.h"
 
 #include <QPainter>
 #include <QSettings>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CRecordListHeader.h"
+#include "records/CRecordListHeader.h"
 
-#include "ColumnLayout.h"
+#include "records/core/ColumnLayout.h"
 
 #include <QMouseEvent>
 #include <QPainter>

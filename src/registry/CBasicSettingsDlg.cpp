@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBasicSettingsDlg.h"
+#include "registry/CBasicSettingsDlg.h"
 
-#include "FileChooser.h"
+#include "platform/widgets/FileChooser.h"
 
-#include "MessageService.h"
+#include "platform/core/MessageService.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EventSettings.h"
+#include "data/EventSettings.h"
 
 #include <QDialog>
 #include <QString>

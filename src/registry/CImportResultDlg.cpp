@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CImportResultDlg.h"
+#include "registry/CImportResultDlg.h"
 
-#include "StringTable.h"
+#include "platform/core/StringTable.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPersonDlg.h"
+#include "registry/CPersonDlg.h"
 
-#include "CAdoDatabase.h"
-#include "CImportResultDlg.h"
-#include "GbkText.h"
-#include "ImportWorker.h"
-#include "MessageService.h"
-#include "PersonIdValidator.h"
-#include "PersonTableModel.h"
-#include "PersonText.h"
-#include "StringTable.h"
-#include "Workbook.h"
-#include "WorkbookExport.h"
+#include "data/CAdoDatabase.h"
+#include "registry/CImportResultDlg.h"
+#include "platform/core/GbkText.h"
+#include "registry/ImportWorker.h"
+#include "platform/core/MessageService.h"
+#include "registry/PersonIdValidator.h"
+#include "registry/PersonTableModel.h"
+#include "exchange/PersonText.h"
+#include "platform/core/StringTable.h"
+#include "exchange/WorkbookExport.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -458,8 +457,7 @@ void CPersonDlg::OnExport()
 
 void CPersonDlg::OnViewTemplate()
 {
-    const QString path =
-        Workbook::FindTemplate(WorkbookExport::TemplatePath(m_appDirectory, TemplateName));
+    const QString path = WorkbookExport::TemplateFile(m_appDirectory, TemplateName);
     if (path.isEmpty()) {
         ShowMessage(StringTable::Load(TemplateMissingId));
         return;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PersonStore.h"
-#include "WorkbookFileDialog.h"
+#include "data/PersonStore.h"
+#include "platform/widgets/WorkbookFileDialog.h"
 
 #include <QDialog>
 #include <QString>

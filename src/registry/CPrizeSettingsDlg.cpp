@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPrizeSettingsDlg.h"
+#include "registry/CPrizeSettingsDlg.h"
 
-#include "MessageService.h"
+#include "platform/core/MessageService.h"
 
 #include <QFormLayout>
 #include <QGuiApplication>

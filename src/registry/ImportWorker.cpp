@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ImportWorker.h"
+#include "registry/ImportWorker.h"
 
-#include "CAdoDatabase.h"
-#include "CImportResultDlg.h"
+#include "data/CAdoDatabase.h"
+#include "registry/CImportResultDlg.h"
 
 #include <QMutexLocker>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DatabaseTarget.h"
-#include "ImportSink.h"
-#include "ParticipantImport.h"
+#include "data/DatabaseTarget.h"
+#include "exchange/ImportSink.h"
+#include "exchange/ParticipantImport.h"
 
 #include <QList>
 #include <QMutex>

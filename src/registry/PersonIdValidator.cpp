@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PersonIdValidator.h"
+#include "registry/PersonIdValidator.h"
 
-#include "GbkText.h"
+#include "platform/core/GbkText.h"
 
 PersonIdValidator::PersonIdValidator(QObject* parent) : QValidator(parent) {}
 

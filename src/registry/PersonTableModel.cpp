@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PersonTableModel.h"
+#include "registry/PersonTableModel.h"
 
-#include "StringTable.h"
+#include "platform/core/StringTable.h"
 
 namespace {
 // Column headers: number, name, remark.

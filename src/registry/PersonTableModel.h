@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PersonStore.h"
+#include "data/PersonStore.h"
 
 #include <QAbstractTableModel>
 #include <QList>

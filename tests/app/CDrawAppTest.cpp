@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CDrawApp.h"
-#include "DatabaseCreator.h"
-#include "RecordingMessageService.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
+#include "app/CDrawApp.h"
+#include "data/DatabaseCreator.h"
+#include "support/RecordingMessageService.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

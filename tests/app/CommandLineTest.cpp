@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "IniFile.h"
-#include "RefusedCommit.h"
-#include "SqlStatements.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
-#include "Workbook.h"
-#include "Worksheet.h"
+#include "platform/core/IniFile.h"
+#include "support/RefusedCommit.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/Worksheet.h"
 
 #include <QDir>
 #include <QFile>

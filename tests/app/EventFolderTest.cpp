@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventFolder.h"
-#include "CAdoDatabase.h"
-#include "SharedFiles.h"
+#include "app/EventFolder.h"
+#include "data/CAdoDatabase.h"
+#include "platform/core/SharedFiles.h"
 
 #include <QDir>
 #include <QFile>

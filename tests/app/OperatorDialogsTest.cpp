@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OperatorDialogs.h"
-#include "AppFolder.h"
-#include "CAdoDatabase.h"
-#include "CBasicSettingsDlg.h"
-#include "CDrawDlg.h"
-#include "CPersonDlg.h"
-#include "CPrizeSettingsDlg.h"
-#include "CSkinText.h"
-#include "DrawEngine.h"
-#include "PersonTableModel.h"
-#include "RecordingMessageService.h"
+#include "app/OperatorDialogs.h"
+#include "draw/window/AppFolder.h"
+#include "data/CAdoDatabase.h"
+#include "registry/CBasicSettingsDlg.h"
+#include "draw/window/CDrawDlg.h"
+#include "registry/CPersonDlg.h"
+#include "registry/CPrizeSettingsDlg.h"
+#include "skin/widgets/CSkinText.h"
+#include "draw/engine/DrawEngine.h"
+#include "registry/PersonTableModel.h"
+#include "support/RecordingMessageService.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
-#include "DatabaseTransaction.h"
-#include "PreparedStatement.h"
-#include "RecordingMessageService.h"
-#include "SqlStatements.h"
-#include "TestDatabase.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseCreator.h"
+#include "data/DatabaseTransaction.h"
+#include "data/PreparedStatement.h"
+#include "support/RecordingMessageService.h"
+#include "data/SqlStatements.h"
+#include "support/TestDatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>

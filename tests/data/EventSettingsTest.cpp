@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventSettings.h"
-#include "DatabaseTarget.h"
+#include "data/EventSettings.h"
+#include "data/DatabaseTarget.h"
 
 #include <QFile>
 #include <QStringEncoder>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DatabaseCreator.h"
-#include "RecordingMessageService.h"
-#include "SchemaVersion.h"
-#include "SqlStatements.h"
-#include "TestDatabase.h"
-#include "VersionOneSchema.h"
-#include "WinnerStore.h"
+#include "data/DatabaseCreator.h"
+#include "support/RecordingMessageService.h"
+#include "data/SchemaVersion.h"
+#include "data/SqlStatements.h"
+#include "support/TestDatabase.h"
+#include "data/VersionOneSchema.h"
+#include "data/WinnerStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SchemaVersion.h"
-#include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
-#include "RecordingMessageService.h"
-#include "SqlStatements.h"
-#include "TestDatabase.h"
-#include "VersionOneSchema.h"
-#include "WinnerStore.h"
+#include "data/SchemaVersion.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseCreator.h"
+#include "support/RecordingMessageService.h"
+#include "data/SqlStatements.h"
+#include "support/TestDatabase.h"
+#include "data/VersionOneSchema.h"
+#include "data/WinnerStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAdoDatabase.h"
-#include "RecordingMessageService.h"
-#include "SqlStatements.h"
-#include "TestDatabase.h"
+#include "data/CAdoDatabase.h"
+#include "support/RecordingMessageService.h"
+#include "data/SqlStatements.h"
+#include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

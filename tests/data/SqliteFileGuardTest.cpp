@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SqliteFileGuard.h"
-#include "RecordingMessageService.h"
-#include "TestDatabase.h"
-#include "WinnerStore.h"
+#include "data/SqliteFileGuard.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestDatabase.h"
+#include "data/WinnerStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PersonStore.h"
-#include "PrizeStore.h"
-#include "RecordingMessageService.h"
-#include "TestDatabase.h"
-#include "WinnerStore.h"
+#include "data/PersonStore.h"
+#include "data/PrizeStore.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestDatabase.h"
+#include "data/WinnerStore.h"
 
 #include <QFile>
 

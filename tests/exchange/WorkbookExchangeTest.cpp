@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ImportPerson.h"
-#include "ImportSink.h"
-#include "ParticipantImport.h"
-#include "PersonText.h"
-#include "RecordingMessageService.h"
-#include "RefusedCommit.h"
-#include "SqlStatements.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
-#include "Workbook.h"
-#include "WorkbookExport.h"
-#include "Worksheet.h"
+#include "exchange/ImportPerson.h"
+#include "exchange/ImportSink.h"
+#include "exchange/ParticipantImport.h"
+#include "exchange/PersonText.h"
+#include "support/RecordingMessageService.h"
+#include "support/RefusedCommit.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
+#include "platform/workbook/Workbook.h"
+#include "exchange/WorkbookExport.h"
+#include "platform/workbook/Worksheet.h"
 
 #include <QDir>
 #include <QFile>

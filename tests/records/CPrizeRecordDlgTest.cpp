@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPrizeRecordDlg.h"
-#include "CRecordListCtrl.h"
-#include "CRecordListHeader.h"
-#include "RecordingMessageService.h"
-#include "StoredWidthsBytes.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
-#include "WinnerStore.h"
-#include "Workbook.h"
-#include "Worksheet.h"
+#include "records/CPrizeRecordDlg.h"
+#include "records/CRecordListCtrl.h"
+#include "records/CRecordListHeader.h"
+#include "support/RecordingMessageService.h"
+#include "records/core/StoredWidthsBytes.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
+#include "data/WinnerStore.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/Worksheet.h"
 
 #include <QCoreApplication>
 #include <QFile>

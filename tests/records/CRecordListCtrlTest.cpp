@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CRecordListCtrl.h"
-#include "CRecordListHeader.h"
-#include "StoredWidthsBytes.h"
+#include "records/CRecordListCtrl.h"
+#include "records/CRecordListHeader.h"
+#include "records/core/StoredWidthsBytes.h"
 
 #include <QPainter>
 #include <QSettings>

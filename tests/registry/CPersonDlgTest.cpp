@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPersonDlg.h"
-#include "PersonTableModel.h"
-#include "RecordingMessageService.h"
-#include "SqlStatements.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
+#include "registry/CPersonDlg.h"
+#include "registry/PersonTableModel.h"
+#include "support/RecordingMessageService.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
 
 #include <QApplication>
 #include <QFile>

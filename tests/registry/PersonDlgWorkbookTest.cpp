@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CImportResultDlg.h"
-#include "CPersonDlg.h"
-#include "ImportWorker.h"
-#include "ParticipantImport.h"
-#include "PersonTableModel.h"
-#include "RecordingMessageService.h"
-#include "RefusedCommit.h"
-#include "SqlStatements.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
-#include "Workbook.h"
-#include "Worksheet.h"
+#include "registry/CImportResultDlg.h"
+#include "registry/CPersonDlg.h"
+#include "registry/ImportWorker.h"
+#include "exchange/ParticipantImport.h"
+#include "registry/PersonTableModel.h"
+#include "support/RecordingMessageService.h"
+#include "support/RefusedCommit.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/Worksheet.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBasicSettingsDlg.h"
-#include "CPrizeSettingsDlg.h"
-#include "RecordingMessageService.h"
-#include "TestDatabase.h"
+#include "registry/CBasicSettingsDlg.h"
+#include "registry/CPrizeSettingsDlg.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestDatabase.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -102,7 +102,7 @@ TEST_F(BasicSettingsDlgTest, WithoutAFileShowsTheDefaultsAndOkStoresEverythingIn
     EXPECT_EQ(ui.backgroundMusicFile->text(), QStringLiteral("/sounds/music.wav"));
     EXPECT_TRUE(ui.backgroundMusic->isChecked() && ui.drawMusic->isChecked());
     EXPECT_FALSE(ui.autoStop->isChecked());
-    EXPECT_TRUE(ui.halfRange->isChecked()) << "the rule as the draw always had it";
+    EXPECT_TRUE(ui.halfRange->isChecked()) << "the half-range rule is on by default";
     EXPECT_TRUE(ui.backgroundMusicFile->isReadOnly() && ui.drawMusicFile->isReadOnly());
 
     ui.autoStop->setChecked(true);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TestDatabase.h"
+#include "support/TestDatabase.h"
 
 // Makes the database refuse to commit a transaction that inserted the participant personId, as
 // a full disk or a lost server would refuse it: the insert succeeds, the commit fails on a

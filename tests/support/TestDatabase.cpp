@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TestDatabase.h"
+#include "support/TestDatabase.h"
 
-#include "DatabaseCreator.h"
+#include "data/DatabaseCreator.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CAdoDatabase.h"
+#include "data/CAdoDatabase.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -57,4 +57,4 @@ private:
 // Gives parameterised tests both drivers, named by driver.
 #define SORTILO_BOTH_DRIVERS                                                                       \
     ::testing::Values(TestDatabase::Driver::Sqlite, TestDatabase::Driver::PostgreSql),             \
-        [](const auto& info) { return TestDatabase::DriverName(info.param); }
+        [](const auto& test) { return TestDatabase::DriverName(test.param); }

@@ -3,8 +3,8 @@
 // participants), or, with --server, the tables of the empty PostgreSQL database that the
 // [DATABASE] section of a config.ini names, for stations that share one event.
 // An existing database is the operator's data: it is left as it is.
-#include "DatabaseCreator.h"
-#include "DatabaseTarget.h"
+#include "data/DatabaseCreator.h"
+#include "data/DatabaseTarget.h"
 
 #include <QCoreApplication>
 #include <QFile>

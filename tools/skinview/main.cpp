@@ -2,8 +2,8 @@
 // Shows a skin the way the draw window will: sample texts, a reel display at the skin's reel
 // place, Stop disabled. Usage: sortilo_skinview <skin.ini> [screenshot.png]
 // With a file name the window is grabbed into it after it has been shown, and the program ends.
-#include "CSkinDialog.h"
-#include "WidgetMessageService.h"
+#include "skin/widgets/CSkinDialog.h"
+#include "platform/widgets/WidgetMessageService.h"
 
 #include <QApplication>
 #include <QFont>

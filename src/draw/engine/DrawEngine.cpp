@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawEngine.h"
+#include "draw/engine/DrawEngine.h"
 
-#include "CAdoDatabase.h"
-#include "GbkText.h"
-#include "StringTable.h"
-#include "SystemDrawClock.h"
-#include "SystemRandomSource.h"
+#include "data/CAdoDatabase.h"
+#include "platform/core/GbkText.h"
+#include "platform/core/StringTable.h"
+#include "draw/engine/SystemDrawClock.h"
+#include "draw/engine/SystemRandomSource.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ChangeStamp.h"
-#include "DrawClock.h"
-#include "DrawHost.h"
-#include "PersonStore.h"
-#include "PrizeStore.h"
-#include "RandomSource.h"
-#include "WinnerStore.h"
+#include "data/ChangeStamp.h"
+#include "draw/engine/DrawClock.h"
+#include "draw/engine/DrawHost.h"
+#include "data/PersonStore.h"
+#include "data/PrizeStore.h"
+#include "draw/engine/RandomSource.h"
+#include "data/WinnerStore.h"
 
 #include <QColor>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DrawClock.h"
+#include "draw/engine/DrawClock.h"
 
 // The machine's local time.
 class SystemDrawClock final : public DrawClock

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SystemRandomSource.h"
+#include "draw/engine/SystemRandomSource.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RandomSource.h"
+#include "draw/engine/RandomSource.h"
 
 #include <random>
 

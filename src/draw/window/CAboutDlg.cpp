@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAboutDlg.h"
+#include "draw/window/CAboutDlg.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CDrawDlg.h"
+#include "draw/window/CDrawDlg.h"
 
-#include "CAboutDlg.h"
-#include "CCreditsPanel.h"
-#include "CCreditsPanelB.h"
-#include "CReelDisplay.h"
-#include "DisplaySettings.h"
-#include "DrawEngine.h"
-#include "GlobalHotKeys.h"
-#include "MessageService.h"
-#include "SharedFiles.h"
-#include "SoundPlayer.h"
-#include "StringTable.h"
+#include "draw/window/CAboutDlg.h"
+#include "skin/credits/widgets/CCreditsPanel.h"
+#include "skin/credits/widgets/CCreditsPanelB.h"
+#include "draw/reels/CReelDisplay.h"
+#include "data/DisplaySettings.h"
+#include "draw/engine/DrawEngine.h"
+#include "platform/hotkeys/GlobalHotKeys.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/SharedFiles.h"
+#include "platform/sound/SoundPlayer.h"
+#include "platform/core/StringTable.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

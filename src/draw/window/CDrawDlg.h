@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CSkinDialog.h"
-#include "DrawHost.h"
-#include "EventSettings.h"
+#include "skin/widgets/CSkinDialog.h"
+#include "draw/engine/DrawHost.h"
+#include "data/EventSettings.h"
 
 #include <QHash>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelApplication.h"
+#include "exchange/excel/CExcelApplication.h"
 
-#include "CExcelDispatchException.h"
-#include "ExcelServer.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "exchange/excel/ExcelServer.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CExcelWorkbooks.h"
+#include "exchange/excel/CExcelWorkbooks.h"
 
 #include <QString>
 #include <functional>

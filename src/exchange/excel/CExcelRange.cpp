@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelRange.h"
+#include "exchange/excel/CExcelRange.h"
 
-#include "MissingArgument.h"
-#include "NumberText.h"
+#include "exchange/excel/MissingArgument.h"
+#include "platform/workbook/NumberText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ExcelServer.h"
+#include "exchange/excel/ExcelServer.h"
 
 #include <QVariant>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelWorkbook.h"
+#include "exchange/excel/CExcelWorkbook.h"
 
 CExcelWorkbook::CExcelWorkbook(ExcelBookRef book) : m_book(std::move(book)) {}
 

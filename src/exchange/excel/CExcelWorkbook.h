@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CExcelWorksheets.h"
-#include "ExcelServer.h"
+#include "exchange/excel/CExcelWorksheets.h"
+#include "exchange/excel/ExcelServer.h"
 
 // One open workbook.
 class CExcelWorkbook

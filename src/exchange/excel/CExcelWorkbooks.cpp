@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelWorkbooks.h"
+#include "exchange/excel/CExcelWorkbooks.h"
 
-#include "ExcelServer.h"
-#include "MissingArgument.h"
+#include "exchange/excel/ExcelServer.h"
+#include "exchange/excel/MissingArgument.h"
 
 CExcelWorkbooks::CExcelWorkbooks(std::shared_ptr<ExcelServer> server) : m_server(std::move(server))
 {}

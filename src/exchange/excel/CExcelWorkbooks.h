@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CExcelWorkbook.h"
+#include "exchange/excel/CExcelWorkbook.h"
 
 #include <QVariant>
 #include <memory>

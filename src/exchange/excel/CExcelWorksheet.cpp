@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelWorksheet.h"
+#include "exchange/excel/CExcelWorksheet.h"
 
-#include "MissingArgument.h"
+#include "exchange/excel/MissingArgument.h"
 
 CExcelWorksheet::CExcelWorksheet(ExcelBookRef book, Worksheet* sheet)
     : m_book(std::move(book)), m_sheet(sheet)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CExcelRange.h"
-#include "ExcelServer.h"
+#include "exchange/excel/CExcelRange.h"
+#include "exchange/excel/ExcelServer.h"
 
 #include <QString>
 #include <QVariant>

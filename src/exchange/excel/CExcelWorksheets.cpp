@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelWorksheets.h"
+#include "exchange/excel/CExcelWorksheets.h"
 
 CExcelWorksheets::CExcelWorksheets(ExcelBookRef book) : m_book(std::move(book)) {}
 

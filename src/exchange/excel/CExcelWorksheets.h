@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CExcelWorksheet.h"
-#include "ExcelServer.h"
+#include "exchange/excel/CExcelWorksheet.h"
+#include "exchange/excel/ExcelServer.h"
 
 #include <QVariant>
 

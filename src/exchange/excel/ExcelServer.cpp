@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ExcelServer.h"
+#include "exchange/excel/ExcelServer.h"
 
-#include "CExcelApplication.h"
+#include "exchange/excel/CExcelApplication.h"
 
 void ThrowDetachedDispatch()
 {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CExcelDispatchException.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
 
 #include <QString>
 #include <functional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MissingArgument.h"
+#include "exchange/excel/MissingArgument.h"
 
 const QVariant MissingArgument = QVariant::fromValue(MissingArgumentValue{});
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "IniFile.h"
+#include "platform/core/IniFile.h"
 
-#include "GbkText.h"
+#include "platform/core/GbkText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MessageService.h"
+#include "platform/core/MessageService.h"
 
 #include <atomic>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ResourceModule.h"
+#include "platform/core/ResourceModule.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

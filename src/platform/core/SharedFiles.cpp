@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SharedFiles.h"
+#include "platform/core/SharedFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GlobalHotKeys.h"
+#include "platform/hotkeys/GlobalHotKeys.h"
 
-#include "XcbHotKeyGrabber.h"
+#include "platform/hotkeys/XcbHotKeyGrabber.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XcbHotKeyGrabber.h"
+#include "platform/hotkeys/XcbHotKeyGrabber.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

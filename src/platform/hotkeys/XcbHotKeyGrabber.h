@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "HotKeyGrabber.h"
+#include "platform/hotkeys/HotKeyGrabber.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QHash>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SoundPlayer.h"
+#include "platform/sound/SoundPlayer.h"
 
-#include "WaveFormatCheck.h"
+#include "platform/sound/WaveFormatCheck.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WaveFormatCheck.h"
+#include "platform/sound/WaveFormatCheck.h"
 
-#include "ProtectedFiles.h"
+#include "platform/core/ProtectedFiles.h"
 
 #include <QFile>
 #include <QtEndian>

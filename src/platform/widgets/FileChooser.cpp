@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileChooser.h"
+#include "platform/widgets/FileChooser.h"
 
-#include "NameOnlyIconProvider.h"
+#include "platform/widgets/NameOnlyIconProvider.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NameOnlyIconProvider.h"
+#include "platform/widgets/NameOnlyIconProvider.h"
 
 #include <QFileInfo>
 #include <QIcon>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WidgetMessageService.h"
+#include "platform/widgets/WidgetMessageService.h"
 
 #include <QApplication>
 #include <QGridLayout>

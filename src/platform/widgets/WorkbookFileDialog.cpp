@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WorkbookFileDialog.h"
+#include "platform/widgets/WorkbookFileDialog.h"
 
-#include "FileChooser.h"
+#include "platform/widgets/FileChooser.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

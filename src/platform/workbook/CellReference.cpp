@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CellReference.h"
+#include "platform/workbook/CellReference.h"
 
 #include <cstring>
 

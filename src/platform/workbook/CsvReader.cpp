@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CsvReader.h"
+#include "platform/workbook/CsvReader.h"
 
-#include "CellReference.h"
-#include "GbkText.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
+#include "platform/workbook/CellReference.h"
+#include "platform/core/GbkText.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
 
 namespace {
 

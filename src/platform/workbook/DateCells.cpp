@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DateCells.h"
+#include "platform/workbook/DateCells.h"
 
 #include <QDate>
 #include <QTime>

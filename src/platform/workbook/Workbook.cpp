@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Workbook.h"
+#include "platform/workbook/Workbook.h"
 
-#include "CsvReader.h"
-#include "ProtectedFiles.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
-#include "XlsReader.h"
-#include "XlsxReader.h"
-#include "XlsxWriter.h"
+#include "platform/workbook/CsvReader.h"
+#include "platform/core/ProtectedFiles.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
+#include "platform/workbook/XlsReader.h"
+#include "platform/workbook/XlsxReader.h"
+#include "platform/workbook/XlsxWriter.h"
 
 #include <QDir>
 #include <QFile>

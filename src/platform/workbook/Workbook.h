@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Worksheet.h"
+#include "platform/workbook/Worksheet.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Worksheet.h"
+#include "platform/workbook/Worksheet.h"
 
-#include "CellReference.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
+#include "platform/workbook/CellReference.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WorksheetCell.h"
+#include "platform/workbook/WorksheetCell.h"
 
 #include <QHash>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsReader.h"
+#include "platform/workbook/XlsReader.h"
 
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "XlsStreamReader.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/XlsStreamReader.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WorkbookLimits.h"
+#include "platform/workbook/WorkbookLimits.h"
 
 #include <QtGlobal>
 

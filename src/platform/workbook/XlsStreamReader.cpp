@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsStreamReader.h"
+#include "platform/workbook/XlsStreamReader.h"
 
-#include "CellReference.h"
-#include "NumberText.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
+#include "platform/workbook/CellReference.h"
+#include "platform/workbook/NumberText.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
 
 #include <QtEndian>
 

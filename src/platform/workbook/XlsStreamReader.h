@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "XlsStream.h"
+#include "platform/workbook/XlsStream.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsStreamWriter.h"
+#include "platform/workbook/XlsStreamWriter.h"
 
 #include <QIODevice>
 #include <QtEndian>

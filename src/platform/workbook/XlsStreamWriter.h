@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WorksheetCell.h"
-#include "XlsStream.h"
+#include "platform/workbook/WorksheetCell.h"
+#include "platform/workbook/XlsStream.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

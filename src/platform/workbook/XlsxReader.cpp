@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsxReader.h"
+#include "platform/workbook/XlsxReader.h"
 
-#include "CellReference.h"
-#include "DateCells.h"
-#include "NumberText.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
-#include "XmlText.h"
-#include "ZipArchive.h"
+#include "platform/workbook/CellReference.h"
+#include "platform/workbook/DateCells.h"
+#include "platform/workbook/NumberText.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
+#include "platform/workbook/XmlText.h"
+#include "platform/workbook/ZipArchive.h"
 
 #include <QDir>
 #include <QHash>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsxWriter.h"
+#include "platform/workbook/XlsxWriter.h"
 
-#include "CellReference.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "XmlText.h"
-#include "ZipArchive.h"
+#include "platform/workbook/CellReference.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/XmlText.h"
+#include "platform/workbook/ZipArchive.h"
 
 #include <QFile>
 #include <QRegularExpression>

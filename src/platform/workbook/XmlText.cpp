@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XmlText.h"
+#include "platform/workbook/XmlText.h"
 
 #include <QStringEncoder>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ColumnLayout.h"
+#include "records/core/ColumnLayout.h"
 
-#include "RecordCompare.h"
+#include "records/core/RecordCompare.h"
 
 #include <QtEndian>
 

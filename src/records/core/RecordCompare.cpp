@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RecordCompare.h"
+#include "records/core/RecordCompare.h"
 
 #include <QCollator>
 

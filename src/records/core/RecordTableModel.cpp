@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RecordTableModel.h"
+#include "records/core/RecordTableModel.h"
 
-#include "RecordCompare.h"
+#include "records/core/RecordCompare.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BitmapToRegion.h"
+#include "skin/core/BitmapToRegion.h"
 
 #include <QRect>
 

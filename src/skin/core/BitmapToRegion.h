@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SkinDescription.h"
+#include "skin/core/SkinDescription.h"
 
 #include <QImage>
 #include <QRegion>

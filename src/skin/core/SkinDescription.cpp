@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinDescription.h"
+#include "skin/core/SkinDescription.h"
 
-#include "GbkText.h"
-#include "IniFile.h"
+#include "platform/core/GbkText.h"
+#include "platform/core/IniFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

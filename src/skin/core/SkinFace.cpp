@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinFace.h"
+#include "skin/core/SkinFace.h"
 
 #include <QHash>
 #include <QPoint>

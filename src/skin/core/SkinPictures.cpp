@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinPictures.h"
+#include "skin/core/SkinPictures.h"
 
-#include "ProtectedFiles.h"
+#include "platform/core/ProtectedFiles.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -167,7 +167,7 @@ QImage PreparedForCutting(const QImage& picture, const QSize& size)
     return prepared;
 }
 
-void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect, bool /*stretch*/)
+void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect)
 {
     if (picture.isNull() || rect.isEmpty()) {
         return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SkinDescription.h"
+#include "skin/core/SkinDescription.h"
 
 #include <QColor>
 #include <QImage>
@@ -44,9 +44,8 @@ void CutBitmap(QImage& target, const QImage& source, const QRect& rect);
 QImage PreparedForCutting(const QImage& picture, const QSize& size);
 
 // Copies picture 1:1 (in device-independent pixels) from its top-left corner into rect (no scaling:
-// the part of the picture beyond rect's size is left out). A null picture draws nothing. stretch
-// gives the same copy; it is kept for callers written against the stretching variant.
-void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect, bool stretch = false);
+// the part of the picture beyond rect's size is left out). A null picture draws nothing.
+void DrawBitmap(QPainter& painter, const QImage& picture, const QRect& rect);
 
 // A skin colour value 0x00BBGGRR as a colour.
 QColor ColourFromSkinValue(SkinColour value);

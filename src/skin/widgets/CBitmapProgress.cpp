@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBitmapProgress.h"
+#include "skin/widgets/CBitmapProgress.h"
 
-#include "SkinPictures.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>

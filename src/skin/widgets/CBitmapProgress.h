@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CHoverButton.h"
+#include "skin/widgets/CHoverButton.h"
 
 // A bar drawn from a background picture (the normal image) and a fill picture (the pressed
 // image). The user sets its position, 0 to 100 percent, by pressing and dragging on it. The fill

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBitmapSlider.h"
+#include "skin/widgets/CBitmapSlider.h"
 
-#include "SkinPictures.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>

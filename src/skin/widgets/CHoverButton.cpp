@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CHoverButton.h"
+#include "skin/widgets/CHoverButton.h"
 
-#include "SkinPictures.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QEvent>
 #include <QMouseEvent>

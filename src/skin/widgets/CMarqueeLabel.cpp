@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CMarqueeLabel.h"
+#include "skin/widgets/CMarqueeLabel.h"
 
-#include "GbkText.h"
-#include "SkinPictures.h"
+#include "platform/core/GbkText.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CHoverButton.h"
-#include "SkinDescription.h"
+#include "skin/widgets/CHoverButton.h"
+#include "skin/core/SkinDescription.h"
 
 #include <QFont>
 #include <QImage>

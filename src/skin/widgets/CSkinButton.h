@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CHoverButton.h"
+#include "skin/widgets/CHoverButton.h"
 
 #include <QImage>
 #include <QRect>

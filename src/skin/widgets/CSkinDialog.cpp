@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSkinDialog.h"
+#include "skin/widgets/CSkinDialog.h"
 
-#include "BitmapToRegion.h"
-#include "CSkinButton.h"
-#include "CSkinProgress.h"
-#include "CSkinSlider.h"
-#include "CSkinText.h"
-#include "MessageService.h"
-#include "SkinFace.h"
-#include "SkinPictures.h"
+#include "skin/core/BitmapToRegion.h"
+#include "skin/widgets/CSkinButton.h"
+#include "skin/widgets/CSkinProgress.h"
+#include "skin/widgets/CSkinSlider.h"
+#include "skin/widgets/CSkinText.h"
+#include "platform/core/MessageService.h"
+#include "skin/core/SkinFace.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SkinDescription.h"
-#include "SkinNotifications.h"
+#include "skin/core/SkinDescription.h"
+#include "skin/core/SkinNotifications.h"
 
 #include <QDialog>
 #include <QImage>

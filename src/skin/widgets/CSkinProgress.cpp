@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSkinProgress.h"
+#include "skin/widgets/CSkinProgress.h"
 
-#include "SkinNotifications.h"
-#include "SkinPictures.h"
+#include "skin/core/SkinNotifications.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QMouseEvent>
 #include <QPointer>

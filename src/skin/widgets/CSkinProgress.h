@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CBitmapProgress.h"
+#include "skin/widgets/CBitmapProgress.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSkinSlider.h"
+#include "skin/widgets/CSkinSlider.h"
 
-#include "SkinNotifications.h"
-#include "SkinPictures.h"
+#include "skin/core/SkinNotifications.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QMouseEvent>
 #include <QPointer>

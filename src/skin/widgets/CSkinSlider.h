@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CBitmapSlider.h"
+#include "skin/widgets/CBitmapSlider.h"
 
 #include <QImage>
 #include <QRect>

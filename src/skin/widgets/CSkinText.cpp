@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSkinText.h"
+#include "skin/widgets/CSkinText.h"
 
-#include "SkinNotifications.h"
-#include "SkinPictures.h"
+#include "skin/core/SkinNotifications.h"
+#include "skin/core/SkinPictures.h"
 
 #include <QMouseEvent>
 #include <QPointer>

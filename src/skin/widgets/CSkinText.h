@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CMarqueeLabel.h"
+#include "skin/widgets/CMarqueeLabel.h"
 
 #include <QImage>
 #include <QRect>

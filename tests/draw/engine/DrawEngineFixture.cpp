@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawEngineFixture.h"
+#include "draw/engine/DrawEngineFixture.h"
 
-#include "SqlStatements.h"
-#include "VirtualDrawClock.h"
+#include "data/SqlStatements.h"
+#include "draw/engine/VirtualDrawClock.h"
 
 DrawEngineTest::DrawEngineTest(TestDatabase::Driver driver) : m_data(driver)
 {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DrawEngine.h"
-#include "FakeDrawHost.h"
-#include "RecordingMessageService.h"
-#include "ScriptedRandomSource.h"
-#include "TestDatabase.h"
+#include "draw/engine/DrawEngine.h"
+#include "draw/engine/FakeDrawHost.h"
+#include "support/RecordingMessageService.h"
+#include "draw/engine/ScriptedRandomSource.h"
+#include "support/TestDatabase.h"
 
 #include <QList>
 #include <QString>

@@ -2,10 +2,10 @@
 // Failures and awkward input: a refused insert (on both engines when another station stored the
 // win first), keys and ticks that reach the engine through a message box, IDs the reels cannot
 // show, stops that race the automatic pick, participants who won after the pool was read.
-#include "DrawEngineFixture.h"
+#include "draw/engine/DrawEngineFixture.h"
 
-#include "SqlStatements.h"
-#include "StringTable.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
 
 #include <functional>
 #include <utility>

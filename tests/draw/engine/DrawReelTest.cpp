@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reels: what they show, when each stops, and how the prize level paces them.
-#include "DrawEngineFixture.h"
+#include "draw/engine/DrawEngineFixture.h"
 
-#include "StringTable.h"
+#include "platform/core/StringTable.h"
 
 #include <map>
 

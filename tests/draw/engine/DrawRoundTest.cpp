@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rounds as the operator sees them: starting, stopping, refusals, the winner lines and records.
-#include "DrawEngineFixture.h"
+#include "draw/engine/DrawEngineFixture.h"
 
-#include "SqlStatements.h"
-#include "StringTable.h"
-#include "VirtualDrawClock.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
+#include "draw/engine/VirtualDrawClock.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakeDrawHost.h"
+#include "draw/engine/FakeDrawHost.h"
 
-#include "DrawEngine.h"
+#include "draw/engine/DrawEngine.h"
 
 void FakeDrawHost::SetSkinText(const QString& name, const QString& text)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DrawHost.h"
+#include "draw/engine/DrawHost.h"
 
 #include <QColor>
 #include <QHash>

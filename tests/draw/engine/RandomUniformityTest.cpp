@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The winner choice gives every pool entry the same chance, whatever the pool size.
-#include "DrawEngine.h"
-#include "SystemRandomSource.h"
+#include "draw/engine/DrawEngine.h"
+#include "draw/engine/SystemRandomSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RandomSource.h"
-#include "SystemRandomSource.h"
+#include "draw/engine/RandomSource.h"
+#include "draw/engine/SystemRandomSource.h"
 
 #include <functional>
 #include <vector>

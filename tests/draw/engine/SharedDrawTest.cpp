@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stations that share one database: two draws at once, and a server that goes away.
-#include "DrawEngineFixture.h"
+#include "draw/engine/DrawEngineFixture.h"
 
-#include "SqlStatements.h"
-#include "VirtualDrawClock.h"
+#include "data/SqlStatements.h"
+#include "draw/engine/VirtualDrawClock.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -167,7 +167,7 @@ using ServerLossTest = DrawEngineDriverTest;
 
 INSTANTIATE_TEST_SUITE_P(Engines, ServerLossTest,
                          ::testing::Values(TestDatabase::Driver::PostgreSql),
-                         [](const auto& info) { return TestDatabase::DriverName(info.param); });
+                         [](const auto& test) { return TestDatabase::DriverName(test.param); });
 
 TEST_P(ServerLossTest, NoWinnerIsShownAndTheStationRecovers)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DrawClock.h"
-#include "FakeDrawHost.h"
+#include "draw/engine/DrawClock.h"
+#include "draw/engine/FakeDrawHost.h"
 
 // Local time that follows the fake host's virtual clock from a fixed start.
 class VirtualDrawClock final : public DrawClock

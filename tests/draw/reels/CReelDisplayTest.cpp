@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CReelDisplay.h"
+#include "draw/reels/CReelDisplay.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppFolder.h"
+#include "draw/window/AppFolder.h"
 
-#include "CAdoDatabase.h"
-#include "DatabaseCreator.h"
-#include "SqlStatements.h"
-#include "TestDatabase.h"
+#include "data/CAdoDatabase.h"
+#include "data/DatabaseCreator.h"
+#include "data/SqlStatements.h"
+#include "support/TestDatabase.h"
 
 #include <QDir>
 #include <QFile>

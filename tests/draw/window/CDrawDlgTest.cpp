@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CDrawDlg.h"
-#include "AppFolder.h"
-#include "CReelDisplay.h"
-#include "CSkinButton.h"
-#include "CSkinText.h"
-#include "DatabaseCreator.h"
-#include "DrawEngine.h"
-#include "RecordingMessageService.h"
-#include "SqlStatements.h"
-#include "StringTable.h"
-#include "TestDatabase.h"
+#include "draw/window/CDrawDlg.h"
+#include "draw/window/AppFolder.h"
+#include "draw/reels/CReelDisplay.h"
+#include "skin/widgets/CSkinButton.h"
+#include "skin/widgets/CSkinText.h"
+#include "data/DatabaseCreator.h"
+#include "draw/engine/DrawEngine.h"
+#include "support/RecordingMessageService.h"
+#include "data/SqlStatements.h"
+#include "platform/core/StringTable.h"
+#include "support/TestDatabase.h"
 
 #include <QAction>
 #include <QDialog>
@@ -306,7 +306,7 @@ TEST_F(DrawWindowTest, F11FillsTheScreenWithTheScaledFaceAndTheEventRemembersIt)
         << written.data();
     EXPECT_FALSE(written.contains("DEFAULTADDRESS")); // the event settings are left alone
 
-    // The draw works as before: F5 starts, the scaled start button is reachable.
+    // The draw still works in presentation: F5 starts, the scaled start button is reachable.
     QTest::keyClick(window.get(), Qt::Key_F5);
     EXPECT_FALSE(window->Engine().IsIdle());
     QTest::keyClick(window.get(), Qt::Key_F6);

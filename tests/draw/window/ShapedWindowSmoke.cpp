@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The draw window on a real X11 display: the screen around the window's irregular outline shows
 // what lies beneath it, and the window itself is not blank. Run by run-under-xvfb.sh.
-#include "AppFolder.h"
-#include "CAdoDatabase.h"
-#include "CDrawDlg.h"
-#include "RecordingMessageService.h"
+#include "draw/window/AppFolder.h"
+#include "data/CAdoDatabase.h"
+#include "draw/window/CDrawDlg.h"
+#include "support/RecordingMessageService.h"
 
 #include <QGuiApplication>
 #include <QImage>

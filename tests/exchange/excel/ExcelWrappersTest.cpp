@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CExcelApplication.h"
-#include "CExcelDispatchException.h"
-#include "MissingArgument.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "exchange/excel/MissingArgument.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GbkText.h"
+#include "platform/core/GbkText.h"
 
 #include <QStringEncoder>
 

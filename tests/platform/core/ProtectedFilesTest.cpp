@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProtectedFiles.h"
+#include "platform/core/ProtectedFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StringTable.h"
-#include "ResourceModule.h"
+#include "platform/core/StringTable.h"
+#include "platform/core/ResourceModule.h"
 
 #include <QDir>
 #include <QFile>

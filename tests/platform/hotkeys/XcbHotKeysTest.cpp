@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs under an Xvfb server of its own (see run-under-xvfb.sh): a key pressed while another
 // window has the focus must reach the hot keys, and a key another client holds must fall back.
-#include "GlobalHotKeys.h"
+#include "platform/hotkeys/GlobalHotKeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -2,8 +2,8 @@
 // Sound through a real audio device: run by tests/support/run-with-null-sink.sh, which provides
 // a private PulseAudio server with a null sink; skipped elsewhere so that a developer's speakers
 // stay quiet. Only with a device does Qt open, decode and stream the files.
-#include "SoundPlayer.h"
-#include "WaveBytes.h"
+#include "platform/sound/SoundPlayer.h"
+#include "platform/sound/WaveBytes.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

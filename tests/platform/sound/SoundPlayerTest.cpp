@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SoundPlayer.h"
+#include "platform/sound/SoundPlayer.h"
 
 #include <QAudioDevice>
 #include <QDir>

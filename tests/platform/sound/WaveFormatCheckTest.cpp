@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WaveFormatCheck.h"
-#include "WaveBytes.h"
+#include "platform/sound/WaveFormatCheck.h"
+#include "platform/sound/WaveBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>

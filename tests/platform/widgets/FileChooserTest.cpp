@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FileChooser.h"
-#include "TestDatabase.h"
-#include "WorkbookFileDialog.h"
+#include "platform/widgets/FileChooser.h"
+#include "support/TestDatabase.h"
+#include "platform/widgets/WorkbookFileDialog.h"
 
 #include <QApplication>
 #include <QDir>

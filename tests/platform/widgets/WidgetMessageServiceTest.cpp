@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WidgetMessageService.h"
-#include "CAdoDatabase.h"
-#include "TestDatabase.h"
+#include "platform/widgets/WidgetMessageService.h"
+#include "data/CAdoDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
-#include "ZipFixture.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
+#include "platform/workbook/ZipFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NumberText.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "ZipFixture.h"
+#include "platform/workbook/NumberText.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/ZipFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MadeByLibreOffice{"sheet1.xlsx", "12", "12.5"},
                       MadeByLibreOffice{"sheet1.xls", "12", "12.5"},
                       MadeByLibreOffice{"sheet1.csv", "0012", "12.50"}),
-    [](const auto& info) {
-        return QString::fromUtf8(info.param.file).replace(u'.', u'_').toStdString();
+    [](const auto& test) {
+        return QString::fromUtf8(test.param.file).replace(u'.', u'_').toStdString();
     });
 
 TEST(LibreOfficeDates, DateCellsReadAsTheSameTextFromXlsxAndXls)

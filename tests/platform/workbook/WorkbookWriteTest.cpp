@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "XlsxWriter.h"
-#include "ZipArchive.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/XlsxWriter.h"
+#include "platform/workbook/ZipArchive.h"
 
 #include <QCryptographicHash>
 #include <QFile>

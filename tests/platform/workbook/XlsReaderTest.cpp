@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsReader.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
-#include "XlsStreamWriter.h"
+#include "platform/workbook/XlsReader.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
+#include "platform/workbook/XlsStreamWriter.h"
 
 #include <QElapsedTimer>
 #include <QFile>

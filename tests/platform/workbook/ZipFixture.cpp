@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ZipFixture.h"
+#include "platform/workbook/ZipFixture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ColumnLayout.h"
-#include "RecordTableModel.h"
-#include "StoredWidthsBytes.h"
+#include "records/core/ColumnLayout.h"
+#include "records/core/RecordTableModel.h"
+#include "records/core/StoredWidthsBytes.h"
 
 #include <gtest/gtest.h>
 

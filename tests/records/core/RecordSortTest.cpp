@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RecordCompare.h"
-#include "RecordTableModel.h"
+#include "records/core/RecordCompare.h"
+#include "records/core/RecordTableModel.h"
 
 #include <QCollator>
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinDescription.h"
+#include "skin/core/SkinDescription.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinPictures.h"
-#include "BitmapToRegion.h"
+#include "skin/core/SkinPictures.h"
+#include "skin/core/BitmapToRegion.h"
 
 #include <QFile>
 #include <QPainter>
@@ -100,7 +100,7 @@ TEST(CutAndDrawBitmap, CutsAtTheRectangleAndDrawsOneToOne)
     QImage canvas = Filled(6, 6, Qt::blue);
     {
         QPainter painter(&canvas);
-        DrawBitmap(painter, source, QRect(1, 1, 4, 5), true);
+        DrawBitmap(painter, source, QRect(1, 1, 4, 5));
     }
     EXPECT_EQ(canvas.pixelColor(0, 0), QColor(Qt::blue));
     EXPECT_EQ(canvas.pixelColor(1, 1), QColor(Qt::white));

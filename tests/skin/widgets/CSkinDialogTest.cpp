@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSkinDialog.h"
-#include "BitmapToRegion.h"
-#include "CSkinButton.h"
-#include "CSkinProgress.h"
-#include "CSkinSlider.h"
-#include "CSkinText.h"
-#include "RecordingMessageService.h"
-#include "SkinPictures.h"
-#include "SkinTestSupport.h"
+#include "skin/widgets/CSkinDialog.h"
+#include "skin/core/BitmapToRegion.h"
+#include "skin/widgets/CSkinButton.h"
+#include "skin/widgets/CSkinProgress.h"
+#include "skin/widgets/CSkinSlider.h"
+#include "skin/widgets/CSkinText.h"
+#include "support/RecordingMessageService.h"
+#include "skin/core/SkinPictures.h"
+#include "skin/widgets/SkinTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CMarqueeLabel.h"
-#include "CSkinButton.h"
-#include "CSkinProgress.h"
-#include "CSkinSlider.h"
-#include "CSkinText.h"
-#include "SkinTestSupport.h"
+#include "skin/widgets/CMarqueeLabel.h"
+#include "skin/widgets/CSkinButton.h"
+#include "skin/widgets/CSkinProgress.h"
+#include "skin/widgets/CSkinSlider.h"
+#include "skin/widgets/CSkinText.h"
+#include "skin/widgets/SkinTestSupport.h"
 
 #include <QFontMetrics>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SkinNotifications.h"
+#include "skin/core/SkinNotifications.h"
 
 #include <QApplication>
 #include <QMouseEvent>

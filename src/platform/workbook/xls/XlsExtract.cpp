@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "XlsExtract.h"
+#include "platform/workbook/xls/XlsExtract.h"
 
-#include "NumberText.h"
-#include "Workbook.h"
-#include "WorkbookError.h"
-#include "WorkbookLimits.h"
-#include "XlsStreamReader.h"
-#include "XlsStreamWriter.h"
+#include "platform/workbook/NumberText.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/WorkbookLimits.h"
+#include "platform/workbook/XlsStreamReader.h"
+#include "platform/workbook/XlsStreamWriter.h"
 
 #include <QBuffer>
 #include <QFile>

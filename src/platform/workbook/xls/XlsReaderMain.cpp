@@ -3,8 +3,8 @@
 // (XlsStream); exits with 0 after a complete workbook, 1 after a refusal, anything else when it
 // failed on the way. The program runs it for every .xls file, so that whatever the file makes
 // the parsing library do (ask for gigabytes, crash) stays within this process and its limits.
-#include "XlsExtract.h"
-#include "XlsStreamWriter.h"
+#include "platform/workbook/xls/XlsExtract.h"
+#include "platform/workbook/XlsStreamWriter.h"
 
 #include <QFile>
 

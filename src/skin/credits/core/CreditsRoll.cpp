@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CreditsRoll.h"
+#include "skin/credits/core/CreditsRoll.h"
 
 #include <QFontMetrics>
 #include <QPainter>

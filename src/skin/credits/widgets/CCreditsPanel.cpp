@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CCreditsPanel.h"
+#include "skin/credits/widgets/CCreditsPanel.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CreditsRoll.h"
+#include "skin/credits/core/CreditsRoll.h"
 
 #include <QTimer>
 #include <QWidget>

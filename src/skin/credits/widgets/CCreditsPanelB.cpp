@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CCreditsPanelB.h"
+#include "skin/credits/widgets/CCreditsPanelB.h"
 
 CCreditsPanelB::CCreditsPanelB(QWidget* parent) : CCreditsPanel(CreditsRoll::Variant::B, parent) {}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CreditsRoll.h"
-#include "CreditsTestSupport.h"
+#include "skin/credits/core/CreditsRoll.h"
+#include "skin/credits/core/CreditsTestSupport.h"
 
 #include <QImage>
 

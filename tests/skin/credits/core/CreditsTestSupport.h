@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the credits roll and credits panel tests.
-#include "CreditsRoll.h"
+#include "skin/credits/core/CreditsRoll.h"
 
 #include <QColor>
 #include <QImage>

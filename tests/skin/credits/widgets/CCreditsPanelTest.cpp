@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The credits panel widgets around the roll: timers, variants and painting.
-#include "CCreditsPanel.h"
-#include "CCreditsPanelB.h"
-#include "CreditsTestSupport.h"
+#include "skin/credits/widgets/CCreditsPanel.h"
+#include "skin/credits/widgets/CCreditsPanelB.h"
+#include "skin/credits/core/CreditsTestSupport.h"
 
 #include <QImage>
 
