@@ -122,7 +122,7 @@ bool ChangeMonitor::TakeNotifications()
     const bool answered = query.exec(QStringLiteral("SELECT 1"));
     m_connection.EndWatch();
     query.finish();
-    if (!answered) {
+    if (!answered || !db.driver()) {
         return false;
     }
     QCoreApplication::sendPostedEvents(db.driver(), QEvent::MetaCall);

@@ -7,6 +7,7 @@
 #include "SqlDialect.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QUrl>
@@ -289,6 +290,13 @@ ServerLink::State DatabaseConnection::Recover(bool mayWait)
     ServerLink* link = Link();
     if (!link) {
         return ServerLink::State::Down;
+    }
+    if (QSqlDriver* driver = Database().driver(); driver && !link->IsUp()) {
+        // After a statement the driver posts itself a call that reads the socket for change
+        // notifications. Run while the link makes the connection again, that read would take
+        // the server's answers from the handshake, which then stalls; run now, before the
+        // attempt starts, it reads at most what is left of the lost connection.
+        QCoreApplication::sendPostedEvents(driver, QEvent::MetaCall);
     }
     const ServerLink::State state = link->Ensure(mayWait);
     if (state == ServerLink::State::Reconnected) {
