@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/ChangeMonitor.h"
 #include "data/ChangeStamp.h"
+#include "data/DatabaseConnection.h"
 #include "data/DatabaseTarget.h"
 #include "data/PoolJournal.h"
 #include "data/ServerLink.h"
-#include "data/SqliteFileGuard.h"
+#include "data/SqliteDirectReader.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,10 +20,10 @@
 #include <memory>
 #include <vector>
 
-// The program's one path to its database: one connection and one shared result ("recordset")
-// that every statement replaces. A query's rows are read completely when it is opened, so the
-// record count is exact and a caller reads rows by field name as text until the next statement.
-// Failures are shown through the message service ("Error: %s") and returned as false.
+// The program's one path to its database: one connection (DatabaseConnection) and one shared
+// result ("recordset") that every statement replaces. A query's rows are read completely when it is
+// opened, so the record count is exact and a caller reads rows by field name as text until the next
+// statement. Failures are shown through the message service ("Error: %s") and returned as false.
 //
 // Each instance owns its own connection; an instance must be used on the thread that connected
 // it (a worker thread connects an instance of its own to the same target).
@@ -55,8 +57,8 @@ public:
     bool ConnectDatabase(const QString& password, const QString& dataSource);
     // Opens any supported target; the description of a failure is shown and false returned.
     bool ConnectDatabase(const DatabaseTarget& target);
-    bool IsConnected() const;
-    const DatabaseTarget& Target() const { return m_target; }
+    bool IsConnected() const { return m_connection.IsConnected(); }
+    const DatabaseTarget& Target() const { return m_connection.Target(); }
     // Text of the last failure (connection or statement), also when no box was shown.
     QString LastError() const { return m_lastError; }
     // What the operator reads about the last failed statement when the database server could
@@ -94,7 +96,7 @@ public:
     // operator is told and false is returned. Other databases always pass.
     bool CheckFileInPlace();
     // The recovery copy made by CheckFileInPlace, empty while none was needed.
-    QString RecoveryPath() const { return m_fileGuard.RecoveryPath(); }
+    QString RecoveryPath() const { return m_connection.FileGuard().RecoveryPath(); }
 
     // Runs one statement. Values for its "?" placeholders are bound, never spliced into the
     // text. A query leaves the shared result on its first row; an action statement leaves it
@@ -106,6 +108,11 @@ public:
     // is left closed; failures are shown and returned as OpenQuery's are.
     bool ReadRows(const QString& sql, int columns,
                   const std::function<void(const QString* values)>& row);
+    // SQLite: whether ReadRows may step the driver's connection straight through libsqlite3
+    // (SqliteDirectReader), which it does where the libraries match; otherwise it reads through
+    // the driver, with the same results. On by default.
+    void SetDirectReads(bool allowed) { m_directReads = allowed; }
+    bool ReadsDirectly() const { return m_directReads && m_reader.Handle(); }
 
     // Transactions on this connection; DatabaseTransaction is the scoped form. On SQLite the
     // write lock is taken at the start, so a transaction never fails halfway for a lock. On
@@ -115,7 +122,7 @@ public:
     bool CommitTransaction();
     // Undoes the open transaction; without one it does nothing.
     void RollbackTransaction();
-    bool InTransaction() const { return m_inTransaction; }
+    bool InTransaction() const { return m_connection.InTransaction(); }
 
     // A stamp that changes whenever the data may have changed since it was taken: after every
     // action statement run through this instance and after any commit by another connection.
@@ -123,7 +130,7 @@ public:
     // call. Take it before reading what it guards. It does not touch the shared result.
     ChangeStamp ChangeToken();
     // The count of changes through this instance, as the change token holds it.
-    quint64 ChangeCount() const { return m_changeCount; }
+    quint64 ChangeCount() const { return m_monitor.OwnChanges(); }
     // What the stores changed through this instance, for the draw's candidate pool.
     PoolJournal& Journal() { return m_journal; }
 
@@ -137,14 +144,17 @@ public:
     // Plain text of a value as GetFieldText gives it.
     static QString ValueText(const QVariant& value);
     // True for SQLite's "attempt to write a readonly database" (the file or its folder).
-    static bool IsReadOnlyError(const QSqlError& error);
+    static bool IsReadOnlyError(const QSqlError& error)
+    {
+        return DatabaseConnection::IsReadOnlyError(error);
+    }
     // A text to bind as the statements store text: never NULL, a null text is the empty text.
     static QVariant TextValue(const QString& text);
 
 private:
     friend class PreparedStatement;
 
-    QSqlQuery NewQuery() const;
+    QSqlQuery NewQuery() const { return m_connection.NewQuery(); }
     // Closes the shared result and makes sure a statement can run (connected, a dropped server
     // connection made again); otherwise reports the failure and returns false.
     bool ReadyForStatement();
@@ -153,48 +163,24 @@ private:
     // Records a failed statement, shows "Error: %s" and returns false. When the server could
     // not be reached, the box reads the plain notice instead, with the cause as its detail.
     bool StatementFailed(const QSqlError& error);
-    // PostgreSQL: the link to the server (made at the first use after connecting) and the
-    // watch over a statement's wait for the server; nothing on SQLite. EndWatch is true when
-    // the statement was cut off because the server did not answer.
-    ServerLink* Link();
-    void BeginWatch();
-    bool EndWatch();
-    // Inside a transaction on PostgreSQL a failed statement would abort the whole transaction;
-    // a savepoint around each statement undoes just that statement, as SQLite does, so a
-    // transaction goes on past a refused row on both engines. The savepoint ends once the
-    // result is read (kept) or in StatementFailed (undone).
-    void BeginSavepoint();
-    void EndSavepoint(bool keep);
+    // Reports a call that does not fit the connection's state (a transaction open or not).
+    bool Misuse(const QString& description);
+    void BeginWatch() { m_connection.BeginWatch(); }
+    bool EndWatch() { return m_connection.EndWatch(); }
+    void BeginSavepoint() { m_connection.BeginSavepoint(); }
     void CloseRecordset();
     void ReleaseConnection();
-    void Fail(const QString& description, bool showBox);
-    // Checks the database before anything is changed, sets the connection up and upgrades
-    // an older database.
-    bool ApplyConnectionSettings();
-    // PostgreSQL: subscribes to the change notifications; false with m_lastError.
-    bool Listen();
-    // PostgreSQL: connects again after the server went away; false while it cannot be reached.
-    // mayWait: a statement, which waits briefly for the server's answers; otherwise only what
-    // has arrived is taken.
+    // PostgreSQL: connects again after the server went away and subscribes the new session to
+    // the change notifications; false while the server cannot be reached. mayWait: a
+    // statement, which waits briefly for the server's answers; otherwise only what has arrived
+    // is taken.
     bool RecoverConnection(bool mayWait);
-    // Shows why the database cannot be used and returns false.
-    bool Refuse(bool readOnly, const QString& reason);
 
-    QString m_connectionName;
-    DatabaseTarget m_target;
+    DatabaseConnection m_connection;
+    ChangeMonitor m_monitor{m_connection};
+    SqliteDirectReader m_reader; // SQLite, where the libraries match
+    bool m_directReads = true;
     QString m_lastError;
-    bool m_connected = false;
-    bool m_inTransaction = false;
-    bool m_savepoint = false; // a statement's savepoint is open (PostgreSQL transactions)
-    quint64 m_changeCount = 0;
-    quint64 m_otherChanges = 0;      // PostgreSQL: changes announced by other connections
-    quint64 m_otherWinsAdded = 0;    // PostgreSQL: ... of those, statements that stored wins
-    SqliteFileGuard m_fileGuard;     // SQLite only, once the connection is set up
-    bool m_fileGuardTripped = false; // ChangeToken found the files taken away (told once)
-    QString m_protectedPath;         // the database file registered with ProtectedFiles
-    std::unique_ptr<ServerLink> m_link;
-    ServerLink::Limits m_serverLimits;
-    bool m_listenPending = false; // PostgreSQL: connected again, LISTEN still to be sent
     QString m_lastNotice;
     bool m_quiet = false;
     PoolJournal m_journal;

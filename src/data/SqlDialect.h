@@ -20,7 +20,7 @@
 //    only that some of their entries won elsewhere;
 //  - PL/pgSQL bodies are dollar-quoted, which the script splitter keeps whole.
 // The transaction statements differ too (SQLite's write lock is taken at BEGIN); they live with
-// the connection in CAdoDatabase.
+// the connection in DatabaseConnection.
 namespace SqlDialect {
 
 inline constexpr const char* ChangeChannel = "sortilo_change";

@@ -2,9 +2,8 @@
 #pragma once
 
 // Every statement the program issues, in one place, with the part of the program that issues
-// it. The texts are those of the original database; where a value went into the text between
-// quotes it is now a "?" placeholder with the value bound, so a name holding a quote (O'Neil)
-// is stored as typed instead of breaking the statement. Numbers are bound too.
+// it. Values are never part of the text: each is a "?" placeholder with the value bound, so a
+// name holding a quote (O'Neil) is stored as typed instead of breaking the statement.
 // Every statement runs unchanged on SQLite and on PostgreSQL; what the engines spell
 // differently is in the schema (SqlDialect.h).
 namespace SqlStatements {
