@@ -2,15 +2,15 @@
 #include "registry/CPersonDlg.h"
 
 #include "data/CAdoDatabase.h"
-#include "exchange/PersonText.h"
-#include "exchange/WorkbookExport.h"
-#include "platform/core/GbkText.h"
-#include "platform/core/MessageService.h"
-#include "platform/core/StringTable.h"
 #include "registry/CImportResultDlg.h"
+#include "platform/core/GbkText.h"
 #include "registry/ImportWorker.h"
+#include "platform/core/MessageService.h"
 #include "registry/PersonIdValidator.h"
 #include "registry/PersonTableModel.h"
+#include "exchange/PersonText.h"
+#include "platform/core/StringTable.h"
+#include "exchange/WorkbookExport.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
