@@ -2,7 +2,7 @@
 // Where windows open under a window manager that reparents and places them (openbox, started by
 // run-under-openbox.sh): the shaped draw window's menu, its boxes and its drag follow where the
 // window really is, and a box over the import's results opens above them. Positions are asked
-// of the X server (xdotool), not of Qt. Screenshots are left in the working folder.
+// of the X server (xwininfo), not of Qt. Screenshots are left in the working folder.
 #include "data/CAdoDatabase.h"
 #include "draw/window/AppFolder.h"
 #include "draw/window/CDrawDlg.h"
@@ -31,17 +31,17 @@ namespace {
 // The top-left corner of widget's window on the screen, as the X server has it.
 QPoint ServerPosition(const QWidget& widget)
 {
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
-                   QString::number(widget.window()->winId())});
-    xdotool.waitForFinished(5000);
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"),
+                   {QStringLiteral("-id"), QString::number(widget.window()->winId())});
+    xwininfo.waitForFinished(5000);
     QPoint at(-1, -1);
-    for (const QByteArray& line : xdotool.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("X=")) {
-            at.setX(line.mid(2).toInt());
-        } else if (line.startsWith("Y=")) {
-            at.setY(line.mid(2).toInt());
+    for (const QByteArray& line : xwininfo.readAllStandardOutput().split('\n')) {
+        const QByteArray value = line.mid(line.indexOf(':') + 1).trimmed();
+        if (line.contains("Absolute upper-left X:")) {
+            at.setX(value.toInt());
+        } else if (line.contains("Absolute upper-left Y:")) {
+            at.setY(value.toInt());
         }
     }
     return at;

@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -169,13 +170,13 @@ TEST_F(PersonDlgWorkbook, WhileAnImportRunsNoSecondStartsAndTheDialogStaysOpen)
     // The operator keys in the next participant meanwhile: the reload at the end keeps it.
     m_dlg->Ui().add->click();
     QTest::keyClicks(m_dlg->Ui().id, QStringLiteral("n9"));
-    QTest::keyClicks(m_dlg->Ui().name, QStringLiteral("新人"));
+    QTest::keyClicks(m_dlg->Ui().name, QStringLiteral("Li Si"));
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dlg->RunningImport(); }, 60000));
     EXPECT_EQ(m_dlg->ResultDialog().ImportedText(), "40000");
     EXPECT_EQ(m_dlg->Model().rowCount(), 40001);
     EXPECT_EQ(m_dlg->Ui().id->text(), "N9");
-    EXPECT_EQ(m_dlg->Ui().name->text(), "新人");
+    EXPECT_EQ(m_dlg->Ui().name->text(), "Li Si");
     EXPECT_EQ(m_dlg->Ui().count->text(), "40001");
     EXPECT_EQ(m_messages.texts.last(), StringTable::Load(148));
     m_dlg->close();

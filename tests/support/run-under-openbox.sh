@@ -19,7 +19,7 @@ if [ "${1:-}" = "--inside" ]; then
   wait "$wm_pid" 2>/dev/null
   exit "$status"
 fi
-for tool in xvfb-run xauth xdotool xprop openbox; do
+for tool in xvfb-run xauth xdotool xprop xwininfo openbox; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed"
     exit 77
