@@ -132,8 +132,9 @@ int main(int argc, char** argv)
     CDrawApp app([](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
         ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
-        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&drawApp] {
-            CPrizeRecordDlg record(drawApp.Database(), drawApp.AppDirectory);
+        QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&] {
+            // Over the draw window, centred on it like the other dialogs.
+            CPrizeRecordDlg record(drawApp.Database(), drawApp.AppDirectory, &window);
             record.setWindowIcon(CAboutDlg::ProgramIcon());
             record.exec();
         });

@@ -22,7 +22,7 @@ constexpr int NoSheetId = 139;
 // A cell as text: an empty cell gives "", a number its plain form (1001), blanks around cut off.
 QString CellText(const CExcelRange& cells, int row, int column)
 {
-    return cells.GetItem(QVariant(row), QVariant(column)).toString().trimmed();
+    return PersonText::Trimmed(cells.GetItem(QVariant(row), QVariant(column)).toString());
 }
 
 } // namespace

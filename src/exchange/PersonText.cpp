@@ -19,6 +19,11 @@ bool IsInvisible(char32_t cp)
 
 } // namespace
 
+QString Trimmed(const QString& text)
+{
+    return text.trimmed();
+}
+
 Problem Check(const QString& text, bool id, int maxChars)
 {
     if (text.size() > 2 * qsizetype(maxChars)) {

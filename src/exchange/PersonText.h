@@ -32,6 +32,11 @@ enum class Problem
     TooLong
 };
 
+// A number, name or remark as it is stored: the blanks around it (spaces, tabs, full-width
+// spaces) cut off, wherever it was entered (a cell of an import, the participant dialog), so
+// that " X1 " and "X1" are one participant.
+QString Trimmed(const QString& text);
+
 // The first problem of text as a number (id true) or a name or remark of at most maxChars.
 // Blanks and invisible marks inside a name are kept; a number must show something.
 Problem Check(const QString& text, bool id, int maxChars);

@@ -289,6 +289,10 @@ void CPersonDlg::OnAdd()
 void CPersonDlg::OnSave()
 {
     UpdateData(true);
+    // Blanks around the texts are cut off, as the import cuts them.
+    m_strID = PersonText::Trimmed(m_strID);
+    m_strName = PersonText::Trimmed(m_strName);
+    m_strMemo = PersonText::Trimmed(m_strMemo);
     if (GbkText::ByteLength(m_strID) > PersonIdValidator::MaxBytes) {
         ShowMessage(StringTable::Load(IdTooLongId));
         return;
@@ -327,6 +331,8 @@ void CPersonDlg::OnModify()
         ShowWithProgramCaption(StringTable::Load(SelectFirstId));
         return;
     }
+    m_strName = PersonText::Trimmed(m_strName);
+    m_strMemo = PersonText::Trimmed(m_strMemo);
     // A participant keeps a name: the draw shows it for the winner.
     if (m_strName.isEmpty()) {
         ShowMessage(StringTable::Load(NameEmptyId));
@@ -501,5 +507,7 @@ void CPersonDlg::UpdateRecordCount()
         return;
     }
     m_strCount = QString::number(*count);
-    UpdateData(false);
+    // Only the count: what the operator is typing into the edits stays (an import that ends
+    // reloads the list while the operator may be keying in the next participant).
+    m_ui.count->setText(m_strCount);
 }

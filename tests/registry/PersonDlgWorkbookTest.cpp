@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -166,10 +167,17 @@ TEST_F(PersonDlgWorkbook, WhileAnImportRunsNoSecondStartsAndTheDialogStaysOpen)
     m_dlg->Ui().clearAll->click();
     EXPECT_EQ(m_messages.texts.size(), 3);
     EXPECT_EQ(m_messages.kinds.last(), MessageService::Buttons::Ok);
+    // The operator keys in the next participant meanwhile: the reload at the end keeps it.
+    m_dlg->Ui().add->click();
+    QTest::keyClicks(m_dlg->Ui().id, QStringLiteral("n9"));
+    QTest::keyClicks(m_dlg->Ui().name, QStringLiteral("Li Si"));
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dlg->RunningImport(); }, 60000));
     EXPECT_EQ(m_dlg->ResultDialog().ImportedText(), "40000");
     EXPECT_EQ(m_dlg->Model().rowCount(), 40001);
+    EXPECT_EQ(m_dlg->Ui().id->text(), "N9");
+    EXPECT_EQ(m_dlg->Ui().name->text(), "Li Si");
+    EXPECT_EQ(m_dlg->Ui().count->text(), "40001");
     EXPECT_EQ(m_messages.texts.last(), StringTable::Load(148));
     m_dlg->close();
     EXPECT_FALSE(m_dlg->isVisible());

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -59,6 +60,38 @@ void WidgetMessageService::ShowInformation(const QString& text)
     OnUiThread([&] { return ShowBox(text, QString(), Buttons::Ok, QString(), true); }, Answer::Ok);
 }
 
+namespace {
+
+// True when window was opened over owner (its parent, or its parent's parent, and so on).
+bool BelongsTo(const QWidget* window, const QWidget* owner)
+{
+    for (const QWidget* w = window; w; w = w->parentWidget()) {
+        if (w == owner) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QWidget* WidgetMessageService::BoxParent()
+{
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) {
+        owner = QApplication::activeWindow();
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible() && !window->isMinimized() &&
+            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+            (!owner || BelongsTo(window, owner))) {
+            return window;
+        }
+    }
+    return owner;
+}
+
 MessageService::Answer WidgetMessageService::ShowBox(const QString& text, const QString& caption,
                                                      Buttons buttons, const QString& detail,
                                                      bool information)
@@ -67,9 +100,15 @@ MessageService::Answer WidgetMessageService::ShowBox(const QString& text, const 
                                    : information          ? QMessageBox::Information
                                                           : QMessageBox::Warning;
     const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    QWidget* parent = BoxParent();
     QMessageBox box(icon, title, text,
                     buttons == Buttons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No),
-                    QApplication::activeWindow());
+                    parent);
+    // Over a window that stays on top the box stays on top too, whatever the window manager
+    // makes of a transient window.
+    if (parent && parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
     // A message box sizes itself to its text and ignores a minimum width; a spacer in its
     // grid holds it wide enough for the title (with room for the title bar's buttons).
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QWidget;
+
 // Message boxes on screen, as the operator sees them. A box asked for on another thread (the
 // participant import's worker, for one) is shown on the user-interface thread while the asking
 // thread waits for the answer, so no widget is ever touched off that thread. The user-interface
@@ -27,6 +29,12 @@ public:
 
     // The narrowest box, so that the title bar shows its caption instead of cutting it short.
     static constexpr int MinimumBoxWidth = 320;
+
+    // The window a box opens over: the program's topmost modal dialog (else its active window),
+    // or a window of the program that stays on top of it (the import's results), since a box
+    // over the dialog would open beneath that window and wait there unseen. Null when the
+    // program shows no window.
+    static QWidget* BoxParent();
 
 private:
     // The sign follows the kind of box: a question for Yes/No, a warning for other notices

@@ -7,6 +7,7 @@
 #include "skin/widgets/CSkinSlider.h"
 #include "skin/widgets/CSkinText.h"
 #include "platform/core/MessageService.h"
+#include "platform/widgets/WindowPosition.h"
 #include "skin/core/SkinFace.h"
 #include "skin/core/SkinPictures.h"
 
@@ -20,6 +21,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -470,11 +472,19 @@ void CSkinDialog::showEvent(QShowEvent* event)
         m_initialised = true;
         OnInitDialog();
     }
+    m_placementUnchecked = true;
     QDialog::showEvent(event);
 }
 
 void CSkinDialog::paintEvent(QPaintEvent* /*event*/)
 {
+    // The first paint after showing comes once the window is mapped, that is placed by the
+    // window manager: from then on menus, dialogs, boxes and drags start from where it really
+    // is (a manager that reparents a frameless window may not have said where it put it).
+    if (std::exchange(m_placementUnchecked, false)) {
+        QMetaObject::invokeMethod(
+            this, [this] { WindowPosition::TakeFromServer(*this); }, Qt::QueuedConnection);
+    }
     QPainter painter(this);
     if (m_presentation) {
         painter.fillRect(rect(), m_edgeColour);

@@ -144,6 +144,7 @@ private:
     SkinDescription m_description;
     bool m_initialised = false;
     bool m_skinLoaded = false;
+    bool m_placementUnchecked = false; // shown, and not yet placed where the server shows it
     bool m_dragging = false;
     QPoint m_dragOffset; // pointer position relative to the window's top-left while dragging
 };

@@ -4,6 +4,7 @@
 #include "support/TestDatabase.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -94,4 +95,32 @@ TEST(WidgetMessageService, EachKindOfBoxCarriesItsSignAndIsWideEnoughForItsCapti
     for (const int width : widths) {
         EXPECT_GE(width, WidgetMessageService::MinimumBoxWidth);
     }
+}
+
+TEST(WidgetMessageService, ABoxOpensOverTheWindowThatStaysOnTopOfItsDialog)
+{
+    WidgetMessageService service;
+    QDialog dialog;
+    dialog.setModal(true);
+    dialog.show();
+    QWidget results(&dialog, Qt::Window | Qt::WindowStaysOnTopHint);
+    results.show();
+    QWidget unrelated(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    QList<QWidget*> parents;
+    QList<bool> onTop;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            parents << box->parentWidget();
+            onTop << box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            box->done(QMessageBox::Ok);
+        }
+    });
+    closer.start(10);
+    service.ShowInformation(QStringLiteral("完成导入！"));
+    results.hide();
+    unrelated.show(); // another dialog's window: the box stays with its own dialog
+    service.Show(QStringLiteral("失败"), QString(), MessageService::Buttons::Ok);
+    EXPECT_EQ(parents, (QList<QWidget*>{&results, &dialog}));
+    EXPECT_EQ(onTop, (QList<bool>{true, false}));
 }
