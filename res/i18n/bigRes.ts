@@ -81,6 +81,12 @@
         <translation>活動資料夾 %1 已在另一個抽獎視窗中開啟。
 每個活動只能執行一個抽獎視窗：請使用已開啟的視窗，或先將其關閉再啟動。</translation>
     </message>
+    <message>
+        <source>如果本机应与其他抽奖机共用数据库服务器，请选“否”，修正该文件后再启动。
+是否使用本机的数据库 %1 继续（公司、主题等设置取默认值）？</source>
+        <translation>如果本機應與其他抽獎機共用資料庫伺服器，請選「否」，修正該檔案後再啟動。
+是否使用本機的資料庫 %1 繼續（公司、主題等設定取預設值）？</translation>
+    </message>
 </context>
 <context>
     <name>CDrawDlg</name>
@@ -340,6 +346,21 @@
     </message>
 </context>
 <context>
+    <name>DatabaseTarget</name>
+    <message>
+        <source>无法读取设置文件 %1。</source>
+        <translation>無法讀取設定檔案 %1。</translation>
+    </message>
+    <message>
+        <source>文件中有 [DATABASE] 一节，本机可能使用共享的数据库服务器。为免中奖记录与其他抽奖机分开保存，程序不会改用本机的数据库：请修正该文件后再启动。</source>
+        <translation>檔案中有 [DATABASE] 一節，本機可能使用共享的資料庫伺服器。為免中獎記錄與其他抽獎機分開儲存，程式不會改用本機的資料庫：請修正該檔案後再啟動。</translation>
+    </message>
+    <message>
+        <source>无法确定本机是否应使用共享的数据库服务器。</source>
+        <translation>無法確定本機是否應使用共享的資料庫伺服器。</translation>
+    </message>
+</context>
+<context>
     <name>DrawEngine</name>
     <message>
         <source>编号 %1 刚刚已在另一台抽奖机上中奖，这次抽中没有记录，不算中奖。已显示的中奖者都已保存。请按“开始”重新抽取。</source>
@@ -403,6 +424,14 @@
     <message>
         <source>；</source>
         <translation>；</translation>
+    </message>
+    <message>
+        <source>无法读取设置文件 %1：%2</source>
+        <translation>無法讀取設定檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>含有空字符（NUL），不是文本文件</source>
+        <translation>含有空字元（NUL），不是文字檔案</translation>
     </message>
 </context>
 <context>

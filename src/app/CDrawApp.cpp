@@ -2,11 +2,13 @@
 #include "app/CDrawApp.h"
 
 #include "data/EventSettings.h"
+#include "platform/core/IniFile.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/SharedFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -96,11 +98,31 @@ int CDrawApp::Run(const QString& localeName)
     }
 
     // The [DATABASE] section of config.ini may point the station at a shared server.
+    const QString configPath = AppDirectory + QLatin1String(EventSettings::FileName);
     QString configError;
-    const std::optional<DatabaseTarget> target = DatabaseTarget::FromConfig(
-        AppDirectory + QLatin1String(EventSettings::FileName), databasePath, &configError);
-    if (!target) {
+    bool configUnreadable = false;
+    std::optional<DatabaseTarget> target =
+        DatabaseTarget::FromConfig(configPath, databasePath, &configError, &configUnreadable);
+    if (!target && configUnreadable && QFileInfo(databasePath).isFile()) {
+        // A settings file that cannot be read may have pointed the station at a server: the
+        // operator decides whether this station keeps its winners in its own file meanwhile.
+        if (!AskYesNo(configError + QStringLiteral("\n\n") +
+                      QCoreApplication::translate(
+                          "CDrawApp",
+                          "如果本机应与其他抽奖机共用数据库服务器，请选“否”，修正该文件后再启动。\n"
+                          "是否使用本机的数据库 %1 继续（公司、主题等设置取默认值）？")
+                          .arg(QDir::toNativeSeparators(databasePath)))) {
+            return 1;
+        }
+        target = DatabaseTarget::SqliteFile(databasePath);
+    } else if (!target) {
         ShowMessage(configError);
+    } else {
+        // Lines left out or characters that did not decode are named once.
+        IniFile config;
+        if (config.Load(configPath) && !config.Problem().isEmpty()) {
+            ShowMessage(config.Problem());
+        }
     }
     if (!target || !m_database.ConnectDatabase(*target)) {
         ShowMessage(QCoreApplication::translate("CDrawApp", "连接数据库失败"));

@@ -3,6 +3,9 @@
 
 #include "platform/core/IniFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -15,14 +18,62 @@ std::optional<DatabaseTarget> Refuse(QString* errorText, const QString& text)
     return std::nullopt;
 }
 
+// Whether a file that could not be read as settings shows a line "[DATABASE]" among its
+// first ScanBytes bytes, read a line (or a piece of a long one) at a time.
+bool NamesDatabaseSection(const QString& path)
+{
+    constexpr qint64 ScanBytes = 64LL * 1024 * 1024;
+    static const QRegularExpression header(
+        QStringLiteral("^\\s*\\[\\s*%1\\s*\\]").arg(QLatin1String(DatabaseTarget::ConfigSection)),
+        QRegularExpression::CaseInsensitiveOption);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    while (!file.atEnd() && file.pos() < ScanBytes) {
+        const QByteArray line = file.readLine(IniFile::MaxLineLength);
+        if (line.contains('[') && header.match(QString::fromLatin1(line)).hasMatch()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
-std::optional<DatabaseTarget>
-DatabaseTarget::FromConfig(const QString& configPath, const QString& sqlitePath, QString* errorText)
+std::optional<DatabaseTarget> DatabaseTarget::FromConfig(const QString& configPath,
+                                                         const QString& sqlitePath,
+                                                         QString* errorText, bool* unreadable)
 {
+    if (unreadable) {
+        *unreadable = false;
+    }
     IniFile ini;
-    if (!ini.Load(configPath)) {
-        return Refuse(errorText, QStringLiteral("cannot read %1").arg(configPath));
+    const bool loaded = ini.Load(configPath);
+    if (!loaded || ini.HeldBinary()) {
+        // What the file says cannot be known. A station that shares a server must not go on
+        // alone with a file of its own, keeping its winners apart from the others'.
+        const QString reason =
+            ini.Problem().isEmpty()
+                ? QCoreApplication::translate("DatabaseTarget", "无法读取设置文件 %1。")
+                      .arg(QDir::toNativeSeparators(configPath))
+                : ini.Problem();
+        if (NamesDatabaseSection(configPath)) {
+            return Refuse(errorText,
+                          reason + u'\n' +
+                              QCoreApplication::translate(
+                                  "DatabaseTarget",
+                                  "文件中有 [DATABASE] 一节，本机可能使用共享的数据库服务器。为免"
+                                  "中奖记录与其他抽奖机分开保存，程序不会改用本机的数据库：请修正"
+                                  "该文件后再启动。"));
+        }
+        if (unreadable) {
+            *unreadable = true;
+        }
+        return Refuse(errorText,
+                      reason + u'\n' +
+                          QCoreApplication::translate(
+                              "DatabaseTarget", "无法确定本机是否应使用共享的数据库服务器。"));
     }
     const QLatin1String section(ConfigSection);
     const auto text = [&](const char* key) {

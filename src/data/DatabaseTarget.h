@@ -42,8 +42,15 @@ struct DatabaseTarget
     // The target named by the [DATABASE] section of the settings file at configPath, or the
     // SQLite file sqlitePath when the file or the section is absent (or Driver=SQLite).
     // nullopt with errorText for a section that cannot be used; a Password key is never read.
-    static std::optional<DatabaseTarget>
-    FromConfig(const QString& configPath, const QString& sqlitePath, QString* errorText = nullptr);
+    // A file that cannot be read as settings (past IniFile::MaxFileBytes, not to be opened, not
+    // text) gives nullopt with errorText naming it and the reason: refused outright when a
+    // [DATABASE] line can still be seen in it; otherwise unreadable is set, since whether it
+    // names a server is unknown, and the caller may ask the operator whether to go on with
+    // sqlitePath.
+    static std::optional<DatabaseTarget> FromConfig(const QString& configPath,
+                                                    const QString& sqlitePath,
+                                                    QString* errorText = nullptr,
+                                                    bool* unreadable = nullptr);
 
     // What the target is, for messages: the file, or the database and its server.
     QString Describe() const;

@@ -44,18 +44,8 @@ bool ImportStatements::Insert(const QString& personId, const QString& name, cons
                          CAdoDatabase::TextValue(remark)});
 }
 
-ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark,
-                          QString* reason)
+QString PersonTextRefusal(const QString& ID, const QString& name, const QString& remark)
 {
-    if (GbkText::ByteLength(ID) > MaxIdBytes) {
-        return IdTooLong;
-    }
-    if (ID.isEmpty()) {
-        return IdEmpty;
-    }
-    if (name.isEmpty()) {
-        return NameEmpty;
-    }
     const struct
     {
         const QString& text;
@@ -69,12 +59,31 @@ ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name
         const PersonText::Problem problem =
             PersonText::Check(column.text, column.id, column.maxChars);
         if (problem != PersonText::Problem::None) {
-            if (reason) {
-                *reason = QLatin1String(column.column) + QStringLiteral("：") +
-                          PersonText::ReasonText(problem, column.maxChars);
-            }
-            return TextRefused;
+            return QLatin1String(column.column) + QStringLiteral("：") +
+                   PersonText::ReasonText(problem, column.maxChars);
         }
+    }
+    return QString();
+}
+
+ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark,
+                          QString* reason)
+{
+    if (GbkText::ByteLength(ID) > MaxIdBytes) {
+        return IdTooLong;
+    }
+    if (ID.isEmpty()) {
+        return IdEmpty;
+    }
+    if (name.isEmpty()) {
+        return NameEmpty;
+    }
+    const QString refusal = PersonTextRefusal(ID, name, remark);
+    if (!refusal.isEmpty()) {
+        if (reason) {
+            *reason = refusal;
+        }
+        return TextRefused;
     }
     if (statements.PersonExists(ID)) {
         return AlreadyExists;

@@ -42,6 +42,12 @@ private:
     PreparedStatement m_insert;
 };
 
+// Why a participant's number, name or remark cannot be stored as it reads, for the first of the
+// three that cannot ("NAME：" and the problem, see PersonText); empty when all three can. An
+// empty number or name passes here: callers say that in words of their own. The participant
+// dialog checks what is typed or pasted with the same rule as the import.
+QString PersonTextRefusal(const QString& ID, const QString& name, const QString& remark);
+
 // Checks one row and stores it: the number's length in bytes (as the dialog counts them), an
 // empty number or name, what the three texts hold (TextRefused, with *reason set), a number
 // already stored, then the insert.

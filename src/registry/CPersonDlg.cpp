@@ -4,6 +4,7 @@
 #include "data/CAdoDatabase.h"
 #include "registry/CImportResultDlg.h"
 #include "platform/core/GbkText.h"
+#include "exchange/ImportPerson.h"
 #include "registry/ImportWorker.h"
 #include "platform/core/MessageService.h"
 #include "registry/PersonIdValidator.h"
@@ -305,6 +306,9 @@ void CPersonDlg::OnSave()
         ShowMessage(StringTable::Load(NameEmptyId));
         return;
     }
+    if (!TextsStorable(m_strID)) {
+        return;
+    }
     if (m_store.Exists(m_strID)) {
         ShowMessage(StringTable::Load(PersonExistsId));
         return;
@@ -324,6 +328,18 @@ void CPersonDlg::OnSave()
     m_ui.id->setFocus();
 }
 
+bool CPersonDlg::TextsStorable(const QString& id)
+{
+    // Typed or pasted control characters, a number of invisible characters only and broken
+    // characters are refused with the reasons the import gives for its rows.
+    const QString refusal = PersonTextRefusal(id, m_strName, m_strMemo);
+    if (refusal.isEmpty()) {
+        return true;
+    }
+    ShowMessage(ImportReasonText(TextRefused) + u'\n' + refusal);
+    return false;
+}
+
 void CPersonDlg::OnModify()
 {
     UpdateData(true);
@@ -336,6 +352,10 @@ void CPersonDlg::OnModify()
     // A participant keeps a name: the draw shows it for the winner.
     if (m_strName.isEmpty()) {
         ShowMessage(StringTable::Load(NameEmptyId));
+        return;
+    }
+    // The number is the stored one; only what the operator typed is checked.
+    if (!TextsStorable(QString())) {
         return;
     }
     if (!Changed(m_store.UpdateStored({m_strID, m_strName, m_strMemo}),

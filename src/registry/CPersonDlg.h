@@ -100,6 +100,9 @@ private:
     void OnAdd();
     void OnSave();
     void OnModify();
+    // Whether the number id (empty: not checked) and the typed name and remark can be stored as
+    // they read; otherwise the operator is told why and false returned.
+    bool TextsStorable(const QString& id);
     void OnDelete();
     void OnClearAll();
     void OnRefresh();

@@ -77,6 +77,57 @@ TEST(CDrawApp, AServerThatCannotBeUsedEndsTheProgramLikeAMissingFile)
     EXPECT_FALSE(windowRan);
 }
 
+TEST(CDrawApp, AnUnreadableSettingsFileAsksBeforeTheStationGoesOnWithItsOwnFile)
+{
+    RecordingMessageService messages;
+    QTemporaryDir dir;
+    InFolder folder(dir.path());
+    bool windowRan = false;
+    CDrawApp app([&](CDrawApp&) { windowRan = true; });
+    const auto runWith = [&](const QByteArray& config, MessageService::Answer answer) {
+        messages.texts.clear();
+        messages.answer = answer;
+        windowRan = false;
+        QFile file(dir.filePath(QStringLiteral("config.ini")));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(config);
+        file.close();
+        return app.Run(QStringLiteral("zh_CN.UTF-8"));
+    };
+    const QByteArray tooLarge = "[DEFAULTADDRESS]\n" + QByteArray(1100 * 1024, ';') + "\n";
+
+    // Without a database of its own nothing is asked: the station cannot go on.
+    EXPECT_EQ(runWith(tooLarge, MessageService::Answer::Yes), 1);
+    EXPECT_TRUE(messages.texts.value(0).contains(QStringLiteral("config.ini")));
+    ASSERT_TRUE(DatabaseCreator::CreateSqlite(dir.filePath(QStringLiteral("Data.db")),
+                                              {TestDatabase::SchemaFile()}));
+
+    EXPECT_EQ(runWith(tooLarge, MessageService::Answer::No), 1);
+    EXPECT_FALSE(windowRan);
+    ASSERT_EQ(messages.texts.size(), 1) << "one question, nothing after No";
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("超过上限")));
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("Data.db")));
+    EXPECT_EQ(runWith(QByteArray("\0\x01\x02[DEFAULTADDRESS]", 19), MessageService::Answer::Yes),
+              0);
+    EXPECT_TRUE(windowRan) << "a binary file: asked, and Yes goes on with Data.db";
+    EXPECT_EQ(messages.texts.size(), 1);
+
+    // A server section still seen in the file is never given up for the local file.
+    EXPECT_EQ(runWith(tooLarge + "[Database]\nDriver=PostgreSQL\nService=gala\n",
+                      MessageService::Answer::Yes),
+              1);
+    EXPECT_FALSE(windowRan);
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("[DATABASE]")));
+
+    // A file that was read with lines left out goes on and says so.
+    EXPECT_EQ(runWith("[DEFAULTADDRESS]\ntheme=" + QByteArray(5000, 'x') + "\n",
+                      MessageService::Answer::No),
+              0);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("4096")));
+}
+
 TEST(CDrawApp, ADatabaseWithoutTheTablesIsRefusedBeforeAnyChange)
 {
     RecordingMessageService messages;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registry/CPersonDlg.h"
+#include "exchange/ImportPerson.h"
 #include "registry/PersonTableModel.h"
+#include "exchange/PersonText.h"
 #include "support/RecordingMessageService.h"
 #include "data/SqlStatements.h"
 #include "platform/core/StringTable.h"
@@ -138,6 +140,50 @@ TEST_F(PersonDlgTest, SaveChecksInOrderCountingGbkBytesAndStoresNothingOnRefusal
     Key(QStringLiteral("一二三四"), QStringLiteral("四字"));
     ui().save->click();
     EXPECT_EQ(Stored(QStringLiteral("一二三四")), 1);
+}
+
+TEST_F(PersonDlgTest, ControlInvisibleAndBrokenCharactersAreRefusedWithTheImportsReasons)
+{
+    using PersonText::Problem;
+    const auto reason = [](const char* column, Problem problem, int maxChars) {
+        return ImportReasonText(TextRefused) + u'\n' + QLatin1String(column) +
+               QStringLiteral("：") + PersonText::ReasonText(problem, maxChars);
+    };
+    const QString lone = QStringLiteral("张") + QChar(0xD800);
+    const struct
+    {
+        QString id, name, memo, message;
+    } refused[] = {
+        {QStringLiteral("A\u0001B"), QStringLiteral("名"), {}, reason("ID", Problem::Control, 8)},
+        {QStringLiteral("\u200B\u200B"),
+         QStringLiteral("名"),
+         {},
+         reason("ID", Problem::Invisible, 8)},
+        {QStringLiteral("N9"),
+         lone,
+         {},
+         reason("NAME", Problem::Surrogate, PersonText::MaxNameChars)},
+        {QStringLiteral("N9"), QStringLiteral("名"), QStringLiteral("a\tb"),
+         reason("MEMO", Problem::Control, PersonText::MaxRemarkChars)},
+    };
+    ui().add->click();
+    for (const auto& c : refused) {
+        m_messages.texts.clear();
+        Key(c.id, c.name, c.memo);
+        ui().save->click();
+        EXPECT_EQ(m_messages.texts, QStringList{c.message});
+        EXPECT_EQ(Stored(c.id), 0);
+    }
+    // A change of name is checked alike and leaves the stored row as it was.
+    ui().add->click();
+    Select(0);
+    m_messages.texts.clear();
+    ui().name->setText(QStringLiteral("张\u0000三"));
+    ui().modify->click();
+    EXPECT_EQ(m_messages.texts,
+              QStringList{reason("NAME", Problem::Control, PersonText::MaxNameChars)});
+    Stored(QStringLiteral("A001"));
+    EXPECT_EQ(m_data.db().GetFieldText(QStringLiteral("PersonName")), QStringLiteral("张三"));
 }
 
 TEST_F(PersonDlgTest, SavedRowsStandAtTheEndUntilTheNextReload)

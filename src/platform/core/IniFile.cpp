@@ -61,6 +61,8 @@ bool IniFile::Load(const QString& path)
     }
     if (!file.open(QIODevice::ReadOnly)) {
         LoadText(QString());
+        m_problem = QCoreApplication::translate("IniFile", "无法读取设置文件 %1：%2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     if (file.size() > MaxFileBytes) {
@@ -102,6 +104,10 @@ void IniFile::LoadText(const QString& text)
         problems << QCoreApplication::translate("IniFile", "%1 行超过 %2 个字符，已略过")
                         .arg(dropped)
                         .arg(MaxLineLength);
+    }
+    m_binary = kept.contains(QChar(0));
+    if (m_binary) {
+        problems << QCoreApplication::translate("IniFile", "含有空字符（NUL），不是文本文件");
     }
     if (kept.contains(QChar::ReplacementCharacter)) {
         problems << QCoreApplication::translate("IniFile", "有无法识别的字符（显示为 �）");

@@ -34,6 +34,9 @@ public:
     // Why the last Load or LoadText left out the file or some of its lines, for the operator;
     // empty when it did not.
     QString Problem() const;
+    // Whether the last Load or LoadText read something that is no text file at all (it holds
+    // NUL characters): what it seems to say may be what is left of something else.
+    bool HeldBinary() const { return m_binary; }
 
     bool HasKey(const QString& section, const QString& key) const;
     // The value, or fallback when the key is missing. Matching quotes around a value are removed.
@@ -60,4 +63,5 @@ private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     QString m_problem;
+    bool m_binary = false;
 };
