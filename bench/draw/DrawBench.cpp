@@ -119,7 +119,7 @@ private:
 
 struct Figures
 {
-    RoundCosts round; // later picks (the pool is kept), ticks, the winner's insert and name query
+    RoundCosts round; // later picks (the pool is kept), ticks, the winner's insert and showing
     std::vector<double> firstPickMs;         // Start and Stop after the winners were cleared
     std::vector<double> firstPickAfterAddMs; // ... after a participant was added: journalled
     std::vector<double> refreshMs; // the pool read as the records dialog closes (the clearing)
@@ -189,7 +189,7 @@ int main(int argc, char** argv)
                 "timer message with a null host (median and p99 of all ticks);\n"
                 "pool read = the pool read again as the dialog that cleared the winners closes "
                 "(the window does it then, not at Start); record = the last reel's tick that "
-                "stores the winner (durable insert) and reads the name.\n\n");
+                "stores the winner (durable insert) and shows it.\n\n");
     std::printf(
         "| engine | participants | winners | pool | pick median ms | pick max ms | first pick "
         "after winners cleared ms | first pick after a participant added ms | pool read ms | "

@@ -332,7 +332,7 @@ int main(int argc, char** argv)
     clock.start();
     engine.RefreshCandidatePool();
     Add(lines, {QStringLiteral("pool read as the dialog closes"),
-                static_cast<int>(engine.CandidatePool().size()), Ms(clock), "ms", 0});
+                static_cast<int>(engine.Pool().Size()), Ms(clock), "ms", 0});
 
     // 2. The participant dialog opened on them.
     {

@@ -361,7 +361,7 @@
     </message>
 </context>
 <context>
-    <name>DrawEngine</name>
+    <name>DrawTexts</name>
     <message>
         <source>编号 %1 刚刚已在另一台抽奖机上中奖，这次抽中没有记录，不算中奖。已显示的中奖者都已保存。请按“开始”重新抽取。</source>
         <translation>編號 %1 剛剛已在另一臺抽獎機上中獎，這次抽中沒有記錄，不算中獎。已顯示的中獎者都已儲存。請按「開始」重新抽取。</translation>

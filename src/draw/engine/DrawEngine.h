@@ -1,29 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/ChangeStamp.h"
+#include "draw/engine/CandidatePool.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
 #include "data/PersonStore.h"
 #include "data/PrizeStore.h"
 #include "draw/engine/RandomSource.h"
+#include "draw/engine/ReelStrip.h"
 #include "data/WinnerStore.h"
 
 #include <QColor>
-#include <QCoreApplication>
-#include <QList>
 #include <QString>
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class CAdoDatabase;
 
-// The draw: picks winners at random among the participants who have not won yet, rolls the eight
-// reels and stops them left to right on the winner's number, records every winner the moment
-// the last reel stops and lists the round's winners. It has no window of its own: everything it
-// shows, and its timers, go through the DrawHost; it runs on the thread of its host.
+// The draw: picks winners at random among the participants who have not won yet (the
+// CandidatePool), rolls the eight reels and stops them left to right on the winner's number,
+// records every winner the moment the last reel stops and lists the round's winners. It has no
+// window of its own: everything it shows, and its timers, go through the DrawHost; it runs on
+// the thread of its host.
 //
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
@@ -34,13 +33,10 @@ class CAdoDatabase;
 // period. So a box never lets a second pick, tick or start slip into the one under way.
 class DrawEngine
 {
-    Q_DECLARE_TR_FUNCTIONS(DrawEngine)
-
 public:
-    // The characters the reels roll through, in this order (T is followed by X, Y, Z, V, U, W).
-    static constexpr char ReelAlphabet[] = "ABCDEFGHIJKLMNOPQRSTXYZVUW0123456789";
-    static constexpr int ReelAlphabetSize = 36;
-    static constexpr int ReelCount = 8;
+    // The reels roll through the characters of ReelStrip.
+    static constexpr int ReelAlphabetSize = ReelStrip::Size;
+    static constexpr int ReelCount = ReelStrip::ReelCount;
     static constexpr int MaxValue = 8; // of PrizeLevel and RoundQuota
 
     // Timer ids: reel i runs on timer i (1..8).
@@ -49,30 +45,15 @@ public:
     static constexpr int NextPickTimer = 16;
     static constexpr int SysInfoTimer = 17; // owned by the host, see DrawHost
 
-    static constexpr int ReelIntervalMs = 10;
+    static constexpr int ReelIntervalMs = ReelStrip::IntervalMs;
     static constexpr int AutoStopMs = 5000;
     static constexpr int FirstRevealMs = 1500;
     static constexpr int BlinkMs = 500;
     static constexpr int NextPickMs = 300;
 
-    // Participants added since the pool was read beyond which it is read again.
-    static constexpr int MaxJournalledAdditions = 500;
-    // Wins stored by other stations since the pool was read beyond which it is read again;
-    // below it, their winners stay in the pool until a pick meets them (see PickWinner).
-    static constexpr int MaxOtherWins = 500;
-
     static QColor RollingColour() { return QColor(0, 50, 0); }
     static QColor BlinkOnColour() { return QColor(0, 0, 0); }
     static QColor BlinkOffColour() { return QColor(255, 255, 255); }
-
-    // The first line of the box that tells the operator a winner could not be stored.
-    static constexpr const char* FailedInputText = "Failed Input Please Run again";
-    // That box's text for a refused win of id: the first line, then what happened and what to
-    // do. recoveryPath: where the wins stored so far were copied when the file was taken away.
-    static QString RefusedWinText(const QString& id, const WinRefusal& refusal,
-                                  const QString& databasePath, const QString& recoveryPath);
-
-    using Candidate = PersonRow;
 
     // random and clock default to the operating system's entropy and the local time.
     DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random = {},
@@ -89,16 +70,13 @@ public:
     void OnTimer(int id);
     // Brings the candidate pool up to date while no round runs, so that the next pick need not
     // read it: the window calls it after an operator's dialog closed and now and then while
-    // idle, to take in other stations' changes. Does nothing during a round, while a box of the
-    // engine is open, or when the data did not change; a read that failed (its box shown) is
-    // tried here again only after the data changed again.
+    // idle, to take in other stations' changes. Does nothing during a round or while a box of
+    // the engine is open (see CandidatePool::Refresh for the rest).
     void RefreshCandidatePool();
 
     // Between rounds: shows the prize of the selected level in ID_INFO, so the audience sees
     // what is drawn next. Does nothing during a round or when the level has no prize name.
     void ShowSelectedPrize();
-    // The box Start shows when the event has no participants at all.
-    static QString NoParticipantsText();
 
     // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs; a
     // new level shows its prize (see ShowSelectedPrize).
@@ -126,7 +104,7 @@ public:
     int PrizeLevel() const { return m_PrizeLevel; }
     int RoundQuota() const { return m_RoundQuota; }
     int PickNumber() const { return m_PickNumber; }
-    const QList<Candidate>& CandidatePool() const { return m_CandidatePool; }
+    const CandidatePool& Pool() const { return m_CandidatePool; }
     bool HalfRangeToggle() const { return m_HalfRangeToggle; }
     const QString& TargetID() const { return m_TargetID; }
     int SlowDownCounter() const { return m_SlowDownCounter; }
@@ -139,9 +117,6 @@ public:
     // Prize name of level 1..8 as last read from the database; empty outside 1..8.
     QString PrizeName(int level) const;
 
-    // The text a reel cell shows for character reel (1..8) of an ID: one character (a code
-    // point), or empty beyond the ID's end.
-    static QString ReelCharacter(const QString& id, int reel);
     // Upper-cases the single-byte letters a..z only.
     static QString UpperCaseId(const QString& id);
 
@@ -149,18 +124,15 @@ private:
     bool RefuseReentry();
     void StopRollNow();
     void LoadPrizeNames();
-    bool LoadCandidatePool();
-    // Whether the pool read at m_poolToken can be brought to token (count) without reading it:
-    // other connections changed nothing or only stored a few wins, and the stores journalled
-    // every change of this connection (applied here).
-    bool CatchUpPool(const ChangeStamp& token, quint64 count);
-    // Brings the pool from change count from to count to with the stores' journal; false when
-    // the journal does not hold every change in between.
-    bool ApplyJournal(quint64 from, quint64 to);
     bool BeginPick();
     void PickWinner();
-    bool StoreWinner(const QString& id, WinRefusal& refusal);
-    QString ShowWinner(const QString& id);
+    bool StoreWinner(WinRefusal& refusal);
+    // The name the winner was stored with: the chosen row's while nothing but wins changed
+    // since it was taken from the pool, else read from the stored win.
+    QString StoredWinnerName();
+    // Shows the stored winner in the winners list and the round's winner line; returns the
+    // text under the reels.
+    QString ShowWinner(const QString& name);
     void EndRoundWithoutWinner();
     void ReelTick(int reel);
     // Stores and reveals the winner; false when the win was refused (the round is over).
@@ -168,7 +140,7 @@ private:
     void ShowTargetOnReels(const QColor& colour);
     void RevealTick();
     void ShowPickProgress();
-    void ChangeValue(int& value, int delta, const char* skinName);
+    void ChangeValue(int& value, int delta, const QString& skinName);
 
     DrawHost& m_host;
     CAdoDatabase& m_database;
@@ -181,15 +153,11 @@ private:
     int m_PrizeLevel = 1;
     int m_RoundQuota = 1;
     int m_PickNumber = 1;
-    QList<Candidate> m_CandidatePool;
-    // The database's change token when the pool was read: while it holds, the pool is current
-    // and the candidate query (the costliest statement of a pick) is not run again.
-    std::optional<ChangeStamp> m_poolToken;
-    bool m_poolFailed = false; // the last candidate query failed (its box is shown)
-    quint64 m_poolCount = 0;   // the connection's change count when the pool was last current
-    std::optional<ChangeStamp> m_refreshFailedToken; // where RefreshCandidatePool last failed
+    CandidatePool m_CandidatePool;
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
+    PersonRow m_target;           // the chosen participant's row, as the pool held it
+    quint64 m_targetRevision = 0; // the pool's revision when it was chosen
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end
     int m_SlowDownCounter = 0;
     std::array<int, ReelCount> m_reelPositions;

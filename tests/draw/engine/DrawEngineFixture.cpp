@@ -4,6 +4,8 @@
 #include "data/SqlStatements.h"
 #include "draw/engine/VirtualDrawClock.h"
 
+#include <QThread>
+
 DrawEngineTest::DrawEngineTest(TestDatabase::Driver driver) : m_data(driver)
 {
     auto random = std::make_unique<ScriptedRandomSource>();
@@ -77,6 +79,13 @@ bool DrawEngineTest::RunToRoundEnd()
 {
     return m_host.RunUntil([this] { return m_engine->IsIdle() && !m_engine->IsRolling(); },
                            10 * 60 * 1000);
+}
+
+void DrawEngineTest::AwaitOtherChange(const ChangeStamp& before)
+{
+    for (int wait = 0; wait < 250 && db().ChangeToken() == before; ++wait) {
+        QThread::msleep(20);
+    }
 }
 
 QList<DrawEngineTest::Win> DrawEngineTest::Wins()

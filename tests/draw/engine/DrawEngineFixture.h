@@ -54,6 +54,9 @@ protected:
     bool DrawRound();
     // Runs the timers until the round is over (idle, nothing rolling).
     bool RunToRoundEnd();
+    // Waits until this connection's change token differs from before, as it does once it sees
+    // what another connection committed (a PostgreSQL notice comes a moment after the commit).
+    void AwaitOtherChange(const ChangeStamp& before);
     // Every ComePrize row, in the order stored.
     QList<Win> Wins();
 

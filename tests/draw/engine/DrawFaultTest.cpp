@@ -4,6 +4,7 @@
 // show, stops that race the automatic pick, participants who won after the pool was read.
 #include "draw/engine/DrawEngineFixture.h"
 
+#include "draw/engine/DrawTexts.h"
 #include "data/SqlStatements.h"
 #include "platform/core/StringTable.h"
 
@@ -63,7 +64,7 @@ TEST_F(DrawEngineTest, AFailedInsertShowsNoWinnerEndsTheRoundAndLeavesThePartici
     // One box: what happened and what to do, with the database's words apart.
     EXPECT_TRUE(m_messages.texts.isEmpty()) << "no box of the database layer";
     ASSERT_EQ(m_host.boxes.size(), 1);
-    EXPECT_EQ(m_host.boxes[0], DrawEngine::RefusedWinText(engine().TargetID(), {}, {}, {}));
+    EXPECT_EQ(m_host.boxes[0], DrawTexts::RefusedWin(engine().TargetID(), {}, {}, {}));
     EXPECT_TRUE(m_host.boxDetails[0].contains(QStringLiteral("disk says no")));
     EXPECT_FALSE(startedDuringBox);
     // No winner is shown, not even the number, and the round is over without its second pick.
@@ -105,7 +106,7 @@ TEST_P(DrawRefusalTest, AWinStoredFirstAtAnotherStationIsToldInOneBoxAndLeavesNo
     EXPECT_TRUE(m_messages.texts.isEmpty()) << "no box of the database layer";
     ASSERT_EQ(m_host.boxes.size(), 1);
     EXPECT_EQ(m_host.boxes[0],
-              DrawEngine::RefusedWinText(id, {WinRefusal::Cause::AlreadyWon, {}}, {}, {}));
+              DrawTexts::RefusedWin(id, {WinRefusal::Cause::AlreadyWon, {}}, {}, {}));
     EXPECT_TRUE(m_host.boxDetails[0].contains(QStringLiteral("unique"), Qt::CaseInsensitive))
         << m_host.boxDetails[0].toStdString();
     EXPECT_EQ(m_host.ReelLine(), QStringLiteral("________"));

@@ -2,6 +2,7 @@
 // The reels: what they show, when each stops, and how the prize level paces them.
 #include "draw/engine/DrawEngineFixture.h"
 
+#include "draw/engine/ReelStrip.h"
 #include "platform/core/StringTable.h"
 
 #include <map>
@@ -81,8 +82,8 @@ TEST_F(DrawEngineTest, ALowerCaseIdIsShownAndRecordedUpperCasedAndThenNoLongerEl
 
     AddPerson(QStringLiteral("cd34"), QStringLiteral("孙八"));
     engine().StartRound();
-    ASSERT_EQ(engine().CandidatePool().size(), 1);
-    EXPECT_EQ(engine().CandidatePool()[0].PersonID, QStringLiteral("cd34"));
+    ASSERT_EQ(engine().Pool().Entries().size(), 1);
+    EXPECT_EQ(engine().Pool().Entries()[0].PersonID, QStringLiteral("cd34"));
 }
 
 TEST_F(DrawEngineTest, LevelsFourToEightStopEveryReelWithin36TicksAtFullSpeed)
@@ -142,14 +143,14 @@ TEST_F(DrawEngineTest, LevelsOneToThreeSlowTheLookingReelDownTickByTick)
 
 TEST(DrawEngineReels, CharactersAreCountedAsCharactersAndOnlyAsciiLettersUpperCased)
 {
-    EXPECT_EQ(DrawEngine::ReelCharacter(QStringLiteral("A中1"), 2), QStringLiteral("中"));
-    EXPECT_EQ(DrawEngine::ReelCharacter(QStringLiteral("A中1"), 4), QString());
-    EXPECT_EQ(DrawEngine::ReelCharacter(QStringLiteral("A中1"), 0), QString());
+    EXPECT_EQ(ReelStrip::Cell(QStringLiteral("A中1"), 2), QStringLiteral("中"));
+    EXPECT_EQ(ReelStrip::Cell(QStringLiteral("A中1"), 4), QString());
+    EXPECT_EQ(ReelStrip::Cell(QStringLiteral("A中1"), 0), QString());
     // A character outside the basic plane is one reel, not two halves.
     const QString wide =
         QStringLiteral("X") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("Y");
-    EXPECT_EQ(DrawEngine::ReelCharacter(wide, 2), QString::fromUcs4(U"\U0001F600"));
-    EXPECT_EQ(DrawEngine::ReelCharacter(wide, 3), QStringLiteral("Y"));
+    EXPECT_EQ(ReelStrip::Cell(wide, 2), QString::fromUcs4(U"\U0001F600"));
+    EXPECT_EQ(ReelStrip::Cell(wide, 3), QStringLiteral("Y"));
 
     EXPECT_EQ(DrawEngine::UpperCaseId(QStringLiteral("az09é中ｂ")), QStringLiteral("AZ09é中ｂ"));
 }

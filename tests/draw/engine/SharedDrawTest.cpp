@@ -2,13 +2,13 @@
 // Stations that share one database: two draws at once, and a server that goes away.
 #include "draw/engine/DrawEngineFixture.h"
 
+#include "draw/engine/DrawTexts.h"
 #include "data/SqlStatements.h"
 #include "draw/engine/VirtualDrawClock.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QThread>
 
 #include <algorithm>
 #include <random>
@@ -84,7 +84,7 @@ TEST_P(SharedDrawTest, TwoStationsDrawingAtOnceNeverAwardOnePersonTwice)
             ASSERT_EQ(other.host.boxes.size(), 1)
                 << "the second insert fails and takes the failure path";
             EXPECT_TRUE(other.host.boxes[0].startsWith(
-                QString::fromLatin1(DrawEngine::FailedInputText) + u'\n'));
+                QString::fromLatin1(DrawTexts::FailedInputText) + u'\n'));
             // From now on each station chooses by its own random sequence.
             m_random->choose = nullptr;
             other.random->choose = [generator = std::mt19937(11)](std::uint64_t bound) mutable {
@@ -113,15 +113,12 @@ TEST_P(SharedDrawTest, RegistrationAtAnotherStationReachesTheNextDraw)
     Station desk;
     ASSERT_TRUE(desk.db.ConnectDatabase(m_data.target()));
     ASSERT_TRUE(DrawRound());
-    ASSERT_EQ(engine().CandidatePool().size(), 1);
+    ASSERT_EQ(engine().Pool().Entries().size(), 1);
     const ChangeStamp before = db().ChangeToken();
     EXPECT_EQ(db().ChangeToken(), before) << "unchanged data keeps the token (and the pool)";
     ASSERT_TRUE(desk.db.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
                                   {QStringLiteral("N1"), QStringLiteral("新"), QString()}));
-    // The other station's commit reaches this connection a moment later.
-    for (int wait = 0; wait < 250 && db().ChangeToken() == before; ++wait) {
-        QThread::msleep(20);
-    }
+    AwaitOtherChange(before);
     SetQuota(2);
     ASSERT_TRUE(DrawRound()) << "a stale pool of one would refuse a quota of two";
     QStringList ids;
@@ -136,23 +133,21 @@ TEST_P(SharedDrawTest, WinsAtAnotherStationAreNeverDrawnAgainAndNeedNoFreshRead)
 {
     AddPeople(4);
     engine().RefreshCandidatePool(); // as the idle window does
-    ASSERT_EQ(engine().CandidatePool().size(), 4);
+    ASSERT_EQ(engine().Pool().Entries().size(), 4);
     Station other;
     ASSERT_TRUE(other.db.ConnectDatabase(m_data.target()));
     const ChangeStamp before = db().ChangeToken();
     QStringList won;
     for (int i = 1; i < 4; ++i) {
-        won << engine().CandidatePool().at(i).PersonID;
+        won << engine().Pool().Entries().at(i).PersonID;
         ASSERT_TRUE(WinnerStore(other.db).InsertWinner({won.last(), QString(), 1, i, QString()}));
     }
-    for (int wait = 0; wait < 250 && db().ChangeToken() == before; ++wait) {
-        QThread::msleep(20);
-    }
+    AwaitOtherChange(before);
     engine().RefreshCandidatePool();
     if (GetParam() == TestDatabase::Driver::PostgreSql) {
         // The server says the other station only stored wins: the pool is kept, and a pick
         // that meets one of its winners drops it.
-        EXPECT_EQ(engine().CandidatePool().size(), 4);
+        EXPECT_EQ(engine().Pool().Entries().size(), 4);
     }
     m_random->choose = [](std::uint64_t bound) { return bound - 1; };
     ASSERT_TRUE(DrawRound());
@@ -197,7 +192,7 @@ TEST_P(ServerLossTest, NoWinnerIsShownAndTheStationRecovers)
     ASSERT_TRUE(RunToRoundEnd());
 
     ASSERT_EQ(m_host.boxes.size(), 1);
-    EXPECT_TRUE(m_host.boxes[0].startsWith(QString::fromLatin1(DrawEngine::FailedInputText)));
+    EXPECT_TRUE(m_host.boxes[0].startsWith(QString::fromLatin1(DrawTexts::FailedInputText)));
     EXPECT_TRUE(m_host.boxDetails[0].contains(QStringLiteral("connection"))) << "a clear cause";
     EXPECT_TRUE(m_messages.texts.isEmpty()) << "one box only";
     EXPECT_TRUE(m_host.winnersList.isEmpty());

@@ -263,7 +263,7 @@ TEST_F(DrawWindowTest, DialogCommandsAreAnnouncedAndSavedSettingsTakeEffectAtOnc
         EXPECT_EQ(spy.count(), 1) << id;
     }
     EXPECT_TRUE(messages.texts.isEmpty()) << "the window opens nothing itself";
-    const QList<PersonRow>& pool = window->Engine().CandidatePool();
+    const QList<PersonRow>& pool = window->Engine().Pool().Entries();
     EXPECT_TRUE(std::any_of(pool.begin(), pool.end(), [](const PersonRow& p) {
         return p.PersonID == QLatin1String("NEW1");
     })) << "the pool takes in what a dialog changed as it closes, not at the next pick";

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "draw/engine/DrawTexts.h"
+
+#include "platform/core/GbkText.h"
+#include "platform/core/StringTable.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The string table's "drawing winner number" before the number and after it.
+constexpr int DrawingNumberId = 113;
+constexpr int DrawingNumberEndId = 114;
+
+} // namespace
+
+QString DrawTexts::Load(Text text)
+{
+    return StringTable::Load(static_cast<int>(text));
+}
+
+QString DrawTexts::PickProgress(int pick)
+{
+    return StringTable::Load(DrawingNumberId) + QString::number(pick) +
+           StringTable::Load(DrawingNumberEndId);
+}
+
+QString DrawTexts::NoParticipants()
+{
+    return tr("参加抽奖的人员名单是空的。\n请点击左上角的菜单按钮（或在窗口上单击右键），"
+              "选择“录入用户信息”，添加或导入参加抽奖的人员。");
+}
+
+QString DrawTexts::SelectedPrize(const QString& prize)
+{
+    return tr("奖品：%1").arg(prize);
+}
+
+QString DrawTexts::RefusedWin(const QString& id, const WinRefusal& refusal,
+                              const QString& databasePath, const QString& recoveryPath)
+{
+    QString text;
+    switch (refusal.cause) {
+    case WinRefusal::Cause::AlreadyWon:
+        text = tr("编号 %1 刚刚已在另一台抽奖机上中奖，这次抽中没有记录，不算中奖。已显示的中奖者"
+                  "都已保存。请按“开始”重新抽取。")
+                   .arg(id);
+        break;
+    case WinRefusal::Cause::FileGone:
+        text = recoveryPath.isEmpty()
+                   ? tr("编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换，而且无法在"
+                        "旁边写入副本。请不要关闭程序，先把程序文件夹中的文件复制到别处。")
+                         .arg(id)
+                   : tr("编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换。已保存的中奖"
+                        "者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 "
+                        "%3，原来的文件改名保留。")
+                         .arg(id, recoveryPath, QFileInfo(databasePath).fileName());
+        break;
+    case WinRefusal::Cause::Failed:
+        text = tr("编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。"
+                  "已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。")
+                   .arg(id);
+        break;
+    }
+    return QString::fromLatin1(FailedInputText) + u'\n' + text;
+}
+
+QString DrawTexts::PaddedName(const QString& name)
+{
+    return GbkText::ByteLength(name) <= 4 ? name + QStringLiteral("    ") : name;
+}
+
+QString DrawTexts::WinnerLine(int pick, const QString& paddedName, const QString& id,
+                              const QString& prize)
+{
+    return QString::number(pick) + QLatin1Char('.') + paddedName + QStringLiteral("   ") + id +
+           QStringLiteral("   (") + prize + QLatin1Char(')');
+}
+
+QString DrawTexts::WinnerInfo(const QString& paddedName)
+{
+    return QStringLiteral("     ") + paddedName;
+}
