@@ -8,26 +8,48 @@
 
 namespace {
 
-// Keeps the tag in the window's upper right corner, inside its frame, whatever its size.
-class TagPlacer final : public QObject
+// Keeps the mark on the window: the tag in its upper right corner, inside its frame, above the
+// skin's elements whatever the window's size, and the word in a caption the window sets anew
+// as it is first shown.
+class MarkKeeper final : public QObject
 {
 public:
-    TagPlacer(QWidget& window, QLabel& tag) : QObject(&tag), m_window(window), m_tag(tag)
+    MarkKeeper(QWidget& window, QLabel& tag, QString suffix)
+        : QObject(&tag), m_window(window), m_tag(tag), m_suffix(std::move(suffix))
     {
         window.installEventFilter(this);
+        MarkCaption();
         Place();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &m_window &&
-            (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
-            Place();
+        if (watched != &m_window) {
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::WindowTitleChange:
+            MarkCaption();
+            break;
+        case QEvent::Resize:
+        case QEvent::Show:
+            // After the window's own handling, which may lay out or add the skin's elements.
+            QMetaObject::invokeMethod(this, &MarkKeeper::Place, Qt::QueuedConnection);
+            break;
+        default:
+            break;
         }
         return false;
     }
 
 private:
+    void MarkCaption()
+    {
+        const QString title = m_window.windowTitle();
+        if (!title.endsWith(m_suffix)) {
+            m_window.setWindowTitle(title + m_suffix);
+        }
+    }
     void Place()
     {
         m_tag.adjustSize();
@@ -39,6 +61,7 @@ private:
 
     QWidget& m_window;
     QLabel& m_tag;
+    QString m_suffix;
 };
 
 } // namespace
@@ -47,15 +70,14 @@ namespace DemoMark {
 
 void Apply(QWidget& window)
 {
-    const QString mark = QCoreApplication::translate("DemoMark", "演示活动");
-    window.setWindowTitle(window.windowTitle() + QStringLiteral(" — ") + mark);
     auto* tag = new QLabel(QCoreApplication::translate("DemoMark", "演示活动 · 关闭后数据全部删除"),
                            &window);
     tag->setObjectName(QStringLiteral("demoTag"));
     tag->setAttribute(Qt::WA_TransparentForMouseEvents);
     tag->setStyleSheet(QStringLiteral("QLabel { color: #f0f0f0; background: rgba(0, 0, 0, 140);"
                                       " border-radius: 4px; padding: 2px 8px; font-size: 12px; }"));
-    new TagPlacer(window, *tag);
+    new MarkKeeper(window, *tag,
+                   QStringLiteral(" — ") + QCoreApplication::translate("DemoMark", "演示活动"));
     tag->show();
 }
 
