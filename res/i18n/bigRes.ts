@@ -132,6 +132,19 @@
     </message>
 </context>
 <context>
+    <name>CExcelApplication</name>
+    <message>
+        <source>工作簿已保存到：
+%1
+
+没有能打开它的电子表格程序，请自行打开这个文件。</source>
+        <translation>活頁簿已儲存到：
+%1
+
+沒有能開啟它的試算表程式，請自行開啟這個檔案。</translation>
+    </message>
+</context>
+<context>
     <name>CImportResultDlg</name>
     <message>
         <source>导入信息</source>
@@ -252,6 +265,12 @@
         <source>正在导入人员，请等本次导入结束后再清空人员列表。</source>
         <translation>正在匯入人員，請等本次匯入結束後再清空人員列表。</translation>
     </message>
+    <message>
+        <source>没有能打开模版文件的电子表格程序，请自行打开：
+%1</source>
+        <translation>沒有能開啟範本檔案的試算表程式，請自行開啟：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -343,6 +362,35 @@
     <message>
         <source>导入失败：%1</source>
         <translation>匯入失敗：%1</translation>
+    </message>
+    <message>
+        <source>导入的工作簿中没有名为 sheet1 的工作表，第一行须为 ID、NAME、MEMO。</source>
+        <translation>匯入的活頁簿中沒有名為 sheet1 的工作表，第一行須為 ID、NAME、MEMO。</translation>
+    </message>
+    <message>
+        <source>模版文件不存在。</source>
+        <translation>範本檔案不存在。</translation>
+    </message>
+    <message>
+        <source>格式请参考模版文件：%1</source>
+        <translation>格式請參考範本檔案：%1</translation>
+    </message>
+    <message>
+        <source>工作簿以 .xlsx 格式保存，不能用 .xls 作扩展名：%1
+请改用 .xlsx 扩展名。</source>
+        <translation>活頁簿以 .xlsx 格式儲存，不能用 .xls 作副檔名：%1
+請改用 .xlsx 副檔名。</translation>
+    </message>
+</context>
+<context>
+    <name>DemoMark</name>
+    <message>
+        <source>演示活动</source>
+        <translation>演示活動</translation>
+    </message>
+    <message>
+        <source>演示活动 · 关闭后数据全部删除</source>
+        <translation>演示活動 · 關閉後資料全部刪除</translation>
     </message>
 </context>
 <context>
@@ -794,10 +842,6 @@
         <translation>檔案不存在：%1</translation>
     </message>
     <message>
-        <source>文件不是工作簿：%1</source>
-        <translation>檔案不是活頁簿：%1</translation>
-    </message>
-    <message>
         <source>工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \</source>
         <translation>工作表名稱「%1」無效：名稱須為 1 至 31 個字元，不含 [ ] : * ? / \</translation>
     </message>
@@ -957,6 +1001,37 @@
         <source>工作簿文件有两个同名的部件 %1，无法确定该读哪一个，不予读取</source>
         <translation>活頁簿檔案有兩個同名的元件 %1，無法確定該讀哪一個，不予讀取</translation>
     </message>
+    <message>
+        <source>可以读取的格式：.xlsx、.xls、.csv。</source>
+        <translation>可以讀取的格式：.xlsx、.xls、.csv。</translation>
+    </message>
+    <message>
+        <source>文件 %1 是 OpenDocument 文件（如 .ods），无法读取。</source>
+        <translation>檔案 %1 是 OpenDocument 檔案（如 .ods），無法讀取。</translation>
+    </message>
+    <message>
+        <source>请在电子表格程序中将它另存为 .xlsx 后再导入。</source>
+        <translation>請在試算表程式中將它另存為 .xlsx 後再匯入。</translation>
+    </message>
+    <message>
+        <source>文件 %1 不是工作簿。</source>
+        <translation>檔案 %1 不是活頁簿。</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookExport</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>這是一個資料夾</translation>
+    </message>
+    <message>
+        <source>这个文件是只读的或没有写入权限</source>
+        <translation>這個檔案是唯讀的或沒有寫入權限</translation>
+    </message>
+    <message>
+        <source>无法替换 %1：%2</source>
+        <translation>無法替換 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookFileDialog</name>
@@ -967,6 +1042,12 @@
     <message>
         <source>工作簿 (*.xlsx)</source>
         <translation>工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>工作簿将保存为 %1，这个文件已存在。
+要替换它吗？</source>
+        <translation>活頁簿將儲存為 %1，這個檔案已存在。
+要替換它嗎？</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,11 @@
 #include "exchange/ParticipantImport.h"
 #include "exchange/WorkbookExport.h"
 
+#include "platform/core/MessageService.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QList>
 #include <QPair>
 
@@ -29,21 +33,38 @@ void Print(const QString& line)
 class CollectingSink final : public ImportSink
 {
 public:
+    explicit CollectingSink(QString appDirectory) : m_appDirectory(std::move(appDirectory)) {}
+
     void ResetResults() override { failures.clear(); }
     void SetCounts(int, int, int) override {}
     void AddFailure(const QString& rowText, const QString& reason) override
     {
         failures.append({rowText, reason});
     }
-    void OpenTemplate() override {}
+    // No question that a terminal cannot answer: where the template lies instead.
+    void SheetMissing() override
+    {
+        const QString file =
+            WorkbookExport::TemplateFile(m_appDirectory, WorkbookExport::ParticipantTemplate);
+        const QString text = QCoreApplication::translate(
+            "CommandLine", "导入的工作簿中没有名为 sheet1 的工作表，第一行须为 ID、NAME、MEMO。");
+        ShowMessage(text + u'\n' +
+                    (file.isEmpty()
+                         ? QCoreApplication::translate("CommandLine", "模版文件不存在。")
+                         : QCoreApplication::translate("CommandLine", "格式请参考模版文件：%1")
+                               .arg(QDir::toNativeSeparators(file))));
+    }
 
     QList<QPair<QString, QString>> failures;
+
+private:
+    QString m_appDirectory;
 };
 
-int Import(CAdoDatabase& database, const QString& file)
+int Import(CAdoDatabase& database, const QString& file, const QString& appDirectory)
 {
     database.SetDurability(CAdoDatabase::Durability::Bulk);
-    CollectingSink sink;
+    CollectingSink sink(appDirectory);
     ParticipantImport import(database, sink);
     const ParticipantImport::Outcome outcome = import.Run(file);
     // A refused commit has told on standard error how many rows were kept; the figures count
@@ -97,7 +118,15 @@ int Run(const QString& command, const QString& file, const QString& appDirectory
     }
     const QString& path = file;
     if (command == ImportCommand) {
-        return Import(database, path);
+        return Import(database, path, appDirectory);
+    }
+    if (QFileInfo(path).suffix().compare(u"xls", Qt::CaseInsensitive) == 0) {
+        // The workbook is written as .xlsx; under a .xls name spreadsheet programs refuse it.
+        ShowMessage(QCoreApplication::translate(
+                        "CommandLine", "工作簿以 .xlsx 格式保存，不能用 .xls 作扩展名：%1\n"
+                                       "请改用 .xlsx 扩展名。")
+                        .arg(QDir::toNativeSeparators(path)));
+        return 1;
     }
     const WorkbookExport::Outcome outcome =
         command == ExportParticipantsCommand

@@ -5,8 +5,10 @@
 #include "exchange/excel/CExcelApplication.h"
 #include "records/CPrizeRecordDlg.h"
 #include "app/CommandLine.h"
+#include "app/DemoMark.h"
 #include "app/EventFolder.h"
 #include "app/OperatorDialogs.h"
+#include "app/QuitSignals.h"
 #include "platform/core/SharedFiles.h"
 #include "platform/widgets/WidgetMessageService.h"
 
@@ -105,6 +107,8 @@ int main(int argc, char** argv)
 
     WidgetMessageService messages;
     MessageService::Install(&messages);
+    // From here on SIGTERM and SIGINT close the program normally (a demo event's folder goes too).
+    QuitSignals::Install();
 
     SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));
     std::unique_ptr<QTemporaryDir> demoFolder;
@@ -129,8 +133,12 @@ int main(int argc, char** argv)
 
     // A saved workbook opens in the desktop's spreadsheet program, in the window mode only.
     CExcelApplication::SetDesktopLauncher(&CExcelApplication::OpenWithDesktop);
-    CDrawApp app([](CDrawApp& drawApp) {
+    const bool isDemo = demoFolder != nullptr;
+    CDrawApp app([isDemo](CDrawApp& drawApp) {
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
+        if (isDemo) {
+            DemoMark::Apply(window);
+        }
         ConnectOperatorDialogs(window, drawApp.Database(), drawApp.AppDirectory);
         QObject::connect(&window, &CDrawDlg::winnersRecordRequested, &window, [&] {
             // Over the draw window, centred on it like the other dialogs.

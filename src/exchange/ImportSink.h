@@ -16,6 +16,7 @@ public:
     virtual void SetCounts(int total, int imported, int rejected) = 0;
     // A rejected row: "ID - name - remark" and the reason text.
     virtual void AddFailure(const QString& rowText, const QString& reason) = 0;
-    // The operator asked to see the template workbook.
-    virtual void OpenTemplate() = 0;
+    // The workbook has no sheet "sheet1": the dialog offers to open the template workbook, the
+    // command line says where it lies.
+    virtual void SheetMissing() = 0;
 };

@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int WrongHeadersId = 138;
-constexpr int NoSheetId = 139;
 
 // A cell as text: an empty cell gives "", a number its plain form (1001), blanks around cut off.
 QString CellText(const CExcelRange& cells, int row, int column)
@@ -89,9 +88,7 @@ ParticipantImport::Outcome ParticipantImport::Import(const QString& path)
     try {
         sheet = sheets.GetItem(QVariant(QStringLiteral("sheet1")));
     } catch (const CExcelDispatchException&) {
-        if (AskYesNo(StringTable::Load(NoSheetId))) {
-            m_sink.OpenTemplate();
-        }
+        m_sink.SheetMissing();
         return Outcome::NoSheet;
     }
 

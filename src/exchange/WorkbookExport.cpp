@@ -12,18 +12,28 @@
 #include "platform/workbook/Workbook.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QVariant>
 
 namespace {
 
-// A file that cannot be replaced. An existing file stays untouched until the new one is complete
-// (it is replaced in one step), so only a path that can never take the new file is refused this
-// early: a folder, or a file the operator may not write.
-bool CannotReplace(const QString& path)
+// Why a file cannot be replaced, empty when it can. An existing file stays untouched until the
+// new one is complete (it is replaced in one step), so only a path that can never take the new
+// file is refused this early: a folder, or a file the operator may not write.
+QString CannotReplace(const QString& path)
 {
     const QFileInfo file(path);
-    return file.exists() && (file.isDir() || !file.isWritable());
+    if (!file.exists()) {
+        return QString();
+    }
+    if (file.isDir()) {
+        return QCoreApplication::translate("WorkbookExport", "这是一个文件夹");
+    }
+    if (!file.isWritable()) {
+        return QCoreApplication::translate("WorkbookExport", "这个文件是只读的或没有写入权限");
+    }
+    return QString();
 }
 
 void ShowWithProgramCaption(const QString& text)
@@ -49,8 +59,11 @@ WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePa
                                const std::function<void(CExcelRange&, int row)>& writeRow,
                                const WorkbookExport::Progress& progress)
 {
-    if (CannotReplace(path)) {
-        ShowWithProgramCaption(QStringLiteral("Failed "));
+    if (const QString reason = CannotReplace(path); !reason.isEmpty()) {
+        // "Failed " leads, as it always has; the reason and the path follow.
+        ShowWithProgramCaption(QStringLiteral("Failed ") +
+                               QCoreApplication::translate("WorkbookExport", "无法替换 %1：%2")
+                                   .arg(QDir::toNativeSeparators(path), reason));
         return WorkbookExport::Outcome::CannotReplace;
     }
     CExcelApplication app;

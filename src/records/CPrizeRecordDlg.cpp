@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/CPrizeRecordDlg.h"
 
+#include "data/CAdoDatabase.h"
 #include "records/CRecordListCtrl.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/StringTable.h"
 #include "data/WinnerStore.h"
-#include "exchange/WorkbookExport.h"
+#include "exchange/ExportWorker.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -106,7 +107,14 @@ CPrizeRecordDlg::CPrizeRecordDlg(CAdoDatabase& database, const QString& appDirec
     OnInitDialog();
 }
 
-CPrizeRecordDlg::~CPrizeRecordDlg() = default;
+CPrizeRecordDlg::~CPrizeRecordDlg()
+{
+    // Cleared first: the end of the thread, announced meanwhile, then finds nothing to release.
+    if (ExportWorker* worker = std::exchange(m_exportWorker, nullptr)) {
+        worker->WaitServingEvents();
+        delete worker;
+    }
+}
 
 void CPrizeRecordDlg::OnInitDialog()
 {
@@ -209,19 +217,33 @@ void CPrizeRecordDlg::OnRefresh()
 
 void CPrizeRecordDlg::OnExport()
 {
+    if (m_exportWorker) {
+        return;
+    }
     const QString path = m_chooseSave(this, QStringLiteral("Prize1.xlsx"));
     if (path.isEmpty()) {
         return;
     }
-    WorkbookExport::Progress progress;
-    progress.Begin = [this](int count) {
+    // Written on a thread of its own: the window stays drawn and the bar moves meanwhile.
+    m_exportWorker =
+        new ExportWorker(m_database.Target(), m_appDirectory, path, ExportWorker::Table::Winners);
+    m_export->setEnabled(false);
+    connect(m_exportWorker, &ExportWorker::progress, m_progress, [this](int written, int count) {
         m_progress->setRange(0, count);
-        m_progress->setValue(0);
+        m_progress->setValue(written);
         m_progress->show();
-    };
-    progress.Step = [this](int written) { m_progress->setValue(written); };
-    progress.End = [this] { m_progress->hide(); };
-    WorkbookExport::ExportWinners(m_database, m_appDirectory, path, progress);
+    });
+    connect(m_exportWorker, &QThread::finished, this, [this, worker = m_exportWorker] {
+        if (m_exportWorker != worker) {
+            return; // released by the destructor
+        }
+        m_exportWorker = nullptr;
+        worker->wait();
+        worker->deleteLater();
+        m_progress->hide();
+        m_export->setEnabled(true);
+    });
+    m_exportWorker->start();
 }
 
 void CPrizeRecordDlg::hideEvent(QHideEvent* event)

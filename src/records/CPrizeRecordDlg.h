@@ -8,6 +8,7 @@
 
 class CAdoDatabase;
 class CRecordListCtrl;
+class ExportWorker;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -51,6 +52,8 @@ public:
     // The export's save dialog; the default asks the operator.
     void SetSaveChooser(WorkbookFileDialog::Chooser chooser) { m_chooseSave = std::move(chooser); }
     QProgressBar& ProgressBar() const { return *m_progress; }
+    // The running export, or nullptr.
+    ExportWorker* RunningExport() const { return m_exportWorker; }
 
     QString m_strWinnerCount;
 
@@ -78,4 +81,5 @@ private:
     QPushButton* m_clear = nullptr;
     QPushButton* m_refresh = nullptr;
     QPushButton* m_export = nullptr;
+    ExportWorker* m_exportWorker = nullptr;
 };

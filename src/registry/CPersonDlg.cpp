@@ -2,6 +2,8 @@
 #include "registry/CPersonDlg.h"
 
 #include "data/CAdoDatabase.h"
+#include "exchange/ExportWorker.h"
+#include "platform/core/DesktopOpener.h"
 #include "registry/CImportResultDlg.h"
 #include "platform/core/GbkText.h"
 #include "exchange/ImportPerson.h"
@@ -15,7 +17,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -58,8 +59,10 @@ void ShowWithProgramCaption(const QString& text)
 
 CPersonDlg::CPersonDlg(CAdoDatabase& database, const QString& appDirectory, QWidget* parent)
     : QDialog(parent), m_database(database), m_store(database), m_appDirectory(appDirectory),
-      m_model(new PersonTableModel(this)),
-      m_openDocument([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      m_model(new PersonTableModel(this)), m_openDocument([](const QUrl& url) {
+          DesktopOpener::Open(url.toLocalFile(),
+                              tr("没有能打开模版文件的电子表格程序，请自行打开：\n%1"));
+      }),
       m_chooseOpen(&WorkbookFileDialog::ChooseToOpen),
       m_chooseSave(&WorkbookFileDialog::ChooseToSave)
 {
@@ -71,6 +74,11 @@ CPersonDlg::CPersonDlg(CAdoDatabase& database, const QString& appDirectory, QWid
 
 CPersonDlg::~CPersonDlg()
 {
+    // Cleared first: the end of the thread, announced meanwhile, then finds nothing to release.
+    if (ExportWorker* worker = std::exchange(m_exportWorker, nullptr)) {
+        worker->WaitServingEvents();
+        delete worker;
+    }
     if (m_importWorker) {
         // Only on the way out of the program: stop the import after its row, serving any box
         // it shows meanwhile.
@@ -466,19 +474,32 @@ void CPersonDlg::OnImportFinished()
 
 void CPersonDlg::OnExport()
 {
+    if (m_exportWorker) {
+        return;
+    }
     const QString path = m_chooseSave(this, QStringLiteral("Persons.xlsx"));
     if (path.isEmpty()) {
         return;
     }
-    WorkbookExport::Progress progress;
-    progress.Begin = [this](int count) {
+    m_exportWorker = new ExportWorker(m_database.Target(), m_appDirectory, path,
+                                      ExportWorker::Table::Participants);
+    m_ui.exportList->setEnabled(false);
+    connect(m_exportWorker, &ExportWorker::progress, m_ui.progress, [this](int written, int count) {
         m_ui.progress->setRange(0, count);
-        m_ui.progress->setValue(0);
+        m_ui.progress->setValue(written);
         m_ui.progress->show();
-    };
-    progress.Step = [this](int written) { m_ui.progress->setValue(written); };
-    progress.End = [this] { m_ui.progress->hide(); };
-    WorkbookExport::ExportParticipants(m_database, m_appDirectory, path, progress);
+    });
+    connect(m_exportWorker, &QThread::finished, this, [this, worker = m_exportWorker] {
+        if (m_exportWorker != worker) {
+            return; // released by the destructor
+        }
+        m_exportWorker = nullptr;
+        worker->wait();
+        worker->deleteLater();
+        m_ui.progress->hide();
+        m_ui.exportList->setEnabled(true);
+    });
+    m_exportWorker->start();
 }
 
 void CPersonDlg::OnViewTemplate()

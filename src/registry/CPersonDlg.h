@@ -12,6 +12,7 @@
 
 class CAdoDatabase;
 class CImportResultDlg;
+class ExportWorker;
 class ImportWorker;
 class PersonTableModel;
 class QLabel;
@@ -63,7 +64,8 @@ public:
     const Controls& Ui() const { return m_ui; }
     PersonTableModel& Model() { return *m_model; }
 
-    // Opens a document with the desktop's default application; the default asks the desktop.
+    // Opens a document with the desktop's default application; the default asks the desktop
+    // and shows the path when nothing opens it.
     void SetDocumentOpener(std::function<void(const QUrl&)> opener)
     {
         m_openDocument = std::move(opener);
@@ -77,6 +79,8 @@ public:
     CImportResultDlg& ResultDialog() const { return *m_pResultDlg; }
     // The running import, or nullptr.
     ImportWorker* RunningImport() const { return m_importWorker; }
+    // The running export, or nullptr.
+    ExportWorker* RunningExport() const { return m_exportWorker; }
 
     // Reloads the list in participant-number order, and the record count.
     void FillList();
@@ -134,6 +138,7 @@ private:
     WorkbookFileDialog::Chooser m_chooseSave;
     CImportResultDlg* m_pResultDlg = nullptr;
     ImportWorker* m_importWorker = nullptr;
+    ExportWorker* m_exportWorker = nullptr;
 
     QString m_strID;
     QString m_strName;

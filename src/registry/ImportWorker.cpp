@@ -2,6 +2,8 @@
 #include "registry/ImportWorker.h"
 
 #include "data/CAdoDatabase.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/StringTable.h"
 #include "registry/CImportResultDlg.h"
 
 #include <QMutexLocker>
@@ -106,7 +108,10 @@ void ImportWorker::AddFailure(const QString& rowText, const QString& reason)
     m_failures.append({rowText, reason});
 }
 
-void ImportWorker::OpenTemplate()
+void ImportWorker::SheetMissing()
 {
-    emit templateRequested();
+    constexpr int NoSheetId = 139;
+    if (AskYesNo(StringTable::Load(NoSheetId))) {
+        emit templateRequested();
+    }
 }

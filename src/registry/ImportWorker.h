@@ -49,7 +49,8 @@ private:
     void ResetResults() override;
     void SetCounts(int total, int imported, int rejected) override;
     void AddFailure(const QString& rowText, const QString& reason) override;
-    void OpenTemplate() override;
+    // Offers the template workbook; Yes asks for it with templateRequested.
+    void SheetMissing() override;
 
     DatabaseTarget m_target;
     QString m_path;

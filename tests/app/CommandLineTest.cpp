@@ -63,6 +63,12 @@ TEST_F(CommandLineJobs, ImportPrintsTheFiguresAndTheRejectedRows)
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(Run({"import", SORTILO_EXCHANGE_FIXTURES "/bad-header/sheet1.xls"}), 1);
     EXPECT_TRUE(err.contains(StringTable::Load(138)));
+    // No question a terminal cannot answer: where the template lies instead.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template2.xlsx"),
+                            m_data.folder() + QStringLiteral("template2.xlsx")));
+    EXPECT_EQ(Run({"import", SORTILO_EXCHANGE_FIXTURES "/other-sheet/people.xlsx"}), 1);
+    EXPECT_FALSE(err.contains(QStringLiteral("吗？"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(m_data.folder() + "template2.xlsx")) << err.toStdString();
 }
 
 TEST(CommandLine, AnImportWhoseCommitIsRefusedFailsAndCountsOnlyTheKeptRows)
@@ -110,7 +116,12 @@ TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
     // A folder where the workbook should go: refused, and said so.
     ASSERT_TRUE(QDir(m_data.folder()).mkdir("persons.xlsx"));
     EXPECT_EQ(Run({"export-participants", "persons.xlsx"}), 1);
-    EXPECT_TRUE(err.contains("Failed")) << err.toStdString();
+    EXPECT_TRUE(err.contains("Failed ")) << err.toStdString();
+    EXPECT_TRUE(err.contains(m_data.folder() + "persons.xlsx")) << err.toStdString();
+    // .xlsx content under a .xls name: refused before anything is written.
+    EXPECT_EQ(Run({"export-winners", "winners.xls"}), 1);
+    EXPECT_TRUE(err.contains(".xlsx")) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(m_data.folder() + "winners.xls"));
 
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* word :

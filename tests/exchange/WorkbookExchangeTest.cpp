@@ -39,7 +39,7 @@ public:
     {
         failures << rowText + u'|' + reason;
     }
-    void OpenTemplate() override { events << QStringLiteral("template"); }
+    void SheetMissing() override { events << QStringLiteral("no sheet1"); }
 
     QStringList events;
     QStringList failures;
@@ -175,11 +175,11 @@ TEST_F(WorkbookExchange, AHeaderWithoutRowsStillReadsRowTwo)
 
 TEST_F(WorkbookExchange, WrongSheetHeaderOrFileImportsNothing)
 {
-    m_messages.answer = MessageService::Answer::Yes;
+    // The sink says what a missing sheet means: a question in the dialog, a path on a terminal.
     EXPECT_EQ(Import(Fixtures + QStringLiteral("other-sheet/people.xlsx")),
               ParticipantImport::Outcome::NoSheet);
-    EXPECT_EQ(m_messages.texts, QStringList{StringTable::Load(139)});
-    EXPECT_EQ(m_sink.events, QStringList{"template"});
+    EXPECT_TRUE(m_messages.texts.isEmpty());
+    EXPECT_EQ(m_sink.events, QStringList{"no sheet1"});
 
     m_messages.texts.clear();
     EXPECT_EQ(Import(Fixtures + QStringLiteral("bad-header/sheet1.xls")),
@@ -197,15 +197,30 @@ TEST_F(WorkbookExchange, WrongSheetHeaderOrFileImportsNothing)
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(real.read(real.size() / 2));
     cut.close();
-    for (const QString& path : {junk.fileName(), cut.fileName(), Saved("missing.xlsx")}) {
+    // An OpenDocument spreadsheet: its first entry names its kind.
+    QFile ods(Saved(QStringLiteral("people.ods")));
+    ASSERT_TRUE(ods.open(QIODevice::WriteOnly));
+    ods.write(QByteArray("PK\x03\x04", 4) + QByteArray(26, '\0') +
+              "mimetypeapplication/vnd.oasis.opendocument.spreadsheet" + QByteArray(512, 'x'));
+    ods.close();
+    for (const QString& path :
+         {junk.fileName(), cut.fileName(), Saved("missing.xlsx"), ods.fileName()}) {
         m_messages.texts.clear();
         ParticipantImport import(m_data.db(), m_sink);
         EXPECT_EQ(import.Run(path), ParticipantImport::Outcome::Unreadable) << path.toStdString();
         EXPECT_EQ(m_messages.texts, QStringList{import.Error()});
         EXPECT_FALSE(import.Error().isEmpty());
     }
+    // Files of another kind are named, with the formats that are read.
+    for (const QString& path : {junk.fileName(), ods.fileName()}) {
+        ParticipantImport import(m_data.db(), m_sink);
+        import.Run(path);
+        EXPECT_TRUE(import.Error().contains(path)) << import.Error().toStdString();
+        EXPECT_TRUE(import.Error().contains(QStringLiteral(".xlsx、.xls、.csv")))
+            << import.Error().toStdString();
+    }
     EXPECT_TRUE(StoredIds().isEmpty());
-    EXPECT_EQ(m_sink.events, QStringList{"template"});
+    EXPECT_EQ(m_sink.events, QStringList{"no sheet1"});
 }
 
 TEST_F(WorkbookExchange, ImportPersonCountsTheNumberInBytes)
@@ -293,7 +308,10 @@ TEST_F(WorkbookExchange, AnExistingFileIsReplacedOnlyBySuccess)
     ASSERT_TRUE(QDir(m_data.folder()).mkdir("folder.xlsx"));
     EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), Saved("folder.xlsx")),
               WorkbookExport::Outcome::CannotReplace);
-    EXPECT_EQ(m_messages.texts, QStringList{"Failed "});
+    ASSERT_EQ(m_messages.texts.size(), 1);
+    EXPECT_TRUE(m_messages.texts[0].startsWith(QStringLiteral("Failed ")));
+    EXPECT_TRUE(m_messages.texts[0].contains(Saved("folder.xlsx")))
+        << m_messages.texts[0].toStdString();
     EXPECT_EQ(m_messages.captions, QStringList{QCoreApplication::applicationName()});
 }
 

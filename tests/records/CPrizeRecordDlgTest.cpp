@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -253,6 +254,7 @@ TEST_F(PrizeRecordTest, ExportSavesThePrizeSheetWithTheProgressBarRunningThrough
         return path;
     });
     dialog.ExportButton().click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.RunningExport(); }, 20000));
     EXPECT_EQ(proposed, QStringLiteral("Prize1.xlsx"));
     EXPECT_EQ(dialog.ProgressBar().maximum(), 2);
     EXPECT_EQ(dialog.ProgressBar().value(), 2);
@@ -282,6 +284,7 @@ TEST_P(PrizeRecordDriverTest, EveryWinKeepsItsNameWhenTheListIsClearedOrImported
         EXPECT_EQ(Column(dialog, 6), QStringList({"  Sales", "  IT"})) << when;
         dialog.SetSaveChooser([&](QWidget*, const QString&) { return path; });
         dialog.ExportButton().click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.RunningExport(); }, 20000)) << when;
         const std::unique_ptr<Workbook> saved = Workbook::Open(path);
         const Worksheet* sheet = saved->FindSheet(QStringLiteral("Prize"));
         ASSERT_NE(sheet, nullptr) << when;

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exchange/excel/CExcelApplication.h"
+#include "platform/core/DesktopOpener.h"
 #include "registry/CImportResultDlg.h"
 #include "registry/CPersonDlg.h"
 #include "registry/ImportWorker.h"
@@ -188,10 +190,22 @@ TEST_F(PersonDlgWorkbook, ExportSavesTheListWhereChosen)
     ASSERT_TRUE(QFile::copy(QStringLiteral(SORTILO_SOURCE_DIR "/res/templates/template2.xlsx"),
                             m_data.folder() + QStringLiteral("template2.xlsx")));
     m_chosen = m_data.folder() + QStringLiteral("out.xlsx");
+    // The saved workbook goes to the desktop's opener; one that fails says where the file is.
+    CExcelApplication::SetDesktopLauncher(&CExcelApplication::OpenWithDesktop);
+    DesktopOpener::SetCommand(QStringLiteral("false"));
     m_dlg->Ui().exportList->click();
+    // The export runs on a thread of its own: the dialog is served meanwhile.
+    EXPECT_NE(m_dlg->RunningExport(), nullptr);
+    EXPECT_FALSE(m_dlg->Ui().exportList->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_dlg->RunningExport(); }, 20000));
     EXPECT_EQ(m_proposed, QStringList{"Persons.xlsx"});
     EXPECT_FALSE(m_dlg->Ui().progress->isVisible());
     EXPECT_EQ(m_dlg->Ui().progress->maximum(), 1);
+    EXPECT_TRUE(m_dlg->Ui().exportList->isEnabled());
     EXPECT_EQ(Workbook::Open(m_chosen)->FindSheet("sheet1")->CellText(2, 1), "EXIST1");
-    EXPECT_TRUE(m_messages.texts.isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_messages.texts.isEmpty(); }, 10000));
+    EXPECT_TRUE(m_messages.texts.value(0).contains(m_chosen))
+        << m_messages.texts.value(0).toStdString();
+    CExcelApplication::SetDesktopLauncher(nullptr);
+    DesktopOpener::SetCommand(QString());
 }

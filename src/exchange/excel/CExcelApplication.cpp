@@ -4,8 +4,9 @@
 #include "exchange/excel/CExcelDispatchException.h"
 #include "exchange/excel/ExcelServer.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include "platform/core/DesktopOpener.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -68,7 +69,10 @@ void CExcelApplication::LaunchOnDesktop(const QString& path)
 
 void CExcelApplication::OpenWithDesktop(const QString& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    DesktopOpener::Open(
+        path, QCoreApplication::translate(
+                  "CExcelApplication",
+                  "工作簿已保存到：\n%1\n\n没有能打开它的电子表格程序，请自行打开这个文件。"));
 }
 
 void CExcelApplication::SetStartCheck(std::function<bool()> check)

@@ -29,6 +29,8 @@ public:
     using Launcher = std::function<void(const QString& path)>;
     static void SetDesktopLauncher(Launcher launcher);
     static void LaunchOnDesktop(const QString& path);
+    // The desktop's default program for the file; when none opens it, a box says where it was
+    // saved.
     static void OpenWithDesktop(const QString& path);
     // Whether the engine can start (always, unless a test says otherwise); nullptr restores it.
     static void SetStartCheck(std::function<bool()> check);

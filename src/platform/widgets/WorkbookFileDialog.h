@@ -16,8 +16,11 @@ using Chooser = std::function<QString(QWidget* owner, const QString& proposedNam
 
 // Asks for a workbook to read (.xlsx, .xls or .csv).
 QString ChooseToOpen(QWidget* owner, const QString& proposedName);
-// Asks where to save a workbook, proposing proposedName; asks before replacing a file; a name
-// without extension gets ".xlsx".
+// Asks where to save a workbook, proposing proposedName; asks before replacing a file. The
+// workbook is written as .xlsx, and the path returned always ends so (see SaveName).
 QString ChooseToSave(QWidget* owner, const QString& proposedName);
+// The path a workbook is saved under when the operator chose chosen: ".xls" becomes ".xlsx", a
+// name without ".xlsx" gets it appended.
+QString SaveName(const QString& chosen);
 
 } // namespace WorkbookFileDialog

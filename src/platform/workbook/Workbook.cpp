@@ -51,6 +51,19 @@ QByteArray ReadBounded(const QString& path)
     return bytes;
 }
 
+// An OpenDocument package names its kind in an uncompressed first entry "mimetype".
+bool IsOpenDocument(const QByteArray& bytes)
+{
+    static const QByteArray entry("mimetype");
+    static const QByteArray kind("application/vnd.oasis.opendocument.");
+    return bytes.mid(30, entry.size()) == entry && bytes.indexOf(kind) == 30 + entry.size();
+}
+
+QString FormatsText()
+{
+    return Workbook::tr("可以读取的格式：.xlsx、.xls、.csv。");
+}
+
 } // namespace
 
 std::unique_ptr<Workbook> Workbook::Open(const QString& path)
@@ -62,8 +75,18 @@ std::unique_ptr<Workbook> Workbook::Open(const QString& path)
     static const QByteArray zipMagic("PK\x03\x04", 4);
     static const QByteArray oleMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
     const QByteArray bytes = ReadBounded(path);
+    const QString shown = QDir::toNativeSeparators(path);
     if (bytes.startsWith(zipMagic)) {
-        return XlsxReader::Read(bytes);
+        if (IsOpenDocument(bytes)) {
+            throw WorkbookError(
+                Workbook::tr("文件 %1 是 OpenDocument 文件（如 .ods），无法读取。").arg(shown) +
+                FormatsText() + Workbook::tr("请在电子表格程序中将它另存为 .xlsx 后再导入。"));
+        }
+        try {
+            return XlsxReader::Read(bytes);
+        } catch (const NotWorkbookError&) {
+            throw WorkbookError(Workbook::tr("文件 %1 不是工作簿。").arg(shown) + FormatsText());
+        }
     }
     if (bytes.startsWith(oleMagic)) {
         // A password-protected .xlsx is such a container too: its package is stored encrypted
@@ -82,7 +105,7 @@ std::unique_ptr<Workbook> Workbook::Open(const QString& path)
     if (suffix == u"csv" || suffix == u"txt") {
         return CsvReader::Read(bytes);
     }
-    throw WorkbookError(Workbook::tr("文件不是工作簿：%1").arg(path));
+    throw WorkbookError(Workbook::tr("文件 %1 不是工作簿。").arg(shown) + FormatsText());
 }
 
 std::unique_ptr<Workbook> Workbook::CreateEmpty()

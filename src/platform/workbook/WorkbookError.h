@@ -14,3 +14,12 @@ public:
 private:
     QString m_message;
 };
+
+// The file is no workbook at all (another kind of package, say). Thrown by the readers, which do
+// not know the file's name; opening a file turns it into a message that names the file and the
+// formats that are read.
+class NotWorkbookError : public WorkbookError
+{
+public:
+    NotWorkbookError();
+};

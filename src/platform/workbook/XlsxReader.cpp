@@ -477,7 +477,7 @@ std::unique_ptr<Workbook> Read(const QByteArray& bytes)
     const ZipArchive zip(bytes);
     const QString workbookPart = MainPart(zip);
     if (zip.Find(workbookPart) < 0) {
-        throw WorkbookError(Workbook::tr("文件不是工作簿"));
+        throw NotWorkbookError();
     }
     const auto relationships = ReadRelationships(zip, workbookPart);
 

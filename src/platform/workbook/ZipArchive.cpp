@@ -24,8 +24,10 @@ ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes)
     const int code = zip_error_code_zip(&error);
     zip_error_fini(&error);
     if (!m_zip) {
-        throw WorkbookError(code == ZIP_ER_NOZIP ? Workbook::tr("文件不是工作簿")
-                                                 : Workbook::tr("工作簿文件已损坏"));
+        if (code == ZIP_ER_NOZIP) {
+            throw NotWorkbookError();
+        }
+        throw WorkbookError(Workbook::tr("工作簿文件已损坏"));
     }
     // Parts are found regardless of case, and programs differ in which of two entries of one
     // name they take: a package where that choice matters could show one list on screen and

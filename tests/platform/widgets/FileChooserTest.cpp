@@ -113,3 +113,13 @@ TEST(FileChooser, ListingTheEventFolderLeavesTheDatabaseLocksInPlace)
     }
     QDir::setCurrent(current);
 }
+
+// The workbook is written as .xlsx whatever name was typed: the name says so too.
+TEST(WorkbookFileDialog, TheSavedNameEndsInXlsx)
+{
+    EXPECT_EQ(WorkbookFileDialog::SaveName("/e/Prize1.xlsx"), "/e/Prize1.xlsx");
+    EXPECT_EQ(WorkbookFileDialog::SaveName("/e/Prize1.XLSX"), "/e/Prize1.XLSX");
+    EXPECT_EQ(WorkbookFileDialog::SaveName("/e/Prize1.xls"), "/e/Prize1.xlsx");
+    EXPECT_EQ(WorkbookFileDialog::SaveName("/e/Prize1"), "/e/Prize1.xlsx");
+    EXPECT_EQ(WorkbookFileDialog::SaveName("/e/gala.2027"), "/e/gala.2027.xlsx");
+}
