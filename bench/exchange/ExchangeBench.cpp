@@ -36,7 +36,7 @@ public:
         m_total = total;
     }
     void AddFailure(const QString&, const QString&) override {}
-    void OpenTemplate() override {}
+    void SheetMissing() override {}
 
 private:
     QMutex m_mutex;

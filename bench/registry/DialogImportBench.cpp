@@ -60,7 +60,7 @@ public:
     void ResetResults() override {}
     void SetCounts(int, int, int) override {}
     void AddFailure(const QString&, const QString&) override {}
-    void OpenTemplate() override {}
+    void SheetMissing() override {}
 };
 
 // The command line's import: on the main thread, no window.

@@ -36,7 +36,7 @@ public:
         FUZZ_CHECK(!reason.isEmpty());
         ++failures;
     }
-    void OpenTemplate() override {}
+    void SheetMissing() override {}
 
     int failures = 0;
 };

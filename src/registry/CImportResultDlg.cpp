@@ -2,13 +2,14 @@
 #include "registry/CImportResultDlg.h"
 
 #include "platform/core/StringTable.h"
+#include "registry/ImportFailureModel.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,7 +62,9 @@ CImportResultDlg::CImportResultDlg(QWidget* parent) : QDialog(parent)
     heading->addWidget(new QLabel(tr("失败导入明细表"), this));
     heading->addWidget(Line(this), 1);
 
-    m_list = new QTreeWidget(this);
+    m_failures = new ImportFailureModel(this);
+    m_list = new QTreeView(this);
+    m_list->setModel(m_failures);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -80,9 +83,8 @@ CImportResultDlg::CImportResultDlg(QWidget* parent) : QDialog(parent)
 
 void CImportResultDlg::OnInitDialog()
 {
-    m_list->clear();
-    m_list->setColumnCount(2);
-    m_list->setHeaderLabels({StringTable::Load(RowColumnId), StringTable::Load(ReasonColumnId)});
+    m_failures->Clear();
+    m_failures->SetHeaders({StringTable::Load(RowColumnId), StringTable::Load(ReasonColumnId)});
     m_list->setColumnWidth(0, RowColumnWidth);
     m_list->setColumnWidth(1, ReasonColumnWidth);
 }
@@ -96,7 +98,7 @@ void CImportResultDlg::UpdateData()
 
 void CImportResultDlg::ResetResults()
 {
-    m_list->clear();
+    m_failures->Clear();
     m_strTotal.clear();
     m_strImported.clear();
     m_strRejected.clear();
@@ -121,11 +123,6 @@ void CImportResultDlg::AddFailures(const QList<QPair<QString, QString>>& failure
     if (failures.isEmpty()) {
         return;
     }
-    QList<QTreeWidgetItem*> items;
-    items.reserve(failures.size());
-    for (const auto& [rowText, reason] : failures) {
-        items.append(new QTreeWidgetItem(QStringList{rowText, reason}));
-    }
-    m_list->addTopLevelItems(items);
-    m_list->scrollToItem(items.last());
+    m_failures->Append(failures);
+    m_list->scrollToBottom();
 }

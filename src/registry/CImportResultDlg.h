@@ -6,8 +6,9 @@
 #include <QPair>
 #include <QString>
 
+class ImportFailureModel;
 class QLabel;
-class QTreeWidget;
+class QTreeView;
 
 // The import's result window, always on top: the running totals and every rejected row with its
 // reason. The participant dialog owns one, hidden until an import passes the header check; Enter,
@@ -27,7 +28,8 @@ public:
     // Appends many rejected rows at once, scrolling once.
     void AddFailures(const QList<QPair<QString, QString>>& failures);
 
-    QTreeWidget& List() const { return *m_list; }
+    QTreeView& List() const { return *m_list; }
+    const ImportFailureModel& Failures() const { return *m_failures; }
     QString TotalText() const { return m_strTotal; }
     QString ImportedText() const { return m_strImported; }
     QString RejectedText() const { return m_strRejected; }
@@ -37,7 +39,8 @@ private:
     // Shows the three texts.
     void UpdateData();
 
-    QTreeWidget* m_list = nullptr;
+    QTreeView* m_list = nullptr;
+    ImportFailureModel* m_failures = nullptr;
     QLabel* m_total = nullptr;
     QLabel* m_imported = nullptr;
     QLabel* m_rejected = nullptr;

@@ -532,6 +532,8 @@ void CPersonDlg::OnFind(const QString& text)
 
 void CPersonDlg::FillList()
 {
+    // The old rows go before the new ones are read: 100,000 participants are never held twice.
+    m_model->Clear();
     std::optional<QList<PersonRow>> rows = m_store.All();
     if (rows) {
         m_model->SetRows(std::move(*rows));

@@ -2,6 +2,7 @@
 #include "exchange/excel/CExcelApplication.h"
 #include "platform/core/DesktopOpener.h"
 #include "registry/CImportResultDlg.h"
+#include "registry/ImportFailureModel.h"
 #include "registry/CPersonDlg.h"
 #include "registry/ImportWorker.h"
 #include "exchange/ParticipantImport.h"
@@ -20,7 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -61,9 +61,9 @@ protected:
     QStringList ResultRows() const
     {
         QStringList rows;
-        QTreeWidget& list = m_dlg->ResultDialog().List();
-        for (int i = 0; i < list.topLevelItemCount(); ++i) {
-            rows << list.topLevelItem(i)->text(0) + u'|' + list.topLevelItem(i)->text(1);
+        const QAbstractItemModel& list = m_dlg->ResultDialog().Failures();
+        for (int i = 0; i < list.rowCount(); ++i) {
+            rows << list.index(i, 0).data().toString() + u'|' + list.index(i, 1).data().toString();
         }
         return rows;
     }
