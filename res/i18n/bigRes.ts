@@ -445,6 +445,17 @@
     </message>
 </context>
 <context>
+    <name>EventSettings</name>
+    <message>
+        <source>Vantor软件开发实验室</source>
+        <translation>Vantor軟體開發實驗室</translation>
+    </message>
+    <message>
+        <source>喜迎新春抽奖活动</source>
+        <translation>喜迎新春抽獎活動</translation>
+    </message>
+</context>
+<context>
     <name>ImportPerson</name>
     <message>
         <source>内容无法按原样保存</source>
@@ -526,6 +537,14 @@
     <message>
         <source>超过 %1 个字符</source>
         <translation>超過 %1 個字元</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceModule</name>
+    <message>
+        <source>zh_CN</source>
+        <comment>The code of this module's language (zh_TW, en, ...), not a text anyone reads: skins pick their pictures by it.</comment>
+        <translation>zh_TW</translation>
     </message>
 </context>
 <context>
@@ -645,10 +664,6 @@
 </source>
         <translation>|Vantor軟體開發	|廠慶抽獎活動
 </translation>
-    </message>
-    <message>
-        <source>中獎者：</source>
-        <translation>中獎者：</translation>
     </message>
     <message>
         <source>本次抽奖未完成</source>
@@ -805,6 +820,10 @@
     <message>
         <source>奖品</source>
         <translation>獎品</translation>
+    </message>
+    <message>
+        <source>中奖者：</source>
+        <translation>中獎者：</translation>
     </message>
 </context>
 <context>

@@ -4,13 +4,10 @@
 #include "data/EventSettings.h"
 #include "platform/core/IniFile.h"
 #include "platform/core/MessageService.h"
-#include "platform/core/SharedFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,9 +24,6 @@ CDrawApp::CDrawApp(MainWindowRunner runMainWindow) : m_runMainWindow(std::move(r
 
 CDrawApp::~CDrawApp()
 {
-    if (m_qtTranslator) {
-        QCoreApplication::removeTranslator(m_qtTranslator.get());
-    }
     if (g_instance == this) {
         g_instance = nullptr;
     }
@@ -40,42 +34,15 @@ CDrawApp* CDrawApp::Instance()
     return g_instance;
 }
 
-QString CDrawApp::QtTranslationFile(bool traditional)
-{
-    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-           (traditional ? QStringLiteral("/qtbase_zh_TW.qm") : QStringLiteral("/qtbase_zh_CN.qm"));
-}
-
-bool CDrawApp::InstallQtTranslation(QTranslator& translator, bool traditional)
-{
-    const QString file = QtTranslationFile(traditional);
-    if (!translator.load(file) || !QCoreApplication::installTranslator(&translator)) {
-        std::fprintf(stderr, "sortilo: Qt's own texts stay English: cannot load %s\n",
-                     qPrintable(file));
-        return false;
-    }
-    return true;
-}
-
-void CDrawApp::LoadQtTranslation()
-{
-    // The program speaks Chinese whatever the locale, so Qt's own texts follow its language
-    // rather than the locale. Without the translation file they stay English: no reason to stop.
-    if (m_qtTranslator) {
-        return;
-    }
-    auto translator = std::make_unique<QTranslator>();
-    if (InstallQtTranslation(*translator, m_resources.IsLoaded())) {
-        m_qtTranslator = std::move(translator);
-    }
-}
-
 int CDrawApp::Run(const QString& localeName)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     AppDirectory = QDir::currentPath() + QLatin1Char('/');
     const QString databasePath = AppDirectory + QStringLiteral("Data.db");
+    // The language first, so that every box speaks it. The event's own module wins over the one
+    // shipped with the program.
+    m_resources.LoadFor(localeName, AppDirectory);
 
     // One window an event: a second one would draw from the same data beside the first, and
     // write the same config.ini. The command line's jobs take no lock and run beside a window.
@@ -128,12 +95,6 @@ int CDrawApp::Run(const QString& localeName)
         ShowMessage(QCoreApplication::translate("CDrawApp", "连接数据库失败"));
         return 1;
     }
-
-    // The event's own module wins over the one shipped with the program.
-    const QString module =
-        SharedFiles::Locate(AppDirectory, QLatin1String(ResourceModule::FileName));
-    m_resources.LoadFor(localeName, module.left(module.lastIndexOf(u'/') + 1));
-    LoadQtTranslation();
 
     if (m_runMainWindow) {
         m_runMainWindow(*this);

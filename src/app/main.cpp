@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "draw/window/CAboutDlg.h"
 #include "app/CDrawApp.h"
-#include "draw/window/CDrawDlg.h"
-#include "exchange/excel/CExcelApplication.h"
-#include "records/CPrizeRecordDlg.h"
 #include "app/CommandLine.h"
 #include "app/DemoMark.h"
 #include "app/EventFolder.h"
 #include "app/OperatorDialogs.h"
 #include "app/QuitSignals.h"
+#include "draw/window/CAboutDlg.h"
+#include "draw/window/CDrawDlg.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "platform/core/ResourceModule.h"
 #include "platform/core/SharedFiles.h"
 #include "platform/widgets/WidgetMessageService.h"
+#include "records/CPrizeRecordDlg.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -77,6 +77,8 @@ int main(int argc, char** argv)
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Sortilo"));
         SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));
+        ResourceModule texts;
+        texts.LoadFor(ResourceModule::CurrentLocaleName(), SharedFiles::Directory());
         const EventFolder::Result folder = EventFolder::Choose(
             parser.value(event), QString(), QDir::currentPath(), SharedFiles::Directory());
         if (folder.directory.isEmpty()) {
@@ -101,16 +103,17 @@ int main(int argc, char** argv)
     // Ties the windows to the menu entry, for the desktop's task bar and window icons.
     QApplication::setDesktopFileName(QStringLiteral("io.github.sortilo.Sortilo"));
 
-    // The boxes shown before the event opens (its folder, its lock) have Chinese buttons too.
-    QTranslator qtTexts;
-    CDrawApp::InstallQtTranslation(qtTexts, false);
+    // The boxes shown before the event opens (its folder, its lock) speak the locale's language,
+    // from the module shipped with the program.
+    SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));
+    ResourceModule shippedTexts;
+    shippedTexts.LoadFor(ResourceModule::CurrentLocaleName(), SharedFiles::Directory());
 
     WidgetMessageService messages;
     MessageService::Install(&messages);
     // From here on SIGTERM and SIGINT close the program normally (a demo event's folder goes too).
     QuitSignals::Install();
 
-    SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));
     std::unique_ptr<QTemporaryDir> demoFolder;
     if (parser.isSet(demo)) {
         demoFolder = std::make_unique<QTemporaryDir>();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The event's own settings, kept in "config.ini" in the application folder, section
@@ -12,8 +13,9 @@ struct EventSettings
     // Text values were read into 256-byte buffers: at most 255 GBK bytes are kept.
     static constexpr int MaxTextBytes = 255;
 
-    QString company = QStringLiteral("Vantor软件开发实验室");
-    QString theme = QStringLiteral("喜迎新春抽奖活动");
+    // The first company and theme speak the program's language.
+    QString company = QCoreApplication::translate("EventSettings", "Vantor软件开发实验室");
+    QString theme = QCoreApplication::translate("EventSettings", "喜迎新春抽奖活动");
     QString music1 = QStringLiteral("Sound/sound1.wav"); // background music
     QString music2 = QStringLiteral("Sound/sound2.wav"); // drawing sound
     int bMusic1 = 1;                                     // background music on

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the default skin: the Main, Over, Down, Disabled and Mask pictures and the skin.ini that
 // places the elements on them, all from the one layout below, so that pictures and description
-// always agree. Usage: sortilo_skingen <output folder>
+// always agree, once for each language of SkinLanguages(). Usage: sortilo_skingen <output folder>
+#include "skingen/SkinLanguages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -24,8 +26,6 @@ namespace {
 
 constexpr int Width = 1280;
 constexpr int Height = 800;
-const QString SerifFace = QStringLiteral("Noto Serif CJK SC");
-const QString SansFace = QStringLiteral("Noto Sans CJK SC");
 
 const QColor Gold(255, 214, 102);
 const QColor PaleGold(255, 236, 170);
@@ -66,60 +66,53 @@ struct Text
     QString text;
 };
 
-const std::vector<Button>& Buttons()
+std::vector<Button> Buttons(const SkinLanguage& words)
 {
-    static const std::vector<Button> buttons = {
-        {"BUTTON_START", {842, 664, 128, 76}, "开始", "F5", "开始抽奖 (F5)", ButtonStyle::Large},
-        {"BUTTON_STOP", {978, 664, 128, 76}, "停止", "F6", "停止 (F6)", ButtonStyle::Large},
-        {"BUTTON_EXIT", {1114, 664, 110, 76}, "退出", "", "退出抽奖程序", ButtonStyle::Quiet},
-        {"ID_ABOUT", {44, 52, 52, 52}, "≡", "", "菜单", ButtonStyle::Small},
-        {"ID_DOWNONE", {846, 606, 44, 44}, "−", "", "上一个奖项", ButtonStyle::Small},
-        {"ID_UPONE", {978, 606, 44, 44}, "+", "", "下一个奖项", ButtonStyle::Small},
-        {"ID_DOWNONE1", {1046, 606, 44, 44}, "−", "", "每轮少抽一人", ButtonStyle::Small},
-        {"ID_UPONE1", {1178, 606, 44, 44}, "+", "", "每轮多抽一人", ButtonStyle::Small},
+    return {
+        {"BUTTON_START",
+         {842, 664, 128, 76},
+         words.start,
+         "F5",
+         words.startTip,
+         ButtonStyle::Large},
+        {"BUTTON_STOP", {978, 664, 128, 76}, words.stop, "F6", words.stopTip, ButtonStyle::Large},
+        {"BUTTON_EXIT", {1114, 664, 110, 76}, words.exit, "", words.exitTip, ButtonStyle::Quiet},
+        {"ID_ABOUT", {44, 52, 52, 52}, "≡", "", words.menuTip, ButtonStyle::Small},
+        {"ID_DOWNONE", {846, 606, 44, 44}, "−", "", words.previousLevelTip, ButtonStyle::Small},
+        {"ID_UPONE", {978, 606, 44, 44}, "+", "", words.nextLevelTip, ButtonStyle::Small},
+        {"ID_DOWNONE1", {1046, 606, 44, 44}, "−", "", words.fewerTip, ButtonStyle::Small},
+        {"ID_UPONE1", {1178, 606, 44, 44}, "+", "", words.moreTip, ButtonStyle::Small},
     };
-    return buttons;
 }
 
 // The number boxes between the stepper buttons.
 const QRect LevelBox(894, 606, 80, 44);
 const QRect QuotaBox(1094, 606, 80, 44);
 
-const std::vector<Text>& Texts()
+std::vector<Text> Texts(const SkinLanguage& words)
 {
     const QColor cream(255, 238, 204);
-    static const std::vector<Text> texts = {
-        {"ID_COMPANY", SerifFace, true, 52, Gold, {140, 62, 1000, 56}, "Sortilo 年会"},
-        {"ID_THEME", SerifFace, true, 84, QColor(255, 246, 222), {70, 114, 1140, 90}, "幸运大抽奖"},
-        {"ID_INFO1", SansFace, true, 58, Gold, {286, 484, 170, 62}, ""},
-        {"ID_INFO", SerifFace, true, 86, QColor(255, 252, 236), {456, 462, 700, 90}, ""},
-        {"ID_PERLIST", SansFace, true, 38, Gold, {62, 574, 400, 40}, "中奖名单"},
-        {"ID_TEXT1", SansFace, false, 34, cream, {58, 616, 368, 34}, ""},
-        {"ID_TEXT2", SansFace, false, 34, cream, {58, 650, 368, 34}, ""},
-        {"ID_TEXT3", SansFace, false, 34, cream, {58, 684, 368, 34}, ""},
-        {"ID_TEXT4", SansFace, false, 34, cream, {58, 718, 368, 34}, ""},
-        {"ID_TEXT5", SansFace, false, 34, cream, {430, 616, 368, 34}, ""},
-        {"ID_TEXT6", SansFace, false, 34, cream, {430, 650, 368, 34}, ""},
-        {"ID_TEXT7", SansFace, false, 34, cream, {430, 684, 368, 34}, ""},
-        {"ID_TEXT8", SansFace, false, 34, cream, {430, 718, 368, 34}, ""},
+    const QString& serif = words.serifFace;
+    const QString& sans = words.sansFace;
+    return {
+        {"ID_COMPANY", serif, true, 52, Gold, {140, 62, 1000, 56}, words.company},
+        {"ID_THEME", serif, true, 84, QColor(255, 246, 222), {70, 114, 1140, 90}, words.theme},
+        {"ID_INFO1", sans, true, 58, Gold, {286, 484, 170, 62}, ""},
+        {"ID_INFO", serif, true, 86, QColor(255, 252, 236), {456, 462, 700, 90}, ""},
+        {"ID_PERLIST", sans, true, 38, Gold, {62, 574, 400, 40}, words.winners},
+        {"ID_TEXT1", sans, false, 34, cream, {58, 616, 368, 34}, ""},
+        {"ID_TEXT2", sans, false, 34, cream, {58, 650, 368, 34}, ""},
+        {"ID_TEXT3", sans, false, 34, cream, {58, 684, 368, 34}, ""},
+        {"ID_TEXT4", sans, false, 34, cream, {58, 718, 368, 34}, ""},
+        {"ID_TEXT5", sans, false, 34, cream, {430, 616, 368, 34}, ""},
+        {"ID_TEXT6", sans, false, 34, cream, {430, 650, 368, 34}, ""},
+        {"ID_TEXT7", sans, false, 34, cream, {430, 684, 368, 34}, ""},
+        {"ID_TEXT8", sans, false, 34, cream, {430, 718, 368, 34}, ""},
         // The numbers are drawn left-aligned: each box starts where a centred digit would.
-        {"ID_NUMBER",
-         SerifFace,
-         true,
-         48,
-         PaleGold,
-         {LevelBox.center().x() - 12, 604, 40, 46},
-         "1"},
-        {"ID_NUMBER1",
-         SerifFace,
-         true,
-         48,
-         PaleGold,
-         {QuotaBox.center().x() - 12, 604, 40, 46},
-         "1"},
-        {"ID_SYSINFO", SansFace, false, 26, QColor(232, 196, 150), {62, 760, 740, 28}, ""},
+        {"ID_NUMBER", serif, true, 48, PaleGold, {LevelBox.center().x() - 12, 604, 40, 46}, "1"},
+        {"ID_NUMBER1", serif, true, 48, PaleGold, {QuotaBox.center().x() - 12, 604, 40, 46}, "1"},
+        {"ID_SYSINFO", sans, false, 26, QColor(232, 196, 150), {62, 760, 740, 28}, ""},
     };
-    return texts;
 }
 
 // Windows colour value 0x00BBGGRR, as skin files write colours.
@@ -135,6 +128,17 @@ QFont Font(const QString& face, int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// A bold font of at most pixelSize in which text fits width (a longer language's caption is
+// drawn smaller rather than cut).
+QFont FittingFont(const QString& face, int pixelSize, const QString& text, double width)
+{
+    QFont font = Font(face, pixelSize, true);
+    while (pixelSize > 10 && QFontMetricsF(font).horizontalAdvance(text) > width - 8) {
+        font = Font(face, --pixelSize, true);
+    }
     return font;
 }
 
@@ -192,7 +196,7 @@ void DrawPanel(QPainter& painter, const QRectF& rect)
     painter.drawRoundedRect(rect.adjusted(5, 5, -5, -5), 12, 12);
 }
 
-void DrawBackground(QPainter& painter)
+void DrawBackground(QPainter& painter, const SkinLanguage& words)
 {
     const QPainterPath outline = Outline();
     painter.fillRect(QRect(0, 0, Width, Height), QColor(40, 0, 6));
@@ -339,11 +343,11 @@ void DrawBackground(QPainter& painter)
     painter.setPen(QPen(QColor(255, 214, 120, 110), 1));
     painter.drawLine(QPointF(62, 614), QPointF(WinnersPanel.right() - 24, 614));
     DrawPanel(painter, ControlPanel);
-    const QFont caption = Font(SansFace, 21, true);
-    DrawCentredText(painter, QRectF(846, 574, 176, 28), QStringLiteral("奖项等级"), caption,
-                    PaleGold, QColor(0, 0, 0, 0));
-    DrawCentredText(painter, QRectF(1046, 574, 176, 28), QStringLiteral("每轮人数"), caption,
-                    PaleGold, QColor(0, 0, 0, 0));
+    for (const auto& [left, text] : {std::pair{846, words.prizeLevel}, {1046, words.perRound}}) {
+        const QRectF place(left, 574, 176, 28);
+        DrawCentredText(painter, place, text, FittingFont(words.sansFace, 21, text, place.width()),
+                        PaleGold, QColor(0, 0, 0, 0));
+    }
     for (const QRect& box : {LevelBox, QuotaBox}) {
         painter.setPen(QPen(QColor(255, 206, 110, 200), 1.5));
         painter.setBrush(QColor(50, 0, 6));
@@ -352,7 +356,7 @@ void DrawBackground(QPainter& painter)
     painter.setClipping(false);
 }
 
-void DrawButton(QPainter& painter, const Button& button, int state)
+void DrawButton(QPainter& painter, const Button& button, int state, const SkinLanguage& words)
 {
     // state: 0 normal, 1 hover, 2 pressed, 3 disabled
     QRectF face = QRectF(button.rect).adjusted(2, 2, -2, -3);
@@ -421,26 +425,28 @@ void DrawButton(QPainter& painter, const Button& button, int state)
     const QColor shadow = disabled ? QColor(0, 0, 0, 0) : QColor(255, 250, 220, 90);
     if (button.style == ButtonStyle::Small) {
         DrawCentredText(painter, face.adjusted(0, -2, 0, -2), button.caption,
-                        Font(SansFace, 30, true), captionColour, QColor(0, 0, 0, 0));
-    } else if (button.hint.isEmpty()) {
-        DrawCentredText(painter, face, button.caption, Font(SerifFace, 32, true), captionColour,
-                        shadow);
+                        Font(words.sansFace, 30, true), captionColour, QColor(0, 0, 0, 0));
     } else {
-        DrawCentredText(painter, face.adjusted(0, 4, 0, -22), button.caption,
-                        Font(SerifFace, 32, true), captionColour, shadow);
-        DrawCentredText(painter, face.adjusted(0, face.height() - 30, 0, -4), button.hint,
-                        Font(SansFace, 15, true), captionColour, QColor(0, 0, 0, 0));
+        const QFont captionFont = FittingFont(words.serifFace, 32, button.caption, face.width());
+        if (button.hint.isEmpty()) {
+            DrawCentredText(painter, face, button.caption, captionFont, captionColour, shadow);
+        } else {
+            DrawCentredText(painter, face.adjusted(0, 4, 0, -22), button.caption, captionFont,
+                            captionColour, shadow);
+            DrawCentredText(painter, face.adjusted(0, face.height() - 30, 0, -4), button.hint,
+                            Font(words.sansFace, 15, true), captionColour, QColor(0, 0, 0, 0));
+        }
     }
 }
 
-QImage Picture(const QImage& background, int state)
+QImage Picture(const QImage& background, int state, const SkinLanguage& words)
 {
     QImage picture = background;
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const Button& button : Buttons()) {
-        DrawButton(painter, button, state);
+    for (const Button& button : Buttons(words)) {
+        DrawButton(painter, button, state, words);
     }
     return picture;
 }
@@ -466,7 +472,14 @@ QString Rect(const QRect& rect)
         .arg(rect.height());
 }
 
-bool WriteDescription(const QString& path)
+// A file name of a language: "main.png" for the skin's own language, "main.en.png" for "en".
+QString Named(const QString& base, const QString& extension, const SkinLanguage& words)
+{
+    return words.code.isEmpty() ? base + u'.' + extension
+                                : base + u'.' + words.code + u'.' + extension;
+}
+
+bool WriteDescription(const QString& path, const SkinLanguage& words)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
@@ -489,18 +502,24 @@ bool WriteDescription(const QString& path)
            ";               x, y, width, height, initial text\n"
            "; TRACKBARINFO: name, thumb, pressed thumb, x, y, width, height, H = horizontal, max\n"
            "; PROGRESSINFO: name, tooltip, x, y, width, height, H = fills top to bottom\n"
-           "; Colours are decimal 0x00BBGGRR values (255 = red, 16711680 = blue).\n\n";
-    out << "[Screen]\nMain=main.png\nMask=mask.png\nOver=over.png\nDown=down.png\n"
-           "Disabled=disabled.png\n";
+           "; Colours are decimal 0x00BBGGRR values (255 = red, 16711680 = blue).\n"
+           ";\n"
+           "; skin.ini has the labels in simplified Chinese; skin.zh_TW.ini and skin.en.ini are\n"
+           "; the same skin in traditional Chinese and English, with pictures of their own, and\n"
+           "; are read instead when the program's texts are in that language.\n\n";
+    out << "[Screen]\nMain=" << Named("main", "png", words)
+        << "\nMask=mask.png\nOver=" << Named("over", "png", words)
+        << "\nDown=" << Named("down", "png", words)
+        << "\nDisabled=" << Named("disabled", "png", words) << '\n';
     out << "Reel=" << Rect(ReelRect) << "\n\n[BUTTONINFO]\n";
     int number = 1;
-    for (const Button& button : Buttons()) {
+    for (const Button& button : Buttons(words)) {
         out << number++ << '=' << button.name << ',' << Rect(button.rect) << ',' << button.tooltip
             << ",F\n";
     }
     out << "\n[TEXTINFO]\n";
     number = 1;
-    for (const Text& text : Texts()) {
+    for (const Text& text : Texts(words)) {
         out << number++ << '=' << text.name << ',' << text.face << ',' << (text.bold ? 'T' : 'N')
             << ",N," << text.size << ',' << ColourValue(text.colour) << ',' << Rect(text.rect)
             << ',' << text.text << ",\n";
@@ -527,34 +546,31 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QImage background(Width, Height, QImage::Format_RGB32);
-    {
-        QPainter painter(&background);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        DrawBackground(painter);
+    if (!Mask().save(folder.filePath(QStringLiteral("mask.png")), "PNG")) {
+        std::fprintf(stderr, "cannot write mask.png\n");
+        return 1;
     }
-    const struct
-    {
-        const char* name;
-        QImage image;
-    } pictures[] = {
-        {"main.png", Picture(background, 0)},
-        {"over.png", Picture(background, 1)},
-        {"down.png", Picture(background, 2)},
-        {"disabled.png", Picture(background, 3)},
-        {"mask.png", Mask()},
-    };
-    for (const auto& picture : pictures) {
-        const QString path = folder.filePath(QString::fromLatin1(picture.name));
-        if (!picture.image.save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    for (const SkinLanguage& words : SkinLanguages()) {
+        QImage background(Width, Height, QImage::Format_RGB32);
+        {
+            QPainter painter(&background);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            DrawBackground(painter, words);
+        }
+        const char* const names[] = {"main", "over", "down", "disabled"};
+        for (int state = 0; state < 4; ++state) {
+            const QString path = folder.filePath(Named(names[state], "png", words));
+            if (!Picture(background, state, words).save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+        }
+        const QString description = Named("skin", "ini", words);
+        if (!WriteDescription(folder.filePath(description), words)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(description));
             return 1;
         }
-    }
-    if (!WriteDescription(folder.filePath(QStringLiteral("skin.ini")))) {
-        std::fprintf(stderr, "cannot write skin.ini\n");
-        return 1;
     }
     return 0;
 }

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     dialog.SetSkinText(QStringLiteral("ID_COMPANY"), QStringLiteral("星河科技有限公司"), true);
     dialog.SetSkinText(QStringLiteral("ID_THEME"), QStringLiteral("2026 年度盛典 · 幸运大抽奖"),
                        true);
-    dialog.SetSkinText(QStringLiteral("ID_INFO1"), QStringLiteral("中獎者："), false);
+    dialog.SetSkinText(QStringLiteral("ID_INFO1"), QStringLiteral("中奖者："), false);
     dialog.SetSkinText(QStringLiteral("ID_INFO"), QStringLiteral("林晓梅"), false);
     dialog.SetSkinText(QStringLiteral("ID_NUMBER"), QStringLiteral("1"), false);
     dialog.SetSkinText(QStringLiteral("ID_NUMBER1"), QStringLiteral("5"), false);

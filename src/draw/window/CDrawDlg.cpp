@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/window/CDrawDlg.h"
 
-#include "draw/window/CAboutDlg.h"
-#include "skin/credits/widgets/CCreditsPanel.h"
-#include "skin/credits/widgets/CCreditsPanelB.h"
-#include "draw/reels/CReelDisplay.h"
 #include "data/DisplaySettings.h"
 #include "draw/engine/DrawEngine.h"
-#include "platform/hotkeys/GlobalHotKeys.h"
+#include "draw/reels/CReelDisplay.h"
+#include "draw/window/CAboutDlg.h"
 #include "platform/core/MessageService.h"
+#include "platform/core/ResourceModule.h"
 #include "platform/core/SharedFiles.h"
-#include "platform/sound/SoundPlayer.h"
 #include "platform/core/StringTable.h"
+#include "platform/hotkeys/GlobalHotKeys.h"
+#include "platform/sound/SoundPlayer.h"
+#include "skin/core/SkinDescription.h"
+#include "skin/credits/widgets/CCreditsPanel.h"
+#include "skin/credits/widgets/CCreditsPanelB.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -63,7 +65,10 @@ CDrawDlg::~CDrawDlg()
 void CDrawDlg::OnInitDialog()
 {
     // An event may carry its own skin and sounds; else those shipped with the program are used.
-    SetSkinPath(SharedFiles::Locate(m_appDirectory, QStringLiteral("skin/skin.ini")));
+    // The skin's labels follow the language of the texts.
+    SetSkinPath(SkinDescription::LanguageVariant(
+        SharedFiles::Locate(m_appDirectory, QStringLiteral("skin/skin.ini")),
+        ResourceModule::ActiveLanguageCode()));
     LoadSkin();
 
     setWindowIcon(CAboutDlg::ProgramIcon());

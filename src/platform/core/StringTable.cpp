@@ -15,7 +15,7 @@ constexpr std::pair<int, const char*> kStrings[] = {
     {103, QT_TRANSLATE_NOOP("StringTable", "姓名")},
     {104, QT_TRANSLATE_NOOP("StringTable", "中獎時間")},
     {105, QT_TRANSLATE_NOOP("StringTable", "|Vantor软件开发\t|廠慶抽獎活動\n")},
-    {106, QT_TRANSLATE_NOOP("StringTable", "中獎者：")},
+    {106, QT_TRANSLATE_NOOP("StringTable", "中奖者：")},
     {107, QT_TRANSLATE_NOOP("StringTable", "本次抽奖未完成")},
     {108, QT_TRANSLATE_NOOP("StringTable", "抽奖完毕,如果想继续抽奖请先清除所有的获奖者名单")},
     {110, QT_TRANSLATE_NOOP("StringTable", "抽獎程序")},

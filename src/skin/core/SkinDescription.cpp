@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -174,6 +175,20 @@ QString SkinDescription::SkinDirectory(const QString& descriptionPath)
         directory += u'/';
     }
     return directory;
+}
+
+QString SkinDescription::LanguageVariant(const QString& descriptionPath,
+                                         const QString& languageCode)
+{
+    // A code is letters and "_" only: nothing else may reach a file name.
+    static const QRegularExpression code(QStringLiteral("^[A-Za-z]{2,3}(_[A-Za-z0-9]{2,4})?$"));
+    const QFileInfo description(descriptionPath);
+    if (!code.match(languageCode).hasMatch()) {
+        return descriptionPath;
+    }
+    const QString variant = description.path() + u'/' + description.completeBaseName() + u'.' +
+                            languageCode + u'.' + description.suffix();
+    return QFileInfo(variant).isFile() ? variant : descriptionPath;
 }
 
 QString SkinDescription::NextField(QString& remaining)

@@ -114,6 +114,10 @@ public:
 
     // The directory of a description file path, with exactly one trailing "/".
     static QString SkinDirectory(const QString& descriptionPath);
+    // The description of a skin for a language: "skin.en.ini" beside "skin.ini" for languageCode
+    // "en", when the skin has one (its labels and tooltips in that language, pictures of its
+    // own), else descriptionPath itself.
+    static QString LanguageVariant(const QString& descriptionPath, const QString& languageCode);
     // Takes the next field from the front of remaining. With a comma left: the text before the
     // first comma (unchanged) and remaining becomes the rest after it, trimmed. Without one:
     // the whole remaining text, which is left as it is (so reading past the end repeats the

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/window/CDrawDlg.h"
-#include "draw/window/AppFolder.h"
+#include "data/DatabaseCreator.h"
+#include "data/SqlStatements.h"
+#include "draw/engine/DrawEngine.h"
 #include "draw/reels/CReelDisplay.h"
+#include "draw/window/AppFolder.h"
+#include "platform/core/ResourceModule.h"
+#include "platform/core/StringTable.h"
 #include "skin/widgets/CSkinButton.h"
 #include "skin/widgets/CSkinText.h"
-#include "data/DatabaseCreator.h"
-#include "draw/engine/DrawEngine.h"
 #include "support/RecordingMessageService.h"
-#include "data/SqlStatements.h"
-#include "platform/core/StringTable.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
@@ -326,4 +327,20 @@ TEST_F(DrawWindowTest, F11FillsTheScreenWithTheScaledFaceAndTheEventRemembersIt)
     EXPECT_EQ(window->size(), own);
     EXPECT_EQ(window->ReelDisplay().geometry(), window->ReelRect());
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+}
+
+TEST_F(DrawWindowTest, AnEnglishLocaleGetsEnglishTextsAndTheSkinsEnglishLabels)
+{
+    ResourceModule english;
+    ASSERT_TRUE(english.LoadFor(QStringLiteral("en_US.UTF-8"), SORTILO_TEST_MODULES "/"));
+    Open(3);
+    EXPECT_TRUE(window->SkinPath().endsWith(QLatin1String("/skin/skin.en.ini")))
+        << window->SkinPath().toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Prize Draw"));
+    EXPECT_EQ(Text("ID_PERLIST"), QStringLiteral("Winners"));
+    EXPECT_EQ(Text("ID_COMPANY"), QStringLiteral("Vantor Software Lab")) << "the first settings";
+    ASSERT_NE(Button("BUTTON_START"), nullptr);
+    EXPECT_EQ(Button("BUTTON_START")->TooltipText(), QStringLiteral("Start the draw (F5)"));
+    ASSERT_NE(MenuCommand(32773), nullptr);
+    EXPECT_EQ(MenuCommand(32773)->text(), QStringLiteral("Winners record"));
 }

@@ -17,14 +17,33 @@ TEST(StringTable, TextsAreFoundByIdIncludingComputedIds)
     EXPECT_TRUE(StringTable::Load(150).isEmpty());
 }
 
-TEST(ResourceModule, TraditionalLocalesAreRecognised)
+TEST(ResourceModule, LocalesChooseTheirLanguage)
 {
-    for (const char* name : {"zh_TW.UTF-8", "zh_HK", "zh_MO.UTF-8@stroke", "zh_CN.BIG5",
-                             "zh_TW.big5hkscs", "zh-Hant"}) {
-        EXPECT_TRUE(ResourceModule::IsTraditionalChinese(QLatin1String(name))) << name;
-    }
-    for (const char* name : {"zh_CN.UTF-8", "zh_SG", "en_US.UTF-8", "C", "", "zh"}) {
-        EXPECT_FALSE(ResourceModule::IsTraditionalChinese(QLatin1String(name))) << name;
+    using Language = ResourceModule::Language;
+    const std::pair<const char*, Language> cases[] = {
+        {"zh_TW.UTF-8", Language::TraditionalChinese},
+        {"zh_HK", Language::TraditionalChinese},
+        {"zh_MO.UTF-8@stroke", Language::TraditionalChinese},
+        {"zh_CN.BIG5", Language::TraditionalChinese},
+        {"zh_TW.big5hkscs", Language::TraditionalChinese},
+        {"zh-Hant", Language::TraditionalChinese},
+        {"zh_CN.UTF-8", Language::SimplifiedChinese},
+        {"zh_SG", Language::SimplifiedChinese},
+        {"zh", Language::SimplifiedChinese},
+        {"zh-Hans-HK", Language::SimplifiedChinese},
+        // No language named: the program's own.
+        {"C", Language::SimplifiedChinese},
+        {"C.UTF-8", Language::SimplifiedChinese},
+        {"POSIX", Language::SimplifiedChinese},
+        {"", Language::SimplifiedChinese},
+        {"en_US.UTF-8", Language::English},
+        {"en_GB", Language::English},
+        // A language without a module of its own gets English.
+        {"de_DE.UTF-8", Language::English},
+        {"ja_JP", Language::English},
+    };
+    for (const auto& [name, language] : cases) {
+        EXPECT_EQ(ResourceModule::LanguageFor(QLatin1String(name)), language) << name;
     }
 }
 
@@ -56,4 +75,6 @@ TEST(ResourceModule, LoadedOnlyOnTraditionalLocalesAndOnlyWhenPresent)
     garbage.close();
     ResourceModule broken;
     EXPECT_FALSE(broken.LoadFor(QStringLiteral("zh_HK"), folder));
+    EXPECT_EQ(broken.InstalledLanguage(), ResourceModule::Language::SimplifiedChinese)
+        << "without its module the program speaks its own language";
 }

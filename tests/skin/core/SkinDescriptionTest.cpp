@@ -284,3 +284,20 @@ TEST(SkinDescriptionFile, FileTooLargeIsNamedInTheRefusal)
     EXPECT_TRUE(skin.Problems()[0].contains(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(skin.Problems()[0].contains(QStringLiteral("皮肤描述文件")));
 }
+
+TEST(SkinDescriptionFile, ALanguageVariantIsReadOnlyWhenTheSkinHasIt)
+{
+    QTemporaryDir dir;
+    const QString skin = dir.filePath(QStringLiteral("skin.ini"));
+    const QString english = dir.filePath(QStringLiteral("skin.en.ini"));
+    for (const QString& path : {skin, english}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(SkinDescription::LanguageVariant(skin, QStringLiteral("en")), english);
+    EXPECT_EQ(SkinDescription::LanguageVariant(skin, QStringLiteral("zh_TW")), skin) << "none";
+    // A code is never a path: a module cannot point the window at another file.
+    for (const char* code : {"../en", "en/..", "", "en.ini"}) {
+        EXPECT_EQ(SkinDescription::LanguageVariant(skin, QLatin1String(code)), skin) << code;
+    }
+}

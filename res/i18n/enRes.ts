@@ -1,0 +1,963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>关于 Sortilo</source>
+        <translation>About Sortilo</translation>
+    </message>
+    <message>
+        <source>本程序是自由软件，依照 GNU 通用公共许可证第 3 版或（由您选择）任何更新版本（GPL-3.0-or-later）发布。</source>
+        <translation>This program is free software, released under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Sortilo 抽奖系统&lt;/h2&gt;&lt;p&gt;版本 %1&lt;/p&gt;&lt;p&gt;年会、庆典现场抽奖：八个号码滚轮转动并停在中奖者的编号上，每位中奖者即时记入数据库，每人只能中奖一次。&lt;/p&gt;&lt;p&gt;F5 开始抽奖，F6 停止。右键菜单可录入人员、设置奖品和查看中奖记录。&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Sortilo prize draw&lt;/h2&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Live prize draws for parties and celebrations: eight number reels spin and stop on the winner&apos;s ID, every winner is stored in the database at once, and nobody can win twice.&lt;/p&gt;&lt;p&gt;F5 starts the draw, F6 stops it. The right-click menu lets you enter participants, set the prizes and view the winners record.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoDatabase</name>
+    <message>
+        <source>数据库服务器没有响应，程序正在自动重新连接。本次操作没有完成，请稍后再试。</source>
+        <translation>The database server is not responding; the program is reconnecting automatically. This action was not completed: please try again in a moment.</translation>
+    </message>
+</context>
+<context>
+    <name>CBasicSettingsDlg</name>
+    <message>
+        <source>基本信息设定</source>
+        <translation>Event settings</translation>
+    </message>
+    <message>
+        <source>背景音乐</source>
+        <translation>Background music</translation>
+    </message>
+    <message>
+        <source>抽取音乐</source>
+        <translation>Draw sound</translation>
+    </message>
+    <message>
+        <source>自动抽奖，即点击开始后不用按停止键</source>
+        <translation>Automatic draw: no need to press Stop after Start</translation>
+    </message>
+    <message>
+        <source>每隔一次只从名单前一半中抽取</source>
+        <translation>Every second pick from the first half of the list only</translation>
+    </message>
+    <message>
+        <source>选中时，每第二次抽取只在尚未中奖名单的前一半中进行，前一半人员的中奖机会是后一半的三倍。取消选中，则每次抽取人人机会均等。</source>
+        <translation>When checked, every second pick is drawn only from the first half of the participants who have not won yet, so people in the first half are three times as likely to win as those in the second half. When cleared, everyone has the same chance at every pick.</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Company name</translation>
+    </message>
+    <message>
+        <source>抽奖主题</source>
+        <translation>Draw theme</translation>
+    </message>
+    <message>
+        <source>设置未能保存：%1</source>
+        <translation>The settings could not be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawApp</name>
+    <message>
+        <source>活动文件夹 %1 已在另一个抽奖窗口中打开。
+每个活动只能运行一个抽奖窗口：请使用已打开的窗口，或先将其关闭再启动。</source>
+        <translation>The event folder %1 is already open in another draw window.
+Only one draw window can run per event: use the window that is open, or close it before starting again.</translation>
+    </message>
+    <message>
+        <source>连接数据库失败</source>
+        <translation>Could not connect to the database</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawDlg</name>
+    <message>
+        <source>无法保存显示方式：%1</source>
+        <translation>Could not save the display mode: %1</translation>
+    </message>
+    <message>
+        <source>基本信息设定</source>
+        <translation>Event settings</translation>
+    </message>
+    <message>
+        <source>录入用户信息</source>
+        <translation>Participants</translation>
+    </message>
+    <message>
+        <source>查看中獎記錄</source>
+        <translation>Winners record</translation>
+    </message>
+    <message>
+        <source>奖品设置</source>
+        <translation>Prize settings</translation>
+    </message>
+    <message>
+        <source>全屏演示</source>
+        <translation>Full-screen presentation</translation>
+    </message>
+    <message>
+        <source>关于Vantor抽奖系统</source>
+        <translation>About Sortilo prize draw</translation>
+    </message>
+    <message>
+        <source>退出(&amp;x)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>请先关闭打开的窗口</source>
+        <translation>Please close the open window first</translation>
+    </message>
+</context>
+<context>
+    <name>CImportResultDlg</name>
+    <message>
+        <source>导入信息</source>
+        <translation>Import result</translation>
+    </message>
+    <message>
+        <source>笔</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>一共导入：</source>
+        <translation>Total read:</translation>
+    </message>
+    <message>
+        <source>成功导入：</source>
+        <translation>Imported:</translation>
+    </message>
+    <message>
+        <source>导入失败：</source>
+        <translation>Failed:</translation>
+    </message>
+    <message>
+        <source>注：导入的ＥＸＣＥＬ文件的第一列必须为ID,NAME,MEMO，同时该工作簿的名称必须为sheet1</source>
+        <translation>Note: the first row of the imported Excel file must hold ID, NAME, MEMO, and its worksheet must be named sheet1</translation>
+    </message>
+    <message>
+        <source>失败导入明细表</source>
+        <translation>Rows that failed</translation>
+    </message>
+</context>
+<context>
+    <name>CPersonDlg</name>
+    <message>
+        <source>录入抽奖人员信息</source>
+        <translation>Participants of the draw</translation>
+    </message>
+    <message>
+        <source>注：抽奖程序将从本人员列表中随机抽出幸运人员,每人仅有中奖一次的机会。</source>
+        <translation>Note: the draw picks winners at random from this list of participants; each participant can win only once.</translation>
+    </message>
+    <message>
+        <source>从Excel导入</source>
+        <translation>Import from Excel</translation>
+    </message>
+    <message>
+        <source>查看Excel模版</source>
+        <translation>Open Excel template</translation>
+    </message>
+    <message>
+        <source>导出至Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>新增(&amp;I)</source>
+        <translation>&amp;Insert</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>修改(&amp;M)</source>
+        <translation>&amp;Modify</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>刷新(R)</source>
+        <translation>Refresh (R)</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>输入编号或姓名查找</source>
+        <translation>Type an ID or name to search</translation>
+    </message>
+    <message>
+        <source>编号：</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>姓名：</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>备注：</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>记录总数:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>查找(&amp;F)：</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>正在导入人员，请等导入结束后再关闭。</source>
+        <translation>Participants are being imported: please wait until the import has finished before closing.</translation>
+    </message>
+    <message>
+        <source>人员 %1 已不存在（可能已被删除），没有修改任何内容。列表已刷新。</source>
+        <translation>Participant %1 no longer exists (it may have been deleted); nothing was changed. The list has been refreshed.</translation>
+    </message>
+    <message>
+        <source>人员 %1 已不存在（可能已被删除），没有删除任何内容。列表已刷新。</source>
+        <translation>Participant %1 no longer exists (it may have been deleted); nothing was deleted. The list has been refreshed.</translation>
+    </message>
+    <message>
+        <source>正在导入人员，请等本次导入结束后再清空人员列表。</source>
+        <translation>Participants are being imported: please wait until this import has finished before clearing the list.</translation>
+    </message>
+    <message>
+        <source>正在导入人员，请等本次导入结束。</source>
+        <translation>Participants are being imported: please wait until this import has finished.</translation>
+    </message>
+</context>
+<context>
+    <name>CPrizeRecordDlg</name>
+    <message>
+        <source>查看中獎記錄</source>
+        <translation>Winners record</translation>
+    </message>
+    <message>
+        <source>清除(&amp;A)</source>
+        <translation>Clear &amp;all</translation>
+    </message>
+    <message>
+        <source>刷新(&amp;R)</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>导出(&amp;E)</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>中奖人数:</source>
+        <translation>Winners:</translation>
+    </message>
+</context>
+<context>
+    <name>CPrizeSettingsDlg</name>
+    <message>
+        <source>一等奖</source>
+        <translation>1st prize</translation>
+    </message>
+    <message>
+        <source>二等奖</source>
+        <translation>2nd prize</translation>
+    </message>
+    <message>
+        <source>三等奖</source>
+        <translation>3rd prize</translation>
+    </message>
+    <message>
+        <source>四等奖</source>
+        <translation>4th prize</translation>
+    </message>
+    <message>
+        <source>五等奖</source>
+        <translation>5th prize</translation>
+    </message>
+    <message>
+        <source>六等奖</source>
+        <translation>6th prize</translation>
+    </message>
+    <message>
+        <source>七等奖</source>
+        <translation>7th prize</translation>
+    </message>
+    <message>
+        <source>八等奖</source>
+        <translation>8th prize</translation>
+    </message>
+    <message>
+        <source>奖品设置</source>
+        <translation>Prize settings</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSkinDialog</name>
+    <message>
+        <source>窗口形状图片 %1 过于复杂：它的形状需要 %2 个以上的矩形。窗口改为矩形显示。</source>
+        <translation>The window shape picture %1 is too complex: its shape needs more than %2 rectangles. The window is shown as a rectangle instead.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>一共导入：%1</source>
+        <translation>Total read: %1</translation>
+    </message>
+    <message>
+        <source>成功导入：%1</source>
+        <translation>Imported: %1</translation>
+    </message>
+    <message>
+        <source>导入失败：%1</source>
+        <translation>Failed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrawEngine</name>
+    <message>
+        <source>参加抽奖的人员名单是空的。
+请点击左上角的菜单按钮（或在窗口上单击右键），选择“录入用户信息”，添加或导入参加抽奖的人员。</source>
+        <translation>The list of participants is empty.
+Click the menu button at the top left (or right-click the window), choose “Participants”, and add or import the people taking part in the draw.</translation>
+    </message>
+    <message>
+        <source>奖品：%1</source>
+        <translation>Prize: %1</translation>
+    </message>
+    <message>
+        <source>编号 %1 刚刚已在另一台抽奖机上中奖，这次抽中没有记录，不算中奖。已显示的中奖者都已保存。请按“开始”重新抽取。</source>
+        <translation>ID %1 has just won on another draw station; this pick was not recorded and does not count. The winners shown so far are all stored. Press “Start” to draw again.</translation>
+    </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换，而且无法在旁边写入副本。请不要关闭程序，先把程序文件夹中的文件复制到别处。</source>
+        <translation>The win of ID %1 was not recorded: the database file was deleted or replaced while the program was running, and no copy could be written beside it. Do not close the program: first copy the files of the program&apos;s folder somewhere else.</translation>
+    </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：数据库文件在程序运行时被删除或替换。已保存的中奖者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 %3，原来的文件改名保留。</source>
+        <translation>The win of ID %1 was not recorded: the database file was deleted or replaced while the program was running. All stored winners have been copied to %2. Close the program and start it again: it will replace %3 with this copy automatically and keep the old file under a new name.</translation>
+    </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。</source>
+        <translation>The win of ID %1 was not recorded: the database could not store it (connection lost, disk full or the database refused the write). The winners shown so far are all stored. Check the database connection and the disk space, then press “Start” to draw again.</translation>
+    </message>
+</context>
+<context>
+    <name>EventFolder</name>
+    <message>
+        <source>无法新建演示活动：%1</source>
+        <translation>Could not create the demo event: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EventSettings</name>
+    <message>
+        <source>Vantor软件开发实验室</source>
+        <translation>Vantor Software Lab</translation>
+    </message>
+    <message>
+        <source>喜迎新春抽奖活动</source>
+        <translation>New Year Prize Draw</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPerson</name>
+    <message>
+        <source>内容无法按原样保存</source>
+        <translation>The content cannot be stored as it is</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>设置文件 %1 有 %2 字节，超过上限 %3 字节，没有读取。</source>
+        <translation>The settings file %1 has %2 bytes, more than the limit of %3 bytes; it was not read.</translation>
+    </message>
+    <message>
+        <source>设置文件 %1：%2</source>
+        <translation>Settings file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 行超过 %2 个字符，已略过</source>
+        <translation>%1 lines longer than %2 characters were skipped</translation>
+    </message>
+    <message>
+        <source>有无法识别的字符（显示为 �）</source>
+        <translation>it contains characters that could not be recognised (shown as �)</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>ParticipantImport</name>
+    <message>
+        <source>数据库未能保存</source>
+        <translation>The database could not store it</translation>
+    </message>
+    <message>
+        <source>导入未完成：数据库未能保存最后读入的 %1 笔人员，这些人员已列入失败明细。</source>
+        <translation>Import not completed: the database could not store the last %1 participants read; they are listed among the failed rows.</translation>
+    </message>
+    <message>
+        <source>导入已中止：数据库未能保存最后读入的 %1 笔人员，这些人员已列入失败明细，其后的行没有读取。</source>
+        <translation>Import stopped: the database could not store the last %1 participants read; they are listed among the failed rows, and the rows after them were not read.</translation>
+    </message>
+    <message>
+        <source>本次实际保存了 %1 笔。</source>
+        <translation>%1 rows were actually stored this time.</translation>
+    </message>
+    <message>
+        <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
+        <translation>Import stopped at row %1: the text of the file exceeds %2 characters, far more than a list of participants needs; the rows read before were stored.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonText</name>
+    <message>
+        <source>含有无法识别的字符（文件编码有误）</source>
+        <translation>contains characters that could not be recognised (wrong file encoding)</translation>
+    </message>
+    <message>
+        <source>含有控制字符（如换行、空字符）</source>
+        <translation>contains control characters (such as line breaks or null characters)</translation>
+    </message>
+    <message>
+        <source>含有残缺的字符（不成对的代理项）</source>
+        <translation>contains broken characters (unpaired surrogates)</translation>
+    </message>
+    <message>
+        <source>编号只有看不见的字符</source>
+        <translation>has only invisible characters</translation>
+    </message>
+    <message>
+        <source>超过 %1 个字符</source>
+        <translation>longer than %1 characters</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceModule</name>
+    <message>
+        <source>zh_CN</source>
+        <comment>The code of this module&apos;s language (zh_TW, en, ...), not a text anyone reads: skins pick their pictures by it.</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>SkinDescription</name>
+    <message>
+        <source>皮肤描述的 [%1] 段元素超过 %2 个：第 %3 项及其后各项未使用。</source>
+        <translation>Section [%1] of the skin description has more than %2 elements: entry %3 and those after it are not used.</translation>
+    </message>
+    <message>
+        <source>皮肤描述文件 %1 未读取：它有 %2 字节，超过皮肤描述文件的上限 %3 字节。窗口将不带皮肤显示。</source>
+        <translation>The skin description file %1 was not read: it has %2 bytes, more than the limit of %3 bytes for a skin description. The window is shown without its skin.</translation>
+    </message>
+    <message>
+        <source>无法读取皮肤描述文件 %1。窗口将不带皮肤显示。</source>
+        <translation>Could not read the skin description file %1. The window is shown without its skin.</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFileGuard</name>
+    <message>
+        <source>已被删除</source>
+        <translation>was deleted</translation>
+    </message>
+    <message>
+        <source>已被另一个文件替换</source>
+        <translation>was replaced by another file</translation>
+    </message>
+    <message>
+        <source>的日志文件 %1 已被删除或替换</source>
+        <translation>had its log file %1 deleted or replaced</translation>
+    </message>
+    <message>
+        <source>已被另一个文件覆盖</source>
+        <translation>was overwritten by another file</translation>
+    </message>
+    <message>
+        <source>文件名 %1 已被占用</source>
+        <translation>the file name %1 is already taken</translation>
+    </message>
+    <message>
+        <source>数据库文件 %1 在程序运行时%2</source>
+        <translation>The database file %1 %2 while the program was running</translation>
+    </message>
+    <message>
+        <source>%1。此后的中奖者不再保存；此前保存的全部中奖者在 %2 中。请关闭程序后重新启动。</source>
+        <translation>%1. Winners from now on are no longer stored; all winners stored before are in %2. Close the program and start it again.</translation>
+    </message>
+    <message>
+        <source>%1。此后的中奖者不再保存。
+
+到目前为止保存的全部中奖者已安全写入恢复副本：
+%2
+
+%3</source>
+        <translation>%1. Winners from now on are no longer stored.
+
+All winners stored so far have been written safely to a recovery copy:
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>请关闭程序后重新启动：程序会自动用这份副本替换 %1，原来的文件改名保留。</source>
+        <translation>Close the program and start it again: it will replace %1 with this copy automatically and keep the old file under a new name.</translation>
+    </message>
+    <message>
+        <source>请关闭程序，删除 %1-wal 和 %1-shm（如果存在），把副本改名为 %1 后重新启动。</source>
+        <translation>Close the program, delete %1-wal and %1-shm (if they exist), rename the copy to %1 and start the program again.</translation>
+    </message>
+    <message>
+        <source>%1。此后的中奖者不再保存，恢复副本也无法写入（%2）。请不要关闭程序，先把活动文件夹中的文件复制到别处。</source>
+        <translation>%1. Winners from now on are no longer stored, and the recovery copy could not be written either (%2). Do not close the program: first copy the files of the event folder somewhere else.</translation>
+    </message>
+    <message>
+        <source>恢复说明 %1 所指的副本不存在，已忽略；继续使用 %2。</source>
+        <translation>The copy named by the recovery note %1 does not exist and was ignored; %2 stays in use.</translation>
+    </message>
+    <message>
+        <source>无法把 %1 改名，恢复副本 %2 未能放回原处。请手动处理后重新启动。</source>
+        <translation>Could not rename %1: the recovery copy %2 was not put back in its place. Please sort it out by hand and start again.</translation>
+    </message>
+    <message>
+        <source>无法把恢复副本 %1 改名为 %2。请手动处理后重新启动。</source>
+        <translation>Could not rename the recovery copy %1 to %2. Please sort it out by hand and start again.</translation>
+    </message>
+    <message>
+        <source>上次运行时数据库文件被删除或替换。恢复副本 %1 已放回原处，作为 %2 继续使用。</source>
+        <translation>The database file was deleted or replaced during the last run. The recovery copy %1 has been put back in its place and is used as %2.</translation>
+    </message>
+    <message>
+        <source>
+原来的文件已改名保留：%1</source>
+        <translation>
+The old file was kept under a new name: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>关于 Sortilo(&amp;A)...</source>
+        <translation>&amp;About Sortilo...</translation>
+    </message>
+    <message>
+        <source>编號</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>中獎時間</source>
+        <translation>Time won</translation>
+    </message>
+    <message>
+        <source>|Vantor软件开发	|廠慶抽獎活動
+</source>
+        <translation>|Vantor Software	|Company Anniversary Prize Draw
+</translation>
+    </message>
+    <message>
+        <source>中奖者：</source>
+        <translation>Winner:</translation>
+    </message>
+    <message>
+        <source>本次抽奖未完成</source>
+        <translation>This pick was not completed</translation>
+    </message>
+    <message>
+        <source>抽奖完毕,如果想继续抽奖请先清除所有的获奖者名单</source>
+        <translation>The draw is complete. To keep drawing, clear the winners record first</translation>
+    </message>
+    <message>
+        <source>抽獎程序</source>
+        <translation>Prize Draw</translation>
+    </message>
+    <message>
+        <source>幸运号码...</source>
+        <translation>Lucky number...</translation>
+    </message>
+    <message>
+        <source>中奖名单</source>
+        <translation>Winners</translation>
+    </message>
+    <message>
+        <source>正在抽第</source>
+        <translation>Drawing winner </translation>
+    </message>
+    <message>
+        <source>位...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>抽奖名额不能大于参加抽奖的人数!</source>
+        <translation>The number of winners a round cannot exceed the number of participants in the draw!</translation>
+    </message>
+    <message>
+        <source>本轮抽奖完毕!</source>
+        <translation>This round is over!</translation>
+    </message>
+    <message>
+        <source>正在抽奖中,不能设置(按键无效)...</source>
+        <translation>A draw is running: settings cannot be changed (key ignored)...</translation>
+    </message>
+    <message>
+        <source>正在抽奖中,不能退出!</source>
+        <translation>A draw is running: the program cannot be closed now!</translation>
+    </message>
+    <message>
+        <source>开始抽奖...</source>
+        <translation>Starting the draw...</translation>
+    </message>
+    <message>
+        <source>最大值为8</source>
+        <translation>The maximum is 8</translation>
+    </message>
+    <message>
+        <source>最小值为1</source>
+        <translation>The minimum is 1</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>获奖等级</source>
+        <translation>Prize level</translation>
+    </message>
+    <message>
+        <source>中奖序号</source>
+        <translation>Winner no.</translation>
+    </message>
+    <message>
+        <source>用户编号不能大于８。</source>
+        <translation>The participant ID may not be longer than 8 characters.</translation>
+    </message>
+    <message>
+        <source>该用户已经存在</source>
+        <translation>This participant already exists</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>新增(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>确实要删除用户:</source>
+        <translation>Do you really want to delete the participant </translation>
+    </message>
+    <message>
+        <source>请先选择要删除的人员.</source>
+        <translation>Please select the participant to delete first.</translation>
+    </message>
+    <message>
+        <source>您确定要清空人员列表吗？Y/n</source>
+        <translation>Do you really want to clear the list of participants? Y/n</translation>
+    </message>
+    <message>
+        <source>您确定要清空中奖人员列表吗？Y/n</source>
+        <translation>Do you really want to clear the list of winners? Y/n</translation>
+    </message>
+    <message>
+        <source>你确定要强制退出吗？y/n</source>
+        <translation>Do you really want to force the program to close? y/n</translation>
+    </message>
+    <message>
+        <source>编号不能为空！</source>
+        <translation>The ID cannot be empty!</translation>
+    </message>
+    <message>
+        <source>姓名不能为空！</source>
+        <translation>The name cannot be empty!</translation>
+    </message>
+    <message>
+        <source>格式不正确，导入的ＥＸＣＥＬ文件的第一列必须为ID,NAME,MEMO，同时该工作簿的名称必须为sheet1</source>
+        <translation>Wrong format: the first row of the imported Excel file must hold ID, NAME, MEMO, and its worksheet must be named sheet1</translation>
+    </message>
+    <message>
+        <source>导入的ＥＸＣＥＬ文件的工作簿名称必须为Sheet1,如果不清楚具体的格式请参考模版文件，现在就要打开模版文件吗？</source>
+        <translation>The worksheet of the imported Excel file must be named Sheet1. If you are not sure of the format, see the template file. Open the template file now?</translation>
+    </message>
+    <message>
+        <source>模版文件不存在，请重新安装本软件！</source>
+        <translation>The template file does not exist: please reinstall the program!</translation>
+    </message>
+    <message>
+        <source>编号长度大于８</source>
+        <translation>ID longer than 8 characters</translation>
+    </message>
+    <message>
+        <source>编号为空</source>
+        <translation>ID is empty</translation>
+    </message>
+    <message>
+        <source>姓名为空</source>
+        <translation>Name is empty</translation>
+    </message>
+    <message>
+        <source>未知原因!</source>
+        <translation>Unknown reason!</translation>
+    </message>
+    <message>
+        <source>导入用户信息</source>
+        <translation>Import participants</translation>
+    </message>
+    <message>
+        <source>错误原因</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>完成导入！</source>
+        <translation>Import finished!</translation>
+    </message>
+    <message>
+        <source>奖品</source>
+        <translation>Prize</translation>
+    </message>
+</context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>单元格位置无效：%1</source>
+        <translation>Invalid cell position: %1</translation>
+    </message>
+    <message>
+        <source>缺少单元格的值</source>
+        <translation>The cell value is missing</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>不支持的保存选项</source>
+        <translation>Unsupported save option</translation>
+    </message>
+    <message>
+        <source>工作簿中没有工作表“%1”</source>
+        <translation>The workbook has no worksheet “%1”</translation>
+    </message>
+    <message>
+        <source>电子表格对象未连接</source>
+        <translation>The spreadsheet object is not connected</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>工作表“%1”超过 %2 行，不予读取</source>
+        <translation>Worksheet “%1” has more than %2 rows; not read</translation>
+    </message>
+    <message>
+        <source>第 %1 行超过 %2 列，不予读取</source>
+        <translation>Row %1 has more than %2 columns; not read</translation>
+    </message>
+    <message>
+        <source>工作簿的单元格超过 %1 个，不予读取</source>
+        <translation>The workbook has more than %1 cells; not read</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的内容超过 %2 个字符，不予读取</source>
+        <translation>Cell %1 holds more than %2 characters; not read</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的引号没有闭合，其后的各行都会并入这一格，不予读取</source>
+        <translation>The quotes of cell %1 are not closed, so every following row would run into this cell; not read</translation>
+    </message>
+    <message>
+        <source>文件 %1 是本活动正在使用的数据库，不是工作簿</source>
+        <translation>The file %1 is the database this event is using, not a workbook</translation>
+    </message>
+    <message>
+        <source>无法打开文件 %1：%2</source>
+        <translation>Could not open the file %1: %2</translation>
+    </message>
+    <message>
+        <source>文件 %1 超过 %2 MB，不予读取</source>
+        <translation>The file %1 is larger than %2 MB; not read</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>Could not read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>The file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>工作簿 %1 有密码保护，无法读取；请在电子表格程序中取消密码后另存，再导入</source>
+        <translation>The workbook %1 is password-protected and cannot be read; remove the password in your spreadsheet program, save it again and import it</translation>
+    </message>
+    <message>
+        <source>文件不是工作簿：%1</source>
+        <translation>The file is not a workbook: %1</translation>
+    </message>
+    <message>
+        <source>工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \</source>
+        <translation>Invalid worksheet name “%1”: a name has 1 to 31 characters, none of [ ] : * ? / \</translation>
+    </message>
+    <message>
+        <source>已有名为“%1”的工作表</source>
+        <translation>There is already a worksheet named “%1”</translation>
+    </message>
+    <message>
+        <source>工作簿的工作表超过 %1 个</source>
+        <translation>The workbook has more than %1 worksheets</translation>
+    </message>
+    <message>
+        <source>不能保存为 %1：这是本活动正在使用的数据库文件</source>
+        <translation>Cannot save as %1: it is the database file this event is using</translation>
+    </message>
+    <message>
+        <source>单元格位置超出范围：第 %1 行第 %2 列</source>
+        <translation>Cell position out of range: row %1, column %2</translation>
+    </message>
+    <message>
+        <source>单元格 %1 的内容超过 %2 个字符</source>
+        <translation>Cell %1 holds more than %2 characters</translation>
+    </message>
+    <message>
+        <source>工作表的单元格超过 %1 个</source>
+        <translation>The worksheet has more than %1 cells</translation>
+    </message>
+    <message>
+        <source>无法读取 .xls 文件 %1：%2</source>
+        <translation>Could not read the .xls file %1: %2</translation>
+    </message>
+    <message>
+        <source>找不到读取 .xls 文件的程序 %1，请重新安装本程序</source>
+        <translation>The program that reads .xls files, %1, was not found: please reinstall this program</translation>
+    </message>
+    <message>
+        <source>读取程序 %1 无法启动：%2</source>
+        <translation>The reader program %1 could not start: %2</translation>
+    </message>
+    <message>
+        <source>读取超过 %1 秒仍未完成，已停止</source>
+        <translation>Reading took more than %1 seconds and was stopped</translation>
+    </message>
+    <message>
+        <source>读取程序中途异常退出（文件可能已损坏，或读取所需内存或时间超出限制）</source>
+        <translation>The reader program ended abnormally (the file may be damaged, or reading needed more memory or time than allowed)</translation>
+    </message>
+    <message>
+        <source>读取 .xls 文件的程序给出的结果有误，文件未读取</source>
+        <translation>The program that reads .xls files gave a faulty result; the file was not read</translation>
+    </message>
+    <message>
+        <source>工作簿中没有工作表</source>
+        <translation>The workbook has no worksheets</translation>
+    </message>
+    <message>
+        <source>文件不是工作簿</source>
+        <translation>The file is not a workbook</translation>
+    </message>
+    <message>
+        <source>工作簿太大，读取所需内存超出限制</source>
+        <translation>The workbook is too large: reading it needs more memory than allowed</translation>
+    </message>
+    <message>
+        <source>工作簿有密码保护，无法读取</source>
+        <translation>The workbook is password-protected and cannot be read</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（.xls，错误 %1）</source>
+        <translation>The workbook file is damaged (.xls, error %1)</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（%1）</source>
+        <translation>The workbook file is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 有标记超过 %2 个属性，不予读取</source>
+        <translation>%1 in the workbook has a tag with more than %2 attributes; not read</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏（%1 含有无效的字符引用 %2）</source>
+        <translation>The workbook file is damaged (%1 contains an invalid character reference %2)</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 超过 %2 个标记，不予读取</source>
+        <translation>%1 in the workbook has more than %2 tags; not read</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 超过 %2 个属性，不予读取</source>
+        <translation>%1 in the workbook has more than %2 attributes; not read</translation>
+    </message>
+    <message>
+        <source>工作簿的字符串超过 %1 个</source>
+        <translation>The workbook has more than %1 strings</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>工作簿文件已损坏</source>
+        <translation>The workbook file is damaged</translation>
+    </message>
+    <message>
+        <source>工作簿文件有两个同名的部件 %1，无法确定该读哪一个，不予读取</source>
+        <translation>The workbook file has two parts named %1, and which one to read cannot be decided; not read</translation>
+    </message>
+    <message>
+        <source>工作簿文件不完整，缺少 %1</source>
+        <translation>The workbook file is incomplete: %1 is missing</translation>
+    </message>
+    <message>
+        <source>工作簿中的 %1 解压后超过 %2 MB，不予读取</source>
+        <translation>%1 in the workbook is larger than %2 MB once unpacked; not read</translation>
+    </message>
+    <message>
+        <source>工作簿解压后超过 %1 MB，不予读取</source>
+        <translation>The workbook is larger than %1 MB once unpacked; not read</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookFileDialog</name>
+    <message>
+        <source>工作簿 (*.xlsx *.xls *.csv)</source>
+        <translation>Workbooks (*.xlsx *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>工作簿 (*.xlsx)</source>
+        <translation>Workbooks (*.xlsx)</translation>
+    </message>
+</context>
+</TS>
