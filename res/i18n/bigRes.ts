@@ -383,17 +383,6 @@
     </message>
 </context>
 <context>
-    <name>DemoMark</name>
-    <message>
-        <source>演示活动</source>
-        <translation>演示活動</translation>
-    </message>
-    <message>
-        <source>演示活动 · 关闭后数据全部删除</source>
-        <translation>演示活動 · 關閉後資料全部刪除</translation>
-    </message>
-</context>
-<context>
     <name>DatabaseTarget</name>
     <message>
         <source>无法读取设置文件 %1。</source>
@@ -406,6 +395,17 @@
     <message>
         <source>无法确定本机是否应使用共享的数据库服务器。</source>
         <translation>無法確定本機是否應使用共享的資料庫伺服器。</translation>
+    </message>
+</context>
+<context>
+    <name>DemoMark</name>
+    <message>
+        <source>演示活动</source>
+        <translation>演示活動</translation>
+    </message>
+    <message>
+        <source>演示活动 · 关闭后数据全部删除</source>
+        <translation>演示活動 · 關閉後資料全部刪除</translation>
     </message>
 </context>
 <context>

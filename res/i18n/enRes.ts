@@ -82,6 +82,12 @@ Only one draw window can run per event: use the window that is open, or close it
         <source>连接数据库失败</source>
         <translation>Could not connect to the database</translation>
     </message>
+    <message>
+        <source>如果本机应与其他抽奖机共用数据库服务器，请选“否”，修正该文件后再启动。
+是否使用本机的数据库 %1 继续（公司、主题等设置取默认值）？</source>
+        <translation>If this station should share a database server with other draw stations, choose “No”, correct the file and start again.
+Go on with this computer&apos;s own database %1 (company, theme and the other settings take their defaults)?</translation>
+    </message>
 </context>
 <context>
     <name>CDrawDlg</name>
@@ -124,6 +130,19 @@ Only one draw window can run per event: use the window that is open, or close it
     <message>
         <source>请先关闭打开的窗口</source>
         <translation>Please close the open window first</translation>
+    </message>
+</context>
+<context>
+    <name>CExcelApplication</name>
+    <message>
+        <source>工作簿已保存到：
+%1
+
+没有能打开它的电子表格程序，请自行打开这个文件。</source>
+        <translation>The workbook was saved to:
+%1
+
+No spreadsheet program could open it; please open the file yourself.</translation>
     </message>
 </context>
 <context>
@@ -247,6 +266,12 @@ Only one draw window can run per event: use the window that is open, or close it
         <source>正在导入人员，请等本次导入结束。</source>
         <translation>Participants are being imported: please wait until this import has finished.</translation>
     </message>
+    <message>
+        <source>没有能打开模版文件的电子表格程序，请自行打开：
+%1</source>
+        <translation>No spreadsheet program could open the template; please open it yourself:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -339,9 +364,53 @@ Only one draw window can run per event: use the window that is open, or close it
         <source>导入失败：%1</source>
         <translation>Failed: %1</translation>
     </message>
+    <message>
+        <source>导入的工作簿中没有名为 sheet1 的工作表，第一行须为 ID、NAME、MEMO。</source>
+        <translation>The workbook has no sheet named sheet1; its first row must be ID, NAME, MEMO.</translation>
+    </message>
+    <message>
+        <source>模版文件不存在。</source>
+        <translation>The template file does not exist.</translation>
+    </message>
+    <message>
+        <source>格式请参考模版文件：%1</source>
+        <translation>See the template file for the layout: %1</translation>
+    </message>
+    <message>
+        <source>工作簿以 .xlsx 格式保存，不能用 .xls 作扩展名：%1
+请改用 .xlsx 扩展名。</source>
+        <translation>Workbooks are saved in .xlsx format and cannot take the .xls extension: %1
+Please use the .xlsx extension.</translation>
+    </message>
 </context>
 <context>
-    <name>DrawEngine</name>
+    <name>DatabaseTarget</name>
+    <message>
+        <source>无法读取设置文件 %1。</source>
+        <translation>The settings file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>文件中有 [DATABASE] 一节，本机可能使用共享的数据库服务器。为免中奖记录与其他抽奖机分开保存，程序不会改用本机的数据库：请修正该文件后再启动。</source>
+        <translation>The file has a [DATABASE] section, so this station may use a shared database server. So that its winners are not stored apart from the other draw stations&apos;, the program will not switch to this computer&apos;s own database: please correct the file and start again.</translation>
+    </message>
+    <message>
+        <source>无法确定本机是否应使用共享的数据库服务器。</source>
+        <translation>It cannot be told whether this station should use a shared database server.</translation>
+    </message>
+</context>
+<context>
+    <name>DemoMark</name>
+    <message>
+        <source>演示活动 · 关闭后数据全部删除</source>
+        <translation>Demo event · all data is deleted on closing</translation>
+    </message>
+    <message>
+        <source>演示活动</source>
+        <translation>Demo event</translation>
+    </message>
+</context>
+<context>
+    <name>DrawTexts</name>
     <message>
         <source>参加抽奖的人员名单是空的。
 请点击左上角的菜单按钮（或在窗口上单击右键），选择“录入用户信息”，添加或导入参加抽奖的人员。</source>
@@ -415,6 +484,14 @@ Click the menu button at the top left (or right-click the window), choose “Par
     <message>
         <source>；</source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>无法读取设置文件 %1：%2</source>
+        <translation>The settings file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>含有空字符（NUL），不是文本文件</source>
+        <translation>it holds NUL characters and is not a text file</translation>
     </message>
 </context>
 <context>
@@ -825,10 +902,6 @@ The old file was kept under a new name: %1</translation>
         <translation>The workbook %1 is password-protected and cannot be read; remove the password in your spreadsheet program, save it again and import it</translation>
     </message>
     <message>
-        <source>文件不是工作簿：%1</source>
-        <translation>The file is not a workbook: %1</translation>
-    </message>
-    <message>
         <source>工作表名称“%1”无效：名称须为 1 至 31 个字符，不含 [ ] : * ? / \</source>
         <translation>Invalid worksheet name “%1”: a name has 1 to 31 characters, none of [ ] : * ? / \</translation>
     </message>
@@ -948,6 +1021,37 @@ The old file was kept under a new name: %1</translation>
         <source>工作簿解压后超过 %1 MB，不予读取</source>
         <translation>The workbook is larger than %1 MB once unpacked; not read</translation>
     </message>
+    <message>
+        <source>可以读取的格式：.xlsx、.xls、.csv。</source>
+        <translation>Formats that can be read: .xlsx, .xls, .csv.</translation>
+    </message>
+    <message>
+        <source>文件 %1 是 OpenDocument 文件（如 .ods），无法读取。</source>
+        <translation>The file %1 is an OpenDocument file (such as .ods) and cannot be read.</translation>
+    </message>
+    <message>
+        <source>请在电子表格程序中将它另存为 .xlsx 后再导入。</source>
+        <translation>Save it as .xlsx in a spreadsheet program, then import it.</translation>
+    </message>
+    <message>
+        <source>文件 %1 不是工作簿。</source>
+        <translation>The file %1 is not a workbook.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookExport</name>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>这个文件是只读的或没有写入权限</source>
+        <translation>the file is read-only or may not be written</translation>
+    </message>
+    <message>
+        <source>无法替换 %1：%2</source>
+        <translation>cannot replace %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookFileDialog</name>
@@ -958,6 +1062,12 @@ The old file was kept under a new name: %1</translation>
     <message>
         <source>工作簿 (*.xlsx)</source>
         <translation>Workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>工作簿将保存为 %1，这个文件已存在。
+要替换它吗？</source>
+        <translation>The workbook will be saved as %1, and this file already exists.
+Replace it?</translation>
     </message>
 </context>
 </TS>
