@@ -7,23 +7,21 @@
 // virtual clock, so its figures are the engine's own work and the database's. Prints one table
 // of each step against its target, with the peak memory of the process. An argument names another
 // workbook to import instead of the one the benchmark makes (see main).
-#include "support/BenchWorkbooks.h"
+#include "app/EventFolder.h"
 #include "data/CAdoDatabase.h"
-#include "registry/CImportResultDlg.h"
-#include "registry/CPersonDlg.h"
+#include "data/PersonStore.h"
+#include "draw/engine/DrawEngine.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/SharedFiles.h"
 #include "records/CPrizeRecordDlg.h"
 #include "records/CRecordListCtrl.h"
-#include "draw/engine/DrawEngine.h"
-#include "app/EventFolder.h"
+#include "registry/CImportResultDlg.h"
+#include "registry/CPersonDlg.h"
 #include "registry/ImportWorker.h"
-#include "platform/core/MessageService.h"
-#include "data/PersonStore.h"
 #include "registry/PersonTableModel.h"
+#include "support/BenchWorkbooks.h"
 #include "support/QuietMessages.h"
-#include "platform/core/SharedFiles.h"
 #include "support/VirtualClockHost.h"
-#include "platform/workbook/Workbook.h"
-#include "platform/workbook/WorkbookError.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -112,31 +110,6 @@ void PrintTable(const std::vector<Line>& lines)
 double Ms(const QElapsedTimer& clock)
 {
     return clock.nsecsElapsed() / 1e6;
-}
-
-// The participants as an operator's workbook: sheet "Sheet1", headings ID, NAME, MEMO.
-int WriteParticipants(const QString& path)
-{
-    static const char* const family[] = {"张", "王", "李", "赵", "陈", "刘", "杨", "黄"};
-    try {
-        const std::unique_ptr<Workbook> book = Workbook::CreateEmpty();
-        Worksheet& sheet = book->Sheet(0);
-        sheet.SetCell(1, 1, CellKind::Text, QStringLiteral("ID"));
-        sheet.SetCell(1, 2, CellKind::Text, QStringLiteral("NAME"));
-        sheet.SetCell(1, 3, CellKind::Text, QStringLiteral("MEMO"));
-        for (int i = 1; i <= Participants; ++i) {
-            sheet.SetCell(i + 1, 1, CellKind::Text,
-                          QStringLiteral("P%1").arg(i, 6, 10, QLatin1Char('0')));
-            sheet.SetCell(i + 1, 2, CellKind::Text,
-                          QString::fromUtf8(family[i % 8]) + QStringLiteral("伟Wei%1").arg(i));
-            sheet.SetCell(i + 1, 3, CellKind::Text, QStringLiteral("Sales部%1").arg(i % 13));
-        }
-        book->SaveAs(path);
-    } catch (const WorkbookError& error) {
-        std::fprintf(stderr, "cannot write the workbook: %s\n", qPrintable(error.Message()));
-        return 0;
-    }
-    return Participants;
 }
 
 // Lays out and paints what the dialog shows.
@@ -257,8 +230,11 @@ int main(int argc, char** argv)
                 BenchWorkbooks::ParticipantCsv(QStringLiteral(SORTILO_BENCH_DATA), Participants),
                 QStringLiteral("xlsx"));
         };
-        const BenchWorkbooks::Measure made = BenchWorkbooks::Median(
-            1, [&] { return spreadsheetMade().isEmpty() ? WriteParticipants(own) : Participants; });
+        const BenchWorkbooks::Measure made = BenchWorkbooks::Median(1, [&] {
+            return spreadsheetMade().isEmpty()
+                       ? BenchWorkbooks::WriteParticipantWorkbook(own, Participants)
+                       : Participants;
+        });
         if (made.rows != Participants) {
             return 1;
         }

@@ -9,9 +9,6 @@
 #include "exchange/ImportSink.h"
 #include "exchange/ParticipantImport.h"
 #include "platform/core/MessageService.h"
-#include "platform/workbook/Workbook.h"
-#include "platform/workbook/WorkbookError.h"
-#include "platform/workbook/Worksheet.h"
 #include "registry/CImportResultDlg.h"
 #include "registry/CPersonDlg.h"
 #include "registry/ImportWorker.h"
@@ -31,28 +28,6 @@
 namespace {
 
 constexpr int Participants = 100000;
-
-int WriteParticipants(const QString& path)
-{
-    try {
-        const std::unique_ptr<Workbook> book = Workbook::CreateEmpty();
-        Worksheet& sheet = book->Sheet(0);
-        sheet.SetCell(1, 1, CellKind::Text, QStringLiteral("ID"));
-        sheet.SetCell(1, 2, CellKind::Text, QStringLiteral("NAME"));
-        sheet.SetCell(1, 3, CellKind::Text, QStringLiteral("MEMO"));
-        for (int i = 1; i <= Participants; ++i) {
-            sheet.SetCell(i + 1, 1, CellKind::Text,
-                          QStringLiteral("P%1").arg(i, 6, 10, QLatin1Char('0')));
-            sheet.SetCell(i + 1, 2, CellKind::Text, QStringLiteral("张伟Wei%1").arg(i));
-            sheet.SetCell(i + 1, 3, CellKind::Text, QStringLiteral("Sales部%1").arg(i % 13));
-        }
-        book->SaveAs(path);
-    } catch (const WorkbookError& error) {
-        std::fprintf(stderr, "cannot write the workbook: %s\n", qPrintable(error.Message()));
-        return 0;
-    }
-    return Participants;
-}
 
 class NoSink final : public ImportSink
 {
@@ -116,7 +91,9 @@ int main(int argc, char** argv)
     QString workbook = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (workbook.isEmpty()) {
         workbook = folder + QStringLiteral("participants.xlsx");
-        if (BenchWorkbooks::Median(1, [&] { return WriteParticipants(workbook); }).rows == 0) {
+        if (BenchWorkbooks::Median(1, [&] {
+                return BenchWorkbooks::WriteParticipantWorkbook(workbook, Participants);
+            }).rows == 0) {
             return 1;
         }
     }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/BenchWorkbooks.h"
 
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/Worksheet.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,6 +129,30 @@ void Report(const char* what, const char* format, int runs, const std::function<
     std::printf("| %-27s | %-5s | %8d | %9.3f | %8.1f |\n", what, format, median.rows,
                 median.seconds, median.peakKb / 1024.0);
     std::fflush(stdout);
+}
+
+int WriteParticipantWorkbook(const QString& path, int rows)
+{
+    static const char* const family[] = {"张", "王", "李", "赵", "陈", "刘", "杨", "黄"};
+    try {
+        const std::unique_ptr<Workbook> book = Workbook::CreateEmpty();
+        Worksheet& sheet = book->Sheet(0);
+        sheet.SetCell(1, 1, CellKind::Text, QStringLiteral("ID"));
+        sheet.SetCell(1, 2, CellKind::Text, QStringLiteral("NAME"));
+        sheet.SetCell(1, 3, CellKind::Text, QStringLiteral("MEMO"));
+        for (int i = 1; i <= rows; ++i) {
+            sheet.SetCell(i + 1, 1, CellKind::Text,
+                          QStringLiteral("P%1").arg(i, 6, 10, QLatin1Char('0')));
+            sheet.SetCell(i + 1, 2, CellKind::Text,
+                          QString::fromUtf8(family[i % 8]) + QStringLiteral("伟Wei%1").arg(i));
+            sheet.SetCell(i + 1, 3, CellKind::Text, QStringLiteral("Sales部%1").arg(i % 13));
+        }
+        book->SaveAs(path);
+    } catch (const WorkbookError& error) {
+        std::fprintf(stderr, "cannot write the workbook: %s\n", qPrintable(error.Message()));
+        return 0;
+    }
+    return rows;
 }
 
 } // namespace BenchWorkbooks

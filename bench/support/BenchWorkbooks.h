@@ -12,6 +12,10 @@ namespace BenchWorkbooks {
 // as rich text in .xlsx, the slow case), as root/<rows>/sheet1.csv: one folder per size, since
 // LibreOffice names the sheet after the file and the import wants "sheet1". Made once.
 QString ParticipantCsv(const QString& root, int rows);
+// rows participants (P000001..., mixed Chinese and Latin names, a dozen remarks) written by the
+// program's own workbook engine to path as an .xlsx with the headings ID, NAME, MEMO; the number of
+// rows written, 0 (with a line on stderr) when it cannot be written.
+int WriteParticipantWorkbook(const QString& path, int rows);
 // The csv converted by LibreOffice beside it (made once); empty when soffice is not installed.
 QString Convert(const QString& csv, const QString& format);
 
