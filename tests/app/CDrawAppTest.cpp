@@ -219,10 +219,7 @@ TEST(CDrawApp, OneWindowAnEventFolderWhileTheCommandsRunBesideIt)
 
 TEST(CDrawApp, TheDatabaseSectionPointsTheStationAtAServer)
 {
-    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
-        !why.isEmpty()) {
-        GTEST_SKIP() << why.toStdString();
-    }
+    SORTILO_SKIP_UNLESS_AVAILABLE(TestDatabase::Driver::PostgreSql);
     RecordingMessageService messages;
     TestDatabase shared(TestDatabase::Driver::PostgreSql, true);
     ASSERT_TRUE(shared.ok()) << shared.error().toStdString();

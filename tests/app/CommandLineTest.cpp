@@ -73,11 +73,8 @@ TEST_F(CommandLineJobs, ImportPrintsTheFiguresAndTheRejectedRows)
 
 TEST(CommandLine, AnImportWhoseCommitIsRefusedFailsAndCountsOnlyTheKeptRows)
 {
-    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
-        !why.isEmpty()) {
-        GTEST_SKIP()
-            << why.toStdString(); // SQLite checks the refusal on its set-up connection only
-    }
+    // SQLite checks the refusal on its set-up connection only.
+    SORTILO_SKIP_UNLESS_AVAILABLE(TestDatabase::Driver::PostgreSql);
     TestDatabase data(TestDatabase::Driver::PostgreSql);
     ASSERT_TRUE(data.ok()) << data.error().toStdString();
     RefuseCommitOf(data, QStringLiteral("LOST1"));

@@ -3,8 +3,8 @@
 #include "data/DatabaseCreator.h"
 #include "data/DatabaseTransaction.h"
 #include "data/PreparedStatement.h"
-#include "support/RecordingMessageService.h"
 #include "data/SqlStatements.h"
+#include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
@@ -22,9 +22,7 @@ protected:
 
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(GetParam());
         ASSERT_TRUE(test.ok()) << test.error().toStdString();
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/CAdoDatabase.h"
-#include "support/RecordingMessageService.h"
 #include "data/SqlStatements.h"
+#include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
@@ -19,9 +19,7 @@ protected:
 
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(GetParam());
         ASSERT_TRUE(test.ok()) << test.error().toStdString();
     }
 
@@ -61,10 +59,7 @@ TEST_P(ChangeMonitorTest, TheTokenFollowsEveryWriterAndLeavesTheResultAlone)
 // connection's own announcements not at all, and a connection made again listens again.
 TEST(ChangeMonitor, NotificationsOfOtherConnectionsAreCountedAlsoAfterAReconnect)
 {
-    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
-        !why.isEmpty()) {
-        GTEST_SKIP() << why.toStdString();
-    }
+    SORTILO_SKIP_UNLESS_AVAILABLE(TestDatabase::Driver::PostgreSql);
     RecordingMessageService messages;
     TestDatabase test(TestDatabase::Driver::PostgreSql);
     ASSERT_TRUE(test.ok()) << test.error().toStdString();

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/DatabaseCreator.h"
-#include "support/RecordingMessageService.h"
 #include "data/SchemaVersion.h"
 #include "data/SqlStatements.h"
-#include "support/TestDatabase.h"
 #include "data/VersionOneSchema.h"
 #include "data/WinnerStore.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,7 @@ protected:
 
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(GetParam());
         ASSERT_TRUE(test.ok()) << test.error().toStdString();
     }
 
@@ -213,10 +211,7 @@ TEST_P(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)
 
 TEST(SharedDatabase, IsMadeOnceAndNeverOverwritten)
 {
-    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
-        !why.isEmpty()) {
-        GTEST_SKIP() << why.toStdString();
-    }
+    SORTILO_SKIP_UNLESS_AVAILABLE(TestDatabase::Driver::PostgreSql);
     TestDatabase test(TestDatabase::Driver::PostgreSql, true);
     ASSERT_TRUE(test.ok()) << test.error().toStdString();
     const int persons = test.Count(QLatin1String(S::SelectAllPersons));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/CAdoDatabase.h"
-#include "support/RecordingMessageService.h"
 #include "data/SqlStatements.h"
+#include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
@@ -40,10 +40,7 @@ private:
 // round trip first, then the insert.
 TEST(ServerPause, StatementsFailWithinTheBoundAndTheStationComesBack)
 {
-    if (const QString why = TestDatabase::Unavailable(TestDatabase::Driver::PostgreSql);
-        !why.isEmpty()) {
-        GTEST_SKIP() << why.toStdString();
-    }
+    SORTILO_SKIP_UNLESS_AVAILABLE(TestDatabase::Driver::PostgreSql);
     RecordingMessageService messages;
     TestDatabase test(TestDatabase::Driver::PostgreSql);
     ASSERT_TRUE(test.ok()) << test.error().toStdString();

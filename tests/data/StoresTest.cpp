@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/PersonStore.h"
 #include "data/PrizeStore.h"
+#include "data/WinnerStore.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
-#include "data/WinnerStore.h"
 
 #include <QFile>
 
@@ -21,9 +21,7 @@ protected:
 
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(GetParam());
         ASSERT_TRUE(test.ok()) << test.error().toStdString();
     }
 

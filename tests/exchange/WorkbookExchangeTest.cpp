@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/SqlStatements.h"
 #include "exchange/ImportPerson.h"
 #include "exchange/ImportSink.h"
 #include "exchange/ParticipantImport.h"
 #include "exchange/PersonText.h"
+#include "exchange/WorkbookExport.h"
+#include "platform/core/StringTable.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/Worksheet.h"
 #include "support/RecordingMessageService.h"
 #include "support/RefusedCommit.h"
-#include "data/SqlStatements.h"
-#include "platform/core/StringTable.h"
 #include "support/TestDatabase.h"
-#include "platform/workbook/Workbook.h"
-#include "exchange/WorkbookExport.h"
-#include "platform/workbook/Worksheet.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,9 +118,7 @@ protected:
     ImportCommits() : WorkbookExchange(GetParam()) {}
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(GetParam());
         WorkbookExchange::SetUp();
     }
     // A workbook of participants with these numbers, each named "名".

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/CPrizeRecordDlg.h"
-#include "records/CRecordListCtrl.h"
-#include "records/CRecordListHeader.h"
-#include "support/RecordingMessageService.h"
-#include "records/core/StoredWidthsBytes.h"
-#include "platform/core/StringTable.h"
-#include "support/TestDatabase.h"
 #include "data/WinnerStore.h"
+#include "platform/core/StringTable.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/Worksheet.h"
+#include "records/CRecordListCtrl.h"
+#include "records/CRecordListHeader.h"
+#include "records/core/StoredWidthsBytes.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,9 +32,7 @@ protected:
 
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(data.target().driver); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(data.target().driver);
         ASSERT_TRUE(data.ok()) << data.error().toStdString();
         // The dialog reads stored column widths from the application's settings: keep them in
         // a folder of the test's own.

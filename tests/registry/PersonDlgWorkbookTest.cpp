@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/SqlStatements.h"
+#include "exchange/ParticipantImport.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "platform/core/DesktopOpener.h"
+#include "platform/core/StringTable.h"
+#include "platform/workbook/Workbook.h"
+#include "platform/workbook/Worksheet.h"
 #include "registry/CImportResultDlg.h"
-#include "registry/ImportFailureModel.h"
 #include "registry/CPersonDlg.h"
+#include "registry/ImportFailureModel.h"
 #include "registry/ImportWorker.h"
-#include "exchange/ParticipantImport.h"
 #include "registry/PersonTableModel.h"
 #include "support/RecordingMessageService.h"
 #include "support/RefusedCommit.h"
-#include "data/SqlStatements.h"
-#include "platform/core/StringTable.h"
 #include "support/TestDatabase.h"
-#include "platform/workbook/Workbook.h"
-#include "platform/workbook/Worksheet.h"
 
 #include <QFile>
 #include <QLabel>
@@ -83,9 +83,7 @@ protected:
     PersonDlgImport() : PersonDlgWorkbook(GetParam()) {}
     void SetUp() override
     {
-        if (const QString why = TestDatabase::Unavailable(GetParam()); !why.isEmpty()) {
-            GTEST_SKIP() << why.toStdString();
-        }
+        SORTILO_SKIP_UNLESS_AVAILABLE(GetParam());
         ASSERT_TRUE(m_data.ok()) << m_data.error().toStdString();
     }
 };

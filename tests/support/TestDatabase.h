@@ -54,6 +54,11 @@ private:
     QString m_error;
 };
 
+// Skips the running test, saying why, when driver's database cannot be had on this machine.
+#define SORTILO_SKIP_UNLESS_AVAILABLE(driver)                                                      \
+    if (const QString why = TestDatabase::Unavailable(driver); !why.isEmpty())                     \
+    GTEST_SKIP() << why.toStdString()
+
 // Gives parameterised tests both drivers, named by driver.
 #define SORTILO_BOTH_DRIVERS                                                                       \
     ::testing::Values(TestDatabase::Driver::Sqlite, TestDatabase::Driver::PostgreSql),             \

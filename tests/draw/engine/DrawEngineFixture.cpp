@@ -17,9 +17,7 @@ DrawEngineTest::DrawEngineTest(TestDatabase::Driver driver) : m_data(driver)
 
 void DrawEngineTest::SetUp()
 {
-    if (const QString why = TestDatabase::Unavailable(m_data.target().driver); !why.isEmpty()) {
-        GTEST_SKIP() << why.toStdString();
-    }
+    SORTILO_SKIP_UNLESS_AVAILABLE(m_data.target().driver);
     ASSERT_TRUE(m_data.ok()) << m_data.error().toStdString();
 }
 
