@@ -1,0 +1,478 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "draw/wall/CWinnersWall.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QScreen>
+#include <QTimer>
+#include <QVariantAnimation>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+// How often automatic paging looks at the clock, how long a page takes to fade in, and how long
+// the key hint stays after the wall appears.
+constexpr int AutoPollMs = 200;
+constexpr int FadeMs = 280;
+constexpr int HintMs = 10000;
+
+QColor WithAlpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
+}
+
+qint64 SteadyMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+CWinnersWall::CWinnersWall(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_clock(&SteadyMs)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(tr("中奖名单"));
+    m_fade = new QVariantAnimation(this);
+    m_fade->setStartValue(0.0);
+    m_fade->setEndValue(1.0);
+    m_fade->setDuration(FadeMs);
+    connect(m_fade, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(m_fade, &QVariantAnimation::finished, this, [this] { m_leaving = QPixmap(); });
+    m_autoTimer = new QTimer(this);
+    m_autoTimer->setInterval(AutoPollMs);
+    connect(m_autoTimer, &QTimer::timeout, this, &CWinnersWall::PollAutoPaging);
+    m_hintTimer = new QTimer(this);
+    m_hintTimer->setSingleShot(true);
+    connect(m_hintTimer, &QTimer::timeout, this, [this] {
+        m_hintShown = false;
+        update();
+    });
+}
+
+CWinnersWall::~CWinnersWall() = default;
+
+void CWinnersWall::SetStyle(const WallStyle& style)
+{
+    m_style = style;
+    Relayout();
+}
+
+void CWinnersWall::ShowRound(const QString& prizeName, int level, std::vector<WallCard> winners)
+{
+    m_prizeName = prizeName;
+    m_level = level;
+    m_winners = std::move(winners);
+    Relayout();
+    Layout();
+    m_paging.GoTo(0, m_clock());
+    m_fade->stop();
+    m_leaving = QPixmap();
+    emit pageChanged(m_paging.Page(), m_paging.PageCount());
+    update();
+}
+
+void CWinnersWall::Present()
+{
+    const QWidget* host = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* where = host && host->screen() ? host->screen() : QGuiApplication::primaryScreen();
+    if (where) {
+        setScreen(where);
+        setGeometry(where->geometry());
+    }
+    showFullScreen();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void CWinnersWall::SetAutoPaging(int intervalMs)
+{
+    m_paging.SetAutoInterval(intervalMs, m_clock());
+    if (m_paging.AutoInterval() > 0 && isVisible()) {
+        m_autoTimer->start();
+    } else {
+        m_autoTimer->stop();
+    }
+}
+
+void CWinnersWall::SetClock(std::function<qint64()> clock)
+{
+    m_clock = std::move(clock);
+    m_paging.SetAutoInterval(m_paging.AutoInterval(), m_clock());
+}
+
+void CWinnersWall::PollAutoPaging()
+{
+    const int old = m_paging.Page();
+    if (m_paging.AutoTurn(m_clock())) {
+        OnPageShown(old);
+    }
+}
+
+void CWinnersWall::NextPage()
+{
+    TurnTo(m_paging.Page() + 1);
+}
+
+void CWinnersWall::PreviousPage()
+{
+    TurnTo(m_paging.Page() - 1);
+}
+
+void CWinnersWall::TurnTo(int page)
+{
+    Layout();
+    const int old = m_paging.Page();
+    if (m_paging.GoTo(page, m_clock())) {
+        OnPageShown(old);
+    }
+}
+
+void CWinnersWall::OnPageShown(int oldPage)
+{
+    if (isVisible() && m_pictured == oldPage && !m_page.isNull()) {
+        m_leaving = m_page;
+        m_page = PagePicture();
+        m_fade->stop();
+        m_fade->start();
+    }
+    emit pageChanged(m_paging.Page(), m_paging.PageCount());
+    update();
+}
+
+QString CWinnersWall::TitleText() const
+{
+    const QString prize =
+        m_prizeName.trimmed().isEmpty() ? tr("第 %1 级奖项").arg(m_level) : m_prizeName.trimmed();
+    return tr("%1 中奖名单").arg(prize);
+}
+
+QString CWinnersWall::CountText() const
+{
+    return tr("共 %1 位中奖者").arg(m_winners.size());
+}
+
+QString CWinnersWall::PageText() const
+{
+    return tr("第 %1 / %2 页").arg(m_paging.Page() + 1).arg(m_paging.PageCount());
+}
+
+const WallLayout& CWinnersWall::Layout()
+{
+    if (!m_layout || m_layout->Size() != size().expandedTo(QSize(160, 120))) {
+        // A new size keeps the first card of the page on screen.
+        const int first = m_paging.First();
+        m_layout = std::make_unique<WallLayout>(size(), m_style.cardFont,
+                                                static_cast<int>(m_winners.size()));
+        m_views.clear();
+        m_backdrop = QPixmap();
+        m_page = QPixmap();
+        m_pictured = -1;
+        const int perPage = m_layout->Grid().perPage;
+        m_paging.SetCards(static_cast<int>(m_winners.size()), perPage);
+        m_paging.GoTo(first / perPage, m_clock());
+    }
+    return *m_layout;
+}
+
+const WallPageView& CWinnersWall::CurrentView()
+{
+    const WallLayout& layout = Layout();
+    const int page = m_paging.Page();
+    auto found = m_views.find(page);
+    if (found == m_views.end()) {
+        const WallCard* first = m_winners.data() + m_paging.First();
+        found = m_views.emplace(page, layout.Page(first, m_paging.CountOnPage())).first;
+    }
+    return found->second;
+}
+
+void CWinnersWall::Relayout()
+{
+    m_layout.reset();
+    m_views.clear();
+    m_backdrop = QPixmap();
+    m_page = QPixmap();
+    m_pictured = -1;
+    update();
+}
+
+QFont CWinnersWall::TitleFont(int pixelSize) const
+{
+    QFont font(m_style.titleFont);
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setBold(true);
+    return font;
+}
+
+QPixmap CWinnersWall::Backdrop()
+{
+    if (!m_backdrop.isNull()) {
+        return m_backdrop;
+    }
+    const WallLayout& layout = Layout();
+    const double u = layout.Unit();
+    const int w = width();
+    const int h = height();
+    const qreal dpr = devicePixelRatioF();
+    QPixmap picture(QSize(w, h) * dpr);
+    picture.setDevicePixelRatio(dpr);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor bg = m_style.background;
+
+    // A warm glow behind the cards, darker towards the edges.
+    QRadialGradient glow(QPointF(w / 2.0, h * 0.45), std::max(w, h) * 0.72);
+    glow.setColorAt(0, bg.lighter(128));
+    glow.setColorAt(0.55, bg);
+    glow.setColorAt(1, bg.darker(175));
+    p.fillRect(QRect(0, 0, w, h), glow);
+
+    // Faint rays from above the title.
+    const QPointF rayCentre(w / 2.0, -h * 0.08);
+    const double reach = std::hypot(w, h) * 1.2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(WithAlpha(m_style.accent, 10));
+    for (int k = 0; k < 48; k += 2) {
+        const double a0 = k * M_PI / 48;
+        const double a1 = (k + 1) * M_PI / 48;
+        const QPointF poly[] = {rayCentre, rayCentre + QPointF(std::cos(a0), std::sin(a0)) * reach,
+                                rayCentre + QPointF(std::cos(a1), std::sin(a1)) * reach};
+        p.drawPolygon(poly, 3);
+    }
+
+    // Gold confetti, the same every time (a fixed sequence, not chance).
+    quint32 seed = 0x5EED2027u;
+    const auto next = [&seed](quint32 range) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % range;
+    };
+    for (int i = 0; i < 170; ++i) {
+        const double x = next(static_cast<quint32>(w));
+        const double y = next(static_cast<quint32>(h));
+        const double size = (1.5 + next(4)) * u;
+        p.setBrush(WithAlpha(next(3) ? m_style.accent : m_style.title, 40 + int(next(70))));
+        p.save();
+        p.translate(x, y);
+        p.rotate(next(90));
+        p.drawRect(QRectF(-size / 2, -size / 2, size, size * (1 + next(2))));
+        p.restore();
+    }
+
+    // A double gold frame, like the edge of the draw window.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(WithAlpha(m_style.accent, 200), std::max(1.0, 2.2 * u)));
+    const double r = 20 * u;
+    p.drawRoundedRect(QRectF(14 * u, 14 * u, w - 28 * u, h - 28 * u), r, r);
+    p.setPen(QPen(WithAlpha(m_style.accent, 90), std::max(1.0, 1.0 * u)));
+    p.drawRoundedRect(QRectF(22 * u, 22 * u, w - 44 * u, h - 44 * u), r * 0.7, r * 0.7);
+
+    // The title, shrunk to the width when the prize name is long.
+    const QRect titleRect = layout.TitleRect();
+    const QString title = TitleText();
+    int titlePx = static_cast<int>(78 * u);
+    while (titlePx > 24 * u &&
+           QFontMetrics(TitleFont(titlePx)).horizontalAdvance(title) > titleRect.width()) {
+        titlePx -= std::max(1, titlePx / 20);
+    }
+    const QFont titleFont = TitleFont(titlePx);
+    const QString shownTitle =
+        QFontMetrics(titleFont).elidedText(title, Qt::ElideRight, titleRect.width());
+    p.setFont(titleFont);
+    p.setPen(WithAlpha(Qt::black, 110));
+    p.drawText(titleRect.translated(0, static_cast<int>(3 * u)), Qt::AlignCenter, shownTitle);
+    p.setPen(m_style.title);
+    p.drawText(titleRect, Qt::AlignCenter, shownTitle);
+
+    // The count between two gold lines ending in diamonds.
+    QFont countFont(m_style.cardFont);
+    countFont.setPixelSize(std::max(1, static_cast<int>(28 * u)));
+    p.setFont(countFont);
+    const QRect countRect = layout.CountRect();
+    const QString count = CountText();
+    const int half =
+        QFontMetrics(countFont).horizontalAdvance(count) / 2 + static_cast<int>(26 * u);
+    p.setPen(m_style.accent);
+    p.drawText(countRect, Qt::AlignCenter, count);
+    const double cy = countRect.center().y() + 1;
+    const double cx = countRect.center().x();
+    const double span = std::min(w * 0.26, countRect.width() / 2.0 - half);
+    for (const int side : {-1, 1}) {
+        const QPointF inner(cx + side * half, cy);
+        const QPointF outer(cx + side * (half + span), cy);
+        QLinearGradient line(inner, outer);
+        line.setColorAt(0, WithAlpha(m_style.accent, 220));
+        line.setColorAt(1, WithAlpha(m_style.accent, 0));
+        p.setPen(QPen(QBrush(line), std::max(1.0, 1.6 * u)));
+        p.drawLine(inner, outer);
+        const double d = 6 * u;
+        const QPointF diamond[] = {inner + QPointF(0, -d), inner + QPointF(side * d, 0),
+                                   inner + QPointF(0, d), inner + QPointF(-side * d, 0)};
+        p.setPen(Qt::NoPen);
+        p.setBrush(m_style.accent);
+        p.drawPolygon(diamond, 4);
+    }
+    p.end();
+    m_backdrop = picture;
+    return m_backdrop;
+}
+
+void CWinnersWall::PaintCard(QPainter& p, const WallCardView& card, const WallPageView& view) const
+{
+    const double u = m_layout->Unit();
+    const QRectF r = QRectF(card.card).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double radius = 12 * u;
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0, WithAlpha(m_style.background.darker(118), 235));
+    fill.setColorAt(1, WithAlpha(m_style.background.darker(165), 235));
+    p.setBrush(fill);
+    p.setPen(QPen(WithAlpha(m_style.accent, 150), std::max(1.0, 1.5 * u)));
+    p.drawRoundedRect(r, radius, radius);
+
+    p.setFont(view.numberFont);
+    p.setPen(m_style.number);
+    p.drawText(card.numberOrigin, card.number);
+    p.setFont(view.nameFont);
+    p.setPen(m_style.name);
+    p.drawText(card.nameOrigin, card.name);
+}
+
+QPixmap CWinnersWall::PagePicture()
+{
+    QPixmap picture = Backdrop();
+    picture.detach();
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const WallPageView& view = CurrentView();
+    for (const WallCardView& card : view.cards) {
+        PaintCard(p, card, view);
+    }
+    if (m_paging.PageCount() > 1) {
+        QFont pageFont(m_style.cardFont);
+        pageFont.setPixelSize(std::max(1, static_cast<int>(30 * m_layout->Unit())));
+        p.setFont(pageFont);
+        p.setPen(m_style.accent);
+        p.drawText(m_layout->FooterRect(), Qt::AlignCenter, PageText());
+    }
+    p.end();
+    m_pictured = m_paging.Page();
+    return picture;
+}
+
+void CWinnersWall::paintEvent(QPaintEvent*)
+{
+    Layout();
+    if (m_pictured != m_paging.Page() || m_page.isNull()) {
+        m_page = PagePicture();
+    }
+    QPainter p(this);
+    if (!m_leaving.isNull() && m_fade->state() == QAbstractAnimation::Running) {
+        p.drawPixmap(0, 0, m_leaving);
+        p.setOpacity(m_fade->currentValue().toDouble());
+    }
+    p.drawPixmap(0, 0, m_page);
+    p.setOpacity(1);
+    if (m_hintShown) {
+        QFont hintFont(m_style.cardFont);
+        hintFont.setPixelSize(std::max(1, static_cast<int>(20 * m_layout->Unit())));
+        p.setFont(hintFont);
+        p.setPen(WithAlpha(m_style.accent, 150));
+        p.drawText(m_layout->FooterRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                   tr("翻页：F6、方向键、Page Up / Page Down 或滚轮　返回：Esc"));
+    }
+}
+
+void CWinnersWall::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_fade->stop();
+    m_leaving = QPixmap();
+    Layout();
+}
+
+void CWinnersWall::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F6:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+        NextPage();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        PreviousPage();
+        break;
+    case Qt::Key_Home:
+        TurnTo(0);
+        break;
+    case Qt::Key_End:
+        TurnTo(m_paging.PageCount() - 1);
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CWinnersWall::wheelEvent(QWheelEvent* event)
+{
+    // One page a notch (120); finer wheels and touchpads add up to a notch first.
+    m_wheelRest += event->angleDelta().y();
+    while (m_wheelRest <= -120) {
+        m_wheelRest += 120;
+        NextPage();
+    }
+    while (m_wheelRest >= 120) {
+        m_wheelRest -= 120;
+        PreviousPage();
+    }
+    event->accept();
+}
+
+void CWinnersWall::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_autoTimer->stop();
+    emit closed();
+}
+
+void CWinnersWall::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_hintShown = true;
+    m_hintTimer->start(HintMs);
+    if (m_paging.AutoInterval() > 0) {
+        m_paging.SetAutoInterval(m_paging.AutoInterval(), m_clock());
+        m_autoTimer->start();
+    }
+}
+
+void CWinnersWall::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_autoTimer->stop();
+    m_hintTimer->stop();
+    m_fade->stop();
+    m_leaving = QPixmap();
+}
