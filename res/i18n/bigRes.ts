@@ -350,6 +350,33 @@
     </message>
 </context>
 <context>
+    <name>CWinnersWall</name>
+    <message>
+        <source>中奖名单</source>
+        <translation>中獎名單</translation>
+    </message>
+    <message>
+        <source>第 %1 级奖项</source>
+        <translation>第 %1 級獎項</translation>
+    </message>
+    <message>
+        <source>%1 中奖名单</source>
+        <translation>%1 中獎名單</translation>
+    </message>
+    <message>
+        <source>共 %1 位中奖者</source>
+        <translation>共 %1 位中獎者</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 页</source>
+        <translation>第 %1 / %2 頁</translation>
+    </message>
+    <message>
+        <source>翻页：F6、方向键、Page Up / Page Down 或滚轮　返回：Esc</source>
+        <translation>翻頁：F6、方向鍵、Page Up / Page Down 或滾輪　返回：Esc</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>

@@ -351,6 +351,33 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     </message>
 </context>
 <context>
+    <name>CWinnersWall</name>
+    <message>
+        <source>中奖名单</source>
+        <translation>Winners</translation>
+    </message>
+    <message>
+        <source>第 %1 级奖项</source>
+        <translation>Prize level %1</translation>
+    </message>
+    <message>
+        <source>%1 中奖名单</source>
+        <translation>%1 winners</translation>
+    </message>
+    <message>
+        <source>共 %1 位中奖者</source>
+        <translation>%1 winners in all</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>翻页：F6、方向键、Page Up / Page Down 或滚轮&#x3000;返回：Esc</source>
+        <translation>Turn pages: F6, arrow keys, Page Up / Page Down or the wheel    Back: Esc</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>

@@ -238,9 +238,9 @@ QPixmap CWinnersWall::Backdrop()
 
     // A warm glow behind the cards, darker towards the edges.
     QRadialGradient glow(QPointF(w / 2.0, h * 0.45), std::max(w, h) * 0.72);
-    glow.setColorAt(0, bg.lighter(128));
-    glow.setColorAt(0.55, bg);
-    glow.setColorAt(1, bg.darker(175));
+    glow.setColorAt(0, bg.lighter(112));
+    glow.setColorAt(0.5, bg.darker(110));
+    glow.setColorAt(1, bg.darker(190));
     p.fillRect(QRect(0, 0, w, h), glow);
 
     // Faint rays from above the title.

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QString>
 
+class QImage;
 class SkinDescription;
 
 // The winners wall's colours and fonts, taken from the skin of the draw window so that the wall
@@ -18,7 +19,11 @@ struct WallStyle
     QString titleFont = QStringLiteral("Noto Serif CJK SC"); // ID_THEME
     QString cardFont = QStringLiteral("Noto Sans CJK SC");   // ID_TEXT1
 
-    // The style of a skin: the colours and fonts of its text elements, background edgeColour
-    // (CSkinDialog::EdgeColour). What the skin does not define keeps its default.
-    static WallStyle FromSkin(const SkinDescription& skin, const QColor& edgeColour);
+    // The style of a skin: the colours and fonts of its text elements, the background of its
+    // main picture (read from the skin's directory). What the skin does not define keeps its
+    // default.
+    static WallStyle FromSkin(const SkinDescription& skin);
+    // The colour most of a picture is painted in (its body, not its frame or highlights);
+    // invalid for a null picture.
+    static QColor BodyColourOf(const QImage& picture);
 };
