@@ -52,7 +52,10 @@ CWinnersWall::CWinnersWall(QWidget* parent)
     m_fade->setEndValue(1.0);
     m_fade->setDuration(FadeMs);
     connect(m_fade, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
-    connect(m_fade, &QVariantAnimation::finished, this, [this] { m_leaving = QPixmap(); });
+    connect(m_fade, &QVariantAnimation::finished, this, [this] {
+        m_leaving = QPixmap();
+        PrepareNeighbours();
+    });
     m_autoTimer = new QTimer(this);
     m_autoTimer->setInterval(AutoPollMs);
     connect(m_autoTimer, &QTimer::timeout, this, &CWinnersWall::PollAutoPaging);
@@ -145,9 +148,9 @@ void CWinnersWall::TurnTo(int page)
 
 void CWinnersWall::OnPageShown(int oldPage)
 {
-    if (isVisible() && m_pictured == oldPage && !m_page.isNull()) {
-        m_leaving = m_page;
-        m_page = PagePicture();
+    if (isVisible() && m_pictures.count(oldPage) != 0) {
+        m_leaving = m_pictures[oldPage];
+        PictureOf(m_paging.Page());
         m_fade->stop();
         m_fade->start();
     }
@@ -169,7 +172,12 @@ QString CWinnersWall::CountText() const
 
 QString CWinnersWall::PageText() const
 {
-    return tr("第 %1 / %2 页").arg(m_paging.Page() + 1).arg(m_paging.PageCount());
+    return PageText(m_paging.Page());
+}
+
+QString CWinnersWall::PageText(int page) const
+{
+    return tr("第 %1 / %2 页").arg(page + 1).arg(m_paging.PageCount());
 }
 
 const WallLayout& CWinnersWall::Layout()
@@ -180,9 +188,8 @@ const WallLayout& CWinnersWall::Layout()
         m_layout = std::make_unique<WallLayout>(size(), m_style.cardFont,
                                                 static_cast<int>(m_winners.size()));
         m_views.clear();
+        m_pictures.clear();
         m_backdrop = QPixmap();
-        m_page = QPixmap();
-        m_pictured = -1;
         const int perPage = m_layout->Grid().perPage;
         m_paging.SetCards(static_cast<int>(m_winners.size()), perPage);
         m_paging.GoTo(first / perPage, m_clock());
@@ -190,14 +197,14 @@ const WallLayout& CWinnersWall::Layout()
     return *m_layout;
 }
 
-const WallPageView& CWinnersWall::CurrentView()
+const WallPageView& CWinnersWall::ViewOf(int page)
 {
     const WallLayout& layout = Layout();
-    const int page = m_paging.Page();
     auto found = m_views.find(page);
     if (found == m_views.end()) {
-        const WallCard* first = m_winners.data() + m_paging.First();
-        found = m_views.emplace(page, layout.Page(first, m_paging.CountOnPage())).first;
+        const int first = std::clamp(page * m_paging.PerPage(), 0, int(m_winners.size()));
+        const int count = std::min(m_paging.PerPage(), int(m_winners.size()) - first);
+        found = m_views.emplace(page, layout.Page(m_winners.data() + first, count)).first;
     }
     return found->second;
 }
@@ -206,9 +213,8 @@ void CWinnersWall::Relayout()
 {
     m_layout.reset();
     m_views.clear();
+    m_pictures.clear();
     m_backdrop = QPixmap();
-    m_page = QPixmap();
-    m_pictured = -1;
     update();
 }
 
@@ -352,14 +358,19 @@ void CWinnersWall::PaintCard(QPainter& p, const WallCardView& card, const WallPa
     p.drawText(card.nameOrigin, card.name);
 }
 
-QPixmap CWinnersWall::PagePicture()
+const QPixmap& CWinnersWall::PictureOf(int page)
 {
+    Layout();
+    auto found = m_pictures.find(page);
+    if (found != m_pictures.end()) {
+        return found->second;
+    }
     QPixmap picture = Backdrop();
     picture.detach();
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const WallPageView& view = CurrentView();
+    const WallPageView& view = ViewOf(page);
     for (const WallCardView& card : view.cards) {
         PaintCard(p, card, view);
     }
@@ -368,25 +379,39 @@ QPixmap CWinnersWall::PagePicture()
         pageFont.setPixelSize(std::max(1, static_cast<int>(30 * m_layout->Unit())));
         p.setFont(pageFont);
         p.setPen(m_style.accent);
-        p.drawText(m_layout->FooterRect(), Qt::AlignCenter, PageText());
+        p.drawText(m_layout->FooterRect(), Qt::AlignCenter, PageText(page));
     }
     p.end();
-    m_pictured = m_paging.Page();
-    return picture;
+    return m_pictures.emplace(page, picture).first->second;
+}
+
+void CWinnersWall::PrepareNeighbours()
+{
+    if (!isVisible()) {
+        return;
+    }
+    const int page = m_paging.Page();
+    const int count = m_paging.PageCount();
+    // Automatic paging goes from the last page to the first.
+    const int after = (page + 1) % count;
+    const int before = std::max(0, page - 1);
+    for (auto it = m_pictures.begin(); it != m_pictures.end();) {
+        const bool keep = it->first == page || it->first == after || it->first == before;
+        it = keep ? std::next(it) : m_pictures.erase(it);
+    }
+    PictureOf(after);
+    PictureOf(before);
 }
 
 void CWinnersWall::paintEvent(QPaintEvent*)
 {
-    Layout();
-    if (m_pictured != m_paging.Page() || m_page.isNull()) {
-        m_page = PagePicture();
-    }
+    const QPixmap& page = PictureOf(m_paging.Page());
     QPainter p(this);
     if (!m_leaving.isNull() && m_fade->state() == QAbstractAnimation::Running) {
         p.drawPixmap(0, 0, m_leaving);
         p.setOpacity(m_fade->currentValue().toDouble());
     }
-    p.drawPixmap(0, 0, m_page);
+    p.drawPixmap(0, 0, page);
     p.setOpacity(1);
     if (m_hintShown) {
         QFont hintFont(m_style.cardFont);
@@ -454,6 +479,10 @@ void CWinnersWall::closeEvent(QCloseEvent* event)
 {
     event->accept();
     m_autoTimer->stop();
+    // Back to the draw window, which takes the keys again.
+    if (QWidget* host = parentWidget() ? parentWidget()->window() : nullptr) {
+        host->activateWindow();
+    }
     emit closed();
 }
 
@@ -462,6 +491,7 @@ void CWinnersWall::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     m_hintShown = true;
     m_hintTimer->start(HintMs);
+    QTimer::singleShot(FadeMs, this, &CWinnersWall::PrepareNeighbours);
     if (m_paging.AutoInterval() > 0) {
         m_paging.SetAutoInterval(m_paging.AutoInterval(), m_clock());
         m_autoTimer->start();
@@ -475,4 +505,5 @@ void CWinnersWall::hideEvent(QHideEvent* event)
     m_hintTimer->stop();
     m_fade->stop();
     m_leaving = QPixmap();
+    m_pictures.clear(); // some 8 MB each at 1920 x 1080
 }

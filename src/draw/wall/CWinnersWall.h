@@ -58,8 +58,11 @@ public:
     QString TitleText() const;
     QString CountText() const;
     QString PageText() const;
-    // The layout of the current page at the current size (made when first asked).
-    const WallPageView& CurrentView();
+    QString PageText(int page) const;
+    // The layout of the current page, or of any page, at the current size (made when first
+    // asked, then kept).
+    const WallPageView& CurrentView() { return ViewOf(m_paging.Page()); }
+    const WallPageView& ViewOf(int page);
     const WallLayout& Layout();
 
 signals:
@@ -81,7 +84,11 @@ private:
     void OnPageShown(int oldPage);
     void Relayout();
     QPixmap Backdrop();
-    QPixmap PagePicture();
+    // The picture of a page; the current page and its neighbours are kept, so that a turn
+    // only fades from one finished picture to another.
+    const QPixmap& PictureOf(int page);
+    // Draws the neighbours of the current page ahead of the next turn, and forgets the others.
+    void PrepareNeighbours();
     void PaintPage(class QPainter& painter);
     void PaintCard(QPainter& painter, const WallCardView& card, const WallPageView& view) const;
     QFont TitleFont(int pixelSize) const;
@@ -94,9 +101,8 @@ private:
     std::unique_ptr<WallLayout> m_layout;
     std::map<int, WallPageView> m_views; // by page, for the current size
     QPixmap m_backdrop;
-    QPixmap m_page;      // the current page as shown
-    QPixmap m_leaving;   // the page before, fading out
-    int m_pictured = -1; // page m_page shows
+    std::map<int, QPixmap> m_pictures; // by page, for the current size
+    QPixmap m_leaving;                 // the page before, fading out
     QVariantAnimation* m_fade = nullptr;
     QTimer* m_autoTimer = nullptr;
     QTimer* m_hintTimer = nullptr;
