@@ -46,6 +46,9 @@ CWinnersWall::CWinnersWall(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Nothing else of the program is used while the hall looks at the wall: the draw window
+    // takes it as covered, so F5 starts no round behind it.
+    setWindowModality(Qt::ApplicationModal);
     setWindowTitle(tr("中奖名单"));
     m_fade = new QVariantAnimation(this);
     m_fade->setStartValue(0.0);
