@@ -2,6 +2,7 @@
 #include "draw/wall/CWinnersWall.h"
 
 #include <QFontMetrics>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -36,11 +37,14 @@ void Wheel(QWidget& widget, int delta)
 
 TEST(CWinnersWall, KeysAndWheelTurnPagesWithinTheEndsAndEscapeReturns)
 {
-    CWinnersWall wall;
-    wall.resize(1920, 1080);
+    QWidget drawWindow;
+    drawWindow.resize(640, 400);
+    drawWindow.show();
+    CWinnersWall wall(&drawWindow);
     wall.ShowRound(QStringLiteral("一等奖"), 1, Winners(300));
-    wall.show();
+    wall.Present();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&wall));
+    EXPECT_EQ(wall.geometry(), drawWindow.screen()->geometry()); // the draw window's screen
     QSignalSpy pages(&wall, &CWinnersWall::pageChanged);
     QSignalSpy closed(&wall, &CWinnersWall::closed);
     const int last = wall.PageCount() - 1;
