@@ -91,7 +91,6 @@ private:
     void PrepareNeighbours();
     void PaintPage(class QPainter& painter);
     void PaintCard(QPainter& painter, const WallCardView& card, const WallPageView& view) const;
-    QFont TitleFont(int pixelSize) const;
 
     WallStyle m_style;
     QString m_prizeName;
