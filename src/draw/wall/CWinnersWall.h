@@ -23,8 +23,9 @@ class QVariantAnimation;
 // closed). Optional automatic paging turns every few seconds and starts again after the last
 // page.
 //
-// A window of its own (frameless) over its parent. Only the current page is painted, from a
-// picture made once per page turn; each page's layout is kept while the size stays.
+// A frameless, application-modal window of its own over its parent. Only the current page is
+// painted, from a finished picture: the pages next to it are drawn ahead while the wall waits,
+// so a turn is a short fade; each page's layout is kept while the size stays.
 class CWinnersWall : public QWidget
 {
     Q_OBJECT
