@@ -318,8 +318,8 @@ public:
                                   XmlPart::Markup::Counted);
         }
         for (size_t run = 0; run + 1 < cuts.size(); ++run) {
-            const XmlPart rows("<r>" + xml.mid(cuts[run], cuts[run + 1] - cuts[run]) + "</r>",
-                               part, XmlPart::Markup::Counted);
+            const XmlPart rows("<r>" + xml.mid(cuts[run], cuts[run + 1] - cuts[run]) + "</r>", part,
+                               XmlPart::Markup::Counted);
             ReadRows(rows.Root());
         }
     }
