@@ -9,12 +9,14 @@
 // The cuts follow the markup (tags, quoted attribute values, comments, character data sections,
 // processing instructions): every run holds whole elements, and the runs together are exactly
 // the cell data's content. A part this cannot cut safely (another encoding than UTF-8, a
-// document type declaration, unbalanced markup, no cell data) yields no cuts and is parsed whole.
+// document type declaration, markup left open, no cell data) yields no cuts and is parsed whole;
+// markup it does cut but that is not well formed fails when a run is parsed.
 class SheetDataSplitter
 {
 public:
     // Offsets into the part: the first is where the cell data's content begins, the last where it
     // ends (its end tag); runs lie between neighbours and are at least runBytes long but the
-    // last. Empty when the part is to be parsed whole.
+    // last, and each ends after an element, comment or instruction that is a child of the cell
+    // data. Empty when the part is to be parsed whole.
     static std::vector<qsizetype> Split(const QByteArray& xml, qsizetype runBytes);
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/workbook/NumberText.h"
+#include "platform/workbook/SheetDataSplitter.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/WorkbookError.h"
 #include "platform/workbook/ZipFixture.h"
@@ -161,6 +162,34 @@ TEST(HandMadeXlsx, LargeSheetReadsEveryRowAndRefusesADamagedOne)
           head + rows + "</x:sheetData><x:pageMargins></x:worksheet>"}) {
         WriteZip(path, MinimalXlsx(damaged, strings));
         EXPECT_THROW(Workbook::Open(path), WorkbookError);
+    }
+}
+
+TEST(SheetDataSplitter, CutsOnlyBetweenWholeRowsOrReadsThePartWhole)
+{
+    const QByteArray rows =
+        "<x:row r=\"1\" a='>\"'/><!-- </x:row> --><?pi </x:row>?>"
+        "<x:row><x:c><x:is><x:t><![CDATA[</x:row>]]></x:t></x:is></x:c></x:row>";
+    const QByteArray xml =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?><x:worksheet><x:cols/>"
+        "<x:sheetData>" +
+        rows + "</x:sheetData><x:sheetData><x:row/></x:sheetData></x:worksheet>";
+    const std::vector<qsizetype> cuts = SheetDataSplitter::Split(xml, 1);
+    QByteArrayList runs;
+    for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+        runs.append(xml.mid(cuts[i], cuts[i + 1] - cuts[i]));
+    }
+    EXPECT_EQ(runs, QByteArrayList({"<x:row r=\"1\" a='>\"'/>", "<!-- </x:row> -->",
+                                    "<?pi </x:row>?>", rows.mid(rows.lastIndexOf("<x:row>"))}));
+    // The first sheetData is empty: its rows are none, whatever follows.
+    EXPECT_TRUE(
+        SheetDataSplitter::Split("<w><sheetData/><sheetData><row/></sheetData></w>", 1).empty());
+    for (const QByteArray& whole :
+         {QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><w><sheetData><row/>"
+                     "</sheetData></w>"),
+          QByteArray("<!DOCTYPE w [<!ENTITY e \"</row>\">]><w><sheetData><row/></sheetData></w>"),
+          QByteArray("<\0w\0>\0", 6)}) {
+        EXPECT_TRUE(SheetDataSplitter::Split(whole, 1).empty()) << whole.constData();
     }
 }
 
