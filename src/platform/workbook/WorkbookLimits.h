@@ -13,8 +13,8 @@ struct WorkbookLimits
     static constexpr qint64 MaxPartBytes = 128LL * 1024 * 1024;
     // Uncompressed size of all parts read from one .xlsx container together.
     static constexpr qint64 MaxPackageBytes = 256LL * 1024 * 1024;
-    // Tags in one XML part of an .xlsx container: a part is parsed whole, and each element costs
-    // memory beyond its bytes. A sheet of 100,000 rows written by LibreOffice has about 1.4
+    // Tags in one XML part of an .xlsx container: most parts are parsed whole, and each element
+    // costs memory beyond its bytes. A sheet of 100,000 rows written by LibreOffice has about 1.4
     // million, its strings (rich text) about 2.4 million.
     static constexpr qint64 MaxPartTags = 5000000;
     // Attributes in one XML part, and in one element. A cell has at most three (reference,

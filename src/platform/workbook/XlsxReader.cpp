@@ -4,6 +4,7 @@
 #include "platform/workbook/CellReference.h"
 #include "platform/workbook/DateCells.h"
 #include "platform/workbook/NumberText.h"
+#include "platform/workbook/SheetDataSplitter.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/WorkbookError.h"
 #include "platform/workbook/WorkbookLimits.h"
@@ -86,13 +87,23 @@ void CheckMarkup(const QByteArray& bytes, const QString& name)
     }
 }
 
-// An XML part parsed in place: the document points into the bytes it keeps.
+// An XML part parsed in place: the document points into the bytes it keeps. Its markup is
+// counted first unless the caller counted it already (a piece of a part counted whole).
 class XmlPart
 {
 public:
-    XmlPart(QByteArray bytes, const QString& name) : m_bytes(std::move(bytes))
+    enum class Markup
     {
-        CheckMarkup(m_bytes, name);
+        Count,
+        Counted
+    };
+
+    XmlPart(QByteArray bytes, const QString& name, Markup markup = Markup::Count)
+        : m_bytes(std::move(bytes))
+    {
+        if (markup == Markup::Count) {
+            CheckMarkup(m_bytes, name);
+        }
         // A text of blanks alone is kept: <t xml:space="preserve"> </t> is a cell of one blank.
         const pugi::xml_parse_result result =
             m_document.load_buffer_inplace(m_bytes.data(), size_t(m_bytes.size()),
@@ -290,10 +301,34 @@ public:
         : m_shared(shared), m_formats(formats), m_sheet(sheet), m_cellBudget(cellBudget)
     {}
 
+    // The rows are parsed in runs of about RunBytes, each run a tree of its own, so that the
+    // trees never hold a large sheet whole; the sheet around its rows is parsed once for its
+    // well-formedness. A part that cannot be cut is parsed whole.
     void Read(QByteArray xml, const QString& part)
     {
-        const XmlPart document(std::move(xml), part);
-        const pugi::xml_node data = Child(document.Root(), "sheetData");
+        CheckMarkup(xml, part);
+        const std::vector<qsizetype> cuts = SheetDataSplitter::Split(xml, RunBytes);
+        if (cuts.empty()) {
+            const XmlPart document(std::move(xml), part, XmlPart::Markup::Counted);
+            ReadRows(Child(document.Root(), "sheetData"));
+            return;
+        }
+        {
+            const XmlPart outside(xml.left(cuts.front()) + xml.mid(cuts.back()), part,
+                                  XmlPart::Markup::Counted);
+        }
+        for (size_t run = 0; run + 1 < cuts.size(); ++run) {
+            const XmlPart rows("<r>" + xml.mid(cuts[run], cuts[run + 1] - cuts[run]) + "</r>", part,
+                               XmlPart::Markup::Counted);
+            ReadRows(rows.Root());
+        }
+    }
+
+private:
+    static constexpr qsizetype RunBytes = 1024 * 1024;
+
+    void ReadRows(const pugi::xml_node& data)
+    {
         for (const pugi::xml_node& row : data.children()) {
             if (!Is(row, "row")) {
                 continue;
@@ -307,7 +342,6 @@ public:
         }
     }
 
-private:
     void CheckRow(int row) const
     {
         if (row > WorkbookLimits::MaxRows) {

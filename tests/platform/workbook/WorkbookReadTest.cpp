@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/workbook/NumberText.h"
+#include "platform/workbook/SheetDataSplitter.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/WorkbookError.h"
 #include "platform/workbook/ZipFixture.h"
@@ -109,6 +110,87 @@ TEST(HandMadeXlsx, PrefixedElementsInlineStringsFormulasAndEscapesReadAsText)
     EXPECT_EQ(again->Sheet(0).CellText(3, 1), u"new");
     ASSERT_NE(again->Sheet(0).FormulaAt(2, 5), nullptr);
     EXPECT_EQ(again->Sheet(0).FormulaAt(2, 5)->text, u"A2&\"!\"");
+}
+
+// A sheet of several megabytes is parsed in runs of rows: what lies at the cuts between runs
+// (a comment or character data that looks like a row's end, an attribute holding '>') must read
+// as it does in a small sheet, and a damaged row far down must still refuse the file.
+TEST(HandMadeXlsx, LargeSheetReadsEveryRowAndRefusesADamagedOne)
+{
+    constexpr int Rows = 40000;
+    QByteArray rows;
+    for (int i = 1; i <= Rows; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const bool trap = i % 1000 == 0;
+        rows += trap ? "<!-- </x:row><x:row> -->\n<x:row r=\"" + n + "\" note='a>\"b'>"
+                     : "<x:row r=\"" + n + (i % 7 ? "\">" : "\" ht=\"20\" customHeight=\"1\">");
+        rows += "<x:c r=\"A" + n + "\" t=\"s\"><x:v>" + QByteArray::number(i % 2) + "</x:v></x:c>";
+        rows += "<x:c t=\"inlineStr\"><x:is><x:t>" +
+                (trap ? QByteArray("<![CDATA[</x:row> >]]>") : "name " + n) + "</x:t></x:is></x:c>";
+        rows += "<x:c><x:v>" + n + "</x:v></x:c></x:row>\n";
+    }
+    const QByteArray head =
+        R"(<?xml version="1.0" encoding="UTF-8"?>)"
+        R"(<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        R"(<x:sheetPr/><x:sheetData>)";
+    const QByteArray tail = "</x:sheetData><x:pageMargins left=\"0.7\"/></x:worksheet>";
+    const QByteArray strings =
+        "<sst><si><t>even</t></si><si><r><t>o</t></r><r><t>dd</t></r></si></sst>";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.xlsx"));
+    WriteZip(path, MinimalXlsx(head + rows + tail, strings));
+    const auto workbook = Workbook::Open(path);
+    const Worksheet& sheet = workbook->Sheet(0);
+    ASSERT_EQ(sheet.LastRow(), Rows);
+    EXPECT_EQ(sheet.CellCount(), 3 * Rows);
+    for (int i = 1; i <= Rows; ++i) {
+        const QString n = QString::number(i);
+        ASSERT_EQ(sheet.CellText(i, 1), QLatin1String(i % 2 ? "odd" : "even")) << i;
+        ASSERT_EQ(sheet.CellText(i, 2),
+                  i % 1000 ? QStringLiteral("name ") + n : QStringLiteral("</x:row> >"))
+            << i;
+        ASSERT_EQ(sheet.CellText(i, 3), n) << i;
+    }
+    EXPECT_EQ(sheet.Rows()[7 - 1].attributes, u" ht=\"20\" customHeight=\"1\"");
+    EXPECT_TRUE(sheet.Rows()[3000 - 1].attributes.contains(u"note="));
+
+    for (const QByteArray& damaged :
+         {head +
+              QByteArray(rows).replace("</x:row>\n<x:row r=\"39999\"",
+                                       "</x:rox>\n<x:row r=\"39999\"") +
+              tail,
+          head + rows + "</x:sheetData><x:pageMargins></x:worksheet>"}) {
+        WriteZip(path, MinimalXlsx(damaged, strings));
+        EXPECT_THROW(Workbook::Open(path), WorkbookError);
+    }
+}
+
+TEST(SheetDataSplitter, CutsOnlyBetweenWholeRowsOrReadsThePartWhole)
+{
+    const QByteArray rows =
+        "<x:row r=\"1\" a='>\"'/><!-- </x:row> --><?pi </x:row>?>"
+        "<x:row><x:c><x:is><x:t><![CDATA[</x:row>]]></x:t></x:is></x:c></x:row>";
+    const QByteArray xml =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?><x:worksheet><x:cols/>"
+        "<x:sheetData>" +
+        rows + "</x:sheetData><x:sheetData><x:row/></x:sheetData></x:worksheet>";
+    const std::vector<qsizetype> cuts = SheetDataSplitter::Split(xml, 1);
+    QByteArrayList runs;
+    for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+        runs.append(xml.mid(cuts[i], cuts[i + 1] - cuts[i]));
+    }
+    EXPECT_EQ(runs, QByteArrayList({"<x:row r=\"1\" a='>\"'/>", "<!-- </x:row> -->",
+                                    "<?pi </x:row>?>", rows.mid(rows.lastIndexOf("<x:row>"))}));
+    // The first sheetData is empty: its rows are none, whatever follows.
+    EXPECT_TRUE(
+        SheetDataSplitter::Split("<w><sheetData/><sheetData><row/></sheetData></w>", 1).empty());
+    for (const QByteArray& whole :
+         {QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><w><sheetData><row/>"
+                     "</sheetData></w>"),
+          QByteArray("<!DOCTYPE w [<!ENTITY e \"</row>\">]><w><sheetData><row/></sheetData></w>"),
+          QByteArray("<\0w\0>\0", 6)}) {
+        EXPECT_TRUE(SheetDataSplitter::Split(whole, 1).empty()) << whole.constData();
+    }
 }
 
 TEST(CsvWorkbook, ReadsGbkOrUtf8WithCommasOrSemicolons)
