@@ -4,6 +4,8 @@
 #include "data/CAdoDatabase.h"
 #include "data/SqlStatements.h"
 
+#include <algorithm>
+
 std::optional<PrizeStore::PrizeNames> PrizeStore::Names()
 {
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames)) ||
@@ -29,4 +31,40 @@ bool PrizeStore::UpdateNames(const PrizeNames& names)
     return m_database.OpenQuery(QLatin1String(m_database.IsEOF() ? SqlStatements::InsertPrizeNames
                                                                  : SqlStatements::UpdatePrizeNames),
                                 values);
+}
+
+int PrizeStore::BoundedRoundSize(int size)
+{
+    return std::clamp(size, DefaultRoundSize, MaxRoundSize);
+}
+
+std::optional<PrizeStore::RoundSizes> PrizeStore::ReadRoundSizes()
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames)) ||
+        m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    RoundSizes sizes;
+    for (int level = 1; level <= Levels; ++level) {
+        bool number = false;
+        const int size =
+            m_database.GetFieldText(QStringLiteral("roundSize%1").arg(level)).toInt(&number);
+        sizes[level - 1] = number ? BoundedRoundSize(size) : DefaultRoundSize;
+    }
+    return sizes;
+}
+
+bool PrizeStore::UpdateRoundSizes(const RoundSizes& sizes)
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames))) {
+        return false;
+    }
+    if (m_database.IsEOF() && !m_database.OpenQuery(QLatin1String(SqlStatements::InsertPrizeRow))) {
+        return false;
+    }
+    QVariantList values;
+    for (const int size : sizes) {
+        values << BoundedRoundSize(size);
+    }
+    return m_database.OpenQuery(QLatin1String(SqlStatements::UpdateRoundSizes), values);
 }
