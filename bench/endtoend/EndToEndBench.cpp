@@ -10,6 +10,7 @@
 #include "app/EventFolder.h"
 #include "data/CAdoDatabase.h"
 #include "data/PersonStore.h"
+#include "data/PrizeStore.h"
 #include "draw/engine/DrawEngine.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/SharedFiles.h"
@@ -45,6 +46,8 @@ constexpr int RoundsPerLevel = 3;
 // Timer messages the reels roll for before the operator presses Stop (eight reels at 10 ms: about
 // a second and a quarter).
 constexpr int RollingMessages = 1000;
+// The big round drawn after the others, at level 8: its winners stored at once on Stop.
+constexpr int BigRoundSize = 1000;
 
 // Boxes are answered Yes and kept; each step says how many it expects.
 class NightMessages final : public MessageService
@@ -320,8 +323,17 @@ int main(int argc, char** argv)
         messages.Expect("participant dialog", 0);
     }
 
-    // 3. The draw.
+    // 3. The draw, then a big round of level 8 set in the prize settings.
     const DrawFigures draw = Draw(engine, host, database);
+    PrizeStore::RoundSizes sizes;
+    sizes.fill(PrizeStore::DefaultRoundSize);
+    sizes[DrawEngine::MaxValue - 1] = BigRoundSize;
+    PrizeStore(database).UpdateRoundSizes(sizes);
+    engine.QuotaUp(); // from 8 to the level's round size
+    engine.StartRound();
+    RoundCosts bigCosts;
+    const double bigStop = RunRound(engine, host, bigCosts, RollingMessages);
+    const int bigStored = static_cast<int>(engine.BigRoundWinners().size());
     messages.Expect("draw", 0);
     const int winners = QueryInt(database, QStringLiteral("select count(*) as n from ComePrize"),
                                  QStringLiteral("n"));
@@ -329,7 +341,7 @@ int main(int argc, char** argv)
         QueryInt(database, QStringLiteral("select count(distinct PersonID) as n from ComePrize"),
                  QStringLiteral("n"));
     // Every pick stored, nobody twice: a night that breaks this fails the run.
-    const int expected = draw.rounds * DrawEngine::MaxValue;
+    const int expected = draw.rounds * DrawEngine::MaxValue + BigRoundSize;
     const bool drawSound = winners == expected && distinct == winners;
     if (!drawSound) {
         std::fprintf(stderr, "draw: %d winners stored (%d different) for %d picks\n", winners,
@@ -352,6 +364,8 @@ int main(int argc, char** argv)
                 Max(draw.costs.ticks), "ms", DrawEngine::ReelIntervalMs});
     Add(lines, {QStringLiteral("winner stored and shown (last reel's tick), worst"),
                 static_cast<int>(draw.costs.stores.size()), Max(draw.costs.stores), "ms", 0});
+    Add(lines, {QStringLiteral("big round: Stop chooses and stores every winner (one transaction)"),
+                bigStored, bigStop, "ms", 1000});
 
     // 4. The winners record, and its export.
     {

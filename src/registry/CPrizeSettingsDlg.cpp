@@ -40,7 +40,7 @@ CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
         auto* size = new QSpinBox(this);
         size->setRange(PrizeStore::DefaultRoundSize, PrizeStore::MaxRoundSize);
         size->setSuffix(tr(" 人/轮"));
-        size->setToolTip(tr("这一等奖每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，"
+        size->setToolTip(tr("这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，"
                             "一次抽出全部中奖者。"));
         m_sizeBoxes[level - 1] = size;
         auto* row = new QHBoxLayout;
