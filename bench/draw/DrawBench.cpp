@@ -264,10 +264,10 @@ int main(int argc, char** argv)
                 const Figures figures = Measure(db, 21);
                 if (size == 100000 && share == 1) {
                     const std::vector<double> stops = MeasureBigRounds(db, 1000, 7);
-                    bigRows << QStringLiteral("| %1 | %2 | %3%% | 1000 | %4 | %5 |")
+                    bigRows << QStringLiteral("| %1 | %2 | %3 | 1000 | %4 | %5 |")
                                    .arg(QLatin1String(sqlite ? "SQLite" : "PostgreSQL"))
                                    .arg(size)
-                                   .arg(share)
+                                   .arg(QString::number(share) + u'%')
                                    .arg(MedianOf(stops), 0, 'f', 1)
                                    .arg(*std::max_element(stops.begin(), stops.end()), 0, 'f', 1);
                 }

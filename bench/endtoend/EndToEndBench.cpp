@@ -12,6 +12,7 @@
 #include "data/PersonStore.h"
 #include "data/PrizeStore.h"
 #include "draw/engine/DrawEngine.h"
+#include "exchange/ExportWorker.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/SharedFiles.h"
 #include "records/CPrizeRecordDlg.h"
@@ -108,6 +109,19 @@ void PrintTable(const std::vector<Line>& lines)
                     line.peakMb);
     }
     std::fflush(stdout);
+}
+
+// Waits until the dialog's worker thread (an import or an export) has ended and the dialog has
+// taken its end.
+void Await(QThread* worker)
+{
+    if (!worker) {
+        return;
+    }
+    QEventLoop wait;
+    // Queued after the dialog's own handler of the end.
+    QObject::connect(worker, &QThread::finished, &wait, &QEventLoop::quit, Qt::QueuedConnection);
+    wait.exec();
 }
 
 double Ms(const QElapsedTimer& clock)
@@ -295,13 +309,7 @@ int main(int argc, char** argv)
         Paint(dlg, *dlg.Ui().list);
         clock.start();
         dlg.Ui().import->click();
-        if (ImportWorker* worker = dlg.RunningImport()) {
-            QEventLoop wait;
-            // Queued after the dialog's own handler of the end.
-            QObject::connect(worker, &QThread::finished, &wait, &QEventLoop::quit,
-                             Qt::QueuedConnection);
-            wait.exec();
-        }
+        Await(dlg.RunningImport());
         const double ms = Ms(clock);
         messages.Expect("import", 1); // "import finished"
         Add(lines, {QStringLiteral("import (xlsx, dialog's worker, list reloaded)"),
@@ -378,6 +386,7 @@ int main(int argc, char** argv)
         record.SetSaveChooser([&](QWidget*, const QString&) { return path; });
         clock.start();
         record.ExportButton().click();
+        Await(record.RunningExport()); // written on a thread of its own
         const double ms = Ms(clock);
         Add(lines, {QStringLiteral("winners exported"), QFileInfo(path).isFile() ? winners : 0,
                     ms / 1000, "s", 2});
@@ -392,6 +401,7 @@ int main(int argc, char** argv)
         dlg.SetSaveChooser([&](QWidget*, const QString&) { return path; });
         clock.start();
         dlg.Ui().exportList->click();
+        Await(dlg.RunningExport());
         const double ms = Ms(clock);
         Add(lines, {QStringLiteral("participants exported"),
                     QFileInfo(path).isFile() ? dlg.Model().rowCount() : 0, ms / 1000, "s", 2});

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-std::optional<PrizeStore::PrizeNames> PrizeStore::Names()
+std::optional<PrizeStore::PrizeNames> PrizeStore::Names(RoundSizes* sizes)
 {
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames)) ||
         m_database.IsEOF()) {
@@ -15,6 +15,12 @@ std::optional<PrizeStore::PrizeNames> PrizeStore::Names()
     PrizeNames names;
     for (int level = 1; level <= Levels; ++level) {
         names[level - 1] = m_database.GetFieldText(QStringLiteral("step%1").arg(level));
+        if (sizes) {
+            bool number = false;
+            const int size =
+                m_database.GetFieldText(QStringLiteral("roundSize%1").arg(level)).toInt(&number);
+            (*sizes)[level - 1] = number ? BoundedRoundSize(size) : DefaultRoundSize;
+        }
     }
     return names;
 }
@@ -40,16 +46,9 @@ int PrizeStore::BoundedRoundSize(int size)
 
 std::optional<PrizeStore::RoundSizes> PrizeStore::ReadRoundSizes()
 {
-    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectPrizeNames)) ||
-        m_database.IsEOF()) {
-        return std::nullopt;
-    }
     RoundSizes sizes;
-    for (int level = 1; level <= Levels; ++level) {
-        bool number = false;
-        const int size =
-            m_database.GetFieldText(QStringLiteral("roundSize%1").arg(level)).toInt(&number);
-        sizes[level - 1] = number ? BoundedRoundSize(size) : DefaultRoundSize;
+    if (!Names(&sizes)) {
+        return std::nullopt;
     }
     return sizes;
 }

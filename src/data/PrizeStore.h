@@ -23,8 +23,9 @@ public:
 
     explicit PrizeStore(CAdoDatabase& database) : m_database(database) {}
 
-    // nullopt when the query failed or the row is missing.
-    std::optional<PrizeNames> Names();
+    // nullopt when the query failed or the row is missing. sizes: also the round sizes of the
+    // same row (see ReadRoundSizes), left alone when there is none.
+    std::optional<PrizeNames> Names(RoundSizes* sizes = nullptr);
     // Writes the eight names; a missing row is made with them, so the names are never dropped
     // unsaid. False when a statement failed.
     bool UpdateNames(const PrizeNames& names);

@@ -74,11 +74,8 @@ void CPrizeSettingsDlg::OnInitDialog()
 
 void CPrizeSettingsDlg::FillPrizeEdits()
 {
-    if (const std::optional<PrizeStore::PrizeNames> names = m_store.Names()) {
+    if (const std::optional<PrizeStore::PrizeNames> names = m_store.Names(&m_roundSizes)) {
         m_strStep = *names;
-    }
-    if (const std::optional<PrizeStore::RoundSizes> sizes = m_store.ReadRoundSizes()) {
-        m_roundSizes = *sizes;
     }
     UpdateData(false);
 }

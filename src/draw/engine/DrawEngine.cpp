@@ -233,11 +233,10 @@ void DrawEngine::RefreshCandidatePool()
 void DrawEngine::LoadPrizeNames()
 {
     // When the row cannot be read the names keep their previous values.
-    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names()) {
+    PrizeStore::RoundSizes sizes;
+    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names(&sizes)) {
         m_prizeNames = std::move(*names);
-    }
-    if (const std::optional<PrizeStore::RoundSizes> sizes = m_prizes.ReadRoundSizes()) {
-        m_roundSizes = *sizes;
+        m_roundSizes = sizes;
     }
 }
 
