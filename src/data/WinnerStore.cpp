@@ -83,9 +83,9 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
                               WinRefusal* refusal, QString* refusedId)
 {
     const CAdoDatabase::QuietFailures quiet(m_database);
-    const auto refuse = [&](WinRefusal::Cause cause, const QString& id) {
+    const auto refuse = [&](WinRefusal::Cause cause, const QString& id, const QString& detail) {
         if (refusal) {
-            *refusal = {cause, m_database.LastError()};
+            *refusal = {cause, detail};
         }
         if (refusedId) {
             *refusedId = id;
@@ -96,13 +96,13 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
         return true;
     }
     if (!m_database.CheckFileInPlace()) {
-        return refuse(WinRefusal::Cause::FileGone, QString());
+        return refuse(WinRefusal::Cause::FileGone, QString(), m_database.LastError());
     }
     QHash<QString, PersonRow> kept; // by IdKey, as the round stored them
     {
         DatabaseTransaction transaction(m_database);
         if (!transaction.IsActive()) {
-            return refuse(WinRefusal::Cause::Failed, QString());
+            return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
         }
         // One statement prepared once and run for each win: at a thousand wins a round trip
         // per win is what the round costs.
@@ -113,22 +113,17 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
                              CAdoDatabase::TextValue(win.JP), id, id})) {
                 const QString detail = m_database.LastError();
                 transaction.Rollback();
-                const bool won = HasWon(win.PersonID);
-                if (refusal) {
-                    *refusal = {won ? WinRefusal::Cause::AlreadyWon : WinRefusal::Cause::Failed,
-                                detail};
-                }
-                if (refusedId) {
-                    *refusedId = win.PersonID;
-                }
-                return false;
+                // Refused on the unique index when the participant won meanwhile elsewhere.
+                return refuse(HasWon(win.PersonID) ? WinRefusal::Cause::AlreadyWon
+                                                   : WinRefusal::Cause::Failed,
+                              win.PersonID, detail);
             }
         }
         // The names as stored, read before the commit so that a failed read stores nothing.
         const ComePrizeRow& first = wins.first();
         if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectRoundWins),
                                   {first.step, CAdoDatabase::TextValue(first.sDateTime)})) {
-            return refuse(WinRefusal::Cause::Failed, QString());
+            return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
         }
         for (; !m_database.IsEOF(); m_database.MoveNext()) {
             const QString id = m_database.GetFieldText(QStringLiteral("PersonID"));
@@ -137,7 +132,7 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
                          m_database.GetFieldText(QStringLiteral("Company"))});
         }
         if (!transaction.Commit()) {
-            return refuse(WinRefusal::Cause::Failed, QString());
+            return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
         }
     }
     // Not journalled: the commit leaves a gap in the journal, so a kept candidate pool is read
