@@ -26,10 +26,16 @@ create table ComePrize (
 -- a participant wins once, so the database refuses a second win.
 create unique index ComePrize_PersonID on ComePrize (PersonID);
 
+-- step1..step8: the prize names of levels 1..8; roundSize1..roundSize8: how many winners one
+-- round of the level may draw (above 8 the round is drawn at once, see the draw engine).
 create table JP (
     sNo   integer not null primary key,
     step1 text, step2 text, step3 text, step4 text,
-    step5 text, step6 text, step7 text, step8 text
+    step5 text, step6 text, step7 text, step8 text,
+    roundSize1 integer not null default 8, roundSize2 integer not null default 8,
+    roundSize3 integer not null default 8, roundSize4 integer not null default 8,
+    roundSize5 integer not null default 8, roundSize6 integer not null default 8,
+    roundSize7 integer not null default 8, roundSize8 integer not null default 8
 );
 insert into JP (sNo, step1, step2, step3, step4, step5, step6, step7, step8)
 values (555, '一等奖', '二等奖', '三等奖', '四等奖', '五等奖', '六等奖', '七等奖', '八等奖');
@@ -43,4 +49,4 @@ select ComePrize.PersonID as PersonID,
        ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP
 from ComePrize left join person on person.PersonID = ComePrize.PersonID;
 
-pragma user_version = 2;
+pragma user_version = 3;

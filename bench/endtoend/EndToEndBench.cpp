@@ -10,7 +10,9 @@
 #include "app/EventFolder.h"
 #include "data/CAdoDatabase.h"
 #include "data/PersonStore.h"
+#include "data/PrizeStore.h"
 #include "draw/engine/DrawEngine.h"
+#include "exchange/ExportWorker.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/SharedFiles.h"
 #include "records/CPrizeRecordDlg.h"
@@ -45,6 +47,8 @@ constexpr int RoundsPerLevel = 3;
 // Timer messages the reels roll for before the operator presses Stop (eight reels at 10 ms: about
 // a second and a quarter).
 constexpr int RollingMessages = 1000;
+// The big round drawn after the others, at level 8: its winners stored at once on Stop.
+constexpr int BigRoundSize = 1000;
 
 // Boxes are answered Yes and kept; each step says how many it expects.
 class NightMessages final : public MessageService
@@ -105,6 +109,19 @@ void PrintTable(const std::vector<Line>& lines)
                     line.peakMb);
     }
     std::fflush(stdout);
+}
+
+// Waits until the dialog's worker thread (an import or an export) has ended and the dialog has
+// taken its end.
+void Await(QThread* worker)
+{
+    if (!worker) {
+        return;
+    }
+    QEventLoop wait;
+    // Queued after the dialog's own handler of the end.
+    QObject::connect(worker, &QThread::finished, &wait, &QEventLoop::quit, Qt::QueuedConnection);
+    wait.exec();
 }
 
 double Ms(const QElapsedTimer& clock)
@@ -292,13 +309,7 @@ int main(int argc, char** argv)
         Paint(dlg, *dlg.Ui().list);
         clock.start();
         dlg.Ui().import->click();
-        if (ImportWorker* worker = dlg.RunningImport()) {
-            QEventLoop wait;
-            // Queued after the dialog's own handler of the end.
-            QObject::connect(worker, &QThread::finished, &wait, &QEventLoop::quit,
-                             Qt::QueuedConnection);
-            wait.exec();
-        }
+        Await(dlg.RunningImport());
         const double ms = Ms(clock);
         messages.Expect("import", 1); // "import finished"
         Add(lines, {QStringLiteral("import (xlsx, dialog's worker, list reloaded)"),
@@ -320,8 +331,17 @@ int main(int argc, char** argv)
         messages.Expect("participant dialog", 0);
     }
 
-    // 3. The draw.
+    // 3. The draw, then a big round of level 8 set in the prize settings.
     const DrawFigures draw = Draw(engine, host, database);
+    PrizeStore::RoundSizes sizes;
+    sizes.fill(PrizeStore::DefaultRoundSize);
+    sizes[DrawEngine::MaxValue - 1] = BigRoundSize;
+    PrizeStore(database).UpdateRoundSizes(sizes);
+    engine.QuotaUp(); // from 8 to the level's round size
+    engine.StartRound();
+    RoundCosts bigCosts;
+    const double bigStop = RunRound(engine, host, bigCosts, RollingMessages);
+    const int bigStored = static_cast<int>(engine.BigRoundWinners().size());
     messages.Expect("draw", 0);
     const int winners = QueryInt(database, QStringLiteral("select count(*) as n from ComePrize"),
                                  QStringLiteral("n"));
@@ -329,7 +349,7 @@ int main(int argc, char** argv)
         QueryInt(database, QStringLiteral("select count(distinct PersonID) as n from ComePrize"),
                  QStringLiteral("n"));
     // Every pick stored, nobody twice: a night that breaks this fails the run.
-    const int expected = draw.rounds * DrawEngine::MaxValue;
+    const int expected = draw.rounds * DrawEngine::MaxValue + BigRoundSize;
     const bool drawSound = winners == expected && distinct == winners;
     if (!drawSound) {
         std::fprintf(stderr, "draw: %d winners stored (%d different) for %d picks\n", winners,
@@ -352,6 +372,8 @@ int main(int argc, char** argv)
                 Max(draw.costs.ticks), "ms", DrawEngine::ReelIntervalMs});
     Add(lines, {QStringLiteral("winner stored and shown (last reel's tick), worst"),
                 static_cast<int>(draw.costs.stores.size()), Max(draw.costs.stores), "ms", 0});
+    Add(lines, {QStringLiteral("big round: Stop chooses and stores every winner (one transaction)"),
+                bigStored, bigStop, "ms", 1000});
 
     // 4. The winners record, and its export.
     {
@@ -364,6 +386,7 @@ int main(int argc, char** argv)
         record.SetSaveChooser([&](QWidget*, const QString&) { return path; });
         clock.start();
         record.ExportButton().click();
+        Await(record.RunningExport()); // written on a thread of its own
         const double ms = Ms(clock);
         Add(lines, {QStringLiteral("winners exported"), QFileInfo(path).isFile() ? winners : 0,
                     ms / 1000, "s", 2});
@@ -378,6 +401,7 @@ int main(int argc, char** argv)
         dlg.SetSaveChooser([&](QWidget*, const QString&) { return path; });
         clock.start();
         dlg.Ui().exportList->click();
+        Await(dlg.RunningExport());
         const double ms = Ms(clock);
         Add(lines, {QStringLiteral("participants exported"),
                     QFileInfo(path).isFile() ? dlg.Model().rowCount() : 0, ms / 1000, "s", 2});

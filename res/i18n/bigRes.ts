@@ -341,6 +341,14 @@
         <source>取消</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source> 人/轮</source>
+        <translation> 人/輪</translation>
+    </message>
+    <message>
+        <source>这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，一次抽出全部中奖者。</source>
+        <translation>這個獎項每輪最多抽出的人數。超過 8 人時，按“+”可把名額調到這個數，一次抽出全部中獎者。</translation>
+    </message>
 </context>
 <context>
     <name>CSkinDialog</name>
@@ -462,6 +470,18 @@
     <message>
         <source>奖品：%1</source>
         <translation>獎品：%1</translation>
+    </message>
+    <message>
+        <source>这一轮的 %1 位中奖者都没有记录，不算中奖。</source>
+        <translation>這一輪的 %1 位中獎者都沒有記錄，不算中獎。</translation>
+    </message>
+    <message>
+        <source>%1 位中奖者</source>
+        <translation>%1 位中獎者</translation>
+    </message>
+    <message>
+        <source>最大值为%1</source>
+        <translation>最大值為%1</translation>
     </message>
 </context>
 <context>

@@ -342,6 +342,14 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source> 人/轮</source>
+        <translation> per round</translation>
+    </message>
+    <message>
+        <source>这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，一次抽出全部中奖者。</source>
+        <translation>The most winners one round of this prize level may draw. Above 8, the + button raises the round's winners to this number and the round draws all of them at once.</translation>
+    </message>
 </context>
 <context>
     <name>CSkinDialog</name>
@@ -463,6 +471,18 @@ Click the menu button at the top left (or right-click the window), choose “Par
     <message>
         <source>编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。</source>
         <translation>The win of ID %1 was not recorded: the database could not store it (connection lost, disk full or the database refused the write). The winners shown so far are all stored. Check the database connection and the disk space, then press “Start” to draw again.</translation>
+    </message>
+    <message>
+        <source>这一轮的 %1 位中奖者都没有记录，不算中奖。</source>
+        <translation>None of this round's %1 winners was stored; none of them has won.</translation>
+    </message>
+    <message>
+        <source>%1 位中奖者</source>
+        <translation>%1 winners</translation>
+    </message>
+    <message>
+        <source>最大值为%1</source>
+        <translation>The maximum is %1</translation>
     </message>
 </context>
 <context>

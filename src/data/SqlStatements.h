@@ -39,6 +39,10 @@ inline constexpr const char* InsertWinner =
     "coalesce((select Company from person where PersonID=?),''))";
 // The name a win was stored with, which the draw shows.
 inline constexpr const char* SelectWinnerName = "select PersonName from ComePrize where PersonID=?";
+// The wins of one round stored at one moment, which the draw shows (another station's round of
+// the same level and second is told apart by the participant numbers).
+inline constexpr const char* SelectRoundWins =
+    "select PersonID, PersonName, Company from ComePrize where step=? and sDateTime=? order by sNo";
 
 // Draw engine (prize names before each round) and the prize settings dialog.
 inline constexpr const char* SelectPrizeNames = "select * from JP where sNo=555";
@@ -49,6 +53,11 @@ inline constexpr const char* UpdatePrizeNames =
 inline constexpr const char* InsertPrizeNames =
     "insert into JP(sNo,step1,step2,step3,step4,step5,step6,step7,step8) "
     "values(555,?,?,?,?,?,?,?,?)";
+// The round sizes of levels 1..8, kept in the same row (made first when it is missing).
+inline constexpr const char* UpdateRoundSizes =
+    "update JP set roundSize1=?,roundSize2=?,roundSize3=?,roundSize4=?,roundSize5=?,"
+    "roundSize6=?,roundSize7=?,roundSize8=? where sNo=555";
+inline constexpr const char* InsertPrizeRow = "insert into JP(sNo) values(555)";
 
 // Winners record dialog.
 inline constexpr const char* SelectWinnersRecord =

@@ -3,20 +3,21 @@
 
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTransaction.h"
+#include "data/PreparedStatement.h"
 #include "data/SqlStatements.h"
 
+#include <QHash>
 #include <QSet>
 
 std::optional<QList<PersonRow>> WinnerStore::CandidatePool()
 {
     // Winners first: a win stored between the two reads leaves its participant in the pool,
     // where the pick's already-won test drops it, rather than a participant out of it.
-    QSet<QString> won;
-    if (!m_database.ReadRows(
-            QLatin1String(SqlStatements::SelectWinnerIds), 1,
-            [&won](const QString* row) { won.insert(PersonRow::IdKey(row[0])); })) {
+    const std::optional<QSet<QString>> winners = WinnerKeys();
+    if (!winners) {
         return std::nullopt;
     }
+    const QSet<QString>& won = *winners;
     QList<PersonRow> pool;
     const bool read = m_database.ReadRows(
         QLatin1String(SqlStatements::SelectPoolPersons), 3, [&](const QString* row) {
@@ -28,6 +29,17 @@ std::optional<QList<PersonRow>> WinnerStore::CandidatePool()
         return std::nullopt;
     }
     return pool;
+}
+
+std::optional<QSet<QString>> WinnerStore::WinnerKeys()
+{
+    QSet<QString> won;
+    if (!m_database.ReadRows(
+            QLatin1String(SqlStatements::SelectWinnerIds), 1,
+            [&won](const QString* row) { won.insert(PersonRow::IdKey(row[0])); })) {
+        return std::nullopt;
+    }
+    return won;
 }
 
 bool WinnerStore::HasWon(const QString& personId)
@@ -64,6 +76,74 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
     }
     m_database.Journal().Record(m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
                                 {win.PersonID, QString(), QString()});
+    return true;
+}
+
+bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>* stored,
+                              WinRefusal* refusal, QString* refusedId)
+{
+    const CAdoDatabase::QuietFailures quiet(m_database);
+    const auto refuse = [&](WinRefusal::Cause cause, const QString& id, const QString& detail) {
+        if (refusal) {
+            *refusal = {cause, detail};
+        }
+        if (refusedId) {
+            *refusedId = id;
+        }
+        return false;
+    };
+    if (wins.isEmpty()) {
+        return true;
+    }
+    if (!m_database.CheckFileInPlace()) {
+        return refuse(WinRefusal::Cause::FileGone, QString(), m_database.LastError());
+    }
+    QHash<QString, PersonRow> kept; // by IdKey, as the round stored them
+    {
+        DatabaseTransaction transaction(m_database);
+        if (!transaction.IsActive()) {
+            return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
+        }
+        // One statement prepared once and run for each win: at a thousand wins a round trip
+        // per win is what the round costs.
+        PreparedStatement insert(m_database, QLatin1String(SqlStatements::InsertWinner));
+        for (const ComePrizeRow& win : wins) {
+            const QVariant id = CAdoDatabase::TextValue(win.PersonID);
+            if (!insert.Run({id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
+                             CAdoDatabase::TextValue(win.JP), id, id})) {
+                const QString detail = m_database.LastError();
+                transaction.Rollback();
+                // Refused on the unique index when the participant won meanwhile elsewhere.
+                return refuse(HasWon(win.PersonID) ? WinRefusal::Cause::AlreadyWon
+                                                   : WinRefusal::Cause::Failed,
+                              win.PersonID, detail);
+            }
+        }
+        // The names as stored, read before the commit so that a failed read stores nothing.
+        const ComePrizeRow& first = wins.first();
+        if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectRoundWins),
+                                  {first.step, CAdoDatabase::TextValue(first.sDateTime)})) {
+            return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
+        }
+        for (; !m_database.IsEOF(); m_database.MoveNext()) {
+            const QString id = m_database.GetFieldText(QStringLiteral("PersonID"));
+            kept.insert(PersonRow::IdKey(id),
+                        {id, m_database.GetFieldText(QStringLiteral("PersonName")),
+                         m_database.GetFieldText(QStringLiteral("Company"))});
+        }
+        if (!transaction.Commit()) {
+            return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
+        }
+    }
+    // Not journalled: the commit leaves a gap in the journal, so a kept candidate pool is read
+    // again at the next round.
+    if (stored) {
+        stored->clear();
+        stored->reserve(wins.size());
+        for (const ComePrizeRow& win : wins) {
+            stored->append(kept.value(PersonRow::IdKey(win.PersonID), {win.PersonID, {}, {}}));
+        }
+    }
     return true;
 }
 

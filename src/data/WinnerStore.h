@@ -4,6 +4,7 @@
 #include "data/PersonStore.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -64,6 +65,8 @@ public:
     // Participants without a win, in the order the database returns them (the draw's
     // half-range rule works on that order); nullopt when the query failed.
     std::optional<QList<PersonRow>> CandidatePool();
+    // The participants with a stored win, by PersonRow::IdKey; nullopt when the query failed.
+    std::optional<QSet<QString>> WinnerKeys();
     // True when the participant has a win. A failed query counts as not won: the insert of the
     // win is the final word.
     bool HasWon(const QString& personId);
@@ -71,6 +74,13 @@ public:
     // win (false) is described in refusal, for the caller to tell the operator in one box.
     // A file taken away meanwhile refuses every win, so none is lost with it.
     bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr);
+    // Stores the wins of one round (one time, one level, places 1..n) in one transaction: all of
+    // them or, when any is refused, none. Shows nothing, as InsertWinner; refusal names the
+    // participant refused in its cause (AlreadyWon: won meanwhile at another station). On
+    // success stored holds each win's participant with the name and remark it was stored with,
+    // in the order of wins.
+    bool InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>* stored,
+                     WinRefusal* refusal = nullptr, QString* refusedId = nullptr);
     // The name the participant's win was stored with; nullopt when there is no such win or the
     // query failed.
     std::optional<QString> WinnerName(const QString& personId);

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,12 +31,22 @@ CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
+    m_roundSizes.fill(PrizeStore::DefaultRoundSize);
     auto* form = new QFormLayout;
     for (int level = 1; level <= Levels; ++level) {
         auto* edit = new QLineEdit(this);
         edit->setMinimumWidth(240);
         m_edits[level - 1] = edit;
-        form->addRow(tr(kLevelNames[level - 1]), edit);
+        auto* size = new QSpinBox(this);
+        size->setRange(PrizeStore::DefaultRoundSize, PrizeStore::MaxRoundSize);
+        size->setSuffix(tr(" 人/轮"));
+        size->setToolTip(tr("这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，"
+                            "一次抽出全部中奖者。"));
+        m_sizeBoxes[level - 1] = size;
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit, 1);
+        row->addWidget(size);
+        form->addRow(tr(kLevelNames[level - 1]), row);
     }
 
     m_ok = new QPushButton(tr("确定"), this);
@@ -63,7 +74,7 @@ void CPrizeSettingsDlg::OnInitDialog()
 
 void CPrizeSettingsDlg::FillPrizeEdits()
 {
-    if (const std::optional<PrizeStore::PrizeNames> names = m_store.Names()) {
+    if (const std::optional<PrizeStore::PrizeNames> names = m_store.Names(&m_roundSizes)) {
         m_strStep = *names;
     }
     UpdateData(false);
@@ -74,8 +85,10 @@ void CPrizeSettingsDlg::UpdateData(bool save)
     for (int i = 0; i < Levels; ++i) {
         if (save) {
             m_strStep[i] = m_edits[i]->text();
+            m_roundSizes[i] = m_sizeBoxes[i]->value();
         } else {
             m_edits[i]->setText(m_strStep[i]);
+            m_sizeBoxes[i]->setValue(m_roundSizes[i]);
         }
     }
 }
@@ -83,7 +96,7 @@ void CPrizeSettingsDlg::UpdateData(bool save)
 void CPrizeSettingsDlg::accept()
 {
     UpdateData(true);
-    if (!m_store.UpdateNames(m_strStep)) {
+    if (!m_store.UpdateNames(m_strStep) || !m_store.UpdateRoundSizes(m_roundSizes)) {
         MessageService::Current().Show(QStringLiteral("Failed !!"),
                                        QGuiApplication::applicationDisplayName(),
                                        MessageService::Buttons::Ok);

@@ -10,11 +10,14 @@
 
 class CAdoDatabase;
 class QLineEdit;
+class QSpinBox;
 class QPushButton;
 
-// The names of the eight prize levels, kept in the one row of table JP. OK stores them exactly
-// as typed and closes; when the store fails the operator sees "Failed !!" and the dialog stays
-// open with the names as typed. Cancel stores nothing. The draw reads the names at every Start.
+// The names of the eight prize levels and how many winners one round of each may draw (8 to
+// 1,000; above 8 the draw's quota button reaches that size), kept in the one row of table JP.
+// OK stores them, the names exactly as typed, and closes; when the store fails the operator sees
+// "Failed !!" and the dialog stays open with the values as entered. Cancel stores nothing. The
+// draw reads them at every Start.
 class CPrizeSettingsDlg : public QDialog
 {
     Q_OBJECT
@@ -26,6 +29,8 @@ public:
 
     // The edit of level 1..8.
     QLineEdit* StepEdit(int level) const { return m_edits[level - 1]; }
+    // The round size of level 1..8.
+    QSpinBox* RoundSizeBox(int level) const { return m_sizeBoxes[level - 1]; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
 
@@ -40,7 +45,9 @@ private:
     PrizeStore m_store;
     // m_strStep1 .. m_strStep8.
     PrizeStore::PrizeNames m_strStep;
+    PrizeStore::RoundSizes m_roundSizes;
     std::array<QLineEdit*, Levels> m_edits{};
+    std::array<QSpinBox*, Levels> m_sizeBoxes{};
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "data/SchemaVersion.h"
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseCreator.h"
+#include "data/PrizeStore.h"
 #include "support/RecordingMessageService.h"
 #include "data/SqlStatements.h"
 #include "support/TestDatabase.h"
@@ -122,6 +123,9 @@ TEST_F(SchemaVersionTest, TodaysFilesAreUpgradedWithTheirData)
         ASSERT_TRUE(db.OpenQuery(QLatin1String(SqlStatements::CountPersons)));
         EXPECT_GE(db.GetFieldText(QStringLiteral("num")).toInt(), 60);
         EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+        PrizeStore::RoundSizes eights;
+        eights.fill(PrizeStore::DefaultRoundSize);
+        EXPECT_EQ(PrizeStore(db).ReadRoundSizes(), eights) << "every level's round as before";
 
         // The database itself now refuses a second win, whatever the case of the number.
         EXPECT_FALSE(db.OpenQuery(Win(QStringLiteral("a001"))));

@@ -97,6 +97,27 @@ TEST_P(StoresTest, PrizeNamesReadAndWriteTheOneRow)
     ASSERT_TRUE(prizes.UpdateNames(names));
     EXPECT_EQ(prizes.Names(), names);
     EXPECT_EQ(test.Count(QStringLiteral("select * from JP")), 1);
+
+    // Round sizes: 8 each in a new row; stored and read within 8..1000, whatever the row holds.
+    PrizeStore::RoundSizes sizes;
+    sizes.fill(PrizeStore::DefaultRoundSize);
+    EXPECT_EQ(prizes.ReadRoundSizes(), sizes);
+    sizes[0] = 1000;
+    sizes[1] = 150;
+    sizes[2] = 5000;
+    sizes[3] = -3;
+    ASSERT_TRUE(prizes.UpdateRoundSizes(sizes));
+    if (test.target().driver == TestDatabase::Driver::Sqlite) {
+        test.Exec(QStringLiteral("update JP set roundSize5 = 'many'")); // SQLite keeps any text
+    }
+    const auto read = prizes.ReadRoundSizes();
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ((*read)[0], 1000);
+    EXPECT_EQ((*read)[1], 150);
+    EXPECT_EQ((*read)[2], 1000);
+    EXPECT_EQ((*read)[3], 8);
+    EXPECT_EQ((*read)[4], 8);
+    EXPECT_EQ(prizes.Names(), names) << "the sizes leave the names alone";
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 

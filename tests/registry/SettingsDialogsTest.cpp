@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -48,14 +49,18 @@ TEST(PrizeSettingsDlg, StoresTheNamesAsTypedAndCancelStoresNothing)
     EXPECT_EQ(PrizeNames(data), shipped);
 
     CPrizeSettingsDlg dlg(data.db());
+    EXPECT_EQ(dlg.RoundSizeBox(3)->value(), 8);
     dlg.StepEdit(2)->setText(QStringLiteral("Tom's 笔记本"));
     dlg.StepEdit(8)->setText(QString());
+    dlg.RoundSizeBox(3)->setValue(150);
     dlg.OkButton()->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     QStringList expected = shipped;
     expected[1] = QStringLiteral("Tom's 笔记本");
     expected[7] = QString();
     EXPECT_EQ(PrizeNames(data), expected);
+    EXPECT_EQ(PrizeStore(data.db()).ReadRoundSizes().value()[2], 150);
+    EXPECT_EQ(CPrizeSettingsDlg(data.db()).RoundSizeBox(3)->value(), 150);
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/engine/DrawEngine.h"
 
-#include "draw/engine/BusyScope.h"
 #include "data/CAdoDatabase.h"
+#include "draw/engine/BusyScope.h"
 #include "draw/engine/DrawTexts.h"
 #include "draw/engine/SystemDrawClock.h"
 #include "draw/engine/SystemRandomSource.h"
@@ -17,8 +17,10 @@ using enum DrawTexts::Text;
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
     : m_host(host), m_database(database), m_winners(database), m_prizes(database),
-      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database)
+      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database),
+      m_bigRound(database)
 {
+    m_roundSizes.fill(PrizeStore::DefaultRoundSize);
     if (!m_random) {
         m_random = std::make_unique<SystemRandomSource>();
     }
@@ -29,40 +31,6 @@ DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<R
 }
 
 DrawEngine::~DrawEngine() = default;
-
-int DrawEngine::ReelPosition(int reel) const
-{
-    return reel >= 1 && reel <= ReelCount ? m_reelPositions[reel - 1] : -1;
-}
-
-bool DrawEngine::ReelStopped(int reel) const
-{
-    return reel >= 1 && reel <= ReelCount && m_reelStopped[reel - 1];
-}
-
-QString DrawEngine::PrizeName(int level) const
-{
-    return level >= 1 && level <= MaxValue ? m_prizeNames[level - 1] : QString();
-}
-
-QString DrawEngine::UpperCaseId(const QString& id)
-{
-    return PersonRow::IdKey(id);
-}
-
-int DrawEngine::RandomInRange(int low, int high)
-{
-    return RandomInRange(*m_random, low, high);
-}
-
-int DrawEngine::RandomInRange(RandomSource& random, int low, int high)
-{
-    if (high <= low) {
-        return low;
-    }
-    const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(high) - low);
-    return static_cast<int>(low + static_cast<std::int64_t>(random.Below(span)));
-}
 
 // --- Operator actions --------------------------------------------------------------------------
 
@@ -90,6 +58,7 @@ void DrawEngine::StartRound()
         m_host.ShowSysInfo(DrawTexts::Load(PickUnfinished));
         return;
     }
+    FollowRoundSize();
     if (!m_CandidatePool.Update()) {
         // A failed query has shown its cause already: nobody may have won at all.
         if (!m_CandidatePool.ReadFailed()) {
@@ -150,6 +119,7 @@ void DrawEngine::ShowSelectedPrize()
     }
     const BusyScope busy(m_busy);
     LoadPrizeNames();
+    FollowRoundSize();
     const QString prize = PrizeName(m_PrizeLevel);
     if (!prize.isEmpty()) {
         m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
@@ -169,14 +139,12 @@ void DrawEngine::LevelDown()
     ShowSelectedPrize();
 }
 
-void DrawEngine::QuotaUp()
+void DrawEngine::FollowRoundSize()
 {
-    ChangeValue(m_RoundQuota, +1, DrawTexts::QuotaName());
-}
-
-void DrawEngine::QuotaDown()
-{
-    ChangeValue(m_RoundQuota, -1, DrawTexts::QuotaName());
+    if (m_RoundQuota > MaxValue && m_RoundQuota != RoundSize(m_PrizeLevel)) {
+        m_RoundQuota = RoundSize(m_PrizeLevel);
+        m_host.SetSkinText(DrawTexts::QuotaName(), QString::number(m_RoundQuota));
+    }
 }
 
 void DrawEngine::ChangeValue(int& value, int delta, const QString& skinName)
@@ -188,9 +156,18 @@ void DrawEngine::ChangeValue(int& value, int delta, const QString& skinName)
         m_host.ShowSysInfo(DrawTexts::Load(DrawingNow));
         return;
     }
-    const int changed = value + delta;
-    if (changed > MaxValue) {
-        m_host.ShowSysInfo(DrawTexts::Load(Maximum));
+    int changed = value + delta;
+    int maximum = MaxValue;
+    if (&value == &m_RoundQuota && changed > MaxValue) {
+        // Past 8 the quota takes the level's round size only, as the prize settings left it.
+        const BusyScope busy(m_busy);
+        LoadPrizeNames();
+        maximum = RoundSize(m_PrizeLevel); // 8 at least
+        changed = delta < 0 ? MaxValue : (value < maximum ? maximum : value + 1);
+    }
+    if (changed > maximum) {
+        m_host.ShowSysInfo(maximum > MaxValue ? DrawTexts::MaximumQuota(maximum)
+                                              : DrawTexts::Load(Maximum));
         return;
     }
     if (changed < 1) {
@@ -256,14 +233,16 @@ void DrawEngine::RefreshCandidatePool()
 void DrawEngine::LoadPrizeNames()
 {
     // When the row cannot be read the names keep their previous values.
-    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names()) {
+    PrizeStore::RoundSizes sizes;
+    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names(&sizes)) {
         m_prizeNames = std::move(*names);
+        m_roundSizes = sizes;
     }
 }
 
 bool DrawEngine::StoreWinner(WinRefusal& refusal)
 {
-    const QString time = m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QString time = TimeText();
     // The token's round trip to a server also finds a connection the server dropped meanwhile,
     // which the insert then makes again instead of failing on it.
     m_database.ChangeToken();
@@ -324,8 +303,11 @@ bool DrawEngine::BeginPick()
     return true;
 }
 
-void DrawEngine::EndRoundWithoutWinner()
+void DrawEngine::EndRoundWithoutWinner(bool clearReels)
 {
+    for (int reel = 1; clearReels && reel <= ReelCount; ++reel) {
+        m_host.SetReelText(reel, QString(), RollingColour());
+    }
     for (int reel = 1; reel <= ReelCount; ++reel) {
         m_host.StopTimer(reel);
     }
@@ -346,9 +328,28 @@ void DrawEngine::ShowPickProgress()
     m_host.SetSkinText(DrawTexts::InfoName(), DrawTexts::PickProgress(m_PickNumber));
 }
 
+bool DrawEngine::PickBigRound()
+{
+    m_database.ChangeToken(); // finds a connection the server dropped, as StoreWinner does
+    const BigRound::Outcome outcome =
+        m_bigRound.Draw(m_CandidatePool, *m_random,
+                        {QString(), TimeText(), m_PrizeLevel, 0, PrizeName(m_PrizeLevel)},
+                        m_RoundQuota, m_halfRangeRule, m_HalfRangeToggle);
+    if (outcome == BigRound::Outcome::Stored) {
+        m_TargetID = UpperCaseId(m_bigRound.Winners().first().PersonID);
+        return true;
+    }
+    EndRoundWithoutWinner(true);
+    m_bigRound.TellFailure(m_host, outcome, m_RoundQuota);
+    return false;
+}
+
 void DrawEngine::PickWinner()
 {
-    for (;;) {
+    if (m_RoundQuota > MaxValue && !PickBigRound()) {
+        return;
+    }
+    while (m_RoundQuota <= MaxValue) {
         const int n = static_cast<int>(m_CandidatePool.Size());
         if (n == 0) {
             // Everyone in the pool has won meanwhile (at another station on the same data):
@@ -426,22 +427,26 @@ bool DrawEngine::WinnerSequence(bool stoppedByMatch)
     m_rolling = false;
     m_host.StopTimer(ReelCount);
     // The winner is stored (and synced) before anything of the win is shown; a winner who could
-    // not be stored is never shown, and the round ends so that the operator can start again.
+    // not be stored is never shown, and the round ends so that the operator can start again. A
+    // big round was stored whole when its reels began to stop; it ends with this reveal.
     WinRefusal refusal;
-    const bool stored = StoreWinner(refusal);
+    const bool big = m_RoundQuota > MaxValue;
+    const bool stored = big || StoreWinner(refusal);
     if (stored) {
-        const QString displayName = ShowWinner(StoredWinnerName());
+        if (big) {
+            m_PickNumber = m_RoundQuota;
+        }
+        const QString displayName =
+            big ? m_bigRound.Show(m_host, PrizeName(m_PrizeLevel), m_PrizeLevel)
+                : ShowWinner(StoredWinnerName());
         m_host.SetSkinText(DrawTexts::InfoCaptionName(), DrawTexts::Load(WinnerCaption));
         m_host.SetSkinText(DrawTexts::InfoName(), displayName);
         m_winnerRevealed = true;
         m_host.StartTimer(RevealTimer, FirstRevealMs);
         ShowTargetOnReels(BlinkOnColour());
     } else {
-        EndRoundWithoutWinner();
         // The audience must not take the number the reels stopped on for a winner.
-        for (int reel = 1; reel <= ReelCount; ++reel) {
-            m_host.SetReelText(reel, QString(), RollingColour());
-        }
+        EndRoundWithoutWinner(true);
     }
     if (stoppedByMatch) {
         m_host.PlayDrawingSound();

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/PersonStore.h"
+#include "data/PrizeStore.h"
+#include "data/WinnerStore.h"
+#include "draw/engine/BigRound.h"
 #include "draw/engine/CandidatePool.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
-#include "data/PersonStore.h"
-#include "data/PrizeStore.h"
+#include "draw/engine/DrawTexts.h"
 #include "draw/engine/RandomSource.h"
 #include "draw/engine/ReelStrip.h"
-#include "data/WinnerStore.h"
 
 #include <QColor>
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class CAdoDatabase;
@@ -23,6 +26,11 @@ class CAdoDatabase;
 // records every winner the moment the last reel stops and lists the round's winners. It has no
 // window of its own: everything it shows, and its timers, go through the DrawHost; it runs on
 // the thread of its host.
+//
+// A round of more than eight winners (a level whose round size is above 8, see PrizeStore) is a
+// big round (BigRound): the reels roll as usual; Stop chooses and stores every winner of the
+// round at once, the reels stop on the first winner's number and the host shows them all
+// (DrawHost::ShowRoundWinners). Nothing of such a round is shown unless all of it was stored.
 //
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
@@ -79,11 +87,14 @@ public:
     void ShowSelectedPrize();
 
     // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs; a
-    // new level shows its prize (see ShowSelectedPrize).
+    // new level shows its prize (see ShowSelectedPrize). Past 8 the quota takes one value more,
+    // the selected level's round size when that is above 8: up from 8 goes straight to it, down
+    // from it straight back to 8. While the quota is above 8 it follows the level's round size
+    // (a new level, new sizes read at Start or after the prize settings changed).
     void LevelUp();
     void LevelDown();
-    void QuotaUp();
-    void QuotaDown();
+    void QuotaUp() { ChangeValue(m_RoundQuota, +1, DrawTexts::QuotaName()); }
+    void QuotaDown() { ChangeValue(m_RoundQuota, -1, DrawTexts::QuotaName()); }
 
     // Auto-stop: the first pick of a round stops by itself 5 s after Start (AUTOSTOP setting).
     void SetAutoStop(bool on) { m_autoStop = on; }
@@ -96,8 +107,15 @@ public:
     bool HalfRangeRule() const { return m_halfRangeRule; }
 
     // An index in [low, high), every index equally likely; low when the range is empty.
-    int RandomInRange(int low, int high);
-    static int RandomInRange(RandomSource& random, int low, int high);
+    int RandomInRange(int low, int high) { return RandomInRange(*m_random, low, high); }
+    static int RandomInRange(RandomSource& random, int low, int high)
+    {
+        if (high <= low) {
+            return low;
+        }
+        const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(high) - low);
+        return static_cast<int>(low + static_cast<std::int64_t>(random.Below(span)));
+    }
 
     // State, under the names the rest of the program uses.
     bool IsIdle() const { return m_IsIdle; }
@@ -108,17 +126,33 @@ public:
     bool HalfRangeToggle() const { return m_HalfRangeToggle; }
     const QString& TargetID() const { return m_TargetID; }
     int SlowDownCounter() const { return m_SlowDownCounter; }
-    int ReelPosition(int reel) const; // reel 1..8
-    bool ReelStopped(int reel) const; // reel 1..8
+    int ReelPosition(int reel) const // reel 1..8
+    {
+        return reel >= 1 && reel <= ReelCount ? m_reelPositions[reel - 1] : -1;
+    }
+    bool ReelStopped(int reel) const
+    {
+        return reel >= 1 && reel <= ReelCount && m_reelStopped[reel - 1];
+    }
     bool ReelOneArmed() const { return m_reelOneArmed; }
     bool IsRolling() const { return m_rolling; }
     bool WinnerRevealed() const { return m_winnerRevealed; }
     bool BlinkPhase() const { return m_blinkPhase; }
     // Prize name of level 1..8 as last read from the database; empty outside 1..8.
-    QString PrizeName(int level) const;
+    QString PrizeName(int level) const
+    {
+        return level >= 1 && level <= MaxValue ? m_prizeNames[level - 1] : QString();
+    }
+    // Round size of level 1..8 as last read from the database; 8 outside 1..8.
+    int RoundSize(int level) const
+    {
+        return level >= 1 && level <= MaxValue ? m_roundSizes[level - 1] : MaxValue;
+    }
+    // The winners of the last big round, as stored, in place order.
+    const QList<PersonRow>& BigRoundWinners() const { return m_bigRound.Winners(); }
 
     // Upper-cases the single-byte letters a..z only.
-    static QString UpperCaseId(const QString& id);
+    static QString UpperCaseId(const QString& id) { return PersonRow::IdKey(id); }
 
 private:
     bool RefuseReentry();
@@ -126,6 +160,15 @@ private:
     void LoadPrizeNames();
     bool BeginPick();
     void PickWinner();
+    // Draws and stores the whole round at once; false when nothing was stored (the round is
+    // over and the operator told why).
+    bool PickBigRound();
+    // Above 8 the quota is the selected level's round size (or 8 again when that is 8).
+    void FollowRoundSize();
+    QString TimeText() const
+    {
+        return m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
     bool StoreWinner(WinRefusal& refusal);
     // The name the winner was stored with: the chosen row's while nothing but wins changed
     // since it was taken from the pool, else read from the stored win.
@@ -133,7 +176,8 @@ private:
     // Shows the stored winner in the winners list and the round's winner line; returns the
     // text under the reels.
     QString ShowWinner(const QString& name);
-    void EndRoundWithoutWinner();
+    // clearReels: empties the reels too, so that no number looks like a winner's.
+    void EndRoundWithoutWinner(bool clearReels = false);
     void ReelTick(int reel);
     // Stores and reveals the winner; false when the win was refused (the round is over).
     bool WinnerSequence(bool stoppedByMatch);
@@ -167,6 +211,8 @@ private:
     bool m_winnerRevealed = false;
     bool m_blinkPhase = false;
     PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
+    PrizeStore::RoundSizes m_roundSizes; // levels 1..8 at 0..7
+    BigRound m_bigRound;
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
     bool m_busy = false;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/PersonStore.h"
+
 #include <QColor>
+#include <QList>
 #include <QString>
 
 // What the draw engine needs from the window that hosts it: its text elements and buttons, the
@@ -36,6 +39,17 @@ public:
     // The winners list (control 1009): it holds the most recent winner only.
     virtual void ClearWinnersList() = 0;
     virtual void AppendWinner(const QString& id, const QString& name) = 0;
+
+    // A round of more than eight winners, drawn and stored at once: every winner (the stored
+    // number and name) in place order, after the reels stopped on the first. Hosts without a
+    // view of their own for such a round leave it out; the winner lines show the first eight.
+    virtual void ShowRoundWinners(const QString& prizeName, int level,
+                                  const QList<PersonRow>& winners)
+    {
+        Q_UNUSED(prizeName);
+        Q_UNUSED(level);
+        Q_UNUSED(winners);
+    }
 
     // A message box with an OK button and an empty caption. Must not block in tests. A modal box
     // may run a nested event loop that delivers timers and hot keys meanwhile: the engine refuses

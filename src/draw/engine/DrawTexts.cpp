@@ -65,6 +65,24 @@ QString DrawTexts::RefusedWin(const QString& id, const WinRefusal& refusal,
     return QString::fromLatin1(FailedInputText) + u'\n' + text;
 }
 
+QString DrawTexts::RefusedRound(int count, const QString& id, const WinRefusal& refusal,
+                                const QString& databasePath, const QString& recoveryPath)
+{
+    QString text = RefusedWin(id, refusal, databasePath, recoveryPath);
+    return text.insert(text.indexOf(u'\n') + 1,
+                       tr("这一轮的 %1 位中奖者都没有记录，不算中奖。").arg(count) + u'\n');
+}
+
+QString DrawTexts::RoundWinnerCount(int count)
+{
+    return tr("%1 位中奖者").arg(count);
+}
+
+QString DrawTexts::MaximumQuota(int maximum)
+{
+    return tr("最大值为%1").arg(maximum);
+}
+
 QString DrawTexts::PaddedName(const QString& name)
 {
     return GbkText::ByteLength(name) <= 4 ? name + QStringLiteral("    ") : name;

@@ -52,6 +52,14 @@ public:
     static QString RefusedWin(const QString& id, const WinRefusal& refusal,
                               const QString& databasePath, const QString& recoveryPath);
 
+    // The same for a round of count winners stored at once: none of them was stored.
+    static QString RefusedRound(int count, const QString& id, const WinRefusal& refusal,
+                                const QString& databasePath, const QString& recoveryPath);
+    // The small winners list after a round of count winners drawn at once.
+    static QString RoundWinnerCount(int count);
+    // The notice of the quota button at its bound when the level's round size lifts it above 8.
+    static QString MaximumQuota(int maximum);
+
     // A winner's name as the winner lines show it: short names are padded so that the lines
     // keep their columns.
     static QString PaddedName(const QString& name);

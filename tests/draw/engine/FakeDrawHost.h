@@ -35,6 +35,13 @@ public:
         int interval; // -1 for a stop
     };
 
+    struct RoundShown
+    {
+        QString prize;
+        int level = 0;
+        QList<PersonRow> winners;
+    };
+
     void Attach(DrawEngine* engine) { m_engine = engine; }
 
     void SetSkinText(const QString& name, const QString& text) override;
@@ -43,6 +50,11 @@ public:
     void SetReelText(int position, const QString& text, const QColor& colour) override;
     void ClearWinnersList() override { winnersList.clear(); }
     void AppendWinner(const QString& id, const QString& name) override;
+    void ShowRoundWinners(const QString& prizeName, int level,
+                          const QList<PersonRow>& winners) override
+    {
+        roundWinners.append({prizeName, level, winners});
+    }
     void ShowMessageBox(const QString& text) override { ShowDetailedMessageBox(text, QString()); }
     void ShowDetailedMessageBox(const QString& text, const QString& detail) override
     {
@@ -76,6 +88,7 @@ public:
     QStringList boxDetails; // one a box, empty for a box without detail
     std::array<Cell, 8> reels;
     QList<QPair<QString, QString>> winnersList;
+    QList<RoundShown> roundWinners; // every big round shown
     int drawingSounds = 0;
     int musicRestarts = 0;
     std::vector<TimerCall> timerCalls;

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "draw/engine/BigRound.h"
+
+#include "data/CAdoDatabase.h"
+#include "draw/engine/CandidatePool.h"
+#include "draw/engine/DrawEngine.h"
+#include "draw/engine/DrawHost.h"
+#include "draw/engine/DrawTexts.h"
+#include "draw/engine/RandomSource.h"
+
+#include <algorithm>
+#include <bit>
+#include <optional>
+
+namespace {
+
+// The entries still left of a pool, in pool order, with the k-th of them found and removed in
+// logarithmic time (a Fenwick tree of ones): a thousand picks from a hundred thousand entries
+// without moving any.
+class LeftEntries
+{
+public:
+    explicit LeftEntries(int size) : m_tree(static_cast<size_t>(size) + 1, 0), m_left(size)
+    {
+        for (int i = 1; i <= size; ++i) {
+            m_tree[static_cast<size_t>(i)] += 1;
+            if (const int parent = i + (i & -i); parent <= size) {
+                m_tree[static_cast<size_t>(parent)] += m_tree[static_cast<size_t>(i)];
+            }
+        }
+    }
+
+    int Size() const { return m_left; }
+
+    // Removes the k-th entry left (from 0) and returns its pool index.
+    int Take(int k)
+    {
+        const int size = static_cast<int>(m_tree.size()) - 1;
+        int position = 0;
+        for (int step = static_cast<int>(std::bit_floor(static_cast<unsigned>(size))); step > 0;
+             step /= 2) {
+            const int next = position + step;
+            if (next <= size && m_tree[static_cast<size_t>(next)] <= k) {
+                position = next;
+                k -= m_tree[static_cast<size_t>(next)];
+            }
+        }
+        for (int i = position + 1; i <= size; i += i & -i) {
+            m_tree[static_cast<size_t>(i)] -= 1;
+        }
+        --m_left;
+        return position;
+    }
+
+private:
+    std::vector<int> m_tree;
+    int m_left;
+};
+
+} // namespace
+
+std::vector<int> BigRound::Choose(const QList<PersonRow>& entries, const QSet<QString>& won,
+                                  RandomSource& random, int count, bool halfRangeRule,
+                                  bool& halfRangeToggle)
+{
+    std::vector<int> chosen;
+    chosen.reserve(static_cast<size_t>(std::max(count, 0)));
+    LeftEntries left(static_cast<int>(entries.size()));
+    while (static_cast<int>(chosen.size()) < count && left.Size() > 0) {
+        const int n = left.Size();
+        const int range = halfRangeRule && halfRangeToggle && n > 4 ? n / 2 : n;
+        halfRangeToggle = !halfRangeToggle;
+        const int index = left.Take(DrawEngine::RandomInRange(random, 0, range));
+        if (won.isEmpty() || !won.contains(PersonRow::IdKey(entries.at(index).PersonID))) {
+            chosen.push_back(index);
+        }
+    }
+    return chosen;
+}
+
+BigRound::Outcome BigRound::Draw(CandidatePool& pool, RandomSource& random,
+                                 const ComePrizeRow& round, int count, bool halfRangeRule,
+                                 bool& halfRangeToggle)
+{
+    m_winners.clear();
+    m_refusal = {};
+    m_refusedId.clear();
+    const bool toggleAtStart = halfRangeToggle;
+    for (int attempt = 1;; ++attempt) {
+        halfRangeToggle = toggleAtStart;
+        const std::optional<QSet<QString>> won = [this] {
+            const CAdoDatabase::QuietFailures quiet(m_database);
+            return m_store.WinnerKeys();
+        }();
+        if (!won) {
+            m_refusal = {WinRefusal::Cause::Failed, m_database.LastError()};
+            return Outcome::Refused;
+        }
+        const std::vector<int> chosen =
+            Choose(pool.Entries(), *won, random, count, halfRangeRule, halfRangeToggle);
+        if (static_cast<int>(chosen.size()) < count) {
+            return Outcome::TooFew;
+        }
+        QList<ComePrizeRow> wins;
+        wins.reserve(count);
+        for (const int index : chosen) {
+            ComePrizeRow win = round;
+            win.PersonID = DrawEngine::UpperCaseId(pool.At(index).PersonID);
+            win.sNo = static_cast<int>(wins.size()) + 1;
+            wins.append(win);
+        }
+        if (m_store.InsertRound(wins, &m_winners, &m_refusal, &m_refusedId)) {
+            return Outcome::Stored;
+        }
+        if (m_refusedId.isEmpty()) {
+            m_refusedId = wins.first().PersonID;
+        }
+        if (m_refusal.cause != WinRefusal::Cause::AlreadyWon || attempt == MaxAttempts) {
+            return Outcome::Refused;
+        }
+    }
+}
+
+QString BigRound::Show(DrawHost& host, const QString& prize, int level) const
+{
+    host.ClearWinnersList();
+    host.AppendWinner(DrawTexts::RoundWinnerCount(static_cast<int>(m_winners.size())), QString());
+    const int lines = std::min(static_cast<int>(m_winners.size()), DrawEngine::MaxValue);
+    for (int place = 1; place <= lines; ++place) {
+        const PersonRow& winner = m_winners.at(place - 1);
+        host.SetSkinText(DrawTexts::WinnerLineName(place),
+                         DrawTexts::WinnerLine(place, DrawTexts::PaddedName(winner.PersonName),
+                                               winner.PersonID, prize));
+    }
+    host.ShowRoundWinners(prize, level, m_winners);
+    return m_winners.isEmpty()
+               ? QString()
+               : DrawTexts::WinnerInfo(DrawTexts::PaddedName(m_winners.first().PersonName));
+}
+
+void BigRound::TellFailure(DrawHost& host, Outcome outcome, int count) const
+{
+    if (outcome == Outcome::TooFew) {
+        host.ShowMessageBox(DrawTexts::Load(DrawTexts::Text::QuotaTooLarge));
+        return;
+    }
+    host.ShowDetailedMessageBox(DrawTexts::RefusedRound(count, m_refusedId, m_refusal,
+                                                        m_database.Target().path,
+                                                        m_database.RecoveryPath()),
+                                m_refusal.detail);
+}
