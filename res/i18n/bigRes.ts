@@ -130,6 +130,10 @@
         <source>请先关闭打开的窗口</source>
         <translation>請先關閉開啟的視窗</translation>
     </message>
+    <message>
+        <source>再次显示中奖名单墙</source>
+        <translation>再次顯示中獎名單牆</translation>
+    </message>
 </context>
 <context>
     <name>CExcelApplication</name>

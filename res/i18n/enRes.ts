@@ -131,6 +131,10 @@ Go on with this computer&apos;s own database %1 (company, theme and the other se
         <source>请先关闭打开的窗口</source>
         <translation>Please close the open window first</translation>
     </message>
+    <message>
+        <source>再次显示中奖名单墙</source>
+        <translation>Show the winners wall again</translation>
+    </message>
 </context>
 <context>
     <name>CExcelApplication</name>
@@ -348,7 +352,7 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     </message>
     <message>
         <source>这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，一次抽出全部中奖者。</source>
-        <translation>The most winners one round of this prize level may draw. Above 8, the + button raises the round's winners to this number and the round draws all of them at once.</translation>
+        <translation>The most winners one round of this prize level may draw. Above 8, the + button raises the round&apos;s winners to this number and the round draws all of them at once.</translation>
     </message>
 </context>
 <context>
@@ -474,7 +478,7 @@ Click the menu button at the top left (or right-click the window), choose “Par
     </message>
     <message>
         <source>这一轮的 %1 位中奖者都没有记录，不算中奖。</source>
-        <translation>None of this round's %1 winners was stored; none of them has won.</translation>
+        <translation>None of this round&apos;s %1 winners was stored; none of them has won.</translation>
     </message>
     <message>
         <source>%1 位中奖者</source>

@@ -124,7 +124,7 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, RandomSource& random,
 QString BigRound::Show(DrawHost& host, const QString& prize, int level) const
 {
     host.ClearWinnersList();
-    host.AppendWinner(DrawTexts::RoundWinnerCount(static_cast<int>(m_winners.size())), QString());
+    host.AppendWinner(QString(), DrawTexts::RoundWinnerCount(static_cast<int>(m_winners.size())));
     const int lines = std::min(static_cast<int>(m_winners.size()), DrawEngine::MaxValue);
     for (int place = 1; place <= lines; ++place) {
         const PersonRow& winner = m_winners.at(place - 1);

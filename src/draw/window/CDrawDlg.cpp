@@ -4,6 +4,7 @@
 #include "data/DisplaySettings.h"
 #include "draw/engine/DrawEngine.h"
 #include "draw/reels/CReelDisplay.h"
+#include "draw/wall/CWinnersWall.h"
 #include "draw/window/CAboutDlg.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/ResourceModule.h"
@@ -183,6 +184,8 @@ void CDrawDlg::BuildMenu()
     m_presentationAction = m_menu->addAction(tr("全屏演示") + QStringLiteral("\tF11"), this,
                                              &CDrawDlg::TogglePresentation);
     m_presentationAction->setCheckable(true);
+    m_wallAction = m_menu->addAction(tr("再次显示中奖名单墙"), this, &CDrawDlg::ReopenWinnersWall);
+    m_wallAction->setEnabled(false);
     m_menu->addSeparator();
     add(CmdAbout, tr("关于Vantor抽奖系统"), &CDrawDlg::OnAbout);
     add(CmdExit, tr("退出(&x)"), &CDrawDlg::OnForceExit);
@@ -265,6 +268,13 @@ void CDrawDlg::OnSkinButtonClick(const QString& name)
 
 void CDrawDlg::OnHotKey(int id)
 {
+    // Over the winners wall F6 turns its page; F5 starts nothing behind it.
+    if (m_wall && m_wall->isVisible()) {
+        if (id == HotKeyStop) {
+            m_wall->NextPage();
+        }
+        return;
+    }
     // The keys reach the window system-wide, also while a dialog or box of the program covers
     // it: a round started or stopped now would run unseen, and the open dialog's figures would
     // go stale. A round already running goes on; the key works again once the dialog closes.
@@ -357,12 +367,47 @@ void CDrawDlg::AppendWinner(const QString& id, const QString& name)
     m_winnersList->addTopLevelItem(new QTreeWidgetItem(QStringList{id, name}));
     // When SORTILO_WINNER_TRACE names a file, each winner shown is appended to it, one number a
     // line, once stored: a check of the draw from outside compares it with the database.
+    // A line without a number is the count of a big round, whose winners ShowRoundWinners traces.
     static const QString trace = qEnvironmentVariable("SORTILO_WINNER_TRACE");
-    if (!trace.isEmpty()) {
+    if (!trace.isEmpty() && !id.isEmpty()) {
         QFile file(trace);
         if (file.open(QIODevice::Append | QIODevice::WriteOnly)) {
             file.write(id.toUtf8() + '\n');
         }
+    }
+}
+
+void CDrawDlg::ShowRoundWinners(const QString& prizeName, int level,
+                                const QList<PersonRow>& winners)
+{
+    std::vector<WallCard> cards;
+    cards.reserve(size_t(winners.size()));
+    for (const PersonRow& winner : winners) {
+        cards.push_back({winner.PersonID, winner.PersonName});
+    }
+    if (!m_wall) {
+        m_wall = new CWinnersWall(this);
+        connect(m_wall, &CWinnersWall::closed, this, [this] { activateWindow(); });
+    }
+    m_wall->SetStyle(WallStyle::FromSkin(Description()));
+    m_wall->ShowRound(prizeName, level, std::move(cards));
+    m_wallAction->setEnabled(true);
+    static const QString trace = qEnvironmentVariable("SORTILO_WINNER_TRACE");
+    if (!trace.isEmpty()) {
+        QFile file(trace);
+        if (file.open(QIODevice::Append | QIODevice::WriteOnly)) {
+            for (const PersonRow& winner : winners) {
+                file.write(winner.PersonID.toUtf8() + '\n');
+            }
+        }
+    }
+    m_wall->Present();
+}
+
+void CDrawDlg::ReopenWinnersWall()
+{
+    if (m_wall && m_engine->IsIdle()) {
+        m_wall->Present();
     }
 }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "skin/widgets/CSkinDialog.h"
-#include "draw/engine/DrawHost.h"
 #include "data/EventSettings.h"
+#include "draw/engine/DrawHost.h"
+#include "skin/widgets/CSkinDialog.h"
 
 #include <QHash>
 #include <QString>
@@ -16,6 +16,7 @@ class CAdoDatabase;
 class CCreditsPanel;
 class CCreditsPanelB;
 class CReelDisplay;
+class CWinnersWall;
 class DrawEngine;
 class GlobalHotKeys;
 class QLabel;
@@ -71,6 +72,12 @@ public:
     void SetReelText(int position, const QString& text, const QColor& colour) override;
     void ClearWinnersList() override;
     void AppendWinner(const QString& id, const QString& name) override;
+    // A big round's winners go on the winners wall, over the whole screen; the menu opens it
+    // again for the last such round.
+    void ShowRoundWinners(const QString& prizeName, int level,
+                          const QList<PersonRow>& winners) override;
+    // The wall of the last big round; null before the first.
+    CWinnersWall* WinnersWall() const { return m_wall; }
     void ShowMessageBox(const QString& text) override;
     void ShowDetailedMessageBox(const QString& text, const QString& detail) override;
     void StartTimer(int id, int intervalMs) override;
@@ -107,6 +114,7 @@ private:
     // A dialog or box of the program is open over the window.
     bool IsCovered() const;
     void OnAbout();
+    void ReopenWinnersWall();
     void OnForceExit();
     // F11 and the menu: fill the screen with the face, or give it its own size again; the
     // choice is kept for the event.
@@ -127,6 +135,8 @@ private:
     QTreeWidget* m_winnersList = nullptr;
     QLabel* m_winnersCaption = nullptr;
     QMenu* m_menu = nullptr;
+    CWinnersWall* m_wall = nullptr;
+    class QAction* m_wallAction = nullptr;
     class QAction* m_presentationAction = nullptr;
     GlobalHotKeys* m_hotKeys = nullptr;
     SoundPlayer* m_sound = nullptr;

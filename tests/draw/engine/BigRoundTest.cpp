@@ -160,7 +160,7 @@ TEST_P(BigRoundTest, QuotaReachesTheRoundSizeAndTheWholeRoundIsStoredThenShown)
         EXPECT_EQ(shown.winners[i].PersonName, QStringLiteral("人") + wins[i].id.mid(1));
     }
     ASSERT_EQ(m_host.winnersList.size(), 1);
-    EXPECT_EQ(m_host.winnersList[0].first, DrawTexts::RoundWinnerCount(20));
+    EXPECT_EQ(m_host.winnersList[0].second, DrawTexts::RoundWinnerCount(20));
     EXPECT_EQ(m_host.ReelLine().left(wins[0].id.size()), wins[0].id);
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT8")).contains(wins[7].id));
     EXPECT_TRUE(m_host.boxes.isEmpty());

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/window/CDrawDlg.h"
 #include "data/DatabaseCreator.h"
+#include "data/PrizeStore.h"
 #include "data/SqlStatements.h"
 #include "draw/engine/DrawEngine.h"
 #include "draw/reels/CReelDisplay.h"
+#include "draw/wall/CWinnersWall.h"
 #include "draw/window/AppFolder.h"
 #include "platform/core/ResourceModule.h"
 #include "platform/core/StringTable.h"
@@ -343,4 +345,48 @@ TEST_F(DrawWindowTest, AnEnglishLocaleGetsEnglishTextsAndTheSkinsEnglishLabels)
     EXPECT_EQ(Button("BUTTON_START")->TooltipText(), QStringLiteral("Start the draw (F5)"));
     ASSERT_NE(MenuCommand(32773), nullptr);
     EXPECT_EQ(MenuCommand(32773)->text(), QStringLiteral("Winners record"));
+}
+
+TEST_F(DrawWindowTest, ThreeBigRoundsOfLevelSixStoreAndWallEveryWinner)
+{
+    Open(500);
+    PrizeStore prizes(db);
+    PrizeStore::RoundSizes sizes;
+    sizes.fill(PrizeStore::DefaultRoundSize);
+    sizes[5] = 150;
+    ASSERT_TRUE(prizes.UpdateRoundSizes(sizes));
+    window->Engine().RefreshCandidatePool();
+    for (int level = 1; level < 6; ++level) {
+        Click("ID_UPONE");
+    }
+    for (int quota = 1; quota <= 8; ++quota) {
+        Click("ID_UPONE1");
+    }
+    ASSERT_EQ(window->Engine().RoundQuota(), 150);
+
+    for (int round = 1; round <= 3; ++round) {
+        Click("BUTTON_START");
+        QTest::keyClick(window.get(), Qt::Key_F6);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return window->WinnersWall() && window->WinnersWall()->isVisible(); }, 20000))
+            << "round " << round;
+        CWinnersWall& wall = *window->WinnersWall();
+        EXPECT_EQ(Winners(), 150 * round);
+        EXPECT_TRUE(wall.CountText().contains(QStringLiteral("150")));
+        EXPECT_GT(wall.PageCount(), 1);
+        // Over the wall F6 turns its page instead of stopping a round; Escape returns.
+        QTest::keyClick(&wall, Qt::Key_F6);
+        EXPECT_EQ(wall.CurrentPage(), 1);
+        QTest::keyClick(&wall, Qt::Key_Escape);
+        ASSERT_TRUE(RoundOver());
+        EXPECT_FALSE(wall.isVisible());
+    }
+    db.OpenQuery(QStringLiteral(
+        "select count(*) as n, count(distinct PersonID) as people, min(sNo) as first, "
+        "max(sNo) as last from ComePrize where step = 6"));
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("n")).toInt(), 450);
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("people")).toInt(), 450);
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("first")).toInt(), 1);
+    EXPECT_EQ(db.GetFieldText(QStringLiteral("last")).toInt(), 150);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }
