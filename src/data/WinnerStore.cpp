@@ -3,6 +3,7 @@
 
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTransaction.h"
+#include "data/DrawLog.h"
 #include "data/SqlStatements.h"
 
 #include <QSet>
@@ -36,7 +37,7 @@ bool WinnerStore::HasWon(const QString& personId)
            !m_database.IsEOF();
 }
 
-bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
+bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal, const PickPool& pool)
 {
     // The layer's own boxes would come before the caller's: the layer stays quiet, and its
     // words go into the refusal.
@@ -51,6 +52,11 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
     if (!m_database.CheckFileInPlace()) {
         return refuse(WinRefusal::Cause::FileGone, m_database.LastError());
     }
+    const quint64 before = m_database.ChangeCount();
+    DatabaseTransaction transaction(m_database);
+    if (!transaction.IsActive()) {
+        return refuse(WinRefusal::Cause::Failed, m_database.LastError());
+    }
     const QVariant id = CAdoDatabase::TextValue(win.PersonID);
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
                               {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
@@ -62,8 +68,37 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
                                            : WinRefusal::Cause::Failed,
                       detail);
     }
-    m_database.Journal().Record(m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
+    QString logError;
+    if (!LogWin(win.PersonID, pool, &logError)) {
+        return refuse(WinRefusal::Cause::Failed, logError);
+    }
+    if (!transaction.Commit()) {
+        return refuse(WinRefusal::Cause::Failed, m_database.LastError());
+    }
+    // The win's statements and its commit are one change of the pool.
+    m_database.Journal().Record(before, m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
                                 {win.PersonID, QString(), QString()});
+    return true;
+}
+
+bool WinnerStore::LogWin(const QString& personId, const PickPool& pool, QString* error)
+{
+    DrawLog log(m_database);
+    const std::optional<LoggedWin> stored = log.StoredWin(personId);
+    if (!stored) {
+        *error = m_database.LastError();
+        return false;
+    }
+    QJsonObject payload = DrawLog::WinPayload(*stored);
+    if (pool.size >= 0) {
+        payload.insert(QStringLiteral("pool"), pool.size);
+        payload.insert(QStringLiteral("range"), pool.range);
+        payload.insert(QStringLiteral("poolDigest"), pool.digest);
+    }
+    if (!log.Append(QLatin1String(DrawLog::Win), payload)) {
+        *error = log.Error();
+        return false;
+    }
     return true;
 }
 
@@ -115,19 +150,27 @@ std::optional<int> WinnerStore::Count()
 
 bool WinnerStore::DeleteAll()
 {
-    if (m_database.Target().driver != DatabaseTarget::Driver::Sqlite) {
-        return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners));
-    }
     DatabaseTransaction transaction(m_database);
-    if (!transaction.IsActive() ||
-        !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners)) ||
-        !m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinnerIndexUnique))) {
+    // The log's head is taken first: a win another station stores meanwhile is then either
+    // removed here and logged before the clearing, or kept and logged after it.
+    DrawLog log(m_database);
+    if (!transaction.IsActive() || !log.Lock()) {
         return false;
     }
-    if (!m_database.IsEOF() && m_database.GetFieldText(QStringLiteral("isUnique")) == u"0" &&
-        (!m_database.OpenQuery(QLatin1String(SqlStatements::DropWinnerIndex)) ||
-         !m_database.OpenQuery(QLatin1String(SqlStatements::CreateUniqueWinnerIndex)))) {
+    const std::optional<int> removed = Count();
+    if (!removed || !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners))) {
         return false;
     }
-    return transaction.Commit();
+    if (m_database.Target().driver == DatabaseTarget::Driver::Sqlite) {
+        if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinnerIndexUnique))) {
+            return false;
+        }
+        if (!m_database.IsEOF() && m_database.GetFieldText(QStringLiteral("isUnique")) == u"0" &&
+            (!m_database.OpenQuery(QLatin1String(SqlStatements::DropWinnerIndex)) ||
+             !m_database.OpenQuery(QLatin1String(SqlStatements::CreateUniqueWinnerIndex)))) {
+            return false;
+        }
+    }
+    return log.Append(QLatin1String(DrawLog::Clear), {{QStringLiteral("removed"), *removed}}) &&
+           transaction.Commit();
 }

@@ -20,6 +20,16 @@ struct ComePrizeRow
     QString JP;        // the prize name at the time of the draw
 };
 
+// The candidate pool a win was drawn from, for its draw log entry: how many participants it
+// held, how many of them the pick chose among (the first range entries) and the digest of their
+// numbers (see the draw's PoolDigest). A size below 0: not known (the entry names no pool).
+struct PickPool
+{
+    qint64 size = -1;
+    qint64 range = -1;
+    QString digest;
+};
+
 // Why a win was not stored, for the one box in which the draw tells the operator.
 struct WinRefusal
 {
@@ -69,8 +79,15 @@ public:
     bool HasWon(const QString& personId);
     // Stores a win with the participant's present name and remark. Shows nothing: a refused
     // win (false) is described in refusal, for the caller to tell the operator in one box.
-    // A file taken away meanwhile refuses every win, so none is lost with it.
-    bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr);
+    // A file taken away meanwhile refuses every win, so none is lost with it. The win and its
+    // draw log entry (naming pool) are stored in one transaction, or neither is.
+    bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr,
+                      const PickPool& pool = {});
+    // Appends the draw log entry of a win stored in the open transaction: the win as stored
+    // (read back), with the pool it was drawn from. For every store of wins, one call a win,
+    // before the commit. False (with the reason in *error) when the entry could not be appended:
+    // the transaction must then be rolled back.
+    bool LogWin(const QString& personId, const PickPool& pool, QString* error);
     // The name the participant's win was stored with; nullopt when there is no such win or the
     // query failed.
     std::optional<QString> WinnerName(const QString& personId);
@@ -81,6 +98,7 @@ public:
     std::optional<QList<WinnerRecordRow>> ExportRows();
     // Every stored win, including those of removed participants.
     std::optional<int> Count();
+    // Removes every win; the draw log keeps them and records the clearing.
     bool DeleteAll();
 
 private:

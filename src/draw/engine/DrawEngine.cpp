@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/engine/DrawEngine.h"
 
-#include "draw/engine/BusyScope.h"
 #include "data/CAdoDatabase.h"
+#include "draw/engine/BusyScope.h"
 #include "draw/engine/DrawTexts.h"
 #include "draw/engine/SystemDrawClock.h"
 #include "draw/engine/SystemRandomSource.h"
@@ -268,7 +268,8 @@ bool DrawEngine::StoreWinner(WinRefusal& refusal)
     // which the insert then makes again instead of failing on it.
     m_database.ChangeToken();
     return m_winners.InsertWinner(
-        {m_TargetID, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)}, &refusal);
+        {m_TargetID, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)}, &refusal,
+        m_targetPool);
 }
 
 QString DrawEngine::StoredWinnerName()
@@ -367,6 +368,7 @@ void DrawEngine::PickWinner()
         if (m_CandidatePool.ConfirmAt(index)) {
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();
+            m_targetPool = {n, range, m_CandidatePool.Digest()};
             m_TargetID = UpperCaseId(m_target.PersonID);
             break;
         }

@@ -1,0 +1,2 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
+-- Reserved for the step before the draw log; it changes nothing.
