@@ -4,12 +4,14 @@
 #include <QStringList>
 
 // Turns the tables of a database made from today's schema into those of database version 1,
-// as earlier builds made them: the wins without the winners' names, and a winners view that
-// lists only the wins of participants still on the list. The version number is set apart
+// as earlier builds made them: the wins without the winners' names, a winners view that lists
+// only the wins of participants still on the list, and no draw log. The version number is set apart
 // (SQLite's file header, PostgreSQL's table SchemaVersion).
 inline QStringList VersionOneStatements()
 {
-    return {QStringLiteral("drop view hadPrizeView"),
+    return {QStringLiteral("drop table DrawLog"),
+            QStringLiteral("drop table DrawLogHead"),
+            QStringLiteral("drop view hadPrizeView"),
             QStringLiteral("alter table ComePrize drop column PersonName"),
             QStringLiteral("alter table ComePrize drop column Company"),
             QStringLiteral("create view hadPrizeView as select ComePrize.PersonID as PersonID, "
