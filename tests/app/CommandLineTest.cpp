@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/core/IniFile.h"
-#include "support/RefusedCommit.h"
 #include "data/SqlStatements.h"
+#include "data/WinnerStore.h"
+#include "platform/core/IniFile.h"
 #include "platform/core/StringTable.h"
-#include "support/TestDatabase.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/Worksheet.h"
+#include "support/RefusedCommit.h"
+#include "support/TestDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,10 +122,31 @@ TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
     EXPECT_FALSE(QFile::exists(m_data.folder() + "winners.xls"));
 
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* word :
-         {"import FILE", "export-participants FILE", "export-winners FILE", "--event", "--demo"}) {
+    for (const char* word : {"import FILE", "export-participants FILE", "export-winners FILE",
+                             "verify-log", "export-log FILE", "--event", "--demo"}) {
         EXPECT_TRUE(out.contains(QLatin1String(word))) << word;
     }
     EXPECT_EQ(Run({"import"}), 2);
     EXPECT_EQ(Run({"export-everything", "x.xlsx"}), 2);
+    EXPECT_EQ(Run({"verify-log", "x.xlsx"}), 2);
+}
+
+TEST_F(CommandLineJobs, TheDrawLogIsVerifiedAndExported)
+{
+    ASSERT_TRUE(WinnerStore(m_data.db()).InsertWinner({"EXIST1", "2026-12-07 20:00:00", 3, 1, ""}));
+    EXPECT_EQ(Run({"verify-log"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("中奖 1，")) &&
+                out.contains(QStringLiteral("中奖人数：1")))
+        << out.toStdString();
+    EXPECT_EQ(Run({"export-log", "log.xlsx"}), 0) << err.toStdString();
+    const std::unique_ptr<Workbook> book = Workbook::Open(m_data.folder() + "log.xlsx");
+    const Worksheet* sheet = book->FindSheet("DrawLog");
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->CellText(2, 2), QStringLiteral("win"));
+    m_data.Exec(QStringLiteral("select digest from DrawLog"));
+    EXPECT_EQ(sheet->CellText(2, 7), m_data.db().GetFieldText("digest"));
+
+    m_data.Exec(QStringLiteral("update ComePrize set sNo = 2"));
+    EXPECT_EQ(Run({"verify-log"}), 3);
+    EXPECT_TRUE(err.contains("EXIST1") && err.contains("sNo")) << err.toStdString();
 }
