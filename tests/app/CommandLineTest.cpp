@@ -8,6 +8,7 @@
 #include "support/RefusedCommit.h"
 #include "support/TestDatabase.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -57,6 +58,15 @@ TEST_F(CommandLineJobs, ImportPrintsTheFiguresAndTheRejectedRows)
     EXPECT_EQ(lines[2], QStringLiteral("导入失败：4"));
     EXPECT_EQ(lines[3], "ABCDEFGHI - 九位编号 - x\t" + StringTable::Load(141));
     EXPECT_EQ(m_data.Count(QStringLiteral("select * from person")), 4);
+    // The draw log names the file by its SHA-256 and keeps the counts.
+    QFile file(SORTILO_EXCHANGE_FIXTURES "/rows/Sheet1.xls");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    m_data.Exec(QStringLiteral("select payload from DrawLog where kind='import'"));
+    const QString payload = m_data.db().GetFieldText("payload");
+    EXPECT_TRUE(payload.contains(
+                    QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()) &&
+                payload.contains("\"imported\":3"))
+        << payload.toStdString();
 
     // What cannot be read fails with the reason, and so does a workbook of the wrong form.
     EXPECT_EQ(Run({"import", "missing.xlsx"}), 1);
