@@ -64,6 +64,19 @@ DrawLogCheck::Result DrawLogCheck::Run(CAdoDatabase& database)
         return result;
     };
     const CAdoDatabase::QuietFailures quiet(database);
+    // The log, its head and the wins are read as of one moment, while stations go on drawing;
+    // inside a caller's transaction they are read as that transaction sees them.
+    struct Snapshot
+    {
+        CAdoDatabase& database;
+        bool open;
+        ~Snapshot()
+        {
+            if (open) {
+                database.RollbackTransaction();
+            }
+        }
+    } snapshot{database, !database.InTransaction() && database.BeginReadSnapshot()};
     DrawLog log(database);
 
     // The chain, entry by entry, and the wins it leaves standing.

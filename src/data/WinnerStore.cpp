@@ -5,6 +5,7 @@
 #include "data/DatabaseTransaction.h"
 #include "data/DrawLog.h"
 #include "data/SqlStatements.h"
+#include "platform/core/MessageService.h"
 
 #include <QSet>
 
@@ -171,6 +172,12 @@ bool WinnerStore::DeleteAll()
             return false;
         }
     }
-    return log.Append(QLatin1String(DrawLog::Clear), {{QStringLiteral("removed"), *removed}}) &&
-           transaction.Commit();
+    if (!log.Append(QLatin1String(DrawLog::Clear), {{QStringLiteral("removed"), *removed}})) {
+        // A failed statement has shown its box; a log without its head row has not.
+        if (log.Error() != m_database.LastError()) {
+            ShowMessage(QStringLiteral("Error: %1").arg(log.Error()));
+        }
+        return false;
+    }
+    return transaction.Commit();
 }
