@@ -157,15 +157,21 @@ std::optional<LoggedWin> DrawLog::StoredWin(const QString& personId)
     return LoggedWin{values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
 }
 
-QJsonObject DrawLog::WinPayload(const LoggedWin& win)
+QJsonObject DrawLog::WinPayload(const LoggedWin& win, const PickPool& pool)
 {
-    return {{QStringLiteral("id"), win.PersonID},
-            {QStringLiteral("time"), win.sDateTime},
-            {QStringLiteral("level"), NumberOrText(win.step)},
-            {QStringLiteral("place"), NumberOrText(win.sNo)},
-            {QStringLiteral("prize"), win.JP},
-            {QStringLiteral("name"), win.PersonName},
-            {QStringLiteral("remark"), win.Company}};
+    QJsonObject payload{{QStringLiteral("id"), win.PersonID},
+                        {QStringLiteral("time"), win.sDateTime},
+                        {QStringLiteral("level"), NumberOrText(win.step)},
+                        {QStringLiteral("place"), NumberOrText(win.sNo)},
+                        {QStringLiteral("prize"), win.JP},
+                        {QStringLiteral("name"), win.PersonName},
+                        {QStringLiteral("remark"), win.Company}};
+    if (pool.size >= 0) {
+        payload.insert(QStringLiteral("pool"), pool.size);
+        payload.insert(QStringLiteral("range"), pool.range);
+        payload.insert(QStringLiteral("poolDigest"), pool.digest);
+    }
+    return payload;
 }
 
 LoggedWin DrawLog::WinOf(const QJsonObject& payload)

@@ -44,6 +44,16 @@ struct LoggedWin
     bool operator==(const LoggedWin&) const = default;
 };
 
+// The candidate pool a win was drawn from, for its draw log entry: how many participants it
+// held, how many of them the pick chose among (the first range entries) and the digest of their
+// numbers (see the draw's PoolDigest). A size below 0: not known (the entry names no pool).
+struct PickPool
+{
+    qint64 size = -1;
+    qint64 range = -1;
+    QString digest;
+};
+
 // The draw log: every event that changes who won, appended to table DrawLog and never
 // rewritten. Each entry carries the digest of the entry before it, so changing or removing an
 // entry breaks the chain; the one-row table DrawLogHead holds the last entry's number and digest,
@@ -91,8 +101,8 @@ public:
 
     // The win stored for a participant, as the log names it; nullopt when there is none.
     std::optional<LoggedWin> StoredWin(const QString& personId);
-    // The payload of a win: its stored columns.
-    static QJsonObject WinPayload(const LoggedWin& win);
+    // The payload of a win: its stored columns and the pool it was drawn from, when known.
+    static QJsonObject WinPayload(const LoggedWin& win, const PickPool& pool = {});
     // The win a payload names (the reverse of WinPayload).
     static LoggedWin WinOf(const QJsonObject& payload);
 

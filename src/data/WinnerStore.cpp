@@ -90,13 +90,7 @@ bool WinnerStore::LogWin(const QString& personId, const PickPool& pool, QString*
         *error = m_database.LastError();
         return false;
     }
-    QJsonObject payload = DrawLog::WinPayload(*stored);
-    if (pool.size >= 0) {
-        payload.insert(QStringLiteral("pool"), pool.size);
-        payload.insert(QStringLiteral("range"), pool.range);
-        payload.insert(QStringLiteral("poolDigest"), pool.digest);
-    }
-    if (!log.Append(QLatin1String(DrawLog::Win), payload)) {
+    if (!log.Append(QLatin1String(DrawLog::Win), DrawLog::WinPayload(*stored, pool))) {
         *error = log.Error();
         return false;
     }

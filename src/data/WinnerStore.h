@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/DrawLog.h"
 #include "data/PersonStore.h"
 
 #include <QList>
@@ -18,16 +19,6 @@ struct ComePrizeRow
     int step = 0;      // prize level 1..8
     int sNo = 0;       // place within its round, from 1
     QString JP;        // the prize name at the time of the draw
-};
-
-// The candidate pool a win was drawn from, for its draw log entry: how many participants it
-// held, how many of them the pick chose among (the first range entries) and the digest of their
-// numbers (see the draw's PoolDigest). A size below 0: not known (the entry names no pool).
-struct PickPool
-{
-    qint64 size = -1;
-    qint64 range = -1;
-    QString digest;
 };
 
 // Why a win was not stored, for the one box in which the draw tells the operator.
