@@ -49,4 +49,25 @@ select ComePrize.PersonID as PersonID,
        ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP
 from ComePrize left join person on person.PersonID = ComePrize.PersonID;
 
-pragma user_version = 3;
+-- The draw log: every event that changes who won (a win, the clearing of the winners, an
+-- import), appended in the transaction of the change and never rewritten. Each entry carries
+-- the digest of the one before it; DrawLogHead holds the number and digest of the last entry,
+-- and appends take their turns on that row.
+create table DrawLog (
+    seq      integer not null primary key,
+    kind     text not null,
+    sTime    text not null,
+    station  text not null,
+    payload  text not null,
+    previous text not null,
+    digest   text not null
+);
+create table DrawLogHead (
+    id     integer not null primary key,
+    seq    integer not null,
+    digest text not null
+);
+insert into DrawLogHead (id, seq, digest)
+values (1, 0, '0000000000000000000000000000000000000000000000000000000000000000');
+
+pragma user_version = 4;

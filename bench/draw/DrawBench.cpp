@@ -2,14 +2,16 @@
 // Prints what one pick, one reel tick and the winner's insert cost on an SQLite database of
 // 1,000 to 100,000 participants, with 1% and 50% of them already winners, and the same on a
 // PostgreSQL server (a throw-away cluster on this machine with durable commits) when its
-// binaries are installed.
+// binaries are installed; then what the draw log adds to a win and to a pool read.
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseCreator.h"
 #include "data/PersonStore.h"
 #include "data/PreparedStatement.h"
 #include "data/PrizeStore.h"
 #include "data/SqlStatements.h"
+#include "data/WinnerStore.h"
 #include "draw/engine/DrawEngine.h"
+#include "draw/engine/PoolDigest.h"
 #include "draw/engine/SystemRandomSource.h"
 #include "platform/core/MessageService.h"
 #include "support/QuietMessages.h"
@@ -198,6 +200,46 @@ std::vector<double> MeasureBigRounds(CAdoDatabase& db, int size, int rounds)
     return stops;
 }
 
+// What the draw log adds to storing a win and to reading the pool. Pairs of wins, alternately
+// the win's insert alone (as wins were stored before the log) and the store's insert with its
+// log entry in one transaction, on participants without a win, so that a busy machine slows
+// both alike; and the pool's digest computed over every entry, which the pool read now adds.
+struct LogCost
+{
+    std::vector<double> bareMs;
+    std::vector<double> loggedMs;
+    double digestMs = 0;
+};
+
+LogCost MeasureLogCost(CAdoDatabase& db, int wins)
+{
+    LogCost cost;
+    WinnerStore store(db);
+    const QList<PersonRow> pool = store.CandidatePool().value_or(QList<PersonRow>());
+    QElapsedTimer clock;
+    clock.start();
+    PoolDigest digest;
+    for (const PersonRow& person : pool) {
+        digest.Add(person.PersonID);
+    }
+    cost.digestMs = clock.nsecsElapsed() / 1e6;
+    const QString time = QStringLiteral("2024-01-02 00:00:00");
+    for (int i = 0; i + 1 < pool.size() && i < 2 * wins; i += 2) {
+        const QString bare = pool[i].PersonID;
+        const QString logged = pool[i + 1].PersonID;
+        clock.start();
+        db.OpenQuery(QString::fromLatin1(SqlStatements::InsertWinner),
+                     {bare, time, 8, 1, QString(), bare, bare});
+        cost.bareMs.push_back(clock.nsecsElapsed() / 1e6);
+        clock.start();
+        store.InsertWinner({logged, time, 8, 1, QString()}, nullptr,
+                           {pool.size(), pool.size(), digest.Hex()});
+        cost.loggedMs.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    db.OpenQuery(QStringLiteral("delete from ComePrize where sDateTime = ?"), {time});
+    return cost;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -227,6 +269,7 @@ int main(int argc, char** argv)
     Cluster cluster;
     int databases = 0;
     QStringList bigRows; // the big rounds' table, printed after the picks'
+    QStringList logCosts;
     for (const DatabaseTarget::Driver driver :
          {DatabaseTarget::Driver::Sqlite, DatabaseTarget::Driver::PostgreSql}) {
         const bool sqlite = driver == DatabaseTarget::Driver::Sqlite;
@@ -271,6 +314,10 @@ int main(int argc, char** argv)
                                    .arg(MedianOf(stops), 0, 'f', 1)
                                    .arg(*std::max_element(stops.begin(), stops.end()), 0, 'f', 1);
                 }
+                const LogCost log = MeasureLogCost(db, 21);
+                logCosts << QString::asprintf(
+                    "| %s | %d | %d%% | %.2f | %.2f | %.2f |", sqlite ? "SQLite" : "PostgreSQL",
+                    size, share, MedianOf(log.bareMs), MedianOf(log.loggedMs), log.digestMs);
                 std::printf(
                     "| %s | %d | %d%% | %d | %.2f | %.2f | %.2f | %.2f | %.2f | %.4f | "
                     "%.4f | %.2f |\n",
@@ -290,6 +337,15 @@ int main(int argc, char** argv)
                 "round | Stop to stored median ms | worst ms |\n|---|---:|---:|---:|---:|---:|\n");
     for (const QString& row : bigRows) {
         std::printf("%s\n", qPrintable(row));
+    }
+    std::printf(
+        "\nThe draw log: a win stored without it (the insert alone) and with its entry in one "
+        "transaction (median of 21 pairs, alternately); the pool's digest computed over "
+        "the whole pool, which every pool read now adds.\n\n| engine | participants | "
+        "winners | win without log ms | win with log ms | pool digest ms |\n"
+        "|---|---:|---:|---:|---:|---:|\n");
+    for (const QString& line : std::as_const(logCosts)) {
+        std::printf("%s\n", qPrintable(line));
     }
     MessageService::Install(nullptr);
     return 0;

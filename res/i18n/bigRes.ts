@@ -420,6 +420,62 @@
         <translation>活頁簿以 .xlsx 格式儲存，不能用 .xls 作副檔名：%1
 請改用 .xlsx 副檔名。</translation>
     </message>
+    <message>
+        <source>无法读取抽奖日志或中奖记录：%1</source>
+        <translation>無法讀取抽獎日誌或中獎記錄：%1</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条被改动过，或它之前的条目被删除过（%2）。</source>
+        <translation>抽獎日誌第 %1 條被改動過，或它之前的條目被刪除過（%2）。</translation>
+    </message>
+    <message>
+        <source>抽奖日志末尾的条目被删除或添加过（%1）。</source>
+        <translation>抽獎日誌末尾的條目被刪除或新增過（%1）。</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条无法识别（%2）。</source>
+        <translation>抽獎日誌第 %1 條無法識別（%2）。</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条再次记下了 %2 中奖，其间没有清除中奖记录。</source>
+        <translation>抽獎日誌第 %1 條再次記下了 %2 中獎，其間沒有清除中獎記錄。</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条记下的 %2 中奖不在中奖记录中。</source>
+        <translation>抽獎日誌第 %1 條記下的 %2 中獎不在中獎記錄中。</translation>
+    </message>
+    <message>
+        <source>中奖记录中 %1 的中奖与抽奖日志第 %2 条不同（%3）。</source>
+        <translation>中獎記錄中 %1 的中獎與抽獎日誌第 %2 條不同（%3）。</translation>
+    </message>
+    <message>
+        <source>中奖记录中 %1 的中奖没有记在抽奖日志中。</source>
+        <translation>中獎記錄中 %1 的中獎沒有記在抽獎日誌中。</translation>
+    </message>
+    <message>
+        <source>中奖记录与抽奖日志共有 %1 处不一致。</source>
+        <translation>中獎記錄與抽獎日誌共有 %1 處不一致。</translation>
+    </message>
+    <message>
+        <source>抽奖日志完整，与中奖记录一致。</source>
+        <translation>抽獎日誌完整，與中獎記錄一致。</translation>
+    </message>
+    <message>
+        <source>日志条目：%1（中奖 %2，清除 %3，导入 %4）</source>
+        <translation>日誌條目：%1（中獎 %2，清除 %3，匯入 %4）</translation>
+    </message>
+    <message>
+        <source>中奖人数：%1</source>
+        <translation>中獎人數：%1</translation>
+    </message>
+    <message>
+        <source>最后一条的摘要：%1</source>
+        <translation>最後一條的摘要：%1</translation>
+    </message>
+    <message>
+        <source>无法保存抽奖日志 %1：%2</source>
+        <translation>無法儲存抽獎日誌 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseTarget</name>
@@ -445,6 +501,37 @@
     <message>
         <source>演示活动 · 关闭后数据全部删除</source>
         <translation>演示活動 · 關閉後資料全部刪除</translation>
+    </message>
+</context>
+<context>
+    <name>DrawLogExport</name>
+    <message>
+        <source>序号</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>时间（UTC）</source>
+        <translation>時間（UTC）</translation>
+    </message>
+    <message>
+        <source>工作站</source>
+        <translation>工作站</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>內容</translation>
+    </message>
+    <message>
+        <source>前一条的摘要</source>
+        <translation>前一條的摘要</translation>
+    </message>
+    <message>
+        <source>摘要</source>
+        <translation>摘要</translation>
     </message>
 </context>
 <context>
@@ -565,6 +652,10 @@
     <message>
         <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
         <translation>匯入已停止：讀到第 %1 行時，檔案中的文字已超過 %2 個字元，遠超人員名單所需；之前讀入的行已儲存。</translation>
+    </message>
+    <message>
+        <source>导入的人员已保存，但抽奖日志未能记下这次导入。</source>
+        <translation>匯入的人員已儲存，但抽獎日誌未能記下這次匯入。</translation>
     </message>
 </context>
 <context>

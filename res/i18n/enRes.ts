@@ -421,6 +421,62 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <translation>Workbooks are saved in .xlsx format and cannot take the .xls extension: %1
 Please use the .xlsx extension.</translation>
     </message>
+    <message>
+        <source>无法读取抽奖日志或中奖记录：%1</source>
+        <translation>Cannot read the draw log or the winners record: %1</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条被改动过，或它之前的条目被删除过（%2）。</source>
+        <translation>Entry %1 of the draw log was changed, or an entry before it was removed (%2).</translation>
+    </message>
+    <message>
+        <source>抽奖日志末尾的条目被删除或添加过（%1）。</source>
+        <translation>Entries at the end of the draw log were removed or added (%1).</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条无法识别（%2）。</source>
+        <translation>Entry %1 of the draw log cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条再次记下了 %2 中奖，其间没有清除中奖记录。</source>
+        <translation>Entry %1 of the draw log records a second win of %2 without a clearing of the winners in between.</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条记下的 %2 中奖不在中奖记录中。</source>
+        <translation>The win of %2 in entry %1 of the draw log is not in the winners record.</translation>
+    </message>
+    <message>
+        <source>中奖记录中 %1 的中奖与抽奖日志第 %2 条不同（%3）。</source>
+        <translation>The win of %1 in the winners record differs from entry %2 of the draw log (%3).</translation>
+    </message>
+    <message>
+        <source>中奖记录中 %1 的中奖没有记在抽奖日志中。</source>
+        <translation>The win of %1 in the winners record is not in the draw log.</translation>
+    </message>
+    <message>
+        <source>中奖记录与抽奖日志共有 %1 处不一致。</source>
+        <translation>The winners record and the draw log differ in %1 places.</translation>
+    </message>
+    <message>
+        <source>抽奖日志完整，与中奖记录一致。</source>
+        <translation>The draw log is whole and agrees with the winners record.</translation>
+    </message>
+    <message>
+        <source>日志条目：%1（中奖 %2，清除 %3，导入 %4）</source>
+        <translation>Log entries: %1 (wins %2, clearings %3, imports %4)</translation>
+    </message>
+    <message>
+        <source>中奖人数：%1</source>
+        <translation>Winners: %1</translation>
+    </message>
+    <message>
+        <source>最后一条的摘要：%1</source>
+        <translation>Digest of the last entry: %1</translation>
+    </message>
+    <message>
+        <source>无法保存抽奖日志 %1：%2</source>
+        <translation>Cannot save the draw log %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseTarget</name>
@@ -446,6 +502,37 @@ Please use the .xlsx extension.</translation>
     <message>
         <source>演示活动</source>
         <translation>Demo event</translation>
+    </message>
+</context>
+<context>
+    <name>DrawLogExport</name>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>时间（UTC）</source>
+        <translation>Time (UTC)</translation>
+    </message>
+    <message>
+        <source>工作站</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>前一条的摘要</source>
+        <translation>Digest of the entry before</translation>
+    </message>
+    <message>
+        <source>摘要</source>
+        <translation>Digest</translation>
     </message>
 </context>
 <context>
@@ -566,6 +653,10 @@ Click the menu button at the top left (or right-click the window), choose “Par
     <message>
         <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
         <translation>Import stopped at row %1: the text of the file exceeds %2 characters, far more than a list of participants needs; the rows read before were stored.</translation>
+    </message>
+    <message>
+        <source>导入的人员已保存，但抽奖日志未能记下这次导入。</source>
+        <translation>The imported participants were saved, but the draw log could not record this import.</translation>
     </message>
 </context>
 <context>

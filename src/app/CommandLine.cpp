@@ -3,7 +3,9 @@
 
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTarget.h"
+#include "data/DrawLogCheck.h"
 #include "data/EventSettings.h"
+#include "exchange/DrawLogExport.h"
 #include "exchange/ImportSink.h"
 #include "exchange/ParticipantImport.h"
 #include "exchange/WorkbookExport.h"
@@ -23,6 +25,11 @@ namespace {
 const QString ImportCommand = QStringLiteral("import");
 const QString ExportParticipantsCommand = QStringLiteral("export-participants");
 const QString ExportWinnersCommand = QStringLiteral("export-winners");
+const QString VerifyLogCommand = QStringLiteral("verify-log");
+const QString ExportLogCommand = QStringLiteral("export-log");
+
+// Exit code of verify-log when the log and the winners disagree.
+constexpr int Disagrees = 3;
 
 void Print(const QString& line)
 {
@@ -82,13 +89,107 @@ int Import(CAdoDatabase& database, const QString& file, const QString& appDirect
     return outcome == ParticipantImport::Outcome::Finished ? 0 : 1;
 }
 
+// What verify-log says about a finding other than agreement.
+QString FindingText(const DrawLogCheck::Result& result)
+{
+    using Finding = DrawLogCheck::Finding;
+    switch (result.finding) {
+    case Finding::Agrees:
+        break;
+    case Finding::Unreadable:
+        return QCoreApplication::translate("CommandLine", "无法读取抽奖日志或中奖记录：%1")
+            .arg(result.detail);
+    case Finding::EntryBroken:
+        return QCoreApplication::translate(
+                   "CommandLine", "抽奖日志第 %1 条被改动过，或它之前的条目被删除过（%2）。")
+            .arg(result.seq)
+            .arg(result.detail);
+    case Finding::HeadDiffers:
+        return QCoreApplication::translate("CommandLine",
+                                           "抽奖日志末尾的条目被删除或添加过（%1）。")
+            .arg(result.detail);
+    case Finding::EntryUnknown:
+        return QCoreApplication::translate("CommandLine", "抽奖日志第 %1 条无法识别（%2）。")
+            .arg(result.seq)
+            .arg(result.detail);
+    case Finding::WinTwice:
+        return QCoreApplication::translate(
+                   "CommandLine", "抽奖日志第 %1 条再次记下了 %2 中奖，其间没有清除中奖记录。")
+            .arg(result.seq)
+            .arg(result.personId);
+    case Finding::WinMissing:
+        return QCoreApplication::translate("CommandLine",
+                                           "抽奖日志第 %1 条记下的 %2 中奖不在中奖记录中。")
+            .arg(result.seq)
+            .arg(result.personId);
+    case Finding::WinChanged:
+        return QCoreApplication::translate("CommandLine",
+                                           "中奖记录中 %1 的中奖与抽奖日志第 %2 条不同（%3）。")
+            .arg(result.personId)
+            .arg(result.seq)
+            .arg(result.detail);
+    case Finding::WinUnlogged:
+        return QCoreApplication::translate("CommandLine",
+                                           "中奖记录中 %1 的中奖没有记在抽奖日志中。")
+            .arg(result.personId);
+    }
+    return QString();
+}
+
+// Walks the log and compares it with the winners: 0 and the counts when they agree, Disagrees
+// and the first difference when they do not, 1 when they could not be read.
+int VerifyLog(CAdoDatabase& database)
+{
+    const DrawLogCheck::Result result = DrawLogCheck::Run(database);
+    if (result.finding == DrawLogCheck::Finding::Unreadable) {
+        ShowMessage(FindingText(result));
+        return 1;
+    }
+    if (result.finding != DrawLogCheck::Finding::Agrees) {
+        QString text = FindingText(result);
+        if (result.differences > 1) {
+            text += u'\n' + QCoreApplication::translate("CommandLine",
+                                                        "中奖记录与抽奖日志共有 %1 处不一致。")
+                                .arg(result.differences);
+        }
+        ShowMessage(text);
+        return Disagrees;
+    }
+    Print(QCoreApplication::translate("CommandLine", "抽奖日志完整，与中奖记录一致。"));
+    Print(QCoreApplication::translate("CommandLine", "日志条目：%1（中奖 %2，清除 %3，导入 %4）")
+              .arg(result.entries)
+              .arg(result.wins)
+              .arg(result.clearings)
+              .arg(result.imports));
+    Print(QCoreApplication::translate("CommandLine", "中奖人数：%1").arg(result.winners));
+    Print(QCoreApplication::translate("CommandLine", "最后一条的摘要：%1").arg(result.lastDigest));
+    return 0;
+}
+
+int ExportLog(CAdoDatabase& database, const QString& path)
+{
+    QString error;
+    if (!DrawLogExport::Write(database, path, &error)) {
+        ShowMessage(QCoreApplication::translate("CommandLine", "无法保存抽奖日志 %1：%2")
+                        .arg(QDir::toNativeSeparators(path), error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace CommandLine {
 
 QStringList Commands()
 {
-    return {ImportCommand, ExportParticipantsCommand, ExportWinnersCommand};
+    return {ImportCommand, ExportParticipantsCommand, ExportWinnersCommand, VerifyLogCommand,
+            ExportLogCommand};
+}
+
+bool TakesFile(const QString& command)
+{
+    return command != VerifyLogCommand;
 }
 
 QString HelpText()
@@ -98,7 +199,11 @@ QString HelpText()
         "  import FILE               Import participants from FILE (.xlsx, .xls or .csv) and\n"
         "                            print the totals and each rejected row with its reason.\n"
         "  export-participants FILE  Save the participant list as the workbook FILE (.xlsx).\n"
-        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n");
+        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n"
+        "  verify-log                Check the draw log and compare it with the winners: print\n"
+        "                            the counts and exit 0 when they agree, name the first\n"
+        "                            difference and exit 3 when they do not.\n"
+        "  export-log FILE           Save the draw log as the workbook FILE (.xlsx).\n");
 }
 
 int Run(const QString& command, const QString& file, const QString& appDirectory)
@@ -120,6 +225,9 @@ int Run(const QString& command, const QString& file, const QString& appDirectory
     if (command == ImportCommand) {
         return Import(database, path, appDirectory);
     }
+    if (command == VerifyLogCommand) {
+        return VerifyLog(database);
+    }
     if (QFileInfo(path).suffix().compare(u"xls", Qt::CaseInsensitive) == 0) {
         // The workbook is written as .xlsx; under a .xls name spreadsheet programs refuse it.
         ShowMessage(QCoreApplication::translate(
@@ -127,6 +235,9 @@ int Run(const QString& command, const QString& file, const QString& appDirectory
                                        "请改用 .xlsx 扩展名。")
                         .arg(QDir::toNativeSeparators(path)));
         return 1;
+    }
+    if (command == ExportLogCommand) {
+        return ExportLog(database, path);
     }
     const WorkbookExport::Outcome outcome =
         command == ExportParticipantsCommand

@@ -8,16 +8,21 @@
 //   import FILE               participants from a workbook, with the dialog's checks
 //   export-participants FILE  the participant list as a workbook
 //   export-winners FILE       the winners as a workbook
+//   verify-log                the draw log checked and compared with the winners
+//   export-log FILE           the draw log as a workbook
 // Each runs in an event folder (its Data.db and templates). Messages the dialogs would show go to
 // standard error; the import's figures and rejected rows go to standard output.
 namespace CommandLine {
 
 // The command names, in the order --help lists them.
 QStringList Commands();
+// Whether the command is given a FILE (verify-log is not).
+bool TakesFile(const QString& command);
 // Help lines for the commands.
 QString HelpText();
-// Runs command on file (an absolute path) in appDirectory (with "/" appended); returns the exit
-// code: 0 when the job was done, 1 when it could not be (the reason is on standard error).
+// Runs command on file (an absolute path; empty for a command without one) in appDirectory (with
+// "/" appended); returns the exit code: 0 when the job was done, 1 when it could not be (the
+// reason is on standard error), 3 when verify-log found the log and the winners disagreeing.
 int Run(const QString& command, const QString& file, const QString& appDirectory);
 
 } // namespace CommandLine

@@ -47,15 +47,15 @@ int main(int argc, char** argv)
     parser.addOption(demo);
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("One of the commands listed above, with its FILE."),
-                                 QStringLiteral("[command FILE]"));
+                                 QStringLiteral("[command [FILE]]"));
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "sortilo: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
     const QStringList command = parser.positionalArguments();
     if (!command.isEmpty() && !parser.isSet(help) && !parser.isSet(version)) {
-        if (command.size() != 2 || !CommandLine::Commands().contains(command[0]) ||
-            parser.isSet(demo)) {
+        if (!CommandLine::Commands().contains(command[0]) ||
+            command.size() != (CommandLine::TakesFile(command[0]) ? 2 : 1) || parser.isSet(demo)) {
             std::fprintf(stderr, "sortilo: unknown command line; see sortilo --help\n");
             return 2;
         }
@@ -73,7 +73,8 @@ int main(int argc, char** argv)
     if (!command.isEmpty()) {
         // A job without a window: no display is needed and no box is shown; messages go to
         // standard error. The file is meant from where the command was given.
-        const QString file = QDir::current().absoluteFilePath(command[1]);
+        const QString file =
+            command.size() > 1 ? QDir::current().absoluteFilePath(command[1]) : QString();
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Sortilo"));
         SharedFiles::SetDirectory(SharedFiles::FindBeside(QCoreApplication::applicationDirPath()));

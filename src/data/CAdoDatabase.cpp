@@ -260,6 +260,16 @@ bool CAdoDatabase::TakeResult(QSqlQuery& query)
 
 bool CAdoDatabase::BeginTransaction()
 {
+    return Begin(false);
+}
+
+bool CAdoDatabase::BeginReadSnapshot()
+{
+    return Begin(true);
+}
+
+bool CAdoDatabase::Begin(bool snapshot)
+{
     if (!m_connection.IsConnected()) {
         return StatementFailed(QSqlError());
     }
@@ -270,7 +280,7 @@ bool CAdoDatabase::BeginTransaction()
         return StatementFailed(QSqlError());
     }
     QSqlError error;
-    return m_connection.BeginTransaction(&error) || StatementFailed(error);
+    return m_connection.BeginTransaction(&error, snapshot) || StatementFailed(error);
 }
 
 bool CAdoDatabase::CommitTransaction()

@@ -119,6 +119,10 @@ public:
     // both engines a failed statement undoes only itself; the transaction stays open.
     // Transactions do not nest. Failures show "Error: %s" and return false.
     bool BeginTransaction();
+    // A read-only transaction in which every read sees the data as it was at the first one,
+    // while other connections go on writing (a check that reads several tables); ended by
+    // RollbackTransaction.
+    bool BeginReadSnapshot();
     bool CommitTransaction();
     // Undoes the open transaction; without one it does nothing.
     void RollbackTransaction();
@@ -169,6 +173,7 @@ private:
     bool EndWatch() { return m_connection.EndWatch(); }
     void BeginSavepoint() { m_connection.BeginSavepoint(); }
     void CloseRecordset();
+    bool Begin(bool snapshot);
     void ReleaseConnection();
     // PostgreSQL: connects again after the server went away and subscribes the new session to
     // the change notifications; false while the server cannot be reached. mayWait: a

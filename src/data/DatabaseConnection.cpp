@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/DatabaseConnection.h"
 
-#include "platform/core/MessageService.h"
-#include "platform/core/ProtectedFiles.h"
 #include "data/SchemaVersion.h"
 #include "data/SqlDialect.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/ProtectedFiles.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -308,13 +308,13 @@ ServerLink::State DatabaseConnection::Recover(bool mayWait)
     return state;
 }
 
-bool DatabaseConnection::BeginTransaction(QSqlError* error)
+bool DatabaseConnection::BeginTransaction(QSqlError* error, bool snapshot)
 {
     QSqlDatabase db = Database();
     if (IsSqlite()) {
         // The write lock is taken at the start, so a transaction never fails halfway for a lock.
         QSqlQuery query = NewQuery();
-        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        if (!query.exec(snapshot ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
             *error = query.lastError();
             return false;
         }
@@ -322,6 +322,13 @@ bool DatabaseConnection::BeginTransaction(QSqlError* error)
         BeginWatch();
         if (!db.transaction()) {
             *error = db.lastError();
+            return false;
+        }
+        QSqlQuery level = NewQuery();
+        if (snapshot && !level.exec(QStringLiteral(
+                            "SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"))) {
+            *error = level.lastError();
+            db.rollback();
             return false;
         }
         EndWatch();

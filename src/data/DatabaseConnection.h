@@ -63,7 +63,9 @@ public:
     ServerLink::State Recover(bool mayWait);
 
     // Transactions (see CAdoDatabase). On failure error holds the cause.
-    bool BeginTransaction(QSqlError* error);
+    // snapshot: a read-only transaction that sees the data as it was at its first read, taking
+    // no write lock (SQLite: a deferred transaction; PostgreSQL: repeatable read).
+    bool BeginTransaction(QSqlError* error, bool snapshot = false);
     bool CommitTransaction(QSqlError* error);
     void RollbackTransaction();
     bool InTransaction() const { return m_inTransaction; }

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/PoolJournal.h"
 
-void PoolJournal::Record(quint64 count, Kind kind, const PersonRow& person)
+void PoolJournal::Record(quint64 from, quint64 count, Kind kind, const PersonRow& person)
 {
     // A count that does not follow the last one starts the journal again: the gap could not
     // be bridged anyway.
     if (!m_entries.empty() && m_entries.back().count >= count) {
         m_entries.clear();
     }
-    m_entries.push_back({count, kind, person});
+    m_entries.push_back({count, from, kind, person});
     if (m_entries.size() > MaxEntries) {
         m_entries.pop_front();
     }
@@ -23,20 +23,24 @@ std::optional<QList<PoolJournal::Entry>> PoolJournal::Between(quint64 from, quin
     if (to == from) {
         return entries;
     }
-    if (m_entries.empty() || m_entries.front().count > from + 1 || m_entries.back().count != to) {
+    if (m_entries.empty() || m_entries.back().count != to) {
         return std::nullopt;
     }
-    // Counts are increasing; the ones wanted are the last to - from entries, without a gap.
-    const size_t wanted = static_cast<size_t>(to - from);
-    if (wanted > m_entries.size()) {
-        return std::nullopt;
-    }
-    quint64 expected = from + 1;
-    for (auto it = m_entries.end() - static_cast<std::ptrdiff_t>(wanted); it != m_entries.end();
-         ++it) {
-        if (it->count != expected++) {
+    // Counts are increasing; the entries wanted are the last ones, back to the one that begins
+    // at from, each beginning where the one before it ended.
+    auto it = m_entries.end();
+    quint64 end = to;
+    while (end > from) {
+        if (it == m_entries.begin()) {
             return std::nullopt;
         }
+        --it;
+        if (it->count != end || it->from >= end || it->from < from) {
+            return std::nullopt;
+        }
+        end = it->from;
+    }
+    for (; it != m_entries.end(); ++it) {
         entries.append(*it);
     }
     return entries;

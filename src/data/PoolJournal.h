@@ -34,6 +34,9 @@ public:
     struct Entry
     {
         quint64 count = 0;
+        // The count before the change: a change of several statements (a win stored with its
+        // draw log entry in one transaction) covers the counts from + 1 to count.
+        quint64 from = 0;
         Kind kind = Kind::PersonAdded;
         PersonRow person;
     };
@@ -41,7 +44,11 @@ public:
     // Entries older than this many are dropped; a reader that far behind reads the pool again.
     static constexpr size_t MaxEntries = 10000;
 
-    void Record(quint64 count, Kind kind, const PersonRow& person);
+    void Record(quint64 count, Kind kind, const PersonRow& person)
+    {
+        Record(count - 1, count, kind, person);
+    }
+    void Record(quint64 from, quint64 count, Kind kind, const PersonRow& person);
     // The entries that lead from count from to count to, in order; nullopt when one is missing.
     std::optional<QList<Entry>> Between(quint64 from, quint64 to) const;
     void Clear() { m_entries.clear(); }

@@ -2,6 +2,7 @@
 #include "data/SchemaVersion.h"
 
 #include "data/CAdoDatabase.h"
+#include "data/DrawLog.h"
 #include "data/SqlDialect.h"
 
 #include <QDir>
@@ -28,6 +29,17 @@ const StepGuard Guards[] = {
      "The winners record holds more than one win for %1. All wins are kept and the draw still "
      "lets each participant win only once, but this database cannot refuse a second win by "
      "itself."},
+};
+
+// What a step does beyond its script, on the upgrade's connection inside its transaction.
+struct StepFollowUp
+{
+    int version;
+    bool (*run)(QSqlDatabase database, QString* error);
+};
+
+const StepFollowUp FollowUps[] = {
+    {4, &DrawLog::TakeInExisting},
 };
 
 QString NewerText(int version)
@@ -183,6 +195,11 @@ bool SchemaVersion::RunStep(int version)
          SqlDialect::ScriptStatements(m_driver, QString::fromUtf8(file.readAll()))) {
         if (!query.exec(statement)) {
             return Failed(query.lastError(), QString());
+        }
+    }
+    for (const StepFollowUp& followUp : FollowUps) {
+        if (followUp.version == version && !followUp.run(m_database, &m_error)) {
+            return false;
         }
     }
     return true;

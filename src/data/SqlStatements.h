@@ -42,7 +42,8 @@ inline constexpr const char* SelectWinnerName = "select PersonName from ComePriz
 // The wins of one round stored at one moment, which the draw shows (another station's round of
 // the same level and second is told apart by the participant numbers).
 inline constexpr const char* SelectRoundWins =
-    "select PersonID, PersonName, Company from ComePrize where step=? and sDateTime=? order by sNo";
+    "select PersonID, sDateTime, step, sNo, JP, PersonName, Company from ComePrize "
+    "where step=? and sDateTime=? order by sNo";
 
 // Draw engine (prize names before each round) and the prize settings dialog.
 inline constexpr const char* SelectPrizeNames = "select * from JP where sNo=555";
@@ -77,5 +78,24 @@ inline constexpr const char* CreateUniqueWinnerIndex =
 // Winners export.
 inline constexpr const char* SelectWinnersForExport =
     "Select * from HadPrizeView order by step,sNo,sDateTime";
+
+// Draw log (DrawLog). Updating the head row, even to the values it has, holds it for the
+// transaction: the appends of stations sharing a database take their turns on it.
+inline constexpr const char* LockDrawLog = "update DrawLogHead set seq=seq where id=1";
+inline constexpr const char* SelectDrawLogHead = "select seq, digest from DrawLogHead where id=1";
+inline constexpr const char* UpdateDrawLogHead =
+    "update DrawLogHead set seq=?, digest=? where id=1";
+inline constexpr const char* InsertDrawLogEntry =
+    "insert into DrawLog(seq,kind,sTime,station,payload,previous,digest) values(?,?,?,?,?,?,?)";
+inline constexpr const char* SelectDrawLog =
+    "select seq, kind, sTime, station, payload, previous, digest from DrawLog order by seq";
+// A win as stored, read back in its transaction for its log entry, and every win for the
+// log's check. The wins taken into a new log go by level, place and time.
+inline constexpr const char* SelectStoredWin =
+    "select PersonID, sDateTime, step, sNo, JP, PersonName, Company from ComePrize "
+    "where PersonID=?";
+inline constexpr const char* SelectWinsInOrder =
+    "select PersonID, sDateTime, step, sNo, JP, PersonName, Company from ComePrize "
+    "order by step, sNo, sDateTime, PersonID";
 
 } // namespace SqlStatements

@@ -3,8 +3,10 @@
 
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTransaction.h"
+#include "data/DrawLog.h"
 #include "data/PreparedStatement.h"
 #include "data/SqlStatements.h"
+#include "platform/core/MessageService.h"
 
 #include <QHash>
 #include <QSet>
@@ -48,7 +50,7 @@ bool WinnerStore::HasWon(const QString& personId)
            !m_database.IsEOF();
 }
 
-bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
+bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal, const PickPool& pool)
 {
     // The layer's own boxes would come before the caller's: the layer stays quiet, and its
     // words go into the refusal.
@@ -63,6 +65,11 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
     if (!m_database.CheckFileInPlace()) {
         return refuse(WinRefusal::Cause::FileGone, m_database.LastError());
     }
+    const quint64 before = m_database.ChangeCount();
+    DatabaseTransaction transaction(m_database);
+    if (!transaction.IsActive()) {
+        return refuse(WinRefusal::Cause::Failed, m_database.LastError());
+    }
     const QVariant id = CAdoDatabase::TextValue(win.PersonID);
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
                               {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
@@ -74,13 +81,21 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
                                            : WinRefusal::Cause::Failed,
                       detail);
     }
-    m_database.Journal().Record(m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
+    QString logError;
+    if (!LogWin(win.PersonID, pool, &logError)) {
+        return refuse(WinRefusal::Cause::Failed, logError);
+    }
+    if (!transaction.Commit()) {
+        return refuse(WinRefusal::Cause::Failed, m_database.LastError());
+    }
+    // The win's statements and its commit are one change of the pool.
+    m_database.Journal().Record(before, m_database.ChangeCount(), PoolJournal::Kind::WinAdded,
                                 {win.PersonID, QString(), QString()});
     return true;
 }
 
 bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>* stored,
-                              WinRefusal* refusal, QString* refusedId)
+                              WinRefusal* refusal, QString* refusedId, const QList<PickPool>& pools)
 {
     const CAdoDatabase::QuietFailures quiet(m_database);
     const auto refuse = [&](WinRefusal::Cause cause, const QString& id, const QString& detail) {
@@ -125,11 +140,30 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
                                   {first.step, CAdoDatabase::TextValue(first.sDateTime)})) {
             return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
         }
+        QList<LoggedWin> logged;
+        logged.reserve(wins.size());
         for (; !m_database.IsEOF(); m_database.MoveNext()) {
-            const QString id = m_database.GetFieldText(QStringLiteral("PersonID"));
-            kept.insert(PersonRow::IdKey(id),
-                        {id, m_database.GetFieldText(QStringLiteral("PersonName")),
-                         m_database.GetFieldText(QStringLiteral("Company"))});
+            const auto field = [this](const char* name) {
+                return m_database.GetFieldText(QLatin1String(name));
+            };
+            logged.append({field("PersonID"), field("sDateTime"), field("step"), field("sNo"),
+                           field("JP"), field("PersonName"), field("Company")});
+            const LoggedWin& win = logged.constLast();
+            kept.insert(PersonRow::IdKey(win.PersonID),
+                        {win.PersonID, win.PersonName, win.Company});
+        }
+        // Every win's log entry, in place order, appended under one turn of the log's head.
+        QList<QPair<QString, QJsonObject>> entries;
+        entries.reserve(logged.size());
+        for (qsizetype place = 0; place < logged.size(); ++place) {
+            entries.append({QLatin1String(DrawLog::Win),
+                            DrawLog::WinPayload(logged.at(place), pools.value(place))});
+        }
+        DrawLog log(m_database);
+        if (logged.size() != wins.size() || !log.Append(entries)) {
+            const QString detail = log.Error();
+            transaction.Rollback();
+            return refuse(WinRefusal::Cause::Failed, QString(), detail);
         }
         if (!transaction.Commit()) {
             return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
@@ -143,6 +177,21 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
         for (const ComePrizeRow& win : wins) {
             stored->append(kept.value(PersonRow::IdKey(win.PersonID), {win.PersonID, {}, {}}));
         }
+    }
+    return true;
+}
+
+bool WinnerStore::LogWin(const QString& personId, const PickPool& pool, QString* error)
+{
+    DrawLog log(m_database);
+    const std::optional<LoggedWin> stored = log.StoredWin(personId);
+    if (!stored) {
+        *error = m_database.LastError();
+        return false;
+    }
+    if (!log.Append(QLatin1String(DrawLog::Win), DrawLog::WinPayload(*stored, pool))) {
+        *error = log.Error();
+        return false;
     }
     return true;
 }
@@ -195,18 +244,32 @@ std::optional<int> WinnerStore::Count()
 
 bool WinnerStore::DeleteAll()
 {
-    if (m_database.Target().driver != DatabaseTarget::Driver::Sqlite) {
-        return m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners));
-    }
     DatabaseTransaction transaction(m_database);
-    if (!transaction.IsActive() ||
-        !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners)) ||
-        !m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinnerIndexUnique))) {
+    // The log's head is taken first: a win another station stores meanwhile is then either
+    // removed here and logged before the clearing, or kept and logged after it.
+    DrawLog log(m_database);
+    if (!transaction.IsActive() || !log.Lock()) {
         return false;
     }
-    if (!m_database.IsEOF() && m_database.GetFieldText(QStringLiteral("isUnique")) == u"0" &&
-        (!m_database.OpenQuery(QLatin1String(SqlStatements::DropWinnerIndex)) ||
-         !m_database.OpenQuery(QLatin1String(SqlStatements::CreateUniqueWinnerIndex)))) {
+    const std::optional<int> removed = Count();
+    if (!removed || !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners))) {
+        return false;
+    }
+    if (m_database.Target().driver == DatabaseTarget::Driver::Sqlite) {
+        if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinnerIndexUnique))) {
+            return false;
+        }
+        if (!m_database.IsEOF() && m_database.GetFieldText(QStringLiteral("isUnique")) == u"0" &&
+            (!m_database.OpenQuery(QLatin1String(SqlStatements::DropWinnerIndex)) ||
+             !m_database.OpenQuery(QLatin1String(SqlStatements::CreateUniqueWinnerIndex)))) {
+            return false;
+        }
+    }
+    if (!log.Append(QLatin1String(DrawLog::Clear), {{QStringLiteral("removed"), *removed}})) {
+        // A failed statement has shown its box; a log without its head row has not.
+        if (log.Error() != m_database.LastError()) {
+            ShowMessage(QStringLiteral("Error: %1").arg(log.Error()));
+        }
         return false;
     }
     return transaction.Commit();

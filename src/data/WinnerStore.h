@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/DrawLog.h"
 #include "data/PersonStore.h"
 
 #include <QList>
@@ -72,15 +73,24 @@ public:
     bool HasWon(const QString& personId);
     // Stores a win with the participant's present name and remark. Shows nothing: a refused
     // win (false) is described in refusal, for the caller to tell the operator in one box.
-    // A file taken away meanwhile refuses every win, so none is lost with it.
-    bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr);
+    // A file taken away meanwhile refuses every win, so none is lost with it. The win and its
+    // draw log entry (naming pool) are stored in one transaction, or neither is.
+    bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr,
+                      const PickPool& pool = {});
+    // Appends the draw log entry of a win stored in the open transaction: the win as stored
+    // (read back), with the pool it was drawn from. For every store of wins, one call a win,
+    // before the commit. False (with the reason in *error) when the entry could not be appended:
+    // the transaction must then be rolled back.
+    bool LogWin(const QString& personId, const PickPool& pool, QString* error);
     // Stores the wins of one round (one time, one level, places 1..n) in one transaction: all of
     // them or, when any is refused, none. Shows nothing, as InsertWinner; refusal names the
     // participant refused in its cause (AlreadyWon: won meanwhile at another station). On
     // success stored holds each win's participant with the name and remark it was stored with,
     // in the order of wins.
+    // Each win's draw log entry names pools[i], the pool it was drawn from (unknown past the end).
     bool InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>* stored,
-                     WinRefusal* refusal = nullptr, QString* refusedId = nullptr);
+                     WinRefusal* refusal = nullptr, QString* refusedId = nullptr,
+                     const QList<PickPool>& pools = {});
     // The name the participant's win was stored with; nullopt when there is no such win or the
     // query failed.
     std::optional<QString> WinnerName(const QString& personId);
@@ -91,6 +101,7 @@ public:
     std::optional<QList<WinnerRecordRow>> ExportRows();
     // Every stored win, including those of removed participants.
     std::optional<int> Count();
+    // Removes every win; the draw log keeps them and records the clearing.
     bool DeleteAll();
 
 private:

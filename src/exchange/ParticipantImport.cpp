@@ -2,16 +2,21 @@
 #include "exchange/ParticipantImport.h"
 
 #include "data/CAdoDatabase.h"
-#include "exchange/excel/CExcelApplication.h"
-#include "exchange/excel/CExcelDispatchException.h"
+#include "data/DatabaseTransaction.h"
+#include "data/DrawLog.h"
 #include "exchange/ImportPerson.h"
 #include "exchange/ImportSink.h"
-#include "platform/core/MessageService.h"
 #include "exchange/PersonText.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "platform/core/MessageService.h"
 #include "platform/core/StringTable.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QVariant>
 
 namespace {
@@ -40,7 +45,39 @@ ParticipantImport::Outcome ParticipantImport::Run(const QString& path)
     if (m_unsaved > 0) {
         ShowMessage(UnsavedText());
     }
+    if (m_total > 0) {
+        LogImport(path, outcome);
+    }
     return outcome;
+}
+
+void ParticipantImport::LogImport(const QString& path, Outcome outcome)
+{
+    // The rows are committed in batches; the entry follows the last of them, with the counts
+    // that were kept and the digest of the file they came from.
+    QFile file(path);
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    const QString sha256 = file.open(QIODevice::ReadOnly) && digest.addData(&file)
+                               ? QString::fromLatin1(digest.result().toHex())
+                               : QString();
+    const QJsonObject payload{{QStringLiteral("file"), QFileInfo(path).fileName()},
+                              {QStringLiteral("sha256"), sha256},
+                              {QStringLiteral("rows"), m_total},
+                              {QStringLiteral("imported"), m_imported},
+                              {QStringLiteral("rejected"), m_rejected},
+                              {QStringLiteral("outcome"),
+                               outcome == Outcome::Finished       ? QStringLiteral("finished")
+                               : outcome == Outcome::CommitFailed ? QStringLiteral("unsaved")
+                                                                  : QStringLiteral("stopped")}};
+    DatabaseTransaction transaction(m_database);
+    DrawLog log(m_database);
+    if (transaction.IsActive() && log.Append(QLatin1String(DrawLog::Import), payload) &&
+        transaction.Commit()) {
+        return;
+    }
+    ShowMessage(QCoreApplication::translate("ParticipantImport",
+                                            "导入的人员已保存，但抽奖日志未能记下这次导入。"),
+                log.Error().isEmpty() ? m_database.LastError() : log.Error());
 }
 
 QString ParticipantImport::UnsavedReasonText()

@@ -54,6 +54,8 @@ public:
 
 private:
     Outcome Import(const QString& path);
+    // Appends the import's draw log entry: the file's name and SHA-256, the counts.
+    void LogImport(const QString& path, Outcome outcome);
     Outcome ReadRows(class CExcelRange& cells);
     // Commits the pending rows and, when again is true, begins the next batch. When the
     // database refuses, the batch is rolled back and its rows become failures; false then.

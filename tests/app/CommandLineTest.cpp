@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/core/IniFile.h"
-#include "support/RefusedCommit.h"
 #include "data/SqlStatements.h"
+#include "data/WinnerStore.h"
+#include "platform/core/IniFile.h"
 #include "platform/core/StringTable.h"
-#include "support/TestDatabase.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/Worksheet.h"
+#include "support/RefusedCommit.h"
+#include "support/TestDatabase.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -56,6 +58,15 @@ TEST_F(CommandLineJobs, ImportPrintsTheFiguresAndTheRejectedRows)
     EXPECT_EQ(lines[2], QStringLiteral("导入失败：4"));
     EXPECT_EQ(lines[3], "ABCDEFGHI - 九位编号 - x\t" + StringTable::Load(141));
     EXPECT_EQ(m_data.Count(QStringLiteral("select * from person")), 4);
+    // The draw log names the file by its SHA-256 and keeps the counts.
+    QFile file(SORTILO_EXCHANGE_FIXTURES "/rows/Sheet1.xls");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    m_data.Exec(QStringLiteral("select payload from DrawLog where kind='import'"));
+    const QString payload = m_data.db().GetFieldText("payload");
+    EXPECT_TRUE(payload.contains(
+                    QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex()) &&
+                payload.contains("\"imported\":3"))
+        << payload.toStdString();
 
     // What cannot be read fails with the reason, and so does a workbook of the wrong form.
     EXPECT_EQ(Run({"import", "missing.xlsx"}), 1);
@@ -121,10 +132,31 @@ TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
     EXPECT_FALSE(QFile::exists(m_data.folder() + "winners.xls"));
 
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* word :
-         {"import FILE", "export-participants FILE", "export-winners FILE", "--event", "--demo"}) {
+    for (const char* word : {"import FILE", "export-participants FILE", "export-winners FILE",
+                             "verify-log", "export-log FILE", "--event", "--demo"}) {
         EXPECT_TRUE(out.contains(QLatin1String(word))) << word;
     }
     EXPECT_EQ(Run({"import"}), 2);
     EXPECT_EQ(Run({"export-everything", "x.xlsx"}), 2);
+    EXPECT_EQ(Run({"verify-log", "x.xlsx"}), 2);
+}
+
+TEST_F(CommandLineJobs, TheDrawLogIsVerifiedAndExported)
+{
+    ASSERT_TRUE(WinnerStore(m_data.db()).InsertWinner({"EXIST1", "2026-12-07 20:00:00", 3, 1, ""}));
+    EXPECT_EQ(Run({"verify-log"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("中奖 1，")) &&
+                out.contains(QStringLiteral("中奖人数：1")))
+        << out.toStdString();
+    EXPECT_EQ(Run({"export-log", "log.xlsx"}), 0) << err.toStdString();
+    const std::unique_ptr<Workbook> book = Workbook::Open(m_data.folder() + "log.xlsx");
+    const Worksheet* sheet = book->FindSheet("DrawLog");
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->CellText(2, 2), QStringLiteral("win"));
+    m_data.Exec(QStringLiteral("select digest from DrawLog"));
+    EXPECT_EQ(sheet->CellText(2, 7), m_data.db().GetFieldText("digest"));
+
+    m_data.Exec(QStringLiteral("update ComePrize set sNo = 2"));
+    EXPECT_EQ(Run({"verify-log"}), 3);
+    EXPECT_TRUE(err.contains("EXIST1") && err.contains("sNo")) << err.toStdString();
 }

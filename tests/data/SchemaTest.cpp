@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/DatabaseCreator.h"
+#include "data/DrawLogCheck.h"
 #include "data/SchemaVersion.h"
 #include "data/SqlStatements.h"
 #include "data/VersionOneSchema.h"
@@ -182,6 +183,10 @@ TEST_P(SchemaTest, AVersionOneDatabaseIsUpgradedAndKeepsEveryWinWithItsName)
     EXPECT_EQ(records[1].PersonID, QStringLiteral("1002"));
     EXPECT_TRUE(records[1].PersonName.isEmpty());
     EXPECT_EQ(winners.Count(), 2);
+    // The wins stored before the log existed open it, so the log agrees with the record.
+    const DrawLogCheck::Result log = DrawLogCheck::Run(upgraded);
+    EXPECT_EQ(log.finding, DrawLogCheck::Finding::Agrees) << log.detail.toStdString();
+    EXPECT_EQ(log.wins, 2);
 
     // Upgraded once: a second connection finds the current version and changes nothing.
     CAdoDatabase again;

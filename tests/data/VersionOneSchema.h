@@ -5,11 +5,12 @@
 
 // Turns the tables of a database made from today's schema into those of database version 1,
 // as earlier builds made them: the wins without the winners' names, a winners view that lists
-// only the wins of participants still on the list, and no round sizes. The version number is
-// set apart (SQLite's file header, PostgreSQL's table SchemaVersion).
+// only the wins of participants still on the list, no round sizes and no draw log. The version
+// number is set apart (SQLite's file header, PostgreSQL's table SchemaVersion).
 inline QStringList VersionOneStatements()
 {
-    QStringList statements;
+    QStringList statements{QStringLiteral("drop table DrawLog"),
+                           QStringLiteral("drop table DrawLogHead")};
     for (int level = 1; level <= 8; ++level) {
         statements << QStringLiteral("alter table JP drop column roundSize%1").arg(level);
     }

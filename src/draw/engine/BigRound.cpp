@@ -61,7 +61,7 @@ private:
 
 std::vector<int> BigRound::Choose(const QList<PersonRow>& entries, const QSet<QString>& won,
                                   RandomSource& random, int count, bool halfRangeRule,
-                                  bool& halfRangeToggle)
+                                  bool& halfRangeToggle, std::vector<std::pair<int, int>>* ranges)
 {
     std::vector<int> chosen;
     chosen.reserve(static_cast<size_t>(std::max(count, 0)));
@@ -73,6 +73,9 @@ std::vector<int> BigRound::Choose(const QList<PersonRow>& entries, const QSet<QS
         const int index = left.Take(DrawEngine::RandomInRange(random, 0, range));
         if (won.isEmpty() || !won.contains(PersonRow::IdKey(entries.at(index).PersonID))) {
             chosen.push_back(index);
+            if (ranges) {
+                ranges->emplace_back(n, range);
+            }
         }
     }
     return chosen;
@@ -96,20 +99,27 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, RandomSource& random,
             m_refusal = {WinRefusal::Cause::Failed, m_database.LastError()};
             return Outcome::Refused;
         }
+        std::vector<std::pair<int, int>> ranges;
         const std::vector<int> chosen =
-            Choose(pool.Entries(), *won, random, count, halfRangeRule, halfRangeToggle);
+            Choose(pool.Entries(), *won, random, count, halfRangeRule, halfRangeToggle, &ranges);
         if (static_cast<int>(chosen.size()) < count) {
             return Outcome::TooFew;
         }
+        // Each win's log entry names the pool the round was drawn from (its size and digest as
+        // the round began) and how many of the entries left its pick chose among.
         QList<ComePrizeRow> wins;
+        QList<PickPool> pools;
         wins.reserve(count);
-        for (const int index : chosen) {
+        pools.reserve(count);
+        const QString digest = pool.Digest();
+        for (size_t i = 0; i < chosen.size(); ++i) {
             ComePrizeRow win = round;
-            win.PersonID = DrawEngine::UpperCaseId(pool.At(index).PersonID);
+            win.PersonID = DrawEngine::UpperCaseId(pool.At(chosen[i]).PersonID);
             win.sNo = static_cast<int>(wins.size()) + 1;
             wins.append(win);
+            pools.append({pool.Size(), ranges[i].second, digest});
         }
-        if (m_store.InsertRound(wins, &m_winners, &m_refusal, &m_refusedId)) {
+        if (m_store.InsertRound(wins, &m_winners, &m_refusal, &m_refusedId, pools)) {
             return Outcome::Stored;
         }
         if (m_refusedId.isEmpty()) {

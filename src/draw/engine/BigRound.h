@@ -68,7 +68,8 @@ public:
     // ran out.
     static std::vector<int> Choose(const QList<PersonRow>& entries, const QSet<QString>& won,
                                    RandomSource& random, int count, bool halfRangeRule,
-                                   bool& halfRangeToggle);
+                                   bool& halfRangeToggle,
+                                   std::vector<std::pair<int, int>>* ranges = nullptr);
 
 private:
     CAdoDatabase& m_database;

@@ -43,10 +43,14 @@ bool CandidatePool::Update()
         return !m_entries.isEmpty();
     }
     m_entries.clear();
+    m_digest.Clear();
     m_token.reset();
     ++m_revision;
     if (std::optional<QList<PersonRow>> pool = m_winners.CandidatePool()) {
         m_entries = std::move(*pool);
+        for (const PersonRow& candidate : std::as_const(m_entries)) {
+            m_digest.Add(candidate.PersonID);
+        }
         m_token = token;
         m_count = count;
     } else {
@@ -70,6 +74,7 @@ void CandidatePool::Refresh()
 bool CandidatePool::ConfirmAt(qsizetype index)
 {
     if (m_winners.HasWon(m_entries.at(index).PersonID)) {
+        m_digest.Remove(m_entries.at(index).PersonID);
         m_entries.removeAt(index);
         return false;
     }
@@ -95,6 +100,12 @@ bool CandidatePool::CatchUp(const ChangeStamp& token, quint64 count)
     }
     m_token = token;
     m_count = count;
+    return true;
+}
+
+bool CandidatePool::Drop(const PersonRow& candidate)
+{
+    m_digest.Remove(candidate.PersonID);
     return true;
 }
 
@@ -169,6 +180,7 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
     }
     if (allRemoved) {
         m_entries.clear();
+        m_digest.Clear();
     }
     if (!changed.isEmpty()) {
         for (PersonRow& candidate : m_entries) {
@@ -182,15 +194,20 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
     if (leaving.size() <= 8) {
         // The usual case, the winner of the last pick: compared in place, without a copy.
         const QList<QString> ids = leaving.values();
-        m_entries.removeIf([&ids](const PersonRow& candidate) {
-            return std::any_of(ids.begin(), ids.end(), [&candidate](const QString& id) {
-                return SameIdUpperCased(candidate.PersonID, id);
-            });
+        m_entries.removeIf([&](const PersonRow& candidate) {
+            return std::any_of(ids.begin(), ids.end(),
+                               [&candidate](const QString& id) {
+                                   return SameIdUpperCased(candidate.PersonID, id);
+                               }) &&
+                   Drop(candidate);
         });
     } else {
-        m_entries.removeIf([&leaving](const PersonRow& candidate) {
-            return leaving.contains(PersonRow::IdKey(candidate.PersonID));
+        m_entries.removeIf([&](const PersonRow& candidate) {
+            return leaving.contains(PersonRow::IdKey(candidate.PersonID)) && Drop(candidate);
         });
+    }
+    for (const PersonRow& candidate : std::as_const(added)) {
+        m_digest.Add(candidate.PersonID);
     }
     m_entries.append(added);
     return true;

@@ -4,6 +4,7 @@
 #include "data/ChangeStamp.h"
 #include "data/PersonStore.h"
 #include "data/WinnerStore.h"
+#include "draw/engine/PoolDigest.h"
 
 #include <QList>
 #include <QtGlobal>
@@ -57,6 +58,9 @@ public:
     // at the same revision, a row taken from it is still what the database holds: nothing but
     // wins has changed since.
     quint64 Revision() const { return m_revision; }
+    // The order-independent digest of the entries' participant numbers (PoolDigest), kept up to
+    // date with every change of the pool; the draw log names the pool of each pick with it.
+    QString Digest() const { return m_digest.Hex(); }
 
 private:
     // Whether the pool current at m_token can be brought to token (change count count) without
@@ -66,10 +70,13 @@ private:
     // Brings the pool from change count from to count to with the stores' journal; false when
     // the journal does not hold every change in between.
     bool ApplyJournal(quint64 from, quint64 to);
+    // Takes an entry that leaves the pool out of the digest; true, for use in removeIf.
+    bool Drop(const PersonRow& candidate);
 
     CAdoDatabase& m_database;
     WinnerStore m_winners;
     QList<PersonRow> m_entries;
+    PoolDigest m_digest;
     // The database's change token when the pool was last current: while it holds, the pool is
     // not read again.
     std::optional<ChangeStamp> m_token;

@@ -247,7 +247,8 @@ bool DrawEngine::StoreWinner(WinRefusal& refusal)
     // which the insert then makes again instead of failing on it.
     m_database.ChangeToken();
     return m_winners.InsertWinner(
-        {m_TargetID, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)}, &refusal);
+        {m_TargetID, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)}, &refusal,
+        m_targetPool);
 }
 
 QString DrawEngine::StoredWinnerName()
@@ -368,6 +369,7 @@ void DrawEngine::PickWinner()
         if (m_CandidatePool.ConfirmAt(index)) {
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();
+            m_targetPool = {n, range, m_CandidatePool.Digest()};
             m_TargetID = UpperCaseId(m_target.PersonID);
             break;
         }

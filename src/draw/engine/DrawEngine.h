@@ -202,6 +202,7 @@ private:
     QString m_TargetID;
     PersonRow m_target;           // the chosen participant's row, as the pool held it
     quint64 m_targetRevision = 0; // the pool's revision when it was chosen
+    PickPool m_targetPool;        // the pool it was chosen from, for the draw log
     std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end
     int m_SlowDownCounter = 0;
     std::array<int, ReelCount> m_reelPositions;

@@ -4,6 +4,7 @@
 #include "draw/engine/CandidatePool.h"
 #include "draw/engine/DrawEngineFixture.h"
 
+#include <QCryptographicHash>
 #include <QSet>
 
 #include <random>
@@ -116,6 +117,12 @@ TEST_P(CandidatePoolTest, AKeptPoolEqualsAFreshReadAfterAnyMixOfChanges)
             freshRows.sort();
         }
         ASSERT_EQ(keptRows, freshRows) << "step " << step;
+        // The digest kept up to date change by change is the digest of what the pool holds.
+        PoolDigest digest;
+        for (const PersonRow& row : pool.Entries()) {
+            digest.Add(row.PersonID.toLower());
+        }
+        ASSERT_EQ(pool.Digest(), digest.Hex()) << "step " << step;
     }
 }
 
@@ -135,6 +142,14 @@ TEST_P(CandidatePoolTest, AWinElsewhereDropsTheEntryWhenConfirmed)
     EXPECT_FALSE(pool.ConfirmAt(1));
     ASSERT_EQ(pool.Size(), 2);
     EXPECT_NE(pool.At(1).PersonID, winner);
+    PoolDigest left;
+    left.Add(pool.At(0).PersonID);
+    left.Add(pool.At(1).PersonID);
+    EXPECT_EQ(pool.Digest(), left.Hex()) << "the dropped entry left the digest";
+    // One number's digest is its SHA-256, upper-cased, as auditors are told.
+    PoolDigest one;
+    one.Add(QStringLiteral("p1"));
+    EXPECT_EQ(one.Hex(), QCryptographicHash::hash("P1", QCryptographicHash::Sha256).toHex());
     ASSERT_TRUE(pool.Update());
     EXPECT_EQ(Rows(pool.Entries()), Rows(WinnerStore(db()).CandidatePool().value()));
 }

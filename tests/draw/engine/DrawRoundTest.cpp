@@ -2,10 +2,16 @@
 // Rounds as the operator sees them: starting, stopping, refusals, the winner lines and records.
 #include "draw/engine/DrawEngineFixture.h"
 
-#include "draw/engine/DrawTexts.h"
 #include "data/SqlStatements.h"
-#include "platform/core/StringTable.h"
+#include "draw/engine/DrawTexts.h"
+#include "draw/engine/PoolDigest.h"
 #include "draw/engine/VirtualDrawClock.h"
+#include "platform/core/StringTable.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <tuple>
 
 namespace {
 
@@ -251,6 +257,22 @@ TEST_P(DrawRoundTest, EverySecondPickOfTheWindowsLifeUsesTheFirstHalfOfALargePoo
     ASSERT_EQ(wins.size(), 2);
     EXPECT_EQ(wins[0].id, QStringLiteral("P6"));
     EXPECT_EQ(wins[1].id, QStringLiteral("P2"));
+    // The log names the pool of each pick: its size, the entries chosen among and its digest.
+    PoolDigest second;
+    for (int i = 1; i <= 5; ++i) {
+        second.Add(QStringLiteral("P%1").arg(i));
+    }
+    for (const auto& [seq, size, range, digest] :
+         {std::tuple(1, 6, 6, QString()), std::tuple(2, 5, 2, second.Hex())}) {
+        m_data.Exec(QStringLiteral("select payload from DrawLog where seq=?"), {seq});
+        const QJsonObject pool =
+            QJsonDocument::fromJson(db().GetFieldText(QStringLiteral("payload")).toUtf8()).object();
+        EXPECT_EQ(pool.value(QStringLiteral("pool")).toInteger(), size);
+        EXPECT_EQ(pool.value(QStringLiteral("range")).toInteger(), range);
+        if (!digest.isEmpty()) {
+            EXPECT_EQ(pool.value(QStringLiteral("poolDigest")).toString(), digest);
+        }
+    }
 
     // The toggle lives on across rounds: the third pick uses the whole pool again, and with 4
     // eligible a fourth (halving) pick uses the whole pool too.
