@@ -3,6 +3,7 @@
 // sequence of picks, all or nothing stored, and two stations drawing such rounds at once.
 #include "draw/engine/DrawEngineFixture.h"
 
+#include "data/DrawLogCheck.h"
 #include "data/PrizeStore.h"
 #include "data/SqlStatements.h"
 #include "draw/engine/BigRound.h"
@@ -164,6 +165,10 @@ TEST_P(BigRoundTest, QuotaReachesTheRoundSizeAndTheWholeRoundIsStoredThenShown)
     EXPECT_EQ(m_host.ReelLine().left(wins[0].id.size()), wins[0].id);
     EXPECT_TRUE(m_host.Text(QStringLiteral("ID_TEXT8")).contains(wins[7].id));
     EXPECT_TRUE(m_host.boxes.isEmpty());
+    // The round's wins are in the draw log, which agrees with the record.
+    const DrawLogCheck::Result log = DrawLogCheck::Run(db());
+    EXPECT_EQ(log.finding, DrawLogCheck::Finding::Agrees) << log.detail.toStdString();
+    EXPECT_EQ(log.wins, 20);
 
     // Ten are left: the next round of 20 is refused at Start; down goes back to 8.
     engine().StartRound();
