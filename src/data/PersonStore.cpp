@@ -12,7 +12,8 @@ PersonRow CurrentPerson(const CAdoDatabase& database)
 {
     return {database.GetFieldText(QStringLiteral("PersonID")),
             database.GetFieldText(QStringLiteral("PersonName")),
-            database.GetFieldText(QStringLiteral("Company"))};
+            database.GetFieldText(QStringLiteral("Company")),
+            database.GetFieldText(QStringLiteral("PersonGroup"))};
 }
 
 // Journals a change the statement just made, for the draw's candidate pool.
@@ -99,7 +100,8 @@ bool PersonStore::Insert(const PersonRow& person)
                       m_database.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
                                            {CAdoDatabase::TextValue(person.PersonID),
                                             CAdoDatabase::TextValue(person.PersonName),
-                                            CAdoDatabase::TextValue(person.Company)}),
+                                            CAdoDatabase::TextValue(person.Company),
+                                            CAdoDatabase::TextValue(person.PersonGroup)}),
                       PoolJournal::Kind::PersonAdded, person);
 }
 
@@ -109,7 +111,8 @@ bool PersonStore::Update(const PersonRow& person)
         m_database,
         m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePerson),
                              {CAdoDatabase::TextValue(person.PersonName),
-                              CAdoDatabase::TextValue(person.Company), person.PersonID}),
+                              CAdoDatabase::TextValue(person.Company),
+                              CAdoDatabase::TextValue(person.PersonGroup), person.PersonID}),
         PoolJournal::Kind::PersonChanged, person);
 }
 

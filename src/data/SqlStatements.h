@@ -14,9 +14,9 @@ inline constexpr const char* CountPersons = "select count(*) as num from person"
 inline constexpr const char* SelectPersonById = "select * from person where personid=?";
 // Person entry dialog (add) and the participant import.
 inline constexpr const char* InsertPerson =
-    "insert into person(PersonID,PersonName,Company) values(?,?,?)";
+    "insert into person(PersonID,PersonName,Company,PersonGroup) values(?,?,?,?)";
 inline constexpr const char* UpdatePerson =
-    "update person set PersonName=?,Company=? where PersonID=?";
+    "update person set PersonName=?,Company=?,PersonGroup=? where PersonID=?";
 inline constexpr const char* DeletePerson = "delete from person where PersonID=?";
 inline constexpr const char* DeleteAllPersons = "delete from person";
 
@@ -27,16 +27,19 @@ inline constexpr const char* SelectPersonsForExport = "Select * from Person orde
 // The candidate pool is every participant without a win. Both tables are read plainly and the
 // winners left out in memory: at 100,000 participants that costs about a third of asking the
 // database for the participants without a win (NOT EXISTS probes the winners' index per row).
-inline constexpr const char* SelectPoolPersons = "select PersonID, PersonName, Company from person";
+inline constexpr const char* SelectPoolPersons =
+    "select PersonID, PersonName, Company, PersonGroup from person";
 inline constexpr const char* SelectWinnerIds = "select PersonID from ComePrize";
 inline constexpr const char* SelectWinById = "select * from comeprize where personid=?";
-// A win keeps the winner's name and remark as they are at that moment (empty when the participant
-// has none or was removed meanwhile): the participant number is bound three times, for the win
-// and for the two look-ups.
+// A win keeps the winner's name, remark and group as they are at that moment (empty when the
+// participant has none or was removed meanwhile): the participant number is bound four times,
+// for the win and for the three look-ups.
 inline constexpr const char* InsertWinner =
-    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company) values(?,?,?,?,?,"
+    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company,PersonGroup) "
+    "values(?,?,?,?,?,"
     "coalesce((select PersonName from person where PersonID=?),''),"
-    "coalesce((select Company from person where PersonID=?),''))";
+    "coalesce((select Company from person where PersonID=?),''),"
+    "coalesce((select PersonGroup from person where PersonID=?),''))";
 // The name a win was stored with, which the draw shows.
 inline constexpr const char* SelectWinnerName = "select PersonName from ComePrize where PersonID=?";
 
@@ -49,6 +52,20 @@ inline constexpr const char* UpdatePrizeNames =
 inline constexpr const char* InsertPrizeNames =
     "insert into JP(sNo,step1,step2,step3,step4,step5,step6,step7,step8) "
     "values(555,?,?,?,?,?,?,?,?)";
+
+// Draw engine (before each round) and the prize settings dialog: the groups each level's rule
+// names (see LevelGroup in the schema).
+inline constexpr const char* SelectLevelGroups =
+    "select step, mode, PersonGroup from LevelGroup order by step, PersonGroup";
+// Prize settings dialog: the rules are replaced as a whole, in one transaction.
+inline constexpr const char* DeleteLevelGroups = "delete from LevelGroup";
+inline constexpr const char* InsertLevelGroup =
+    "insert into LevelGroup(step,mode,PersonGroup) values(?,?,?)";
+// ... and how many participants without a win each group holds (the eligible counts).
+inline constexpr const char* SelectGroupCandidateCounts =
+    "select coalesce(PersonGroup,'') as PersonGroup, count(*) as num from person "
+    "where not exists (select 1 from ComePrize where ComePrize.PersonID = person.PersonID) "
+    "group by coalesce(PersonGroup,'')";
 
 // Winners record dialog.
 inline constexpr const char* SelectWinnersRecord =

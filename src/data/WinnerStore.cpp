@@ -19,9 +19,9 @@ std::optional<QList<PersonRow>> WinnerStore::CandidatePool()
     }
     QList<PersonRow> pool;
     const bool read = m_database.ReadRows(
-        QLatin1String(SqlStatements::SelectPoolPersons), 3, [&](const QString* row) {
+        QLatin1String(SqlStatements::SelectPoolPersons), 4, [&](const QString* row) {
             if (won.isEmpty() || !won.contains(PersonRow::IdKey(row[0]))) {
-                pool.append({row[0], row[1], row[2]});
+                pool.append({row[0], row[1], row[2], row[3]});
             }
         });
     if (!read) {
@@ -54,7 +54,7 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
     const QVariant id = CAdoDatabase::TextValue(win.PersonID);
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
                               {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
-                               CAdoDatabase::TextValue(win.JP), id, id})) {
+                               CAdoDatabase::TextValue(win.JP), id, id, id})) {
         const QString detail = m_database.LastError();
         // Asked rather than read from the driver's words, which differ by engine: a stored
         // win means the database refused a second one.
@@ -90,7 +90,8 @@ std::optional<QList<WinnerRecordRow>> WinnerStore::ReadRecords(const char* sql)
                      m_database.GetFieldText(QStringLiteral("sDateTime")),
                      m_database.GetFieldText(QStringLiteral("step")),
                      m_database.GetFieldText(QStringLiteral("sNo")),
-                     m_database.GetFieldText(QStringLiteral("JP"))});
+                     m_database.GetFieldText(QStringLiteral("JP")),
+                     m_database.GetFieldText(QStringLiteral("PersonGroup"))});
     }
     return rows;
 }

@@ -2,12 +2,12 @@
 #include "exchange/ParticipantImport.h"
 
 #include "data/CAdoDatabase.h"
-#include "exchange/excel/CExcelApplication.h"
-#include "exchange/excel/CExcelDispatchException.h"
 #include "exchange/ImportPerson.h"
 #include "exchange/ImportSink.h"
-#include "platform/core/MessageService.h"
 #include "exchange/PersonText.h"
+#include "exchange/excel/CExcelApplication.h"
+#include "exchange/excel/CExcelDispatchException.h"
+#include "platform/core/MessageService.h"
 #include "platform/core/StringTable.h"
 
 #include <QCoreApplication>
@@ -100,6 +100,8 @@ ParticipantImport::Outcome ParticipantImport::Import(const QString& path)
             ShowMessage(StringTable::Load(WrongHeadersId));
             return Outcome::WrongHeaders;
         }
+        // The group column is optional: a sheet without it imports without groups.
+        m_groupColumn = CellText(cells, 1, 4).toUpper() == u"GROUP";
         return ReadRows(cells);
     } catch (const CExcelDispatchException& error) {
         m_error = error.Description();
@@ -153,7 +155,8 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
         for (;;) {
             const QString name = CellText(cells, row, 2);
             const QString remark = CellText(cells, row, 3);
-            textChars += id.size() + name.size() + remark.size();
+            const QString group = m_groupColumn ? CellText(cells, row, 4) : QString();
+            textChars += id.size() + name.size() + remark.size() + group.size();
             if (textChars > PersonText::MaxImportChars) {
                 // One long text repeated in every row (a shared string) would otherwise be
                 // checked row after row; the rows before stay.
@@ -167,12 +170,13 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
                 break;
             }
             QString reason;
-            const ImportResult result = ImportPerson(statements, id, name, remark, &reason);
+            const ImportResult result = ImportPerson(statements, id, name, remark, &reason, group);
             // A refused row keeps only an excerpt: one long text repeated in every row must
             // not be kept once a row.
             const auto rowText = [&] {
-                return PersonText::Excerpt(id) + separator + PersonText::Excerpt(name) + separator +
-                       PersonText::Excerpt(remark);
+                QString text = PersonText::Excerpt(id) + separator + PersonText::Excerpt(name) +
+                               separator + PersonText::Excerpt(remark);
+                return group.isEmpty() ? text : text + separator + PersonText::Excerpt(group);
             };
             ++m_total;
             if (result != ImportOk) {

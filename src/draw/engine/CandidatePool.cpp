@@ -131,6 +131,7 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
             if (const qsizetype i = indexOfAdded(key); i >= 0) {
                 added[i].PersonName = entry.person.PersonName;
                 added[i].Company = entry.person.Company;
+                added[i].PersonGroup = entry.person.PersonGroup;
             } else {
                 changed.insert(key, entry.person);
             }
@@ -176,6 +177,7 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
                 it != changed.constEnd()) {
                 candidate.PersonName = it->PersonName;
                 candidate.Company = it->Company;
+                candidate.PersonGroup = it->PersonGroup;
             }
         }
     }

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/EligibilityStore.h"
+#include "data/PersonStore.h"
+#include "data/PrizeStore.h"
+#include "data/WinnerStore.h"
 #include "draw/engine/CandidatePool.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
-#include "data/PersonStore.h"
-#include "data/PrizeStore.h"
 #include "draw/engine/RandomSource.h"
 #include "draw/engine/ReelStrip.h"
-#include "data/WinnerStore.h"
 
 #include <QColor>
 #include <QString>
@@ -19,10 +20,10 @@
 class CAdoDatabase;
 
 // The draw: picks winners at random among the participants who have not won yet (the
-// CandidatePool), rolls the eight reels and stops them left to right on the winner's number,
-// records every winner the moment the last reel stops and lists the round's winners. It has no
-// window of its own: everything it shows, and its timers, go through the DrawHost; it runs on
-// the thread of its host.
+// CandidatePool) and whom the selected level's eligibility rule admits, rolls the eight reels and
+// stops them left to right on the winner's number, records every winner the moment the last reel
+// stops and lists the round's winners. It has no window of its own: everything it shows, and its
+// timers, go through the DrawHost; it runs on the thread of its host.
 //
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
@@ -96,7 +97,7 @@ public:
     bool HalfRangeRule() const { return m_halfRangeRule; }
 
     // An index in [low, high), every index equally likely; low when the range is empty.
-    int RandomInRange(int low, int high);
+    int RandomInRange(int low, int high) { return RandomInRange(*m_random, low, high); }
     static int RandomInRange(RandomSource& random, int low, int high);
 
     // State, under the names the rest of the program uses.
@@ -108,22 +109,42 @@ public:
     bool HalfRangeToggle() const { return m_HalfRangeToggle; }
     const QString& TargetID() const { return m_TargetID; }
     int SlowDownCounter() const { return m_SlowDownCounter; }
-    int ReelPosition(int reel) const; // reel 1..8
-    bool ReelStopped(int reel) const; // reel 1..8
+    int ReelPosition(int reel) const // reel 1..8
+    {
+        return reel >= 1 && reel <= ReelCount ? m_reelPositions[reel - 1] : -1;
+    }
+    bool ReelStopped(int reel) const // reel 1..8
+    {
+        return reel >= 1 && reel <= ReelCount && m_reelStopped[reel - 1];
+    }
     bool ReelOneArmed() const { return m_reelOneArmed; }
     bool IsRolling() const { return m_rolling; }
     bool WinnerRevealed() const { return m_winnerRevealed; }
     bool BlinkPhase() const { return m_blinkPhase; }
     // Prize name of level 1..8 as last read from the database; empty outside 1..8.
-    QString PrizeName(int level) const;
+    QString PrizeName(int level) const
+    {
+        return level >= 1 && level <= MaxValue ? m_prizeNames[level - 1] : QString();
+    }
+    // The eligibility rule of level 1..8 as read at the last Start (everyone outside 1..8 and
+    // before the first Start); RuleInForce(level).Describe() names it in a short text.
+    const EligibilityRule& RuleInForce(int level) const
+    {
+        return level >= 1 && level <= MaxValue ? m_rules[level - 1] : m_everyone;
+    }
 
     // Upper-cases the single-byte letters a..z only.
-    static QString UpperCaseId(const QString& id);
+    static QString UpperCaseId(const QString& id) { return PersonRow::IdKey(id); }
 
 private:
     bool RefuseReentry();
     void StopRollNow();
     void LoadPrizeNames();
+    // Reads every level's rule; false (the layer's box shown) when the read failed.
+    bool LoadRules();
+    // Whether the pool holds enough participants the level admits for the round; tells the
+    // operator why not.
+    bool EnoughEligible();
     bool BeginPick();
     void PickWinner();
     bool StoreWinner(WinRefusal& refusal);
@@ -146,6 +167,7 @@ private:
     CAdoDatabase& m_database;
     WinnerStore m_winners;
     PrizeStore m_prizes;
+    EligibilityStore m_eligibility;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<DrawClock> m_clock;
 
@@ -167,6 +189,8 @@ private:
     bool m_winnerRevealed = false;
     bool m_blinkPhase = false;
     PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
+    EligibilityStore::Rules m_rules;     // levels 1..8 at 0..7
+    const EligibilityRule m_everyone;
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
     bool m_busy = false;
