@@ -222,10 +222,6 @@
         <translation>清除全部</translation>
     </message>
     <message>
-        <source>输入编号或姓名查找</source>
-        <translation>輸入編號或姓名尋找</translation>
-    </message>
-    <message>
         <source>编号：</source>
         <translation>編號：</translation>
     </message>
@@ -271,6 +267,14 @@
         <translation>沒有能開啟範本檔案的試算表程式，請自行開啟：
 %1</translation>
     </message>
+    <message>
+        <source>输入编号、姓名或分组查找</source>
+        <translation>輸入編號、姓名或分組查詢</translation>
+    </message>
+    <message>
+        <source>分组：</source>
+        <translation>分組：</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -293,6 +297,10 @@
     <message>
         <source>中奖人数:</source>
         <translation>中獎人數:</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>分組</translation>
     </message>
 </context>
 <context>
@@ -340,6 +348,10 @@
     <message>
         <source>取消</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>参加范围（按分组）</source>
+        <translation>參加範圍（按分組）</translation>
     </message>
 </context>
 <context>
@@ -436,6 +448,59 @@
         <source>奖品：%1</source>
         <translation>獎品：%1</translation>
     </message>
+    <message>
+        <source>第 %1 级奖项</source>
+        <translation>第 %1 級獎項</translation>
+    </message>
+    <message>
+        <source>第 %1 级奖项“%2”</source>
+        <translation>第 %1 級獎項“%2”</translation>
+    </message>
+    <message>
+        <source>%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。
+请在“奖品设置”中调整参加范围，或改抽其他奖项。</source>
+        <translation>%1沒有可抽的人員了：按獎品設定中此獎項的參加範圍，符合條件的人員都已中獎。
+請在“獎品設定”中調整參加範圍，或改抽其他獎項。</translation>
+    </message>
+</context>
+<context>
+    <name>EligibilityEditor</name>
+    <message>
+        <source>所有人员</source>
+        <translation>所有人員</translation>
+    </message>
+    <message>
+        <source>仅限勾选的分组</source>
+        <translation>僅限勾選的分組</translation>
+    </message>
+    <message>
+        <source>勾选的分组以外的人员</source>
+        <translation>勾選的分組以外的人員</translation>
+    </message>
+    <message>
+        <source>奖项：</source>
+        <translation>獎項：</translation>
+    </message>
+    <message>
+        <source>可参加：</source>
+        <translation>可參加：</translation>
+    </message>
+    <message>
+        <source>%1（%2 人）</source>
+        <translation>%1（%2 人）</translation>
+    </message>
+    <message>
+        <source>仅限：%1</source>
+        <translation>僅限：%1</translation>
+    </message>
+    <message>
+        <source>除外：%1</source>
+        <translation>除外：%1</translation>
+    </message>
+    <message>
+        <source>%1：%2，现可抽 %3 人</source>
+        <translation>%1：%2，現可抽 %3 人</translation>
+    </message>
 </context>
 <context>
     <name>EventFolder</name>
@@ -514,6 +579,13 @@
     <message>
         <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
         <translation>匯入已停止：讀到第 %1 行時，檔案中的文字已超過 %2 個字元，遠超人員名單所需；之前讀入的行已儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>PersonTableModel</name>
+    <message>
+        <source>分组</source>
+        <translation>分組</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1122,10 @@
     <message>
         <source>无法替换 %1：%2</source>
         <translation>無法替換 %1：%2</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>組別</translation>
     </message>
 </context>
 <context>

@@ -223,10 +223,6 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <translation>Clear all</translation>
     </message>
     <message>
-        <source>输入编号或姓名查找</source>
-        <translation>Type an ID or name to search</translation>
-    </message>
-    <message>
         <source>编号：</source>
         <translation>ID:</translation>
     </message>
@@ -272,6 +268,14 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <translation>No spreadsheet program could open the template; please open it yourself:
 %1</translation>
     </message>
+    <message>
+        <source>输入编号、姓名或分组查找</source>
+        <translation>Type an ID, name or group to search</translation>
+    </message>
+    <message>
+        <source>分组：</source>
+        <translation>Group:</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -294,6 +298,10 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     <message>
         <source>中奖人数:</source>
         <translation>Winners:</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>
@@ -341,6 +349,10 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>参加范围（按分组）</source>
+        <translation>Who may win (by group)</translation>
     </message>
 </context>
 <context>
@@ -437,6 +449,59 @@ Click the menu button at the top left (or right-click the window), choose “Par
         <source>编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。</source>
         <translation>The win of ID %1 was not recorded: the database could not store it (connection lost, disk full or the database refused the write). The winners shown so far are all stored. Check the database connection and the disk space, then press “Start” to draw again.</translation>
     </message>
+    <message>
+        <source>第 %1 级奖项</source>
+        <translation>Prize level %1</translation>
+    </message>
+    <message>
+        <source>第 %1 级奖项“%2”</source>
+        <translation>Prize level %1 (“%2”)</translation>
+    </message>
+    <message>
+        <source>%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。
+请在“奖品设置”中调整参加范围，或改抽其他奖项。</source>
+        <translation>%1 has nobody left to draw: every participant its rule in the prize settings admits has already won.
+Change who may win it in “Prize settings”, or draw another prize level.</translation>
+    </message>
+</context>
+<context>
+    <name>EligibilityEditor</name>
+    <message>
+        <source>所有人员</source>
+        <translation>Every participant</translation>
+    </message>
+    <message>
+        <source>仅限勾选的分组</source>
+        <translation>Only the checked groups</translation>
+    </message>
+    <message>
+        <source>勾选的分组以外的人员</source>
+        <translation>Everyone except the checked groups</translation>
+    </message>
+    <message>
+        <source>奖项：</source>
+        <translation>Prize level:</translation>
+    </message>
+    <message>
+        <source>可参加：</source>
+        <translation>May win:</translation>
+    </message>
+    <message>
+        <source>%1（%2 人）</source>
+        <translation>%1 (%2 participants)</translation>
+    </message>
+    <message>
+        <source>仅限：%1</source>
+        <translation>only %1</translation>
+    </message>
+    <message>
+        <source>除外：%1</source>
+        <translation>all except %1</translation>
+    </message>
+    <message>
+        <source>%1：%2，现可抽 %3 人</source>
+        <translation>%1: %2; %3 participants can win now</translation>
+    </message>
 </context>
 <context>
     <name>EventFolder</name>
@@ -515,6 +580,13 @@ Click the menu button at the top left (or right-click the window), choose “Par
     <message>
         <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
         <translation>Import stopped at row %1: the text of the file exceeds %2 characters, far more than a list of participants needs; the rows read before were stored.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonTableModel</name>
+    <message>
+        <source>分组</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1123,10 @@ The old file was kept under a new name: %1</translation>
     <message>
         <source>无法替换 %1：%2</source>
         <translation>cannot replace %1: %2</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>

@@ -97,7 +97,7 @@ PersonStore::Change PersonStore::DeleteStored(const QString& personId)
 bool PersonStore::Insert(const PersonRow& person)
 {
     return Journalled(m_database,
-                      m_database.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                      m_database.OpenQuery(QLatin1String(SqlStatements::InsertPersonInGroup),
                                            {CAdoDatabase::TextValue(person.PersonID),
                                             CAdoDatabase::TextValue(person.PersonName),
                                             CAdoDatabase::TextValue(person.Company),
@@ -109,7 +109,7 @@ bool PersonStore::Update(const PersonRow& person)
 {
     return Journalled(
         m_database,
-        m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePerson),
+        m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePersonInGroup),
                              {CAdoDatabase::TextValue(person.PersonName),
                               CAdoDatabase::TextValue(person.Company),
                               CAdoDatabase::TextValue(person.PersonGroup), person.PersonID}),

@@ -12,11 +12,16 @@ namespace SqlStatements {
 inline constexpr const char* SelectAllPersons = "select * from person order by personID";
 inline constexpr const char* CountPersons = "select count(*) as num from person";
 inline constexpr const char* SelectPersonById = "select * from person where personid=?";
-// Person entry dialog (add) and the participant import.
-inline constexpr const char* InsertPerson =
+// Person entry dialog (add) and the participant import: number, name, remark and group.
+inline constexpr const char* InsertPersonInGroup =
     "insert into person(PersonID,PersonName,Company,PersonGroup) values(?,?,?,?)";
-inline constexpr const char* UpdatePerson =
+inline constexpr const char* UpdatePersonInGroup =
     "update person set PersonName=?,Company=?,PersonGroup=? where PersonID=?";
+// The same without the group: a participant added so has none, one changed so keeps theirs.
+inline constexpr const char* InsertPerson =
+    "insert into person(PersonID,PersonName,Company) values(?,?,?)";
+inline constexpr const char* UpdatePerson =
+    "update person set PersonName=?,Company=? where PersonID=?";
 inline constexpr const char* DeletePerson = "delete from person where PersonID=?";
 inline constexpr const char* DeleteAllPersons = "delete from person";
 
@@ -34,12 +39,18 @@ inline constexpr const char* SelectWinById = "select * from comeprize where pers
 // A win keeps the winner's name, remark and group as they are at that moment (empty when the
 // participant has none or was removed meanwhile): the participant number is bound four times,
 // for the win and for the three look-ups.
-inline constexpr const char* InsertWinner =
+inline constexpr const char* InsertWinnerInGroup =
     "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company,PersonGroup) "
     "values(?,?,?,?,?,"
     "coalesce((select PersonName from person where PersonID=?),''),"
     "coalesce((select Company from person where PersonID=?),''),"
     "coalesce((select PersonGroup from person where PersonID=?),''))";
+// The same without keeping the group (the number bound three times): the winners record then
+// shows the participant's present group.
+inline constexpr const char* InsertWinner =
+    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company) values(?,?,?,?,?,"
+    "coalesce((select PersonName from person where PersonID=?),''),"
+    "coalesce((select Company from person where PersonID=?),''))";
 // The name a win was stored with, which the draw shows.
 inline constexpr const char* SelectWinnerName = "select PersonName from ComePrize where PersonID=?";
 

@@ -52,7 +52,7 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal)
         return refuse(WinRefusal::Cause::FileGone, m_database.LastError());
     }
     const QVariant id = CAdoDatabase::TextValue(win.PersonID);
-    if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinnerInGroup),
                               {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
                                CAdoDatabase::TextValue(win.JP), id, id, id})) {
         const QString detail = m_database.LastError();

@@ -2,9 +2,9 @@
 #include "exchange/ImportPerson.h"
 
 #include "data/CAdoDatabase.h"
-#include "data/SqlStatements.h"
-#include "exchange/PersonText.h"
 #include "platform/core/GbkText.h"
+#include "exchange/PersonText.h"
+#include "data/SqlStatements.h"
 #include "platform/core/StringTable.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ QString ImportReasonText(ImportResult result)
 
 ImportStatements::ImportStatements(CAdoDatabase& database)
     : m_database(database), m_exists(database, QLatin1String(SqlStatements::SelectPersonById)),
-      m_insert(database, QLatin1String(SqlStatements::InsertPerson))
+      m_insert(database, QLatin1String(SqlStatements::InsertPersonInGroup))
 {}
 
 bool ImportStatements::PersonExists(const QString& personId)

@@ -2,12 +2,12 @@
 #include "exchange/ParticipantImport.h"
 
 #include "data/CAdoDatabase.h"
-#include "exchange/ImportPerson.h"
-#include "exchange/ImportSink.h"
-#include "exchange/PersonText.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "exchange/excel/CExcelDispatchException.h"
+#include "exchange/ImportPerson.h"
+#include "exchange/ImportSink.h"
 #include "platform/core/MessageService.h"
+#include "exchange/PersonText.h"
 #include "platform/core/StringTable.h"
 
 #include <QCoreApplication>

@@ -2,13 +2,13 @@
 #include "exchange/WorkbookExport.h"
 
 #include "data/CAdoDatabase.h"
-#include "data/SqlStatements.h"
-#include "exchange/PersonText.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "exchange/excel/CExcelDispatchException.h"
-#include "exchange/excel/MissingArgument.h"
 #include "platform/core/MessageService.h"
+#include "exchange/excel/MissingArgument.h"
+#include "exchange/PersonText.h"
 #include "platform/core/SharedFiles.h"
+#include "data/SqlStatements.h"
 #include "platform/workbook/Workbook.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/EligibilityStore.h"
 #include "data/PrizeStore.h"
 
 #include <QDialog>
@@ -9,12 +10,14 @@
 #include <array>
 
 class CAdoDatabase;
+class EligibilityEditor;
 class QLineEdit;
 class QPushButton;
 
-// The names of the eight prize levels, kept in the one row of table JP. OK stores them exactly
-// as typed and closes; when the store fails the operator sees "Failed !!" and the dialog stays
-// open with the names as typed. Cancel stores nothing. The draw reads the names at every Start.
+// The names of the eight prize levels, kept in the one row of table JP, and who may win each
+// (EligibilityEditor, kept in table LevelGroup). OK stores them, the names exactly as typed, and
+// closes; when the store fails the operator sees "Failed !!" and the dialog stays open with
+// everything as entered. Cancel stores nothing. The draw reads both at every Start.
 class CPrizeSettingsDlg : public QDialog
 {
     Q_OBJECT
@@ -28,6 +31,7 @@ public:
     QLineEdit* StepEdit(int level) const { return m_edits[level - 1]; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
+    EligibilityEditor* Eligibility() const { return m_eligibility; }
 
     // OK: stores the names; closes only when that succeeded.
     void accept() override;
@@ -38,6 +42,9 @@ private:
     void UpdateData(bool save);
 
     PrizeStore m_store;
+    EligibilityStore m_rules;
+    EligibilityEditor* m_eligibility = nullptr;
+    bool m_rulesRead = false;
     // m_strStep1 .. m_strStep8.
     PrizeStore::PrizeNames m_strStep;
     std::array<QLineEdit*, Levels> m_edits{};

@@ -3,18 +3,34 @@
 
 #include <QStringList>
 
-// Turns the tables of a database made from today's schema into those of database version 1,
-// as earlier builds made them: the wins without the winners' names, and a winners view that
-// lists only the wins of participants still on the list. The version number is set apart
-// (SQLite's file header, PostgreSQL's table SchemaVersion).
+// Turns the tables of a database made from today's schema into those of database version 2,
+// as earlier builds made them: no groups, and no rules of who may win a level.
+inline QStringList VersionTwoStatements()
+{
+    return {QStringLiteral("drop view hadPrizeView"), QStringLiteral("drop table LevelGroup"),
+            QStringLiteral("alter table person drop column PersonGroup"),
+            QStringLiteral("alter table ComePrize drop column PersonGroup"),
+            QStringLiteral("create view hadPrizeView as select ComePrize.PersonID as PersonID, "
+                           "coalesce(ComePrize.PersonName, person.PersonName) as PersonName, "
+                           "coalesce(ComePrize.Company, person.Company) as company, "
+                           "ComePrize.sDateTime as sDateTime, ComePrize.step as step, "
+                           "ComePrize.sNo as sNo, ComePrize.JP as JP from ComePrize left join "
+                           "person on person.PersonID = ComePrize.PersonID")};
+}
+
+// ... and into those of database version 1: the wins without the winners' names, and a winners
+// view that lists only the wins of participants still on the list. The version number is set
+// apart (SQLite's file header, PostgreSQL's table SchemaVersion).
 inline QStringList VersionOneStatements()
 {
-    return {QStringLiteral("drop view hadPrizeView"),
-            QStringLiteral("alter table ComePrize drop column PersonName"),
-            QStringLiteral("alter table ComePrize drop column Company"),
-            QStringLiteral("create view hadPrizeView as select ComePrize.PersonID as PersonID, "
-                           "person.PersonName as PersonName, person.Company as company, "
-                           "ComePrize.sDateTime as sDateTime, ComePrize.step as step, "
-                           "ComePrize.sNo as sNo, ComePrize.JP as JP from ComePrize inner join "
-                           "person on person.PersonID = ComePrize.PersonID")};
+    return VersionTwoStatements() +
+           QStringList{
+               QStringLiteral("drop view hadPrizeView"),
+               QStringLiteral("alter table ComePrize drop column PersonName"),
+               QStringLiteral("alter table ComePrize drop column Company"),
+               QStringLiteral("create view hadPrizeView as select ComePrize.PersonID as PersonID, "
+                              "person.PersonName as PersonName, person.Company as company, "
+                              "ComePrize.sDateTime as sDateTime, ComePrize.step as step, "
+                              "ComePrize.sNo as sNo, ComePrize.JP as JP from ComePrize inner join "
+                              "person on person.PersonID = ComePrize.PersonID")};
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/engine/DrawEngine.h"
 
-#include "data/CAdoDatabase.h"
 #include "draw/engine/BusyScope.h"
+#include "data/CAdoDatabase.h"
 #include "draw/engine/DrawTexts.h"
-#include "draw/engine/EligibleView.h"
 #include "draw/engine/SystemDrawClock.h"
 #include "draw/engine/SystemRandomSource.h"
+#include "draw/engine/EligibleView.h"
 
 #include <optional>
 #include <utility>
