@@ -29,11 +29,26 @@ std::optional<EligibilityStore::Rules> EligibilityStore::Read()
     return rules;
 }
 
+namespace {
+
+// Journals a statement or commit of the rules: the draw's kept pool steps over it instead of
+// being read again.
+bool PoolUntouched(CAdoDatabase& database, bool done)
+{
+    if (done) {
+        database.Journal().Record(database.ChangeCount(), PoolJournal::Kind::NothingForPool, {});
+    }
+    return done;
+}
+
+} // namespace
+
 bool EligibilityStore::Write(const Rules& rules)
 {
     DatabaseTransaction transaction(m_database);
     if (!transaction.IsActive() ||
-        !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteLevelGroups))) {
+        !PoolUntouched(m_database,
+                       m_database.OpenQuery(QLatin1String(SqlStatements::DeleteLevelGroups)))) {
         return false;
     }
     const QString insert = QLatin1String(SqlStatements::InsertLevelGroup);
@@ -44,17 +59,20 @@ bool EligibilityStore::Write(const Rules& rules)
         }
         const int mode = int(rule.GetMode());
         // A rule naming no group keeps its mode in a row without a group.
-        if (rule.Groups().isEmpty() &&
-            !m_database.OpenQuery(insert, {level, mode, QVariant(QMetaType(QMetaType::QString))})) {
-            return false;
-        }
+        QVariantList groups;
         for (const QString& group : rule.Groups()) {
-            if (!m_database.OpenQuery(insert, {level, mode, CAdoDatabase::TextValue(group)})) {
+            groups << CAdoDatabase::TextValue(group);
+        }
+        if (groups.isEmpty()) {
+            groups << QVariant(QMetaType(QMetaType::QString));
+        }
+        for (const QVariant& group : groups) {
+            if (!PoolUntouched(m_database, m_database.OpenQuery(insert, {level, mode, group}))) {
                 return false;
             }
         }
     }
-    return transaction.Commit();
+    return PoolUntouched(m_database, transaction.Commit());
 }
 
 std::optional<EligibilityStore::Counts> EligibilityStore::CandidateCounts()

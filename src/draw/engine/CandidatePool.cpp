@@ -122,6 +122,9 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
     };
     for (const PoolJournal::Entry& entry : *entries) {
         const QString key = PersonRow::IdKey(entry.person.PersonID);
+        if (entry.kind == PoolJournal::Kind::NothingForPool) {
+            continue;
+        }
         participantsChanged = participantsChanged || entry.kind != PoolJournal::Kind::WinAdded;
         switch (entry.kind) {
         case PoolJournal::Kind::PersonAdded:
@@ -149,6 +152,8 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
             leaving.clear();
             changed.clear();
             added.clear();
+            break;
+        case PoolJournal::Kind::NothingForPool:
             break;
         }
         // Each participant added is checked for an earlier win below, one query each: beyond

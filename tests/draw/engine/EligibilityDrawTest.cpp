@@ -63,10 +63,15 @@ TEST_P(EligibilityDrawTest, EachRuleDrawsFromItsGroupsOnlyInThePoolsOrder)
     EXPECT_EQ(DrawLast(3), 4u); // P1, P2, P3, P5
     EXPECT_EQ(LastWinner(), QStringLiteral("P5"));
 
-    // A group changed here and a rule changed between rounds hold at the next Start.
+    // A group changed here and a rule changed between rounds hold at the next Start, the
+    // kept pool taking the group from the journal instead of being read again.
+    const quint64 revision = engine().Pool().Revision();
     ASSERT_TRUE(PersonStore(db()).Update({"P2", "人", "", "A"}));
     SetRule(db(), 1, EligibilityRule(Mode::Only, {"A", "C"}));
     EXPECT_EQ(DrawLast(1), 3u); // P1, P2, P3 (in the order the database returns them)
+    if (GetParam() == TestDatabase::Driver::Sqlite) {
+        EXPECT_EQ(engine().Pool().Revision(), revision + 1);
+    }
     EXPECT_TRUE(m_host.boxes.isEmpty()) << m_host.boxes.join(u'\n').toStdString();
 
     // The winners record keeps the group each prize was won under.
