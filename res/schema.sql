@@ -6,10 +6,12 @@
 create table person (
     PersonID   text collate nocase not null primary key,
     PersonName text,
-    Company    text
+    Company    text,
+    -- the participant's group (a department, an identity); NULL or empty: none
+    PersonGroup text
 );
 
--- PersonName and Company are the winner's name and remark as they were when the win was
+-- PersonName, Company and PersonGroup are the winner's name, remark and group as they were when the win was
 -- stored, so the record keeps the name a prize was won under when the participant list is
 -- later cleared, edited or imported again. NULL: not known (a win whose participant was
 -- removed before the program kept them).
@@ -20,7 +22,8 @@ create table ComePrize (
     sNo        integer,
     JP         text,
     PersonName text,
-    Company    text
+    Company    text,
+    PersonGroup text
 );
 -- The draw's candidate query and its already-won test look winners up by participant number;
 -- a participant wins once, so the database refuses a second win.
@@ -40,13 +43,23 @@ create table JP (
 insert into JP (sNo, step1, step2, step3, step4, step5, step6, step7, step8)
 values (555, '一等奖', '二等奖', '三等奖', '四等奖', '五等奖', '六等奖', '七等奖', '八等奖');
 
--- Every win with the name and remark it was won under; where those were not kept, the
+-- Per prize level (step 1..8) the groups its rule names: mode 1 admits only those groups,
+-- mode 2 everyone except them. A level without rows admits everyone. A row without a group
+-- keeps the mode of a rule that names no group.
+create table LevelGroup (
+    step        integer not null,
+    mode        integer not null,
+    PersonGroup text
+);
+
+-- Every win with the name, remark and group it was won under; where those were not kept, the
 -- participant's present ones (none for a participant since removed).
 create view hadPrizeView as
 select ComePrize.PersonID as PersonID,
        coalesce(ComePrize.PersonName, person.PersonName) as PersonName,
        coalesce(ComePrize.Company, person.Company) as company, ComePrize.sDateTime as sDateTime,
-       ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP
+       ComePrize.step as step, ComePrize.sNo as sNo, ComePrize.JP as JP,
+       coalesce(ComePrize.PersonGroup, person.PersonGroup, '') as PersonGroup
 from ComePrize left join person on person.PersonID = ComePrize.PersonID;
 
 -- The draw log: every event that changes who won (a win, the clearing of the winners, an
@@ -70,4 +83,4 @@ create table DrawLogHead (
 insert into DrawLogHead (id, seq, digest)
 values (1, 0, '0000000000000000000000000000000000000000000000000000000000000000');
 
-pragma user_version = 4;
+pragma user_version = 5;

@@ -226,10 +226,6 @@
         <translation>清除全部</translation>
     </message>
     <message>
-        <source>输入编号或姓名查找</source>
-        <translation>輸入編號或姓名尋找</translation>
-    </message>
-    <message>
         <source>编号：</source>
         <translation>編號：</translation>
     </message>
@@ -275,6 +271,14 @@
         <translation>沒有能開啟範本檔案的試算表程式，請自行開啟：
 %1</translation>
     </message>
+    <message>
+        <source>输入编号、姓名或分组查找</source>
+        <translation>輸入編號、姓名或分組查詢</translation>
+    </message>
+    <message>
+        <source>分组：</source>
+        <translation>分組：</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -297,6 +301,10 @@
     <message>
         <source>中奖人数:</source>
         <translation>中獎人數:</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>分組</translation>
     </message>
 </context>
 <context>
@@ -352,6 +360,10 @@
     <message>
         <source>这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，一次抽出全部中奖者。</source>
         <translation>這個獎項每輪最多抽出的人數。超過 8 人時，按“+”可把名額調到這個數，一次抽出全部中獎者。</translation>
+    </message>
+    <message>
+        <source>参加范围（按分组）</source>
+        <translation>參加範圍（按分組）</translation>
     </message>
 </context>
 <context>
@@ -574,6 +586,59 @@
         <source>最大值为%1</source>
         <translation>最大值為%1</translation>
     </message>
+    <message>
+        <source>第 %1 级奖项</source>
+        <translation>第 %1 級獎項</translation>
+    </message>
+    <message>
+        <source>第 %1 级奖项“%2”</source>
+        <translation>第 %1 級獎項“%2”</translation>
+    </message>
+    <message>
+        <source>%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。
+请在“奖品设置”中调整参加范围，或改抽其他奖项。</source>
+        <translation>%1沒有可抽的人員了：按獎品設定中此獎項的參加範圍，符合條件的人員都已中獎。
+請在“獎品設定”中調整參加範圍，或改抽其他獎項。</translation>
+    </message>
+</context>
+<context>
+    <name>EligibilityEditor</name>
+    <message>
+        <source>所有人员</source>
+        <translation>所有人員</translation>
+    </message>
+    <message>
+        <source>仅限勾选的分组</source>
+        <translation>僅限勾選的分組</translation>
+    </message>
+    <message>
+        <source>勾选的分组以外的人员</source>
+        <translation>勾選的分組以外的人員</translation>
+    </message>
+    <message>
+        <source>奖项：</source>
+        <translation>獎項：</translation>
+    </message>
+    <message>
+        <source>可参加：</source>
+        <translation>可參加：</translation>
+    </message>
+    <message>
+        <source>%1（%2 人）</source>
+        <translation>%1（%2 人）</translation>
+    </message>
+    <message>
+        <source>仅限：%1</source>
+        <translation>僅限：%1</translation>
+    </message>
+    <message>
+        <source>除外：%1</source>
+        <translation>除外：%1</translation>
+    </message>
+    <message>
+        <source>%1：%2，现可抽 %3 人</source>
+        <translation>%1：%2，現可抽 %3 人</translation>
+    </message>
 </context>
 <context>
     <name>EventFolder</name>
@@ -656,6 +721,13 @@
     <message>
         <source>导入的人员已保存，但抽奖日志未能记下这次导入。</source>
         <translation>匯入的人員已儲存，但抽獎日誌未能記下這次匯入。</translation>
+    </message>
+</context>
+<context>
+    <name>PersonTableModel</name>
+    <message>
+        <source>分组</source>
+        <translation>分組</translation>
     </message>
 </context>
 <context>
@@ -1192,6 +1264,10 @@
     <message>
         <source>无法替换 %1：%2</source>
         <translation>無法替換 %1：%2</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>組別</translation>
     </message>
 </context>
 <context>

@@ -227,10 +227,6 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <translation>Clear all</translation>
     </message>
     <message>
-        <source>输入编号或姓名查找</source>
-        <translation>Type an ID or name to search</translation>
-    </message>
-    <message>
         <source>编号：</source>
         <translation>ID:</translation>
     </message>
@@ -276,6 +272,14 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <translation>No spreadsheet program could open the template; please open it yourself:
 %1</translation>
     </message>
+    <message>
+        <source>输入编号、姓名或分组查找</source>
+        <translation>Type an ID, name or group to search</translation>
+    </message>
+    <message>
+        <source>分组：</source>
+        <translation>Group:</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeRecordDlg</name>
@@ -298,6 +302,10 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     <message>
         <source>中奖人数:</source>
         <translation>Winners:</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>
@@ -353,6 +361,10 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     <message>
         <source>这个奖项每轮最多抽出的人数。超过 8 人时，按“+”可把名额调到这个数，一次抽出全部中奖者。</source>
         <translation>The most winners one round of this prize level may draw. Above 8, the + button raises the round&apos;s winners to this number and the round draws all of them at once.</translation>
+    </message>
+    <message>
+        <source>参加范围（按分组）</source>
+        <translation>Who may win (by group)</translation>
     </message>
 </context>
 <context>
@@ -575,6 +587,59 @@ Click the menu button at the top left (or right-click the window), choose “Par
         <source>最大值为%1</source>
         <translation>The maximum is %1</translation>
     </message>
+    <message>
+        <source>第 %1 级奖项</source>
+        <translation>Prize level %1</translation>
+    </message>
+    <message>
+        <source>第 %1 级奖项“%2”</source>
+        <translation>Prize level %1 (“%2”)</translation>
+    </message>
+    <message>
+        <source>%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。
+请在“奖品设置”中调整参加范围，或改抽其他奖项。</source>
+        <translation>%1 has nobody left to draw: every participant its rule in the prize settings admits has already won.
+Change who may win it in “Prize settings”, or draw another prize level.</translation>
+    </message>
+</context>
+<context>
+    <name>EligibilityEditor</name>
+    <message>
+        <source>所有人员</source>
+        <translation>Every participant</translation>
+    </message>
+    <message>
+        <source>仅限勾选的分组</source>
+        <translation>Only the checked groups</translation>
+    </message>
+    <message>
+        <source>勾选的分组以外的人员</source>
+        <translation>Everyone except the checked groups</translation>
+    </message>
+    <message>
+        <source>奖项：</source>
+        <translation>Prize level:</translation>
+    </message>
+    <message>
+        <source>可参加：</source>
+        <translation>May win:</translation>
+    </message>
+    <message>
+        <source>%1（%2 人）</source>
+        <translation>%1 (%2 participants)</translation>
+    </message>
+    <message>
+        <source>仅限：%1</source>
+        <translation>only %1</translation>
+    </message>
+    <message>
+        <source>除外：%1</source>
+        <translation>all except %1</translation>
+    </message>
+    <message>
+        <source>%1：%2，现可抽 %3 人</source>
+        <translation>%1: %2; %3 participants can win now</translation>
+    </message>
 </context>
 <context>
     <name>EventFolder</name>
@@ -657,6 +722,13 @@ Click the menu button at the top left (or right-click the window), choose “Par
     <message>
         <source>导入的人员已保存，但抽奖日志未能记下这次导入。</source>
         <translation>The imported participants were saved, but the draw log could not record this import.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonTableModel</name>
+    <message>
+        <source>分组</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>
@@ -1193,6 +1265,10 @@ The old file was kept under a new name: %1</translation>
     <message>
         <source>无法替换 %1：%2</source>
         <translation>cannot replace %1: %2</translation>
+    </message>
+    <message>
+        <source>组别</source>
+        <translation>Group</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,8 @@ PersonRow CurrentPerson(const CAdoDatabase& database)
 {
     return {database.GetFieldText(QStringLiteral("PersonID")),
             database.GetFieldText(QStringLiteral("PersonName")),
-            database.GetFieldText(QStringLiteral("Company"))};
+            database.GetFieldText(QStringLiteral("Company")),
+            database.GetFieldText(QStringLiteral("PersonGroup"))};
 }
 
 // Journals a change the statement just made, for the draw's candidate pool.
@@ -96,10 +97,11 @@ PersonStore::Change PersonStore::DeleteStored(const QString& personId)
 bool PersonStore::Insert(const PersonRow& person)
 {
     return Journalled(m_database,
-                      m_database.OpenQuery(QLatin1String(SqlStatements::InsertPerson),
+                      m_database.OpenQuery(QLatin1String(SqlStatements::InsertPersonInGroup),
                                            {CAdoDatabase::TextValue(person.PersonID),
                                             CAdoDatabase::TextValue(person.PersonName),
-                                            CAdoDatabase::TextValue(person.Company)}),
+                                            CAdoDatabase::TextValue(person.Company),
+                                            CAdoDatabase::TextValue(person.PersonGroup)}),
                       PoolJournal::Kind::PersonAdded, person);
 }
 
@@ -107,9 +109,10 @@ bool PersonStore::Update(const PersonRow& person)
 {
     return Journalled(
         m_database,
-        m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePerson),
+        m_database.OpenQuery(QLatin1String(SqlStatements::UpdatePersonInGroup),
                              {CAdoDatabase::TextValue(person.PersonName),
-                              CAdoDatabase::TextValue(person.Company), person.PersonID}),
+                              CAdoDatabase::TextValue(person.Company),
+                              CAdoDatabase::TextValue(person.PersonGroup), person.PersonID}),
         PoolJournal::Kind::PersonChanged, person);
 }
 

@@ -15,6 +15,8 @@ struct PersonRow
     QString PersonID;
     QString PersonName;
     QString Company;
+    // The participant's group (a department, an identity); empty: none.
+    QString PersonGroup{};
 
     bool operator==(const PersonRow&) const = default;
 
@@ -57,7 +59,7 @@ public:
     Change DeleteStored(const QString& personId);
 
     bool Insert(const PersonRow& person);
-    // Changes the name and remark of the participant person.PersonID.
+    // Changes the name, remark and group of the participant person.PersonID.
     bool Update(const PersonRow& person);
     bool Delete(const QString& personId);
     bool DeleteAll();

@@ -28,7 +28,10 @@ public:
         PersonChanged, // name and remark of person.PersonID
         PersonRemoved,
         AllPersonsRemoved,
-        WinAdded // person.PersonID won
+        WinAdded, // person.PersonID won
+        // A statement or commit that changed nothing the pool holds (another table, such as the
+        // levels' rules): the reader only steps over it.
+        NothingForPool
     };
 
     struct Entry

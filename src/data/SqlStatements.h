@@ -12,7 +12,12 @@ namespace SqlStatements {
 inline constexpr const char* SelectAllPersons = "select * from person order by personID";
 inline constexpr const char* CountPersons = "select count(*) as num from person";
 inline constexpr const char* SelectPersonById = "select * from person where personid=?";
-// Person entry dialog (add) and the participant import.
+// Person entry dialog (add) and the participant import: number, name, remark and group.
+inline constexpr const char* InsertPersonInGroup =
+    "insert into person(PersonID,PersonName,Company,PersonGroup) values(?,?,?,?)";
+inline constexpr const char* UpdatePersonInGroup =
+    "update person set PersonName=?,Company=?,PersonGroup=? where PersonID=?";
+// The same without the group: a participant added so has none, one changed so keeps theirs.
 inline constexpr const char* InsertPerson =
     "insert into person(PersonID,PersonName,Company) values(?,?,?)";
 inline constexpr const char* UpdatePerson =
@@ -27,12 +32,21 @@ inline constexpr const char* SelectPersonsForExport = "Select * from Person orde
 // The candidate pool is every participant without a win. Both tables are read plainly and the
 // winners left out in memory: at 100,000 participants that costs about a third of asking the
 // database for the participants without a win (NOT EXISTS probes the winners' index per row).
-inline constexpr const char* SelectPoolPersons = "select PersonID, PersonName, Company from person";
+inline constexpr const char* SelectPoolPersons =
+    "select PersonID, PersonName, Company, PersonGroup from person";
 inline constexpr const char* SelectWinnerIds = "select PersonID from ComePrize";
 inline constexpr const char* SelectWinById = "select * from comeprize where personid=?";
-// A win keeps the winner's name and remark as they are at that moment (empty when the participant
-// has none or was removed meanwhile): the participant number is bound three times, for the win
-// and for the two look-ups.
+// A win keeps the winner's name, remark and group as they are at that moment (empty when the
+// participant has none or was removed meanwhile): the participant number is bound four times,
+// for the win and for the three look-ups.
+inline constexpr const char* InsertWinnerInGroup =
+    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company,PersonGroup) "
+    "values(?,?,?,?,?,"
+    "coalesce((select PersonName from person where PersonID=?),''),"
+    "coalesce((select Company from person where PersonID=?),''),"
+    "coalesce((select PersonGroup from person where PersonID=?),''))";
+// The same without keeping the group (the number bound three times): the winners record then
+// shows the participant's present group.
 inline constexpr const char* InsertWinner =
     "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company) values(?,?,?,?,?,"
     "coalesce((select PersonName from person where PersonID=?),''),"
@@ -59,6 +73,20 @@ inline constexpr const char* UpdateRoundSizes =
     "update JP set roundSize1=?,roundSize2=?,roundSize3=?,roundSize4=?,roundSize5=?,"
     "roundSize6=?,roundSize7=?,roundSize8=? where sNo=555";
 inline constexpr const char* InsertPrizeRow = "insert into JP(sNo) values(555)";
+
+// Draw engine (before each round) and the prize settings dialog: the groups each level's rule
+// names (see LevelGroup in the schema).
+inline constexpr const char* SelectLevelGroups =
+    "select step, mode, PersonGroup from LevelGroup order by step, PersonGroup";
+// Prize settings dialog: the rules are replaced as a whole, in one transaction.
+inline constexpr const char* DeleteLevelGroups = "delete from LevelGroup";
+inline constexpr const char* InsertLevelGroup =
+    "insert into LevelGroup(step,mode,PersonGroup) values(?,?,?)";
+// ... and how many participants without a win each group holds (the eligible counts).
+inline constexpr const char* SelectGroupCandidateCounts =
+    "select coalesce(PersonGroup,'') as PersonGroup, count(*) as num from person "
+    "where not exists (select 1 from ComePrize where ComePrize.PersonID = person.PersonID) "
+    "group by coalesce(PersonGroup,'')";
 
 // Winners record dialog.
 inline constexpr const char* SelectWinnersRecord =

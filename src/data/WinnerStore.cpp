@@ -22,9 +22,9 @@ std::optional<QList<PersonRow>> WinnerStore::CandidatePool()
     const QSet<QString>& won = *winners;
     QList<PersonRow> pool;
     const bool read = m_database.ReadRows(
-        QLatin1String(SqlStatements::SelectPoolPersons), 3, [&](const QString* row) {
+        QLatin1String(SqlStatements::SelectPoolPersons), 4, [&](const QString* row) {
             if (won.isEmpty() || !won.contains(PersonRow::IdKey(row[0]))) {
-                pool.append({row[0], row[1], row[2]});
+                pool.append({row[0], row[1], row[2], row[3]});
             }
         });
     if (!read) {
@@ -71,9 +71,9 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal, con
         return refuse(WinRefusal::Cause::Failed, m_database.LastError());
     }
     const QVariant id = CAdoDatabase::TextValue(win.PersonID);
-    if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinner),
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinnerInGroup),
                               {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
-                               CAdoDatabase::TextValue(win.JP), id, id})) {
+                               CAdoDatabase::TextValue(win.JP), id, id, id})) {
         const QString detail = m_database.LastError();
         // Asked rather than read from the driver's words, which differ by engine: a stored
         // win means the database refused a second one.
@@ -121,11 +121,11 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
         }
         // One statement prepared once and run for each win: at a thousand wins a round trip
         // per win is what the round costs.
-        PreparedStatement insert(m_database, QLatin1String(SqlStatements::InsertWinner));
+        PreparedStatement insert(m_database, QLatin1String(SqlStatements::InsertWinnerInGroup));
         for (const ComePrizeRow& win : wins) {
             const QVariant id = CAdoDatabase::TextValue(win.PersonID);
             if (!insert.Run({id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
-                             CAdoDatabase::TextValue(win.JP), id, id})) {
+                             CAdoDatabase::TextValue(win.JP), id, id, id})) {
                 const QString detail = m_database.LastError();
                 transaction.Rollback();
                 // Refused on the unique index when the participant won meanwhile elsewhere.
@@ -219,7 +219,8 @@ std::optional<QList<WinnerRecordRow>> WinnerStore::ReadRecords(const char* sql)
                      m_database.GetFieldText(QStringLiteral("sDateTime")),
                      m_database.GetFieldText(QStringLiteral("step")),
                      m_database.GetFieldText(QStringLiteral("sNo")),
-                     m_database.GetFieldText(QStringLiteral("JP"))});
+                     m_database.GetFieldText(QStringLiteral("JP")),
+                     m_database.GetFieldText(QStringLiteral("PersonGroup"))});
     }
     return rows;
 }

@@ -40,7 +40,7 @@ struct WinRefusal
     QString detail; // the database's own words
 };
 
-// A win with the name and remark it was won under, as the winners record and its export read
+// A win with the name, remark and group it was won under, as the winners record and its export read
 // it from the view hadPrizeView. Every column is text, numbers in their plain decimal form.
 struct WinnerRecordRow
 {
@@ -51,6 +51,7 @@ struct WinnerRecordRow
     QString step;
     QString sNo;
     QString JP;
+    QString PersonGroup{}; // the group it was won under; empty: none
 
     bool operator==(const WinnerRecordRow&) const = default;
 };

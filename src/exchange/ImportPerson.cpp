@@ -28,7 +28,7 @@ QString ImportReasonText(ImportResult result)
 
 ImportStatements::ImportStatements(CAdoDatabase& database)
     : m_database(database), m_exists(database, QLatin1String(SqlStatements::SelectPersonById)),
-      m_insert(database, QLatin1String(SqlStatements::InsertPerson))
+      m_insert(database, QLatin1String(SqlStatements::InsertPersonInGroup))
 {}
 
 bool ImportStatements::PersonExists(const QString& personId)
@@ -36,15 +36,17 @@ bool ImportStatements::PersonExists(const QString& personId)
     return m_exists.Run({personId}) && !m_database.IsEOF();
 }
 
-bool ImportStatements::Insert(const QString& personId, const QString& name, const QString& remark)
+bool ImportStatements::Insert(const QString& personId, const QString& name, const QString& remark,
+                              const QString& group)
 {
     // Inside the import's transaction a failed insert undoes only itself on every engine (the
     // database layer gives each statement its own savepoint where the engine needs one).
     return m_insert.Run({CAdoDatabase::TextValue(personId), CAdoDatabase::TextValue(name),
-                         CAdoDatabase::TextValue(remark)});
+                         CAdoDatabase::TextValue(remark), CAdoDatabase::TextValue(group)});
 }
 
-QString PersonTextRefusal(const QString& ID, const QString& name, const QString& remark)
+QString PersonTextRefusal(const QString& ID, const QString& name, const QString& remark,
+                          const QString& group)
 {
     const struct
     {
@@ -54,7 +56,8 @@ QString PersonTextRefusal(const QString& ID, const QString& name, const QString&
         int maxChars;
     } columns[] = {{ID, "ID", true, MaxIdBytes},
                    {name, "NAME", false, PersonText::MaxNameChars},
-                   {remark, "MEMO", false, PersonText::MaxRemarkChars}};
+                   {remark, "MEMO", false, PersonText::MaxRemarkChars},
+                   {group, "GROUP", false, PersonText::MaxGroupChars}};
     for (const auto& column : columns) {
         const PersonText::Problem problem =
             PersonText::Check(column.text, column.id, column.maxChars);
@@ -67,7 +70,7 @@ QString PersonTextRefusal(const QString& ID, const QString& name, const QString&
 }
 
 ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark,
-                          QString* reason)
+                          QString* reason, const QString& group)
 {
     if (GbkText::ByteLength(ID) > MaxIdBytes) {
         return IdTooLong;
@@ -78,7 +81,7 @@ ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name
     if (name.isEmpty()) {
         return NameEmpty;
     }
-    const QString refusal = PersonTextRefusal(ID, name, remark);
+    const QString refusal = PersonTextRefusal(ID, name, remark, group);
     if (!refusal.isEmpty()) {
         if (reason) {
             *reason = refusal;
@@ -88,5 +91,5 @@ ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name
     if (statements.PersonExists(ID)) {
         return AlreadyExists;
     }
-    return statements.Insert(ID, name, remark) ? ImportOk : InsertFailed;
+    return statements.Insert(ID, name, remark, group) ? ImportOk : InsertFailed;
 }

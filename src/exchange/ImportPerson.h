@@ -34,7 +34,8 @@ public:
     // True when a participant with this number is stored (as the dialog's check matches it).
     bool PersonExists(const QString& personId);
     // Inserts the row; a failed insert never costs the rows before it in the open transaction.
-    bool Insert(const QString& personId, const QString& name, const QString& remark);
+    bool Insert(const QString& personId, const QString& name, const QString& remark,
+                const QString& group);
 
 private:
     CAdoDatabase& m_database;
@@ -42,14 +43,15 @@ private:
     PreparedStatement m_insert;
 };
 
-// Why a participant's number, name or remark cannot be stored as it reads, for the first of the
-// three that cannot ("NAME：" and the problem, see PersonText); empty when all three can. An
+// Why a participant's number, name, remark or group cannot be stored as it reads, for the first
+// that cannot ("NAME：" and the problem, see PersonText); empty when all can. An
 // empty number or name passes here: callers say that in words of their own. The participant
 // dialog checks what is typed or pasted with the same rule as the import.
-QString PersonTextRefusal(const QString& ID, const QString& name, const QString& remark);
+QString PersonTextRefusal(const QString& ID, const QString& name, const QString& remark,
+                          const QString& group = QString());
 
 // Checks one row and stores it: the number's length in bytes (as the dialog counts them), an
-// empty number or name, what the three texts hold (TextRefused, with *reason set), a number
-// already stored, then the insert.
+// empty number or name, what the texts hold (TextRefused, with *reason set), a number already
+// stored, then the insert. group may be empty: no group.
 ImportResult ImportPerson(ImportStatements& statements, QString ID, QString name, QString remark,
-                          QString* reason = nullptr);
+                          QString* reason = nullptr, const QString& group = QString());

@@ -137,6 +137,8 @@ ParticipantImport::Outcome ParticipantImport::Import(const QString& path)
             ShowMessage(StringTable::Load(WrongHeadersId));
             return Outcome::WrongHeaders;
         }
+        // The group column is optional: a sheet without it imports without groups.
+        m_groupColumn = CellText(cells, 1, 4).toUpper() == u"GROUP";
         return ReadRows(cells);
     } catch (const CExcelDispatchException& error) {
         m_error = error.Description();
@@ -190,7 +192,8 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
         for (;;) {
             const QString name = CellText(cells, row, 2);
             const QString remark = CellText(cells, row, 3);
-            textChars += id.size() + name.size() + remark.size();
+            const QString group = m_groupColumn ? CellText(cells, row, 4) : QString();
+            textChars += id.size() + name.size() + remark.size() + group.size();
             if (textChars > PersonText::MaxImportChars) {
                 // One long text repeated in every row (a shared string) would otherwise be
                 // checked row after row; the rows before stay.
@@ -204,12 +207,13 @@ ParticipantImport::Outcome ParticipantImport::ReadRows(CExcelRange& cells)
                 break;
             }
             QString reason;
-            const ImportResult result = ImportPerson(statements, id, name, remark, &reason);
+            const ImportResult result = ImportPerson(statements, id, name, remark, &reason, group);
             // A refused row keeps only an excerpt: one long text repeated in every row must
             // not be kept once a row.
             const auto rowText = [&] {
-                return PersonText::Excerpt(id) + separator + PersonText::Excerpt(name) + separator +
-                       PersonText::Excerpt(remark);
+                QString text = PersonText::Excerpt(id) + separator + PersonText::Excerpt(name) +
+                               separator + PersonText::Excerpt(remark);
+                return group.isEmpty() ? text : text + separator + PersonText::Excerpt(group);
             };
             ++m_total;
             if (result != ImportOk) {

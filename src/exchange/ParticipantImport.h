@@ -9,13 +9,13 @@
 class CAdoDatabase;
 class ImportSink;
 
-// Reads participants from a workbook (sheet "sheet1": "ID", "NAME", "MEMO" in row 1, one
-// participant per row from row 2 until the first blank number) and stores every acceptable row.
-// Runs on the thread whose connection it is given; that connection should be its own, since the
-// rows are committed in batches: an import that is cut off keeps the rows committed before.
-// A row counts as imported only once its batch is committed. When the database refuses a
-// commit, that batch is undone, its rows are reported as failures, the import stops there and
-// the operator is told how many rows were kept.
+// Reads participants from a workbook (sheet "sheet1": "ID", "NAME", "MEMO" and, optionally,
+// "GROUP" in row 1, one participant per row from row 2 until the first blank number) and stores
+// every acceptable row. Runs on the thread whose connection it is given; that connection should be
+// its own, since the rows are committed in batches: an import that is cut off keeps the rows
+// committed before. A row counts as imported only once its batch is committed. When the database
+// refuses a commit, that batch is undone, its rows are reported as failures, the import stops there
+// and the operator is told how many rows were kept.
 class ParticipantImport
 {
 public:
@@ -72,6 +72,7 @@ private:
     // Rows that passed every check but were undone with a batch the database did not commit.
     int m_unsaved = 0;
     bool m_readToEnd = false;
+    bool m_groupColumn = false; // row 1 names a fourth column GROUP
     // "ID - name - remark" of the rows inserted since the last commit.
     QStringList m_pending;
     QString m_error;

@@ -13,11 +13,14 @@ namespace PersonText {
 // megabytes, in memory and on disk.
 inline constexpr int MaxNameChars = 200;
 inline constexpr int MaxRemarkChars = 200;
+// Characters of a group (a department, an identity): a short label.
+inline constexpr int MaxGroupChars = 50;
 
 // Characters one import may read in all: the most rows a sheet may have, each with a number and
 // a name and a remark at their bounds. A file past it (one long shared text in every row) is
 // stopped early instead of being checked row after row.
-inline constexpr qint64 MaxImportChars = 200000LL * (8 + MaxNameChars + MaxRemarkChars);
+inline constexpr qint64 MaxImportChars =
+    200000LL * (8 + MaxNameChars + MaxRemarkChars + MaxGroupChars);
 
 // Characters of a refused row kept for the result window: enough to recognise the row.
 inline constexpr int MaxExcerptChars = 120;
@@ -32,7 +35,7 @@ enum class Problem
     TooLong
 };
 
-// A number, name or remark as it is stored: the blanks around it (spaces, tabs, full-width
+// A number, name, remark or group as it is stored: the blanks around it (spaces, tabs, full-width
 // spaces) cut off, wherever it was entered (a cell of an import, the participant dialog), so
 // that " X1 " and "X1" are one participant.
 QString Trimmed(const QString& text);

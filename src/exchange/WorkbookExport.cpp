@@ -48,9 +48,9 @@ struct WinnerColumn
     const char* field;
     int blanks;
 };
-constexpr WinnerColumn kWinnerColumns[] = {{"step", 5},       {"sNo", 5},       {"PersonID", 2},
-                                           {"PersonName", 2}, {"sDateTime", 1}, {"JP", 1},
-                                           {"company", 2}};
+constexpr WinnerColumn kWinnerColumns[] = {{"step", 5},       {"sNo", 5},        {"PersonID", 2},
+                                           {"PersonName", 2}, {"sDateTime", 1},  {"JP", 1},
+                                           {"company", 2},    {"PersonGroup", 2}};
 
 // The chain every export follows. rename: the name the sheet gets, empty to keep it.
 WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePath,
@@ -149,6 +149,7 @@ WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& databas
     const QString id = QStringLiteral("PersonID");
     const QString name = QStringLiteral("PersonName");
     const QString remark = QStringLiteral("Company");
+    const QString group = QStringLiteral("PersonGroup");
     return Export(
         database, TemplatePath(appDirectory, ParticipantTemplate), path, QString(),
         SqlStatements::SelectPersonsForExport, 2,
@@ -157,6 +158,12 @@ WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& databas
             cells.SetItem(r, QVariant(1), Text(database.GetFieldText(id)));
             cells.SetItem(r, QVariant(2), Text(database.GetFieldText(name)));
             cells.SetItem(r, QVariant(3), Text(database.GetFieldText(remark)));
+            // The group column follows the template's three; its heading is written with
+            // the first row, so an import of the export reads the groups back.
+            if (row == 2) {
+                cells.SetItem(QVariant(1), QVariant(4), Text(QStringLiteral("GROUP")));
+            }
+            cells.SetItem(r, QVariant(4), Text(database.GetFieldText(group)));
         },
         progress);
 }
@@ -176,6 +183,12 @@ WorkbookExport::Outcome WorkbookExport::ExportWinners(CAdoDatabase& database,
         SqlStatements::SelectWinnersForExport, 4,
         [&](CExcelRange& cells, int row) {
             const QVariant r(row);
+            // The group column follows the template's seven; its heading comes with the first
+            // row, under the template's headings.
+            if (row == 4) {
+                cells.SetItem(QVariant(3), QVariant(int(fields.size())),
+                              Text(QCoreApplication::translate("WorkbookExport", "组别")));
+            }
             for (int column = 0; column < fields.size(); ++column) {
                 cells.SetItem(r, QVariant(column + 1),
                               Text(database.GetFieldText(fields[column]), blanks[column]));

@@ -30,6 +30,7 @@ struct RecordColumn
 };
 constexpr RecordColumn kColumns[] = {{124, 100}, {126, 100}, {102, 80}, {103, 80},
                                      {104, 200}, {149, 150}, {123, 150}};
+constexpr int GroupColumnWidth = 100;
 
 // Template sizes are in dialog units: a quarter of the font's average character width across,
 // an eighth of its height down.
@@ -151,7 +152,8 @@ QString CPrizeRecordDlg::ColumnText()
     for (const RecordColumn& column : kColumns) {
         text += StringTable::Load(column.stringId) + QStringLiteral(",%1;").arg(column.width);
     }
-    return text;
+    // The group the prize was won under, last.
+    return text + tr("分组") + QStringLiteral(",%1;").arg(GroupColumnWidth);
 }
 
 QStringList CPrizeRecordDlg::CellTexts(const WinnerRecordRow& row)
@@ -159,7 +161,7 @@ QStringList CPrizeRecordDlg::CellTexts(const WinnerRecordRow& row)
     const QString five(5, u' ');
     const QString two(2, u' ');
     return {five + row.step,      five + row.sNo, two + row.PersonID, two + row.PersonName,
-            u' ' + row.sDateTime, row.JP,         two + row.company};
+            u' ' + row.sDateTime, row.JP,         two + row.company,  two + row.PersonGroup};
 }
 
 void CPrizeRecordDlg::FillRecordList()

@@ -14,21 +14,17 @@
 #include "exchange/PersonText.h"
 #include "platform/core/StringTable.h"
 #include "exchange/WorkbookExport.h"
+#include "registry/PersonDlgLayout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -44,9 +40,6 @@ constexpr int IdEmptyId = 136;
 constexpr int NameEmptyId = 137;
 constexpr int TemplateMissingId = 140;
 constexpr int ImportFinishedId = 148;
-
-// Widths of the list's columns in pixels: number, name, remark.
-constexpr int kColumnWidths[] = {100, 100, 185};
 
 // A notice whose caption is the program's name (the fixed failure texts and the selection hint).
 void ShowWithProgramCaption(const QString& text)
@@ -92,125 +85,20 @@ CPersonDlg::~CPersonDlg()
 
 void CPersonDlg::BuildLayout()
 {
-    setWindowTitle(tr("录入抽奖人员信息"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setSizeGripEnabled(true);
-
-    const auto button = [this](const QString& text, void (CPersonDlg::*handler)()) {
-        auto* b = new QPushButton(text, this);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
-    };
-
-    m_ui.id = new QLineEdit(this);
-    m_ui.id->setValidator(new PersonIdValidator(m_ui.id));
-    m_ui.id->setEnabled(false);
-    m_ui.name = new QLineEdit(this);
-    m_ui.name->setMaxLength(PersonText::MaxNameChars);
-    m_ui.memo = new QLineEdit(this);
-    m_ui.memo->setMaxLength(PersonText::MaxRemarkChars);
-    m_ui.note = new QLabel(
-        tr("注：抽奖程序将从本人员列表中随机抽出幸运人员,每人仅有中奖一次的机会。"), this);
-    m_ui.note->setWordWrap(true);
-    m_ui.note->setEnabled(false);
-    m_ui.import = button(tr("从Excel导入"), &CPersonDlg::OnImport);
-    m_ui.viewTemplate = button(tr("查看Excel模版"), &CPersonDlg::OnViewTemplate);
-    m_ui.exportList = button(tr("导出至Excel"), &CPersonDlg::OnExport);
-
-    m_ui.add = button(tr("新增(&I)"), &CPersonDlg::OnAdd);
-    m_ui.save = button(tr("保存(&S)"), &CPersonDlg::OnSave);
-    m_ui.save->setEnabled(false);
-    m_ui.save->setDefault(true);
-    m_ui.modify = button(tr("修改(&M)"), &CPersonDlg::OnModify);
-    m_ui.remove = button(tr("删除(&D)"), &CPersonDlg::OnDelete);
-    m_ui.refresh = button(tr("刷新(R)"), &CPersonDlg::OnRefresh);
-    m_ui.clearAll = button(tr("清除全部"), &CPersonDlg::OnClearAll);
-    m_ui.count = new QLabel(this);
-    m_ui.count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_ui.count->setMinimumWidth(80);
-
-    m_ui.find = new QLineEdit(this);
-    m_ui.find->setPlaceholderText(tr("输入编号或姓名查找"));
-    m_ui.find->setClearButtonEnabled(true);
-
-    m_ui.list = new QTableView(this);
-    m_ui.list->setModel(m_model);
-    m_ui.list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_ui.list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_ui.list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_ui.list->setShowGrid(true);
-    m_ui.list->setWordWrap(false);
-    m_ui.list->setAlternatingRowColors(false);
-    // Every row has the same height: the view then never measures rows, whatever their number.
-    QHeaderView* rows = m_ui.list->verticalHeader();
-    rows->hide();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(m_ui.list->fontMetrics().height() + 6);
-    QHeaderView* columns = m_ui.list->horizontalHeader();
-    columns->setSectionsMovable(true);
-    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    columns->setHighlightSections(false);
-    for (int column = 0; column < PersonTableModel::ColumnCount; ++column) {
-        columns->resizeSection(column, kColumnWidths[column]);
+    m_ui = PersonDlgLayout::Build(*this, *m_model);
+    const std::pair<QPushButton*, void (CPersonDlg::*)()> handlers[] = {
+        {m_ui.import, &CPersonDlg::OnImport},     {m_ui.viewTemplate, &CPersonDlg::OnViewTemplate},
+        {m_ui.exportList, &CPersonDlg::OnExport}, {m_ui.add, &CPersonDlg::OnAdd},
+        {m_ui.save, &CPersonDlg::OnSave},         {m_ui.modify, &CPersonDlg::OnModify},
+        {m_ui.remove, &CPersonDlg::OnDelete},     {m_ui.refresh, &CPersonDlg::OnRefresh},
+        {m_ui.clearAll, &CPersonDlg::OnClearAll}};
+    for (const auto& [button, handler] : handlers) {
+        connect(button, &QPushButton::clicked, this, handler);
     }
-    columns->setStretchLastSection(true);
-
-    m_ui.progress = new QProgressBar(this);
-    m_ui.progress->hide();
-
-    // Top: the three edits, the note, and the workbook buttons on the right.
-    auto* top = new QGridLayout;
-    top->addWidget(new QLabel(tr("编号："), this), 0, 0);
-    top->addWidget(m_ui.id, 0, 1);
-    top->addWidget(new QLabel(tr("姓名："), this), 1, 0);
-    top->addWidget(m_ui.name, 1, 1);
-    top->addWidget(new QLabel(tr("备注："), this), 2, 0);
-    top->addWidget(m_ui.memo, 2, 1, 1, 2);
-    top->addWidget(m_ui.note, 0, 2, 2, 1);
-    auto* workbook = new QVBoxLayout;
-    workbook->addWidget(m_ui.import);
-    workbook->addWidget(m_ui.viewTemplate);
-    workbook->addWidget(m_ui.exportList);
-    top->addLayout(workbook, 0, 3, 3, 1, Qt::AlignTop);
-    top->setColumnStretch(1, 2);
-    top->setColumnStretch(2, 3);
-    m_ui.id->setMinimumWidth(110);
-    m_ui.name->setMinimumWidth(110);
-
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b :
-         {m_ui.add, m_ui.save, m_ui.modify, m_ui.remove, m_ui.refresh, m_ui.clearAll}) {
-        buttons->addWidget(b);
-    }
-    buttons->addStretch(1);
-    buttons->addWidget(new QLabel(tr("记录总数:"), this));
-    buttons->addWidget(m_ui.count);
-
-    auto* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-
-    auto* find = new QHBoxLayout;
-    auto* findLabel = new QLabel(tr("查找(&F)："), this);
-    findLabel->setBuddy(m_ui.find);
-    find->addWidget(findLabel);
-    find->addWidget(m_ui.find, 1);
-
-    auto* main = new QVBoxLayout(this);
-    main->addLayout(top);
-    main->addLayout(buttons);
-    main->addWidget(line);
-    main->addLayout(find);
-    main->addWidget(m_ui.list, 1);
-    main->addWidget(m_ui.progress);
-
     connect(m_ui.id, &QLineEdit::textEdited, this, &CPersonDlg::OnChangeID);
     connect(m_ui.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CPersonDlg::OnItemChangedList);
     connect(m_ui.find, &QLineEdit::textChanged, this, &CPersonDlg::OnFind);
-
-    resize(640, 480);
 }
 
 void CPersonDlg::OnInitDialog()
@@ -257,12 +145,14 @@ void CPersonDlg::UpdateData(bool save)
         m_strID = m_ui.id->text();
         m_strName = m_ui.name->text();
         m_strMemo = m_ui.memo->text();
+        m_strGroup = m_ui.group->text();
         m_strCount = m_ui.count->text();
     } else {
         m_ui.id->setText(m_strID);
         m_ui.name->setText(m_strName);
         m_ui.count->setText(m_strCount);
         m_ui.memo->setText(m_strMemo);
+        m_ui.group->setText(m_strGroup);
     }
 }
 
@@ -292,6 +182,7 @@ void CPersonDlg::OnAdd()
     m_strID.clear();
     m_strName.clear();
     m_strMemo.clear();
+    m_strGroup.clear();
     UpdateData(false);
 }
 
@@ -302,6 +193,7 @@ void CPersonDlg::OnSave()
     m_strID = PersonText::Trimmed(m_strID);
     m_strName = PersonText::Trimmed(m_strName);
     m_strMemo = PersonText::Trimmed(m_strMemo);
+    m_strGroup = PersonText::Trimmed(m_strGroup);
     if (GbkText::ByteLength(m_strID) > PersonIdValidator::MaxBytes) {
         ShowMessage(StringTable::Load(IdTooLongId));
         return;
@@ -321,7 +213,7 @@ void CPersonDlg::OnSave()
         ShowMessage(StringTable::Load(PersonExistsId));
         return;
     }
-    const PersonRow person{m_strID, m_strName, m_strMemo};
+    const PersonRow person{m_strID, m_strName, m_strMemo, m_strGroup};
     if (!m_store.Insert(person)) {
         ShowWithProgramCaption(QStringLiteral("Failed Key In"));
         return;
@@ -331,6 +223,7 @@ void CPersonDlg::OnSave()
     m_strID.clear();
     m_strName.clear();
     m_strMemo.clear();
+    m_strGroup.clear();
     UpdateRecordCount();
     UpdateData(false);
     m_ui.id->setFocus();
@@ -340,7 +233,7 @@ bool CPersonDlg::TextsStorable(const QString& id)
 {
     // Typed or pasted control characters, a number of invisible characters only and broken
     // characters are refused with the reasons the import gives for its rows.
-    const QString refusal = PersonTextRefusal(id, m_strName, m_strMemo);
+    const QString refusal = PersonTextRefusal(id, m_strName, m_strMemo, m_strGroup);
     if (refusal.isEmpty()) {
         return true;
     }
@@ -357,6 +250,7 @@ void CPersonDlg::OnModify()
     }
     m_strName = PersonText::Trimmed(m_strName);
     m_strMemo = PersonText::Trimmed(m_strMemo);
+    m_strGroup = PersonText::Trimmed(m_strGroup);
     // A participant keeps a name: the draw shows it for the winner.
     if (m_strName.isEmpty()) {
         ShowMessage(StringTable::Load(NameEmptyId));
@@ -366,8 +260,8 @@ void CPersonDlg::OnModify()
     if (!TextsStorable(QString())) {
         return;
     }
-    if (!Changed(m_store.UpdateStored({m_strID, m_strName, m_strMemo}),
-                 QStringLiteral("Failed Modify"),
+    const PersonRow person{m_strID, m_strName, m_strMemo, m_strGroup};
+    if (!Changed(m_store.UpdateStored(person), QStringLiteral("Failed Modify"),
                  tr("人员 %1 已不存在（可能已被删除），没有修改任何内容。列表已刷新。"))) {
         return;
     }
@@ -375,7 +269,7 @@ void CPersonDlg::OnModify()
     if (!selected.isEmpty()) {
         const int row = selected.first().row();
         if (m_model->Row(row).PersonID == m_strID) {
-            m_model->SetRowTexts(row, m_strName, m_strMemo);
+            m_model->SetRowTexts(row, person);
         }
     }
 }
@@ -431,6 +325,7 @@ void CPersonDlg::OnClearAll()
     m_strID.clear();
     m_strName.clear();
     m_strMemo.clear();
+    m_strGroup.clear();
     UpdateRecordCount();
     UpdateData(false);
 }
@@ -522,6 +417,7 @@ void CPersonDlg::OnItemChangedList()
     m_strID = row.PersonID;
     m_strName = row.PersonName;
     m_strMemo = row.Company;
+    m_strGroup = row.PersonGroup;
     UpdateData(false);
 }
 

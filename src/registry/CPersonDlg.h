@@ -3,6 +3,7 @@
 
 #include "data/PersonStore.h"
 #include "platform/widgets/WorkbookFileDialog.h"
+#include "registry/PersonDlgLayout.h"
 
 #include <QDialog>
 #include <QString>
@@ -22,8 +23,8 @@ class QPushButton;
 class QTableView;
 
 // The dialog in which the operator keeps the participants: lists them with their count, keys in
-// new ones one after another, changes a name and remark, deletes one or all, reloads the list,
-// and finds participants by number or name as one types.
+// new ones one after another, changes a name, remark and group, deletes one or all, reloads the
+// list, and finds participants by number, name or group as one types.
 //
 // It has two modes, carried by the add button's caption: browse ("新增(&N)") and add ("取消(&C)").
 // Enter never closes the dialog; Escape and the close box do, in either mode.
@@ -33,26 +34,7 @@ class CPersonDlg : public QDialog
 
 public:
     // The dialog's controls, for the code that drives it (imports, exports, tests).
-    struct Controls
-    {
-        QLineEdit* id = nullptr;
-        QLineEdit* name = nullptr;
-        QLineEdit* memo = nullptr;
-        QPushButton* add = nullptr;
-        QPushButton* save = nullptr;
-        QPushButton* modify = nullptr;
-        QPushButton* remove = nullptr;
-        QPushButton* refresh = nullptr;
-        QPushButton* clearAll = nullptr;
-        QPushButton* import = nullptr;
-        QPushButton* viewTemplate = nullptr;
-        QPushButton* exportList = nullptr;
-        QLabel* count = nullptr;
-        QLabel* note = nullptr;
-        QLineEdit* find = nullptr;
-        QTableView* list = nullptr;
-        QProgressBar* progress = nullptr;
-    };
+    using Controls = PersonDlgLayout::Controls;
 
     // The template the operator fills for an import, beside the program; the first of these
     // extensions that exists is opened.
@@ -124,7 +106,7 @@ private:
     // stored, once the list is reloaded to show so.
     bool Changed(PersonStore::Change change, const QString& failedText, const QString& missingText);
 
-    // Moves the four texts between the members and the controls: true reads the controls.
+    // Moves the five texts between the members and the controls: true reads the controls.
     void UpdateData(bool save);
     void BuildLayout();
 
@@ -144,4 +126,5 @@ private:
     QString m_strName;
     QString m_strCount;
     QString m_strMemo;
+    QString m_strGroup;
 };

@@ -2,8 +2,10 @@
 #include "registry/CPrizeSettingsDlg.h"
 
 #include "platform/core/MessageService.h"
+#include "registry/EligibilityEditor.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -25,7 +27,7 @@ const char* const kLevelNames[] = {
 } // namespace
 
 CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
-    : QDialog(parent), m_store(database)
+    : QDialog(parent), m_store(database), m_rules(database)
 {
     setWindowTitle(tr("奖品设置"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -49,6 +51,14 @@ CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
         form->addRow(tr(kLevelNames[level - 1]), row);
     }
 
+    QStringList levelNames;
+    for (const char* name : kLevelNames) {
+        levelNames << tr(name);
+    }
+    m_eligibility = new EligibilityEditor(levelNames, this);
+    auto* eligibility = new QGroupBox(tr("参加范围（按分组）"), this);
+    (new QVBoxLayout(eligibility))->addWidget(m_eligibility);
+
     m_ok = new QPushButton(tr("确定"), this);
     m_ok->setDefault(true);
     m_cancel = new QPushButton(tr("取消"), this);
@@ -61,7 +71,10 @@ CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
     buttons->addStretch(1);
 
     auto* main = new QVBoxLayout(this);
-    main->addLayout(form);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(form);
+    columns->addWidget(eligibility, 1);
+    main->addLayout(columns);
     main->addLayout(buttons);
 
     OnInitDialog();
@@ -70,6 +83,14 @@ CPrizeSettingsDlg::CPrizeSettingsDlg(CAdoDatabase& database, QWidget* parent)
 void CPrizeSettingsDlg::OnInitDialog()
 {
     FillPrizeEdits();
+    // Rules that could not be read (the box has been shown) are neither shown nor replaced.
+    const std::optional<EligibilityStore::Rules> rules = m_rules.Read();
+    m_rulesRead = rules.has_value();
+    m_eligibility->setEnabled(m_rulesRead);
+    const std::optional<EligibilityStore::Counts> counts =
+        rules ? m_rules.CandidateCounts() : std::nullopt;
+    m_eligibility->SetRules(rules.value_or(EligibilityStore::Rules{}),
+                            counts.value_or(EligibilityStore::Counts{}));
 }
 
 void CPrizeSettingsDlg::FillPrizeEdits()
@@ -96,7 +117,8 @@ void CPrizeSettingsDlg::UpdateData(bool save)
 void CPrizeSettingsDlg::accept()
 {
     UpdateData(true);
-    if (!m_store.UpdateNames(m_strStep) || !m_store.UpdateRoundSizes(m_roundSizes)) {
+    if (!m_store.UpdateNames(m_strStep) || !m_store.UpdateRoundSizes(m_roundSizes) ||
+        (m_rulesRead && !m_rules.Write(m_eligibility->Rules()))) {
         MessageService::Current().Show(QStringLiteral("Failed !!"),
                                        QGuiApplication::applicationDisplayName(),
                                        MessageService::Buttons::Ok);

@@ -4,7 +4,7 @@
 #include "platform/core/StringTable.h"
 
 namespace {
-// Column headers: number, name, remark.
+// Column headers from the string table: number, name, remark (the group's is the model's own).
 constexpr int kHeaderIds[] = {102, 103, 125};
 } // namespace
 
@@ -37,6 +37,8 @@ QVariant PersonTableModel::data(const QModelIndex& index, int role) const
         return row.PersonName;
     case RemarkColumn:
         return row.Company;
+    case GroupColumn:
+        return row.PersonGroup;
     default:
         return {};
     }
@@ -46,7 +48,7 @@ QVariant PersonTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount) {
-        return StringTable::Load(kHeaderIds[section]);
+        return section == GroupColumn ? tr("分组") : StringTable::Load(kHeaderIds[section]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -80,12 +82,13 @@ const PersonRow& PersonTableModel::Row(int viewRow) const
     return m_rows[SourceRow(viewRow)];
 }
 
-void PersonTableModel::SetRowTexts(int viewRow, const QString& name, const QString& remark)
+void PersonTableModel::SetRowTexts(int viewRow, const PersonRow& texts)
 {
     PersonRow& row = m_rows[SourceRow(viewRow)];
-    row.PersonName = name;
-    row.Company = remark;
-    emit dataChanged(index(viewRow, NameColumn), index(viewRow, RemarkColumn));
+    row.PersonName = texts.PersonName;
+    row.Company = texts.Company;
+    row.PersonGroup = texts.PersonGroup;
+    emit dataChanged(index(viewRow, NameColumn), index(viewRow, GroupColumn));
 }
 
 void PersonTableModel::SetFilter(const QString& text)
@@ -124,5 +127,6 @@ void PersonTableModel::SelectShownRows()
 bool PersonTableModel::Matches(const PersonRow& row) const
 {
     return row.PersonID.contains(m_filter, Qt::CaseInsensitive) ||
-           row.PersonName.contains(m_filter, Qt::CaseInsensitive);
+           row.PersonName.contains(m_filter, Qt::CaseInsensitive) ||
+           row.PersonGroup.contains(m_filter, Qt::CaseInsensitive);
 }

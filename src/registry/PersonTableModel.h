@@ -9,9 +9,9 @@
 
 #include <vector>
 
-// The participant list of the entry dialog: number, name and remark of every participant as
-// plain rows, with no object per cell, so a list of 100,000 loads and scrolls at once. A find
-// filter shows only the rows whose number or name contains the text, in any letter case.
+// The participant list of the entry dialog: number, name, remark and group of every participant
+// as plain rows, with no object per cell, so a list of 100,000 loads and scrolls at once. A find
+// filter shows only the rows whose number, name or group contains the text, in any letter case.
 class PersonTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -22,6 +22,7 @@ public:
         IdColumn,
         NameColumn,
         RemarkColumn,
+        GroupColumn,
         ColumnCount
     };
 
@@ -40,13 +41,13 @@ public:
     void AppendRow(const PersonRow& row);
     // The row shown at viewRow (0 <= viewRow < rowCount()).
     const PersonRow& Row(int viewRow) const;
-    // Changes the name and remark of the row shown at viewRow.
-    void SetRowTexts(int viewRow, const QString& name, const QString& remark);
+    // Changes the name, remark and group of the row shown at viewRow to those of texts.
+    void SetRowTexts(int viewRow, const PersonRow& texts);
     // Rows held, shown or not.
     int TotalRows() const { return static_cast<int>(m_rows.size()); }
 
-    // Shows only rows whose number or name contains text (blanks around it ignored, letter case
-    // ignored); an empty text shows every row.
+    // Shows only rows whose number, name or group contains text (blanks around it ignored, letter
+    // case ignored); an empty text shows every row.
     void SetFilter(const QString& text);
     const QString& Filter() const { return m_filter; }
 

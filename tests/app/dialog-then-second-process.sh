@@ -37,7 +37,7 @@ for run in $(seq "$runs"); do
   mkdir -p "$event"
   sqlite3 "$db" <"$schema" || fail "cannot make the database"
   sqlite3 "$db" "with recursive n(i) as (select 1 union all select i + 1 from n where i < 300)
-    insert into person select printf('E%04d', i), '员工' || i, '' from n;"
+    insert into person(PersonID, PersonName, Company) select printf('E%04d', i), '员工' || i, '' from n;"
   : >"$shown"
   # Started in the event folder, so the export's dialog lists Data.db and its -wal and -shm.
   (cd "$event" && exec env SORTILO_WINNER_TRACE="$shown" "$program" >>"$work/program.log" 2>&1) &

@@ -17,7 +17,7 @@ shown="$work/shown"
 mkdir -p "$event"
 sqlite3 "$db" <"$schema" || fail "cannot make the database"
 sqlite3 "$db" "with recursive n(i) as (select 1 union all select i + 1 from n where i < 400)
-  insert into person select printf('E%04d', i), '员工' || i, '' from n;"
+  insert into person(PersonID, PersonName, Company) select printf('E%04d', i), '员工' || i, '' from n;"
 : >"$shown"
 
 start_program() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/DatabaseCreator.h"
 #include "data/DrawLogCheck.h"
+#include "data/EligibilityStore.h"
+#include "data/PersonStore.h"
 #include "data/SchemaVersion.h"
 #include "data/SqlStatements.h"
 #include "data/VersionOneSchema.h"
@@ -193,6 +195,44 @@ TEST_P(SchemaTest, AVersionOneDatabaseIsUpgradedAndKeepsEveryWinWithItsName)
     ASSERT_TRUE(again.ConnectDatabase(test.target()));
     EXPECT_EQ(WinnerStore(again).Records(), records);
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST_P(SchemaTest, AVersionTwoDatabaseGainsGroupsAndLevelRules)
+{
+    for (const QString& statement : VersionTwoStatements()) {
+        test.Exec(statement);
+    }
+    test.Exec(GetParam() == TestDatabase::Driver::Sqlite
+                  ? QStringLiteral("pragma user_version = 2")
+                  : QStringLiteral("update SchemaVersion set version = 2"));
+    Win(QStringLiteral("A001"));
+
+    CAdoDatabase upgraded;
+    ASSERT_TRUE(upgraded.ConnectDatabase(test.target()));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+    // The win stored before groups existed was won under none, whatever the participant's
+    // group becomes.
+    PersonStore people(upgraded);
+    ASSERT_TRUE(people.Update({"A001", "史力", "采购部", "销售部"}));
+    ASSERT_TRUE(people.Update({"A002", "某人", "", "销售部"}));
+    const QList<WinnerRecordRow> records = WinnerStore(upgraded).Records().value();
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].PersonGroup, QString());
+    EXPECT_EQ(people.Find(QStringLiteral("a002")).value().PersonGroup, QStringLiteral("销售部"));
+
+    // The rules are shared: written here, read by another connection as written.
+    EligibilityStore::Rules rules;
+    rules[0] = EligibilityRule(EligibilityRule::Mode::Only, {"销售部", "研发部"});
+    rules[7] = EligibilityRule(EligibilityRule::Mode::Except, {});
+    ASSERT_TRUE(EligibilityStore(upgraded).Write(rules));
+    CAdoDatabase again;
+    ASSERT_TRUE(again.ConnectDatabase(test.target()));
+    EligibilityStore shared(again);
+    EXPECT_EQ(shared.Read().value(), rules);
+    const EligibilityStore::Counts counts = shared.CandidateCounts().value();
+    EXPECT_EQ(counts.perGroup.value(QStringLiteral("销售部")), 1) << "A001 has won";
+    EXPECT_EQ(rules[0].Count(counts.perGroup, counts.total), 1);
+    EXPECT_EQ(rules[7].Count(counts.perGroup, counts.total), counts.total);
 }
 
 TEST_P(SchemaTest, WinnersAreListedByLevelThenPlaceThenTime)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/SqliteFileGuard.h"
+#include "data/WinnerStore.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
-#include "data/WinnerStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(test.ok()) << test.error().toStdString();
-        test.Exec(QStringLiteral("insert into person values ('A1', '甲', ''), ('B2', '乙', '')"));
+        test.Exec(QStringLiteral("insert into person(PersonID, PersonName, Company) values ('A1', "
+                                 "'甲', ''), ('B2', '乙', '')"));
         ASSERT_TRUE(winners.InsertWinner({QStringLiteral("A1"), QString(), 1, 1, QString()}));
     }
 

@@ -3,11 +3,10 @@
 
 #include <QStringList>
 
-// Turns the tables of a database made from today's schema into those of database version 1,
-// as earlier builds made them: the wins without the winners' names, a winners view that lists
-// only the wins of participants still on the list, no round sizes and no draw log. The version
-// number is set apart (SQLite's file header, PostgreSQL's table SchemaVersion).
-inline QStringList VersionOneStatements()
+// Turns the tables of a database made from today's schema into those of database version 2,
+// as earlier builds made them: no round sizes, no draw log, no groups and no rules of who may
+// win a level.
+inline QStringList VersionTwoStatements()
 {
     QStringList statements{QStringLiteral("drop table DrawLog"),
                            QStringLiteral("drop table DrawLogHead")};
@@ -15,6 +14,24 @@ inline QStringList VersionOneStatements()
         statements << QStringLiteral("alter table JP drop column roundSize%1").arg(level);
     }
     return statements +
+           QStringList{
+               QStringLiteral("drop view hadPrizeView"), QStringLiteral("drop table LevelGroup"),
+               QStringLiteral("alter table person drop column PersonGroup"),
+               QStringLiteral("alter table ComePrize drop column PersonGroup"),
+               QStringLiteral("create view hadPrizeView as select ComePrize.PersonID as PersonID, "
+                              "coalesce(ComePrize.PersonName, person.PersonName) as PersonName, "
+                              "coalesce(ComePrize.Company, person.Company) as company, "
+                              "ComePrize.sDateTime as sDateTime, ComePrize.step as step, "
+                              "ComePrize.sNo as sNo, ComePrize.JP as JP from ComePrize left join "
+                              "person on person.PersonID = ComePrize.PersonID")};
+}
+
+// ... and into those of database version 1: the wins without the winners' names, and a winners
+// view that lists only the wins of participants still on the list. The version number is set
+// apart (SQLite's file header, PostgreSQL's table SchemaVersion).
+inline QStringList VersionOneStatements()
+{
+    return VersionTwoStatements() +
            QStringList{
                QStringLiteral("drop view hadPrizeView"),
                QStringLiteral("alter table ComePrize drop column PersonName"),

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/PersonStore.h"
 #include "data/SqlStatements.h"
+#include "data/WinnerStore.h"
 #include "exchange/ImportPerson.h"
 #include "exchange/ImportSink.h"
 #include "exchange/ParticipantImport.h"
@@ -427,4 +429,39 @@ TEST_P(ImportCommits, OnlyCommittedRowsCountAndARefusedCommitEndsTheImport)
     EXPECT_TRUE(
         m_messages.texts[1].contains(QStringLiteral("本次实际保存了 %1 笔").arg(m_totals[1])));
     EXPECT_FALSE(m_messages.texts[1].contains(QStringLiteral("其后的行没有读取")));
+}
+
+TEST_F(WorkbookExchange, TheGroupColumnIsImportedExportedAndReadBack)
+{
+    const auto groups = [this] {
+        QStringList stored;
+        for (const PersonRow& person : PersonStore(m_data.db()).All().value()) {
+            stored << person.PersonID + u'=' + person.PersonGroup;
+        }
+        return stored;
+    };
+    const QStringList expected{"G1=销售部", "G2=", "G3=研发部"};
+    EXPECT_EQ(Import(Fixtures + QStringLiteral("groups/sheet1.csv")),
+              ParticipantImport::Outcome::Finished);
+    EXPECT_EQ(m_totals, (std::vector<int>{3, 3, 0}));
+    EXPECT_EQ(groups(), expected);
+
+    const QString path = Saved(QStringLiteral("Persons.xlsx"));
+    EXPECT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), path, {}),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "sheet1", 1, 4, 4),
+              (QStringList{"ID|NAME|MEMO|GROUP", "G1|甲||销售部", "G2|乙|x|", "G3|丙||研发部"}));
+    // The export reads back as it was written.
+    ASSERT_TRUE(PersonStore(m_data.db()).DeleteAll());
+    EXPECT_EQ(Import(path), ParticipantImport::Outcome::Finished);
+    EXPECT_EQ(groups(), expected);
+
+    // A win keeps the group it was won under; the winners export lists it last.
+    ASSERT_TRUE(WinnerStore(m_data.db()).InsertWinner({"G1", "2026-01-01 10:00:00", 1, 1, "电视"}));
+    ASSERT_TRUE(PersonStore(m_data.db()).Update({"G1", "甲", "", "研发部"}));
+    const QString winners = Saved(QStringLiteral("Prize1.xlsx"));
+    EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), winners),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(winners, "Prize", 3, 4, 8).value(1).section(u'|', 7), QStringLiteral("  销售部"));
+    EXPECT_FALSE(Rows(winners, "Prize", 3, 3, 8).value(0).section(u'|', 7).isEmpty());
 }

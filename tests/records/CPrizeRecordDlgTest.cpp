@@ -80,17 +80,21 @@ INSTANTIATE_TEST_SUITE_P(Engines, PrizeRecordDriverTest, SORTILO_BOTH_DRIVERS);
 
 } // namespace
 
-TEST_F(PrizeRecordTest, NoWinnersShowsAnEmptyListTheCountZeroAndTheSevenColumns)
+TEST_F(PrizeRecordTest, NoWinnersShowsAnEmptyListTheCountZeroAndTheEightColumns)
 {
     CPrizeRecordDlg dialog(data.db());
     EXPECT_EQ(dialog.List().RowCount(), 0);
     EXPECT_EQ(dialog.WinnerCountText(), "0");
     const QAbstractItemModel& model = *dialog.List().model();
-    ASSERT_EQ(model.columnCount(), 7);
+    ASSERT_EQ(model.columnCount(), 8);
     const int ids[] = {124, 126, 102, 103, 104, 149, 123};
-    const int widths[] = {100, 100, 80, 80, 200, 150, 150};
+    const int widths[] = {100, 100, 80, 80, 200, 150, 150, 100};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(model.headerData(i, Qt::Horizontal).toString(), StringTable::Load(ids[i]));
+    }
+    // The group the prize was won under comes last.
+    EXPECT_EQ(model.headerData(7, Qt::Horizontal).toString(), QStringLiteral("分组"));
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(dialog.List().columnWidth(i), widths[i]);
     }
     EXPECT_TRUE(messages.texts.isEmpty());

@@ -135,10 +135,10 @@ TEST_F(RecordListTest, StoredWidthsApplyOnlyWhenTheyFit)
 
     list.LoadColumnWidths(settings); // no entry
     EXPECT_EQ(widths(), initial);
-    for (const QVariant& bad : {QVariant(StoredWidthsBytes({3, 11, 22, 33})), // wrong count
-                                QVariant(StoredWidthsBytes({4, 11, 22, 33})), // too short
-                                QVariant(QByteArray("\x04\x00", 2)),          // not even a count
-                                QVariant(QStringLiteral("garbage")),          // typed by hand
+    for (const QVariant& bad : {QVariant(StoredWidthsBytes({5, 11, 22, 33, 44, 55})), // more
+                                QVariant(StoredWidthsBytes({4, 11, 22, 33})),         // too short
+                                QVariant(QByteArray("\x04\x00", 2)), // not even a count
+                                QVariant(QStringLiteral("garbage")), // typed by hand
                                 QVariant(StoredWidthsBytes({4, 11, 22, -5, 44}))}) {
         settings.setValue("ListCtrls/1019", bad);
         list.LoadColumnWidths(settings);

@@ -271,6 +271,29 @@ TEST_F(PersonDlgTest, ModifyChangesTheTableAndOnlyAMatchingSelectedRow)
     EXPECT_EQ(m_data.db().GetFieldText(QStringLiteral("PersonName")), QStringLiteral("张无忌"));
 }
 
+TEST_F(PersonDlgTest, AGroupIsSavedChangedShownAndFound)
+{
+    ui().add->click();
+    Key(QStringLiteral("G1"), QStringLiteral("甲"));
+    ui().group->setText(QStringLiteral(" 销售部 "));
+    ui().save->click();
+    ui().add->click();
+    ui().refresh->click();
+    ui().find->setText(QStringLiteral("销售"));
+    ASSERT_EQ(ShownIds(), QStringList{"G1"});
+    EXPECT_EQ(model().data(model().index(0, PersonTableModel::GroupColumn)).toString(),
+              QStringLiteral("销售部"));
+
+    Select(0);
+    EXPECT_EQ(ui().group->text(), QStringLiteral("销售部"));
+    ui().group->setText(QStringLiteral("研发部"));
+    ui().modify->click();
+    EXPECT_EQ(model().Row(0).PersonGroup, QStringLiteral("研发部"));
+    ASSERT_EQ(Stored(QStringLiteral("G1")), 1);
+    EXPECT_EQ(m_data.db().GetFieldText(QStringLiteral("PersonGroup")), QStringLiteral("研发部"));
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(u'|').toStdString();
+}
+
 TEST_F(PersonDlgTest, DeleteAsksAndKeepsTheEditsClearAllEmptiesTheList)
 {
     m_data.Exec(QLatin1String(SqlStatements::InsertWinner),

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/EligibilityStore.h"
+#include "data/PersonStore.h"
 #include "registry/CBasicSettingsDlg.h"
 #include "registry/CPrizeSettingsDlg.h"
+#include "registry/EligibilityEditor.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -80,6 +86,41 @@ TEST(PrizeSettingsDlg, AFailedStoreSaysSoAndStaysOpen)
     EXPECT_EQ(dlg.StepEdit(1)->text(), QStringLiteral("汽车"));
     data.Exec(QStringLiteral("pragma query_only=0"));
     EXPECT_EQ(PrizeNames(data), shipped);
+}
+
+TEST(PrizeSettingsDlg, EachLevelsRuleIsEditedWithItsCountAndStoredForEveryStation)
+{
+    RecordingMessageService messages;
+    TestDatabase data;
+    PersonStore people(data.db());
+    const int total = people.Count().value();
+    for (const char* id : {"X1", "X2"}) {
+        ASSERT_TRUE(people.Insert({id, "名", "", "销售部"}));
+    }
+    {
+        CPrizeSettingsDlg dlg(data.db());
+        EligibilityEditor& editor = *dlg.Eligibility();
+        editor.LevelBox()->setCurrentIndex(1);
+        EXPECT_FALSE(editor.GroupList()->isEnabled()) << "everyone: no group to choose";
+        editor.ModeBox()->setCurrentIndex(int(EligibilityRule::Mode::Only));
+        ASSERT_EQ(editor.GroupList()->count(), 1);
+        editor.GroupList()->item(0)->setCheckState(Qt::Checked);
+        EXPECT_TRUE(editor.SummaryLabel(2)->text().contains(QStringLiteral("现可抽 2 人")))
+            << editor.SummaryLabel(2)->text().toStdString();
+        EXPECT_TRUE(
+            editor.SummaryLabel(1)->text().contains(QStringLiteral("现可抽 %1 人").arg(total + 2)));
+        dlg.OkButton()->click();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    }
+    const EligibilityStore::Rules rules = EligibilityStore(data.db()).Read().value();
+    EXPECT_EQ(rules[1], EligibilityRule(EligibilityRule::Mode::Only, {"销售部"}));
+    EXPECT_TRUE(rules[0].AdmitsEveryone());
+
+    CPrizeSettingsDlg again(data.db());
+    again.Eligibility()->LevelBox()->setCurrentIndex(1);
+    EXPECT_EQ(again.Eligibility()->ModeBox()->currentIndex(), int(EligibilityRule::Mode::Only));
+    EXPECT_EQ(again.Eligibility()->GroupList()->item(0)->checkState(), Qt::Checked);
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }
 
 class BasicSettingsDlgTest : public ::testing::Test

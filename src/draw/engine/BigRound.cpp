@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/engine/BigRound.h"
+#include "draw/engine/EligibleView.h"
 
 #include "data/CAdoDatabase.h"
 #include "draw/engine/CandidatePool.h"
@@ -81,14 +82,25 @@ std::vector<int> BigRound::Choose(const QList<PersonRow>& entries, const QSet<QS
     return chosen;
 }
 
-BigRound::Outcome BigRound::Draw(CandidatePool& pool, RandomSource& random,
-                                 const ComePrizeRow& round, int count, bool halfRangeRule,
-                                 bool& halfRangeToggle)
+BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rule,
+                                 RandomSource& random, const ComePrizeRow& round, int count,
+                                 bool halfRangeRule, bool& halfRangeToggle)
 {
     m_winners.clear();
     m_refusal = {};
     m_refusedId.clear();
     const bool toggleAtStart = halfRangeToggle;
+    // Only the participants the level admits are candidates, in the pool's order.
+    QList<PersonRow> entries;
+    const EligibleView eligible(pool, rule);
+    if (eligible.Size() == pool.Size()) {
+        entries = pool.Entries();
+    } else {
+        entries.reserve(eligible.Size());
+        for (qsizetype k = 0; k < eligible.Size(); ++k) {
+            entries.append(pool.At(eligible.PoolIndex(k)));
+        }
+    }
     for (int attempt = 1;; ++attempt) {
         halfRangeToggle = toggleAtStart;
         const std::optional<QSet<QString>> won = [this] {
@@ -101,7 +113,7 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, RandomSource& random,
         }
         std::vector<std::pair<int, int>> ranges;
         const std::vector<int> chosen =
-            Choose(pool.Entries(), *won, random, count, halfRangeRule, halfRangeToggle, &ranges);
+            Choose(entries, *won, random, count, halfRangeRule, halfRangeToggle, &ranges);
         if (static_cast<int>(chosen.size()) < count) {
             return Outcome::TooFew;
         }
@@ -114,10 +126,10 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, RandomSource& random,
         const QString digest = pool.Digest();
         for (size_t i = 0; i < chosen.size(); ++i) {
             ComePrizeRow win = round;
-            win.PersonID = DrawEngine::UpperCaseId(pool.At(chosen[i]).PersonID);
+            win.PersonID = DrawEngine::UpperCaseId(entries.at(chosen[i]).PersonID);
             win.sNo = static_cast<int>(wins.size()) + 1;
             wins.append(win);
-            pools.append({pool.Size(), ranges[i].second, digest});
+            pools.append({entries.size(), ranges[i].second, digest});
         }
         if (m_store.InsertRound(wins, &m_winners, &m_refusal, &m_refusedId, pools)) {
             return Outcome::Stored;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/EligibilityRule.h"
 #include "data/PersonStore.h"
 #include "data/WinnerStore.h"
 
@@ -44,8 +45,8 @@ public:
 
     // Draws and stores count winners of round (its time, level and prize; the places are set
     // here, 1..count). halfRangeToggle is the engine's, flipped once for each pick made.
-    Outcome Draw(CandidatePool& pool, RandomSource& random, const ComePrizeRow& round, int count,
-                 bool halfRangeRule, bool& halfRangeToggle);
+    Outcome Draw(CandidatePool& pool, const EligibilityRule& rule, RandomSource& random,
+                 const ComePrizeRow& round, int count, bool halfRangeRule, bool& halfRangeToggle);
 
     // The stored winners in place order, as stored (number upper-cased, name and remark of the
     // moment); empty unless the last Draw stored them.

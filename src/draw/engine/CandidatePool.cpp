@@ -133,6 +133,9 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
     };
     for (const PoolJournal::Entry& entry : *entries) {
         const QString key = PersonRow::IdKey(entry.person.PersonID);
+        if (entry.kind == PoolJournal::Kind::NothingForPool) {
+            continue;
+        }
         participantsChanged = participantsChanged || entry.kind != PoolJournal::Kind::WinAdded;
         switch (entry.kind) {
         case PoolJournal::Kind::PersonAdded:
@@ -142,6 +145,7 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
             if (const qsizetype i = indexOfAdded(key); i >= 0) {
                 added[i].PersonName = entry.person.PersonName;
                 added[i].Company = entry.person.Company;
+                added[i].PersonGroup = entry.person.PersonGroup;
             } else {
                 changed.insert(key, entry.person);
             }
@@ -159,6 +163,8 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
             leaving.clear();
             changed.clear();
             added.clear();
+            break;
+        case PoolJournal::Kind::NothingForPool:
             break;
         }
         // Each participant added is checked for an earlier win below, one query each: beyond
@@ -188,6 +194,7 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
                 it != changed.constEnd()) {
                 candidate.PersonName = it->PersonName;
                 candidate.Company = it->Company;
+                candidate.PersonGroup = it->PersonGroup;
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "data/CAdoDatabase.h"
 #include "draw/engine/BusyScope.h"
 #include "draw/engine/DrawTexts.h"
+#include "draw/engine/EligibleView.h"
 #include "draw/engine/SystemDrawClock.h"
 #include "draw/engine/SystemRandomSource.h"
 
@@ -17,8 +18,8 @@ using enum DrawTexts::Text;
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
     : m_host(host), m_database(database), m_winners(database), m_prizes(database),
-      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database),
-      m_bigRound(database)
+      m_eligibility(database), m_random(std::move(random)), m_clock(std::move(clock)),
+      m_CandidatePool(database), m_bigRound(database)
 {
     m_roundSizes.fill(PrizeStore::DefaultRoundSize);
     if (!m_random) {
@@ -59,6 +60,11 @@ void DrawEngine::StartRound()
         return;
     }
     FollowRoundSize();
+    // A rule changed at any station since the last round takes effect now; the kept pool
+    // serves every rule.
+    if (!LoadRules()) {
+        return;
+    }
     if (!m_CandidatePool.Update()) {
         // A failed query has shown its cause already: nobody may have won at all.
         if (!m_CandidatePool.ReadFailed()) {
@@ -69,14 +75,7 @@ void DrawEngine::StartRound()
         m_IsIdle = true;
         return;
     }
-    // The auto-stop timer starts before the quota check; when the check refuses the round, the
-    // timer later finds nothing rolling and does nothing.
-    if (m_autoStop) {
-        m_host.EnableSkinButton(DrawTexts::StopButton(), false);
-        m_host.StartTimer(AutoStopTimer, AutoStopMs);
-    }
-    if (m_CandidatePool.Size() < m_RoundQuota) {
-        m_host.ShowMessageBox(DrawTexts::Load(QuotaTooLarge));
+    if (!EnoughEligible()) {
         m_IsIdle = true;
         return;
     }
@@ -240,6 +239,33 @@ void DrawEngine::LoadPrizeNames()
     }
 }
 
+bool DrawEngine::LoadRules()
+{
+    std::optional<EligibilityStore::Rules> rules = m_eligibility.Read();
+    m_rules = rules.value_or(m_rules);
+    return rules.has_value();
+}
+
+bool DrawEngine::EnoughEligible()
+{
+    const qsizetype eligible = EligibleView(m_CandidatePool, RuleInForce(m_PrizeLevel)).Size();
+    if (eligible == 0) {
+        m_host.ShowMessageBox(DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
+        return false;
+    }
+    // The auto-stop timer starts before the quota check; when the check refuses the round, the
+    // timer later finds nothing rolling and does nothing.
+    if (m_autoStop) {
+        m_host.EnableSkinButton(DrawTexts::StopButton(), false);
+        m_host.StartTimer(AutoStopTimer, AutoStopMs);
+    }
+    if (eligible < m_RoundQuota) {
+        m_host.ShowMessageBox(DrawTexts::Load(QuotaTooLarge));
+        return false;
+    }
+    return true;
+}
+
 bool DrawEngine::StoreWinner(WinRefusal& refusal)
 {
     const QString time = TimeText();
@@ -333,7 +359,7 @@ bool DrawEngine::PickBigRound()
 {
     m_database.ChangeToken(); // finds a connection the server dropped, as StoreWinner does
     const BigRound::Outcome outcome =
-        m_bigRound.Draw(m_CandidatePool, *m_random,
+        m_bigRound.Draw(m_CandidatePool, RuleInForce(m_PrizeLevel), *m_random,
                         {QString(), TimeText(), m_PrizeLevel, 0, PrizeName(m_PrizeLevel)},
                         m_RoundQuota, m_halfRangeRule, m_HalfRangeToggle);
     if (outcome == BigRound::Outcome::Stored) {
@@ -351,19 +377,24 @@ void DrawEngine::PickWinner()
         return;
     }
     while (m_RoundQuota <= MaxValue) {
-        const int n = static_cast<int>(m_CandidatePool.Size());
+        // Only the participants the level admits are candidates, in the pool's order.
+        const EligibleView eligible(m_CandidatePool, RuleInForce(m_PrizeLevel));
+        const int n = static_cast<int>(eligible.Size());
         if (n == 0) {
             // Everyone in the pool has won meanwhile (at another station on the same data):
             // nobody is left to choose, so the round ends instead of rolling for ever.
             EndRoundWithoutWinner();
-            m_host.ShowMessageBox(DrawTexts::Load(EveryoneWon));
+            m_host.ShowMessageBox(
+                m_CandidatePool.Size() == 0
+                    ? DrawTexts::Load(EveryoneWon)
+                    : DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
             return;
         }
-        // Every second pick of the window's life draws from the first half of the pool, unless
-        // the event switched the rule off.
+        // Every second pick of the window's life draws from the first half of the candidates,
+        // unless the event switched the rule off.
         const int range = m_halfRangeRule && m_HalfRangeToggle && n > 4 ? n / 2 : n;
         m_HalfRangeToggle = !m_HalfRangeToggle;
-        const int index = RandomInRange(0, range);
+        const qsizetype index = eligible.PoolIndex(RandomInRange(0, range));
         // An entry whose participant has won meanwhile is dropped, so the re-picks end even if
         // every entry has gone stale.
         if (m_CandidatePool.ConfirmAt(index)) {

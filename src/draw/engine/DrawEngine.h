@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/EligibilityStore.h"
 #include "data/PersonStore.h"
 #include "data/PrizeStore.h"
 #include "data/WinnerStore.h"
@@ -22,10 +23,10 @@
 class CAdoDatabase;
 
 // The draw: picks winners at random among the participants who have not won yet (the
-// CandidatePool), rolls the eight reels and stops them left to right on the winner's number,
-// records every winner the moment the last reel stops and lists the round's winners. It has no
-// window of its own: everything it shows, and its timers, go through the DrawHost; it runs on
-// the thread of its host.
+// CandidatePool) and whom the selected level's eligibility rule admits, rolls the eight reels and
+// stops them left to right on the winner's number, records every winner the moment the last reel
+// stops and lists the round's winners. It has no window of its own: everything it shows, and its
+// timers, go through the DrawHost; it runs on the thread of its host.
 //
 // A round of more than eight winners (a level whose round size is above 8, see PrizeStore) is a
 // big round (BigRound): the reels roll as usual; Stop chooses and stores every winner of the
@@ -150,6 +151,12 @@ public:
     }
     // The winners of the last big round, as stored, in place order.
     const QList<PersonRow>& BigRoundWinners() const { return m_bigRound.Winners(); }
+    // The eligibility rule of level 1..8 as read at the last Start (everyone outside 1..8 and
+    // before the first Start); RuleInForce(level).Describe() names it in a short text.
+    const EligibilityRule& RuleInForce(int level) const
+    {
+        return level >= 1 && level <= MaxValue ? m_rules[level - 1] : m_everyone;
+    }
 
     // Upper-cases the single-byte letters a..z only.
     static QString UpperCaseId(const QString& id) { return PersonRow::IdKey(id); }
@@ -158,6 +165,11 @@ private:
     bool RefuseReentry();
     void StopRollNow();
     void LoadPrizeNames();
+    // Reads every level's rule; false (the layer's box shown) when the read failed.
+    bool LoadRules();
+    // Whether the pool holds enough participants the level admits for the round; tells the
+    // operator why not.
+    bool EnoughEligible();
     bool BeginPick();
     void PickWinner();
     // Draws and stores the whole round at once; false when nothing was stored (the round is
@@ -190,6 +202,7 @@ private:
     CAdoDatabase& m_database;
     WinnerStore m_winners;
     PrizeStore m_prizes;
+    EligibilityStore m_eligibility;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<DrawClock> m_clock;
 
@@ -214,6 +227,8 @@ private:
     PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
     PrizeStore::RoundSizes m_roundSizes; // levels 1..8 at 0..7
     BigRound m_bigRound;
+    EligibilityStore::Rules m_rules; // levels 1..8 at 0..7
+    const EligibilityRule m_everyone;
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
     bool m_busy = false;

@@ -31,6 +31,15 @@ QString DrawTexts::NoParticipants()
               "选择“录入用户信息”，添加或导入参加抽奖的人员。");
 }
 
+QString DrawTexts::NobodyEligible(int level, const QString& prize)
+{
+    const QString name = prize.isEmpty() ? tr("第 %1 级奖项").arg(level)
+                                         : tr("第 %1 级奖项“%2”").arg(level).arg(prize);
+    return tr("%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。\n"
+              "请在“奖品设置”中调整参加范围，或改抽其他奖项。")
+        .arg(name);
+}
+
 QString DrawTexts::SelectedPrize(const QString& prize)
 {
     return tr("奖品：%1").arg(prize);

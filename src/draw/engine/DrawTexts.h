@@ -42,6 +42,8 @@ public:
 
     // The box Start shows when the event has no participants at all.
     static QString NoParticipants();
+    // The box Start shows when no participant the level's rule admits is left to win it.
+    static QString NobodyEligible(int level, const QString& prize);
     // The prize of the selected level, shown between rounds.
     static QString SelectedPrize(const QString& prize);
 

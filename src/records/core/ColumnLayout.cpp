@@ -39,7 +39,9 @@ std::optional<std::vector<int>> ParseStoredWidths(const QByteArray& value, int c
         return std::nullopt;
     }
     const qint32 count = readInt(0);
-    if (count != columnCount || count < 0 || (value.size() - 4) / 4 < count) {
+    // A layout stored when the list had fewer columns sizes those; the newer ones keep their
+    // default widths.
+    if (count > columnCount || count < 1 || (value.size() - 4) / 4 < count) {
         return std::nullopt;
     }
     std::vector<int> widths;

@@ -24,9 +24,10 @@ struct Column
 std::vector<Column> ParseColumnText(const QString& text);
 
 // Widths stored as raw bytes: a little-endian 32-bit count, then that many little-endian 32-bit
-// widths. Nothing when the value is shorter than its count announces, when the count differs
-// from columnCount, or when a width is negative or larger than MaxStoredWidth: such a value
-// is not ours to apply.
+// widths, for the first count columns (a list that has gained columns since keeps the stored
+// widths of the others). Nothing when the value is shorter than its count announces, when the
+// count is 0 or more than columnCount, or when a width is negative or larger than
+// MaxStoredWidth: such a value is not ours to apply.
 std::optional<std::vector<int>> ParseStoredWidths(const QByteArray& value, int columnCount);
 
 // The stored form of widths, as ParseStoredWidths reads it back; a width outside 0 to

@@ -83,7 +83,7 @@ TEST(FileChooser, ListingTheEventFolderLeavesTheDatabaseLocksInPlace)
 {
     TestDatabase event;
     ASSERT_TRUE(event.ok()) << event.error().toStdString();
-    event.Exec(QStringLiteral("insert into person values ('A1', 'Ann', '')"));
+    event.Exec(QStringLiteral("insert into person(PersonID, PersonName, Company) values ('A1', 'Ann', '')"));
     ASSERT_GT(event.Count(QStringLiteral("select * from person")), 0);
     for (const char* name : {"Data.db.recovered-20261207-190000", "Persons.xlsx", "a.wav"}) {
         QFile file(event.folder() + QLatin1String(name));

@@ -29,7 +29,9 @@ TEST(StoredWidths, OnlyAValueThatFitsTheColumnsIsApplied)
     ASSERT_TRUE(widths);
     EXPECT_EQ(*widths, (std::vector<int>{10, 20, 30}));
 
-    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(StoredWidthsBytes({2, 10, 20}), 3)); // wrong count
+    EXPECT_FALSE(ColumnLayout::ParseStoredWidths(StoredWidthsBytes({4, 1, 2, 3, 4}), 3)); // more
+    EXPECT_EQ(ColumnLayout::ParseStoredWidths(StoredWidthsBytes({2, 10, 20}), 3),
+              (std::vector<int>{10, 20})); // stored before a column was added
     EXPECT_FALSE(ColumnLayout::ParseStoredWidths(StoredWidthsBytes({3, 10, 20}), 3)); // too short
     EXPECT_FALSE(
         ColumnLayout::ParseStoredWidths(StoredWidthsBytes({3}).left(3), 3)); // not even a count
