@@ -250,7 +250,7 @@ LogCost MeasureLogCost(CAdoDatabase& db, int wins)
         cost.bareMs.push_back(clock.nsecsElapsed() / 1e6);
         clock.start();
         store.InsertWinner({logged, time, 8, 1, QString()}, nullptr,
-                           {pool.size(), pool.size(), digest.Hex()});
+                           {pool.size(), pool.size(), digest.Hex(), QString()});
         cost.loggedMs.push_back(clock.nsecsElapsed() / 1e6);
     }
     db.OpenQuery(QStringLiteral("delete from ComePrize where sDateTime = ?"), {time});

@@ -171,6 +171,9 @@ QJsonObject DrawLog::WinPayload(const LoggedWin& win, const PickPool& pool)
         payload.insert(QStringLiteral("range"), pool.range);
         payload.insert(QStringLiteral("poolDigest"), pool.digest);
     }
+    if (!pool.rule.isEmpty()) {
+        payload.insert(QStringLiteral("rule"), pool.rule);
+    }
     return payload;
 }
 

@@ -52,6 +52,7 @@ struct PickPool
     qint64 size = -1;
     qint64 range = -1;
     QString digest;
+    QString rule; // who the prize level admitted (EligibilityRule::Describe); empty: everyone
 };
 
 // The draw log: every event that changes who won, appended to table DrawLog and never

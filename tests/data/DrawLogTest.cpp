@@ -41,7 +41,7 @@ protected:
     {
         return winners.InsertWinner(
             {QLatin1String(id), QStringLiteral("2026-12-07 20:00:00"), 1, sNo, "一等奖"}, nullptr,
-            {4, 2, QStringLiteral("ab12")});
+            {4, 2, QStringLiteral("ab12"), QString()});
     }
     DrawLogCheck::Result Check() { return DrawLogCheck::Run(test.db()); }
     // The check after statement, which is then undone.
@@ -165,7 +165,8 @@ TEST_P(DrawLogTest, StationsWinningAtOnceAppendToOneChain)
         WinnerStore store(connection);
         for (const QString& id : ids) {
             WinRefusal refusal;
-            if (store.InsertWinner({id, "2026-12-07 20:00:00", 2, 1, ""}, &refusal, {30, 30, ""})) {
+            if (store.InsertWinner({id, "2026-12-07 20:00:00", 2, 1, ""}, &refusal,
+                                   {30, 30, "", ""})) {
                 ++stored;
             } else if (refusal.cause != WinRefusal::Cause::AlreadyWon) {
                 ++failed;

@@ -129,7 +129,7 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rul
             win.PersonID = DrawEngine::UpperCaseId(entries.at(chosen[i]).PersonID);
             win.sNo = static_cast<int>(wins.size()) + 1;
             wins.append(win);
-            pools.append({entries.size(), ranges[i].second, digest});
+            pools.append({entries.size(), ranges[i].second, digest, rule.Describe()});
         }
         if (m_store.InsertRound(wins, &m_winners, &m_refusal, &m_refusedId, pools)) {
             return Outcome::Stored;

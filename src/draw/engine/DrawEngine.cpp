@@ -400,7 +400,8 @@ void DrawEngine::PickWinner()
         if (m_CandidatePool.ConfirmAt(index)) {
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();
-            m_targetPool = {n, range, m_CandidatePool.Digest()};
+            m_targetPool = {n, range, m_CandidatePool.Digest(),
+                            RuleInForce(m_PrizeLevel).Describe()};
             m_TargetID = UpperCaseId(m_target.PersonID);
             break;
         }

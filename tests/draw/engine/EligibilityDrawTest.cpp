@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prize levels open to some groups only: who the picks draw from, and a level nobody may win.
+#include "data/DrawLog.h"
 #include "draw/engine/DrawEngineFixture.h"
 
 #include "data/EligibilityStore.h"
 #include "data/PersonStore.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <vector>
 
@@ -82,6 +86,19 @@ TEST_P(EligibilityDrawTest, EachRuleDrawsFromItsGroupsOnlyInThePoolsOrder)
     }
     EXPECT_TRUE(groups.contains(QStringLiteral("P6=A"))) << groups.join(u' ').toStdString();
     EXPECT_TRUE(groups.contains(QStringLiteral("P4="))) << groups.join(u' ').toStdString();
+
+    // The draw log names the rule each win was drawn under.
+    QStringList rules;
+    DrawLog(db()).Read([&](const DrawLogEntry& entry) {
+        rules << QJsonDocument::fromJson(entry.payload.toUtf8())
+                     .object()
+                     .value(QStringLiteral("rule"))
+                     .toString();
+        return true;
+    });
+    EXPECT_EQ(rules,
+              (QStringList{QStringLiteral("only:\"A\""), QStringLiteral("except:\"A\",\"B\""),
+                           QStringLiteral("everyone"), QStringLiteral("only:\"A\",\"C\"")}));
 }
 
 TEST_P(EligibilityDrawTest, TheHalfRangeRuleHalvesTheLevelsCandidates)
