@@ -15,6 +15,7 @@
 #include "skin/core/SkinDescription.h"
 #include "skin/credits/widgets/CCreditsPanel.h"
 #include "skin/credits/widgets/CCreditsPanelB.h"
+#include "skin/widgets/CSkinText.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -148,6 +149,13 @@ void CDrawDlg::OnSkinLayout()
 {
     m_reel->setGeometry(SkinToWindow(ReelRect()));
     m_reel->SetScale(SkinScale());
+    // The level and the round's size are read at a glance: a big round's size is drawn smaller
+    // rather than scrolled through its narrow box.
+    for (const char* name : {"ID_NUMBER", "ID_NUMBER1"}) {
+        if (CSkinText* text = FindSkinText(QLatin1String(name))) {
+            text->SetShrinkToFit(true);
+        }
+    }
 }
 
 void CDrawDlg::TogglePresentation()

@@ -4,6 +4,7 @@
 #include "platform/core/GbkText.h"
 #include "skin/core/SkinPictures.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -80,9 +81,30 @@ void CMarqueeLabel::Tick()
     update();
 }
 
+void CMarqueeLabel::SetShrinkToFit(bool on)
+{
+    m_shrinkToFit = on;
+    Recalculate();
+}
+
 void CMarqueeLabel::Recalculate()
 {
     m_timer.stop();
+    m_drawnFont = m_font;
+    if (m_shrinkToFit) {
+        // Down to a third of the size, in whole pixels, until the text fits the width.
+        const int full = QFontInfo(m_font).pixelSize();
+        for (int size = full; size > std::max(1, full / 3) &&
+                              QFontMetrics(m_drawnFont).horizontalAdvance(m_text) > width();
+             --size) {
+            m_drawnFont.setPixelSize(size - 1);
+        }
+        m_capacity = GbkText::ByteLength(m_text);
+        m_scrolling = false;
+        m_offset = 0;
+        update();
+        return;
+    }
     // Measured in the label's own font: a large font holds fewer units, so a long text in it
     // scrolls instead of being cut off at the right edge.
     const int unitWidth = std::max(1, QFontMetrics(m_font).horizontalAdvance(u'W'));
@@ -109,7 +131,7 @@ void CMarqueeLabel::paintEvent(QPaintEvent* /*event*/)
     if (!m_scrolling && m_centred) {
         flags = Qt::AlignTop | Qt::AlignHCenter;
     }
-    painter.setFont(m_font);
+    painter.setFont(m_drawnFont);
     painter.setPen(ColourFromSkinValue(m_colour));
     painter.drawText(rect(), flags, ShownText());
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "skin/widgets/CHoverButton.h"
 #include "skin/core/SkinDescription.h"
+#include "skin/widgets/CHoverButton.h"
 
 #include <QFont>
 #include <QImage>
@@ -31,6 +31,12 @@ public:
     // The label copies the font; the scroll restarts.
     void SetLabelFont(const QFont& font);
     const QFont& LabelFont() const { return m_font; }
+
+    // A text too wide for the label is drawn in a smaller font instead of scrolling (for
+    // figures, which must be read at a glance): off by default.
+    void SetShrinkToFit(bool on);
+    // The font the text is drawn in: the label font, or smaller when shrunk to fit.
+    const QFont& DrawnFont() const { return m_drawnFont; }
 
     void SetColour(SkinColour colour);
     SkinColour Colour() const { return m_colour; }
@@ -65,5 +71,7 @@ private:
     SkinColour m_colour = 0;
     bool m_scrolling = false;
     QFont m_font;
+    QFont m_drawnFont;
+    bool m_shrinkToFit = false;
     QTimer m_timer;
 };

@@ -363,6 +363,11 @@ TEST_F(DrawWindowTest, ThreeBigRoundsOfLevelSixStoreAndWallEveryWinner)
         Click("ID_UPONE1");
     }
     ASSERT_EQ(window->Engine().RoundQuota(), 150);
+    // The size fits its narrow box in a smaller font instead of scrolling through it.
+    CSkinText* quota = window->FindSkinText(QStringLiteral("ID_NUMBER1"));
+    EXPECT_EQ(quota->Text(), QStringLiteral("150"));
+    EXPECT_FALSE(quota->IsScrolling());
+    EXPECT_LE(QFontMetrics(quota->DrawnFont()).horizontalAdvance(quota->Text()), quota->width());
 
     for (int round = 1; round <= 3; ++round) {
         Click("BUTTON_START");
