@@ -28,7 +28,8 @@ public:
         PersonChanged, // name and remark of person.PersonID
         PersonRemoved,
         AllPersonsRemoved,
-        WinAdded // person.PersonID won
+        WinAdded,      // person.PersonID won
+        CheckinChanged // person.PersonID was checked in or out: the pool stays as it is
     };
 
     struct Entry

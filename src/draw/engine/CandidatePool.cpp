@@ -122,6 +122,9 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
     };
     for (const PoolJournal::Entry& entry : *entries) {
         const QString key = PersonRow::IdKey(entry.person.PersonID);
+        if (entry.kind == PoolJournal::Kind::CheckinChanged) {
+            continue; // the checked-in set is kept apart from the pool
+        }
         participantsChanged = participantsChanged || entry.kind != PoolJournal::Kind::WinAdded;
         switch (entry.kind) {
         case PoolJournal::Kind::PersonAdded:
@@ -148,6 +151,8 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
             leaving.clear();
             changed.clear();
             added.clear();
+            break;
+        case PoolJournal::Kind::CheckinChanged:
             break;
         }
         // Each participant added is checked for an earlier win below, one query each: beyond

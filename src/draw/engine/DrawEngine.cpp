@@ -17,7 +17,8 @@ using enum DrawTexts::Text;
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
     : m_host(host), m_database(database), m_winners(database), m_prizes(database),
-      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database)
+      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database),
+      m_takingPart(database)
 {
     if (!m_random) {
         m_random = std::make_unique<SystemRandomSource>();
@@ -90,12 +91,10 @@ void DrawEngine::StartRound()
         m_host.ShowSysInfo(DrawTexts::Load(PickUnfinished));
         return;
     }
-    if (!m_CandidatePool.Update()) {
+    if (!LoadPool()) {
         // A failed query has shown its cause already: nobody may have won at all.
         if (!m_CandidatePool.ReadFailed()) {
-            m_host.ShowMessageBox(PersonStore(m_database).Count().value_or(1) == 0
-                                      ? DrawTexts::NoParticipants()
-                                      : DrawTexts::Load(EveryoneWon));
+            m_host.ShowMessageBox(NobodyLeftText());
         }
         m_IsIdle = true;
         return;
@@ -106,7 +105,7 @@ void DrawEngine::StartRound()
         m_host.EnableSkinButton(DrawTexts::StopButton(), false);
         m_host.StartTimer(AutoStopTimer, AutoStopMs);
     }
-    if (m_CandidatePool.Size() < m_RoundQuota) {
+    if (m_takingPart.Size() < m_RoundQuota) {
         m_host.ShowMessageBox(DrawTexts::Load(QuotaTooLarge));
         m_IsIdle = true;
         return;
@@ -296,10 +295,11 @@ QString DrawEngine::ShowWinner(const QString& name)
 
 bool DrawEngine::BeginPick()
 {
-    if (!m_CandidatePool.Update()) {
+    if (!LoadPool()) {
         EndRoundWithoutWinner();
         if (!m_CandidatePool.ReadFailed()) {
-            m_host.ShowMessageBox(DrawTexts::Load(EveryoneWon));
+            m_host.ShowMessageBox(m_CandidatePool.Size() > 0 ? DrawTexts::NoneCheckedIn()
+                                                              : DrawTexts::Load(EveryoneWon));
         }
         return false;
     }
@@ -322,6 +322,24 @@ bool DrawEngine::BeginPick()
     m_reelStopped.fill(false);
     m_winnerRevealed = false;
     return true;
+}
+
+bool DrawEngine::LoadPool()
+{
+    if (m_CandidatePool.Update()) {
+        m_takingPart.Update(); // a failed read has shown its box; what was read before stays
+    }
+    m_takingPart.Select(m_CandidatePool);
+    return m_takingPart.Size() > 0;
+}
+
+QString DrawEngine::NobodyLeftText()
+{
+    if (m_CandidatePool.Size() > 0) {
+        return DrawTexts::NoneCheckedIn();
+    }
+    return PersonStore(m_database).Count().value_or(1) == 0 ? DrawTexts::NoParticipants()
+                                                            : DrawTexts::Load(EveryoneWon);
 }
 
 void DrawEngine::EndRoundWithoutWinner()
@@ -349,7 +367,7 @@ void DrawEngine::ShowPickProgress()
 void DrawEngine::PickWinner()
 {
     for (;;) {
-        const int n = static_cast<int>(m_CandidatePool.Size());
+        const int n = static_cast<int>(m_takingPart.Size());
         if (n == 0) {
             // Everyone in the pool has won meanwhile (at another station on the same data):
             // nobody is left to choose, so the round ends instead of rolling for ever.
@@ -361,10 +379,12 @@ void DrawEngine::PickWinner()
         // the event switched the rule off.
         const int range = m_halfRangeRule && m_HalfRangeToggle && n > 4 ? n / 2 : n;
         m_HalfRangeToggle = !m_HalfRangeToggle;
-        const int index = RandomInRange(0, range);
+        const qsizetype index = m_takingPart.PoolIndex(RandomInRange(0, range));
         // An entry whose participant has won meanwhile is dropped, so the re-picks end even if
         // every entry has gone stale.
-        if (m_CandidatePool.ConfirmAt(index)) {
+        if (!m_CandidatePool.ConfirmAt(index)) {
+            m_takingPart.Select(m_CandidatePool);
+        } else {
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();
             m_TargetID = UpperCaseId(m_target.PersonID);

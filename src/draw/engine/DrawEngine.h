@@ -2,6 +2,7 @@
 #pragma once
 
 #include "draw/engine/CandidatePool.h"
+#include "draw/engine/CheckedInFilter.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
 #include "data/PersonStore.h"
@@ -125,6 +126,10 @@ private:
     void StopRollNow();
     void LoadPrizeNames();
     bool BeginPick();
+    // Brings the pool and the entries taking part up to date; true when anyone takes part.
+    bool LoadPool();
+    // The box when nobody takes part (and the read did not fail).
+    QString NobodyLeftText();
     void PickWinner();
     bool StoreWinner(WinRefusal& refusal);
     // The name the winner was stored with: the chosen row's while nothing but wins changed
@@ -154,6 +159,7 @@ private:
     int m_RoundQuota = 1;
     int m_PickNumber = 1;
     CandidatePool m_CandidatePool;
+    CheckedInFilter m_takingPart; // the pool's entries a pick chooses among
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     PersonRow m_target;           // the chosen participant's row, as the pool held it

@@ -42,6 +42,8 @@ public:
 
     // The box Start shows when the event has no participants at all.
     static QString NoParticipants();
+    // The box when only checked-in participants take part and none of those is left.
+    static QString NoneCheckedIn();
     // The prize of the selected level, shown between rounds.
     static QString SelectedPrize(const QString& prize);
 

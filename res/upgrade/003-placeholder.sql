@@ -1,0 +1,2 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
+-- Placeholder: this version's step is made on another branch.
