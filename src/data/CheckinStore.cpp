@@ -57,8 +57,7 @@ CheckinReply CheckinStore::CheckInByNumberAndName(const QString& personId, const
         return {};
     }
     if (m_database.IsEOF() ||
-        (byName &&
-         !SameName(m_database.GetFieldText(QStringLiteral("PersonName")), name))) {
+        (byName && !SameName(m_database.GetFieldText(QStringLiteral("PersonName")), name))) {
         return {Outcome::Unknown, {}, {}, {}};
     }
     CheckinReply reply{Outcome::CheckedIn, m_database.GetFieldText(QStringLiteral("PersonID")),

@@ -9,7 +9,9 @@
 // (SQLite's file header, PostgreSQL's table SchemaVersion).
 inline QStringList VersionOneStatements()
 {
-    return {QStringLiteral("drop view hadPrizeView"),
+    return {QStringLiteral("drop table Checkin"),
+            QStringLiteral("drop table EventOption"),
+            QStringLiteral("drop view hadPrizeView"),
             QStringLiteral("alter table ComePrize drop column PersonName"),
             QStringLiteral("alter table ComePrize drop column Company"),
             QStringLiteral("create view hadPrizeView as select ComePrize.PersonID as PersonID, "

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/engine/DrawEngine.h"
 
-#include "draw/engine/BusyScope.h"
 #include "data/CAdoDatabase.h"
+#include "draw/engine/BusyScope.h"
 #include "draw/engine/DrawTexts.h"
 #include "draw/engine/SystemDrawClock.h"
 #include "draw/engine/SystemRandomSource.h"
@@ -299,7 +299,7 @@ bool DrawEngine::BeginPick()
         EndRoundWithoutWinner();
         if (!m_CandidatePool.ReadFailed()) {
             m_host.ShowMessageBox(m_CandidatePool.Size() > 0 ? DrawTexts::NoneCheckedIn()
-                                                              : DrawTexts::Load(EveryoneWon));
+                                                             : DrawTexts::Load(EveryoneWon));
         }
         return false;
     }

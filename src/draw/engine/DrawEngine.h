@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/PersonStore.h"
+#include "data/PrizeStore.h"
+#include "data/WinnerStore.h"
 #include "draw/engine/CandidatePool.h"
 #include "draw/engine/CheckedInFilter.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
-#include "data/PersonStore.h"
-#include "data/PrizeStore.h"
 #include "draw/engine/RandomSource.h"
 #include "draw/engine/ReelStrip.h"
-#include "data/WinnerStore.h"
 
 #include <QColor>
 #include <QString>
