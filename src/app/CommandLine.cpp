@@ -94,11 +94,13 @@ QStringList Commands()
 QString HelpText()
 {
     return QStringLiteral(
-        "Commands (run in the event folder, without a window):\n"
+        "Commands (run in the event folder; all but checkin without a window):\n"
         "  import FILE               Import participants from FILE (.xlsx, .xls or .csv) and\n"
         "                            print the totals and each rejected row with its reason.\n"
         "  export-participants FILE  Save the participant list as the workbook FILE (.xlsx).\n"
-        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n");
+        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n"
+        "  checkin                   Open only the check-in desk window on the event (for a\n"
+        "                            second computer at the door on the shared database).\n");
 }
 
 int Run(const QString& command, const QString& file, const QString& appDirectory)

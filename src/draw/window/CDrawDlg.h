@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "skin/widgets/CSkinDialog.h"
-#include "draw/engine/DrawHost.h"
 #include "data/EventSettings.h"
+#include "draw/engine/DrawHost.h"
+#include "skin/widgets/CSkinDialog.h"
 
 #include <QHash>
 #include <QString>
@@ -89,6 +89,7 @@ signals:
     void winnersRecordRequested();
     void basicSettingsRequested();
     void prizeSettingsRequested();
+    void checkinRequested();
 
 protected:
     void OnInitDialog() override;
