@@ -20,8 +20,12 @@ inline constexpr const char* UpdatePerson =
 inline constexpr const char* DeletePerson = "delete from person where PersonID=?";
 inline constexpr const char* DeleteAllPersons = "delete from person";
 
-// Participant export.
-inline constexpr const char* SelectPersonsForExport = "Select * from Person order by PersonID";
+// Participant export: the participants with the time each checked in (NULL: not checked in).
+inline constexpr const char* SelectPersonsForExport =
+    "Select Person.PersonID as PersonID, Person.PersonName as PersonName, "
+    "Person.Company as Company, Checkin.CheckinTime as CheckinTime from Person "
+    "left join Checkin on Checkin.PersonID=Person.PersonID and Checkin.CheckedIn=1 "
+    "order by Person.PersonID";
 
 // Draw engine.
 // The candidate pool is every participant without a win. Both tables are read plainly and the

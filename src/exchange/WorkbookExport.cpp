@@ -149,6 +149,7 @@ WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& databas
     const QString id = QStringLiteral("PersonID");
     const QString name = QStringLiteral("PersonName");
     const QString remark = QStringLiteral("Company");
+    const QString checkin = QStringLiteral("CheckinTime");
     return Export(
         database, TemplatePath(appDirectory, ParticipantTemplate), path, QString(),
         SqlStatements::SelectPersonsForExport, 2,
@@ -157,6 +158,11 @@ WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& databas
             cells.SetItem(r, QVariant(1), Text(database.GetFieldText(id)));
             cells.SetItem(r, QVariant(2), Text(database.GetFieldText(name)));
             cells.SetItem(r, QVariant(3), Text(database.GetFieldText(remark)));
+            // The check-in time, after the columns the import reads (it ignores this one).
+            if (row == 2) {
+                cells.SetItem(QVariant(1), QVariant(4), QVariant(QStringLiteral("CHECKIN")));
+            }
+            cells.SetItem(r, QVariant(4), Text(database.GetFieldText(checkin)));
         },
         progress);
 }

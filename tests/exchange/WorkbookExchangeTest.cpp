@@ -371,9 +371,16 @@ TEST_F(WorkbookExchange, AThousandChineseNamesSurviveExportAndImport)
         }
         db.CommitTransaction();
     }
+    // The check-in time goes after the columns the import reads, which ignores it.
+    m_data.Exec("insert into Checkin(PersonID,CheckedIn,CheckinTime,Station,Seq) "
+                "values('r0001',1,'2027-01-20 18:00:00','door',1)");
     const QString path = Saved(QStringLiteral("Persons.xlsx"));
     ASSERT_EQ(WorkbookExport::ExportParticipants(m_data.db(), m_data.folder(), path),
               WorkbookExport::Outcome::Saved);
+    const QStringList head = Rows(path, "sheet1", 1, 3, 4);
+    EXPECT_EQ(head.value(0), QStringLiteral("ID|NAME|MEMO|CHECKIN"));
+    EXPECT_TRUE(head.value(1).endsWith(u'|')) << head.value(1).toStdString();
+    EXPECT_TRUE(head.value(2).endsWith(u"|2027-01-20 18:00:00")) << head.value(2).toStdString();
     m_data.Exec(QLatin1String(SqlStatements::DeleteAllPersons));
 
     EXPECT_EQ(Import(path), ParticipantImport::Outcome::Finished);
