@@ -8,6 +8,7 @@
 #include "platform/core/GbkText.h"
 #include "exchange/ImportPerson.h"
 #include "registry/ImportWorker.h"
+#include "registry/PersonCheckinBar.h"
 #include "platform/core/MessageService.h"
 #include "registry/PersonIdValidator.h"
 #include "registry/PersonTableModel.h"
@@ -45,8 +46,8 @@ constexpr int NameEmptyId = 137;
 constexpr int TemplateMissingId = 140;
 constexpr int ImportFinishedId = 148;
 
-// Widths of the list's columns in pixels: number, name, remark.
-constexpr int kColumnWidths[] = {100, 100, 185};
+// Widths of the list's columns in pixels: number, name, remark, check-in.
+constexpr int kColumnWidths[] = {100, 100, 185, 140};
 
 // A notice whose caption is the program's name (the fixed failure texts and the selection hint).
 void ShowWithProgramCaption(const QString& text)
@@ -202,6 +203,7 @@ void CPersonDlg::BuildLayout()
     main->addLayout(buttons);
     main->addWidget(line);
     main->addLayout(find);
+    main->addWidget(m_checkins = new PersonCheckinBar(m_database, *m_model, *m_ui.list, this));
     main->addWidget(m_ui.list, 1);
     main->addWidget(m_ui.progress);
 
@@ -540,6 +542,7 @@ void CPersonDlg::FillList()
     } else {
         m_model->Clear();
     }
+    m_checkins->Reload();
     UpdateRecordCount();
 }
 

@@ -28,7 +28,7 @@ QString DrawTexts::PickProgress(int pick)
 QString DrawTexts::NoneCheckedIn()
 {
     return tr("只有已签到的人员参加抽奖，但已签到且未中奖的人员一个也没有。\n"
-              "请先签到，或在“基本信息设定”中取消“只有已签到的人员参加抽奖”。");
+              "请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。");
 }
 
 QString DrawTexts::NoParticipants()
