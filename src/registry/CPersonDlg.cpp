@@ -3,18 +3,18 @@
 
 #include "data/CAdoDatabase.h"
 #include "exchange/ExportWorker.h"
-#include "platform/core/DesktopOpener.h"
-#include "registry/CImportResultDlg.h"
-#include "platform/core/GbkText.h"
 #include "exchange/ImportPerson.h"
+#include "exchange/PersonText.h"
+#include "exchange/WorkbookExport.h"
+#include "platform/core/DesktopOpener.h"
+#include "platform/core/GbkText.h"
+#include "platform/core/MessageService.h"
+#include "platform/core/StringTable.h"
+#include "registry/CImportResultDlg.h"
 #include "registry/ImportWorker.h"
 #include "registry/PersonCheckinBar.h"
-#include "platform/core/MessageService.h"
 #include "registry/PersonIdValidator.h"
 #include "registry/PersonTableModel.h"
-#include "exchange/PersonText.h"
-#include "platform/core/StringTable.h"
-#include "exchange/WorkbookExport.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

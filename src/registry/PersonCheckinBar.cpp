@@ -16,8 +16,8 @@
 
 PersonCheckinBar::PersonCheckinBar(CAdoDatabase& database, PersonTableModel& model,
                                    QTableView& list, QWidget* parent, Clock clock)
-    : QWidget(parent), m_store(database, QSysInfo::machineHostName()), m_model(model),
-      m_list(list), m_clock(std::move(clock))
+    : QWidget(parent), m_store(database, QSysInfo::machineHostName()), m_model(model), m_list(list),
+      m_clock(std::move(clock))
 {
     if (!m_clock) {
         m_clock = [] { return QDateTime::currentDateTime(); };
@@ -60,12 +60,12 @@ void PersonCheckinBar::Reload()
 
 void PersonCheckinBar::OnToggle()
 {
-    const QModelIndex current = m_list.selectionModel()->currentIndex();
-    if (!current.isValid() || !m_list.selectionModel()->isRowSelected(current.row())) {
+    const QModelIndexList selected = m_list.selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
         ShowMessage(tr("请先在列表中选择一位人员。"));
         return;
     }
-    const int row = current.row();
+    const int row = selected.first().row();
     const bool checkIn = !m_model.IsCheckedIn(row);
     const QString time =
         checkIn ? m_clock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
