@@ -71,6 +71,17 @@
     </message>
 </context>
 <context>
+    <name>CCheckinDlg</name>
+    <message>
+        <source>签到台</source>
+        <translation>Check-in desk</translation>
+    </message>
+    <message>
+        <source>请扫描二维码或条形码，或输入编号后按回车</source>
+        <translation>Scan the QR code or barcode, or type the number and press Enter</translation>
+    </message>
+</context>
+<context>
     <name>CDrawApp</name>
     <message>
         <source>活动文件夹 %1 已在另一个抽奖窗口中打开。
@@ -130,6 +141,10 @@ Go on with this computer&apos;s own database %1 (company, theme and the other se
     <message>
         <source>请先关闭打开的窗口</source>
         <translation>Please close the open window first</translation>
+    </message>
+    <message>
+        <source>签到台</source>
+        <translation>Check-in desk</translation>
     </message>
 </context>
 <context>
@@ -378,6 +393,33 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     </message>
 </context>
 <context>
+    <name>CheckinDesk</name>
+    <message>
+        <source>编号 %1</source>
+        <translation>Number %1</translation>
+    </message>
+    <message>
+        <source>签到成功</source>
+        <translation>Checked in</translation>
+    </message>
+    <message>
+        <source>已签到 (%1)</source>
+        <translation>Already checked in (%1)</translation>
+    </message>
+    <message>
+        <source>查无此编号</source>
+        <translation>No such number</translation>
+    </message>
+    <message>
+        <source>签到失败，请再扫一次</source>
+        <translation>Check-in failed, please scan again</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>Checked in %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>
@@ -464,6 +506,12 @@ Click the menu button at the top left (or right-click the window), choose “Par
         <source>编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。</source>
         <translation>The win of ID %1 was not recorded: the database could not store it (connection lost, disk full or the database refused the write). The winners shown so far are all stored. Check the database connection and the disk space, then press “Start” to draw again.</translation>
     </message>
+    <message>
+        <source>只有已签到的人员参加抽奖，但已签到且未中奖的人员一个也没有。
+请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。</source>
+        <translation>Only checked-in participants take part in the draw, but no checked-in participant without a win is left.
+Check participants in first, or clear “Only checked-in participants take part in the draw” under “Participants”.</translation>
+    </message>
 </context>
 <context>
     <name>EventFolder</name>
@@ -542,6 +590,48 @@ Click the menu button at the top left (or right-click the window), choose “Par
     <message>
         <source>导入已停止：读到第 %1 行时，文件中的文字已超过 %2 个字符，远超人员名单所需；之前读入的行已保存。</source>
         <translation>Import stopped at row %1: the text of the file exceeds %2 characters, far more than a list of participants needs; the rows read before were stored.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonCheckinBar</name>
+    <message>
+        <source>全部人员</source>
+        <translation>All participants</translation>
+    </message>
+    <message>
+        <source>已签到</source>
+        <translation>Checked in</translation>
+    </message>
+    <message>
+        <source>未签到</source>
+        <translation>Not checked in</translation>
+    </message>
+    <message>
+        <source>签到 / 取消签到</source>
+        <translation>Check in / out</translation>
+    </message>
+    <message>
+        <source>只有已签到的人员参加抽奖</source>
+        <translation>Only checked-in participants take part in the draw</translation>
+    </message>
+    <message>
+        <source>签到：</source>
+        <translation>Check-in:</translation>
+    </message>
+    <message>
+        <source>请先在列表中选择一位人员。</source>
+        <translation>Select a participant in the list first.</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>Checked in %1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>PersonTableModel</name>
+    <message>
+        <source>签到时间</source>
+        <translation>Checked in at</translation>
     </message>
 </context>
 <context>
