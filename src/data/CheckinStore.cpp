@@ -41,14 +41,20 @@ bool CheckinStore::SameName(const QString& stored, const QString& given)
 
 CheckinReply CheckinStore::CheckIn(const QString& personId, const QString& time)
 {
-    return CheckInByNumberAndName(personId, QString(), time);
+    return Check(personId, nullptr, time);
 }
 
 CheckinReply CheckinStore::CheckInByNumberAndName(const QString& personId, const QString& name,
                                                   const QString& time)
 {
+    // A missing name (null or empty) never matches: the number alone is not enough here.
+    return Check(personId, &name, time);
+}
+
+CheckinReply CheckinStore::Check(const QString& personId, const QString* name, const QString& time)
+{
     using Outcome = CheckinReply::Outcome;
-    const bool byName = !name.isNull();
+    const bool byName = name != nullptr;
     const QString id = personId.trimmed();
     if (id.isEmpty()) {
         return {Outcome::Unknown, {}, {}, {}};
@@ -57,7 +63,7 @@ CheckinReply CheckinStore::CheckInByNumberAndName(const QString& personId, const
         return {};
     }
     if (m_database.IsEOF() ||
-        (byName && !SameName(m_database.GetFieldText(QStringLiteral("PersonName")), name))) {
+        (byName && !SameName(m_database.GetFieldText(QStringLiteral("PersonName")), *name))) {
         return {Outcome::Unknown, {}, {}, {}};
     }
     CheckinReply reply{Outcome::CheckedIn, m_database.GetFieldText(QStringLiteral("PersonID")),

@@ -68,6 +68,8 @@ public:
     static bool SameName(const QString& stored, const QString& given);
 
 private:
+    // name: the name to match, or nullptr for the number alone.
+    CheckinReply Check(const QString& personId, const QString* name, const QString& time);
     bool Mark(const QString& personId, bool checkedIn, const QString& time);
 
     CAdoDatabase& m_database;
