@@ -70,6 +70,17 @@
     </message>
 </context>
 <context>
+    <name>CCheckinDlg</name>
+    <message>
+        <source>签到台</source>
+        <translation>簽到台</translation>
+    </message>
+    <message>
+        <source>请扫描二维码或条形码，或输入编号后按回车</source>
+        <translation>請掃描二維碼或條形碼，或輸入編號後按回車</translation>
+    </message>
+</context>
+<context>
     <name>CDrawApp</name>
     <message>
         <source>连接数据库失败</source>
@@ -133,6 +144,10 @@
     <message>
         <source>再次显示中奖名单墙</source>
         <translation>再次顯示中獎名單牆</translation>
+    </message>
+    <message>
+        <source>签到台</source>
+        <translation>簽到台</translation>
     </message>
 </context>
 <context>
@@ -401,6 +416,33 @@
     </message>
 </context>
 <context>
+    <name>CheckinDesk</name>
+    <message>
+        <source>编号 %1</source>
+        <translation>編號 %1</translation>
+    </message>
+    <message>
+        <source>签到成功</source>
+        <translation>簽到成功</translation>
+    </message>
+    <message>
+        <source>已签到 (%1)</source>
+        <translation>已簽到 (%1)</translation>
+    </message>
+    <message>
+        <source>查无此编号</source>
+        <translation>查無此編號</translation>
+    </message>
+    <message>
+        <source>签到失败，请再扫一次</source>
+        <translation>簽到失敗，請再掃一次</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>已簽到 %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>
@@ -600,6 +642,12 @@
         <translation>%1沒有可抽的人員了：按獎品設定中此獎項的參加範圍，符合條件的人員都已中獎。
 請在“獎品設定”中調整參加範圍，或改抽其他獎項。</translation>
     </message>
+    <message>
+        <source>只有已签到的人员参加抽奖，但已签到且未中奖的人员一个也没有。
+请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。</source>
+        <translation>只有已簽到的人員參加抽獎，但已簽到且未中獎的人員一個也沒有。
+請先簽到，或在“錄入使用者資訊”中取消“只有已簽到的人員參加抽獎”。</translation>
+    </message>
 </context>
 <context>
     <name>EligibilityEditor</name>
@@ -724,10 +772,49 @@
     </message>
 </context>
 <context>
+    <name>PersonCheckinBar</name>
+    <message>
+        <source>全部人员</source>
+        <translation>全部人員</translation>
+    </message>
+    <message>
+        <source>已签到</source>
+        <translation>已簽到</translation>
+    </message>
+    <message>
+        <source>未签到</source>
+        <translation>未簽到</translation>
+    </message>
+    <message>
+        <source>签到 / 取消签到</source>
+        <translation>簽到 / 取消簽到</translation>
+    </message>
+    <message>
+        <source>只有已签到的人员参加抽奖</source>
+        <translation>只有已簽到的人員參加抽獎</translation>
+    </message>
+    <message>
+        <source>签到：</source>
+        <translation>簽到：</translation>
+    </message>
+    <message>
+        <source>请先在列表中选择一位人员。</source>
+        <translation>請先在列表中選擇一位人員。</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>已簽到 %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>PersonTableModel</name>
     <message>
         <source>分组</source>
         <translation>分組</translation>
+    </message>
+    <message>
+        <source>签到时间</source>
+        <translation>簽到時間</translation>
     </message>
 </context>
 <context>

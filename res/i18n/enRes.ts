@@ -71,6 +71,17 @@
     </message>
 </context>
 <context>
+    <name>CCheckinDlg</name>
+    <message>
+        <source>签到台</source>
+        <translation>Check-in desk</translation>
+    </message>
+    <message>
+        <source>请扫描二维码或条形码，或输入编号后按回车</source>
+        <translation>Scan the QR code or barcode, or type the number and press Enter</translation>
+    </message>
+</context>
+<context>
     <name>CDrawApp</name>
     <message>
         <source>活动文件夹 %1 已在另一个抽奖窗口中打开。
@@ -134,6 +145,10 @@ Go on with this computer&apos;s own database %1 (company, theme and the other se
     <message>
         <source>再次显示中奖名单墙</source>
         <translation>Show the winners wall again</translation>
+    </message>
+    <message>
+        <source>签到台</source>
+        <translation>Check-in desk</translation>
     </message>
 </context>
 <context>
@@ -402,6 +417,33 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     </message>
 </context>
 <context>
+    <name>CheckinDesk</name>
+    <message>
+        <source>编号 %1</source>
+        <translation>Number %1</translation>
+    </message>
+    <message>
+        <source>签到成功</source>
+        <translation>Checked in</translation>
+    </message>
+    <message>
+        <source>已签到 (%1)</source>
+        <translation>Already checked in (%1)</translation>
+    </message>
+    <message>
+        <source>查无此编号</source>
+        <translation>No such number</translation>
+    </message>
+    <message>
+        <source>签到失败，请再扫一次</source>
+        <translation>Check-in failed, please scan again</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>Checked in %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>
@@ -601,6 +643,12 @@ Click the menu button at the top left (or right-click the window), choose “Par
         <translation>%1 has nobody left to draw: every participant its rule in the prize settings admits has already won.
 Change who may win it in “Prize settings”, or draw another prize level.</translation>
     </message>
+    <message>
+        <source>只有已签到的人员参加抽奖，但已签到且未中奖的人员一个也没有。
+请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。</source>
+        <translation>Only checked-in participants take part in the draw, but no checked-in participant without a win is left.
+Check participants in first, or clear “Only checked-in participants take part in the draw” under “Participants”.</translation>
+    </message>
 </context>
 <context>
     <name>EligibilityEditor</name>
@@ -725,10 +773,49 @@ Change who may win it in “Prize settings”, or draw another prize level.</tra
     </message>
 </context>
 <context>
+    <name>PersonCheckinBar</name>
+    <message>
+        <source>全部人员</source>
+        <translation>All participants</translation>
+    </message>
+    <message>
+        <source>已签到</source>
+        <translation>Checked in</translation>
+    </message>
+    <message>
+        <source>未签到</source>
+        <translation>Not checked in</translation>
+    </message>
+    <message>
+        <source>签到 / 取消签到</source>
+        <translation>Check in / out</translation>
+    </message>
+    <message>
+        <source>只有已签到的人员参加抽奖</source>
+        <translation>Only checked-in participants take part in the draw</translation>
+    </message>
+    <message>
+        <source>签到：</source>
+        <translation>Check-in:</translation>
+    </message>
+    <message>
+        <source>请先在列表中选择一位人员。</source>
+        <translation>Select a participant in the list first.</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>Checked in %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>PersonTableModel</name>
     <message>
         <source>分组</source>
         <translation>Group</translation>
+    </message>
+    <message>
+        <source>签到时间</source>
+        <translation>Checked in at</translation>
     </message>
 </context>
 <context>

@@ -195,7 +195,7 @@ bool TakesFile(const QString& command)
 QString HelpText()
 {
     return QStringLiteral(
-        "Commands (run in the event folder, without a window):\n"
+        "Commands (run in the event folder; all but checkin without a window):\n"
         "  import FILE               Import participants from FILE (.xlsx, .xls or .csv) and\n"
         "                            print the totals and each rejected row with its reason.\n"
         "  export-participants FILE  Save the participant list as the workbook FILE (.xlsx).\n"
@@ -203,7 +203,9 @@ QString HelpText()
         "  verify-log                Check the draw log and compare it with the winners: print\n"
         "                            the counts and exit 0 when they agree, name the first\n"
         "                            difference and exit 3 when they do not.\n"
-        "  export-log FILE           Save the draw log as the workbook FILE (.xlsx).\n");
+        "  export-log FILE           Save the draw log as the workbook FILE (.xlsx).\n"
+        "  checkin                   Open only the check-in desk window on the event (for a\n"
+        "                            second computer at the door on the shared database).\n");
 }
 
 int Run(const QString& command, const QString& file, const QString& appDirectory)

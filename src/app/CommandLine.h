@@ -14,7 +14,10 @@
 // standard error; the import's figures and rejected rows go to standard output.
 namespace CommandLine {
 
-// The command names, in the order --help lists them.
+// The command that opens the check-in desk alone (a window, without a file).
+inline constexpr const char* DeskCommand = "checkin";
+
+// The command names of the jobs with a FILE, in the order --help lists them.
 QStringList Commands();
 // Whether the command is given a FILE (verify-log is not).
 bool TakesFile(const QString& command);

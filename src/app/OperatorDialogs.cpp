@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OperatorDialogs.h"
 
-#include "registry/CBasicSettingsDlg.h"
+#include "checkin/desk/CCheckinDlg.h"
 #include "draw/window/CDrawDlg.h"
+#include "platform/sound/SoundPlayer.h"
+#include "registry/CBasicSettingsDlg.h"
 #include "registry/CPersonDlg.h"
 #include "registry/CPrizeSettingsDlg.h"
+
+#include <QSysInfo>
 
 void ConnectOperatorDialogs(CDrawDlg& window, CAdoDatabase& database, const QString& appDirectory)
 {
@@ -16,6 +20,12 @@ void ConnectOperatorDialogs(CDrawDlg& window, CAdoDatabase& database, const QStr
     QObject::connect(&window, &CDrawDlg::prizeSettingsRequested, &window, [&] {
         // The draw reads the names again at its next Start.
         CPrizeSettingsDlg dlg(database, &window);
+        dlg.setWindowIcon(window.windowIcon());
+        dlg.exec();
+    });
+    QObject::connect(&window, &CDrawDlg::checkinRequested, &window, [&, appDirectory] {
+        SoundPlayer sound;
+        CCheckinDlg dlg(database, appDirectory, QSysInfo::machineHostName(), &sound, &window);
         dlg.setWindowIcon(window.windowIcon());
         dlg.exec();
     });

@@ -5,17 +5,20 @@
 #include "app/EventFolder.h"
 #include "app/OperatorDialogs.h"
 #include "app/QuitSignals.h"
+#include "checkin/desk/CCheckinDlg.h"
 #include "draw/window/CAboutDlg.h"
 #include "draw/window/CDrawDlg.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "platform/core/ResourceModule.h"
 #include "platform/core/SharedFiles.h"
+#include "platform/sound/SoundPlayer.h"
 #include "platform/widgets/WidgetMessageService.h"
 #include "records/CPrizeRecordDlg.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -52,7 +55,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "sortilo: %s\n", qPrintable(parser.errorText()));
         return 2;
     }
-    const QStringList command = parser.positionalArguments();
+    QStringList command = parser.positionalArguments();
+    // The check-in desk is a window: it runs as the program does, with the desk as its window.
+    const bool deskOnly =
+        command == QStringList{QLatin1String(CommandLine::DeskCommand)} && !parser.isSet(demo);
+    if (deskOnly) {
+        command.clear();
+    }
     if (!command.isEmpty() && !parser.isSet(help) && !parser.isSet(version)) {
         if (!CommandLine::Commands().contains(command[0]) ||
             command.size() != (CommandLine::TakesFile(command[0]) ? 2 : 1) || parser.isSet(demo)) {
@@ -138,7 +147,16 @@ int main(int argc, char** argv)
     // A saved workbook opens in the desktop's spreadsheet program, in the window mode only.
     CExcelApplication::SetDesktopLauncher(&CExcelApplication::OpenWithDesktop);
     const bool isDemo = demoFolder != nullptr;
-    CDrawApp app([isDemo](CDrawApp& drawApp) {
+    CDrawApp app([isDemo, deskOnly](CDrawApp& drawApp) {
+        if (deskOnly) {
+            SoundPlayer sound;
+            CCheckinDlg desk(drawApp.Database(), drawApp.AppDirectory, QSysInfo::machineHostName(),
+                             &sound);
+            desk.setWindowIcon(CAboutDlg::ProgramIcon());
+            desk.showMaximized();
+            desk.exec();
+            return;
+        }
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
         if (isDemo) {
             DemoMark::Apply(window);

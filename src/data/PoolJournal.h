@@ -31,7 +31,8 @@ public:
         WinAdded, // person.PersonID won
         // A statement or commit that changed nothing the pool holds (another table, such as the
         // levels' rules): the reader only steps over it.
-        NothingForPool
+        NothingForPool,
+        CheckinChanged // person.PersonID was checked in or out: the pool stays as it is
     };
 
     struct Entry

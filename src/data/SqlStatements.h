@@ -25,8 +25,13 @@ inline constexpr const char* UpdatePerson =
 inline constexpr const char* DeletePerson = "delete from person where PersonID=?";
 inline constexpr const char* DeleteAllPersons = "delete from person";
 
-// Participant export.
-inline constexpr const char* SelectPersonsForExport = "Select * from Person order by PersonID";
+// Participant export: the participants with the time each checked in (NULL: not checked in).
+inline constexpr const char* SelectPersonsForExport =
+    "Select Person.PersonID as PersonID, Person.PersonName as PersonName, "
+    "Person.Company as Company, Person.PersonGroup as PersonGroup, "
+    "Checkin.CheckinTime as CheckinTime from Person "
+    "left join Checkin on Checkin.PersonID=Person.PersonID and Checkin.CheckedIn=1 "
+    "order by Person.PersonID";
 
 // Draw engine.
 // The candidate pool is every participant without a win. Both tables are read plainly and the
@@ -125,5 +130,27 @@ inline constexpr const char* SelectStoredWin =
 inline constexpr const char* SelectWinsInOrder =
     "select PersonID, sDateTime, step, sNo, JP, PersonName, Company from ComePrize "
     "order by step, sNo, sDateTime, PersonID";
+// Check-in (the desk, the participant dialog, the exports and the draw's checked-in set).
+inline constexpr const char* SelectCheckin =
+    "select CheckedIn, CheckinTime from Checkin where PersonID=?";
+// Checks a participant in or out. Seq takes the next number of all changes: a station that
+// counted at the same moment as another is refused by the unique index on Seq and counts again.
+inline constexpr const char* MarkCheckin =
+    "insert into Checkin(PersonID,CheckedIn,CheckinTime,Station,Seq) values(?,?,?,?,"
+    "(select coalesce(max(Seq),0)+1 from Checkin)) on conflict(PersonID) do update set "
+    "CheckedIn=excluded.CheckedIn,CheckinTime=excluded.CheckinTime,Station=excluded.Station,"
+    "Seq=excluded.Seq";
+inline constexpr const char* SelectCheckinChanges =
+    "select PersonID, CheckedIn, Seq from Checkin where Seq>? order by Seq";
+inline constexpr const char* SelectCheckedIn =
+    "select PersonID, CheckinTime from Checkin where CheckedIn=1";
+inline constexpr const char* CountCheckedInPersons =
+    "select count(*) as num from person join Checkin on Checkin.PersonID=person.PersonID "
+    "where Checkin.CheckedIn=1";
+// Options of the event shared by every station.
+inline constexpr const char* SelectEventOption = "select Value from EventOption where Name=?";
+inline constexpr const char* StoreEventOption =
+    "insert into EventOption(Name,Value) values(?,?) on conflict(Name) do update set "
+    "Value=excluded.Value";
 
 } // namespace SqlStatements

@@ -2,13 +2,13 @@
 #include "exchange/WorkbookExport.h"
 
 #include "data/CAdoDatabase.h"
+#include "data/SqlStatements.h"
+#include "exchange/PersonText.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "exchange/excel/CExcelDispatchException.h"
-#include "platform/core/MessageService.h"
 #include "exchange/excel/MissingArgument.h"
-#include "exchange/PersonText.h"
+#include "platform/core/MessageService.h"
 #include "platform/core/SharedFiles.h"
-#include "data/SqlStatements.h"
 #include "platform/workbook/Workbook.h"
 
 #include <QCoreApplication>
@@ -150,6 +150,7 @@ WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& databas
     const QString name = QStringLiteral("PersonName");
     const QString remark = QStringLiteral("Company");
     const QString group = QStringLiteral("PersonGroup");
+    const QString checkin = QStringLiteral("CheckinTime");
     return Export(
         database, TemplatePath(appDirectory, ParticipantTemplate), path, QString(),
         SqlStatements::SelectPersonsForExport, 2,
@@ -164,6 +165,12 @@ WorkbookExport::Outcome WorkbookExport::ExportParticipants(CAdoDatabase& databas
                 cells.SetItem(QVariant(1), QVariant(4), Text(QStringLiteral("GROUP")));
             }
             cells.SetItem(r, QVariant(4), Text(database.GetFieldText(group)));
+            // The check-in time, after the columns the import reads and the group (it ignores this
+            // one).
+            if (row == 2) {
+                cells.SetItem(QVariant(1), QVariant(5), QVariant(QStringLiteral("CHECKIN")));
+            }
+            cells.SetItem(r, QVariant(5), Text(database.GetFieldText(checkin)));
         },
         progress);
 }

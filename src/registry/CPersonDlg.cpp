@@ -3,18 +3,19 @@
 
 #include "data/CAdoDatabase.h"
 #include "exchange/ExportWorker.h"
-#include "platform/core/DesktopOpener.h"
-#include "registry/CImportResultDlg.h"
-#include "platform/core/GbkText.h"
 #include "exchange/ImportPerson.h"
-#include "registry/ImportWorker.h"
+#include "exchange/PersonText.h"
+#include "exchange/WorkbookExport.h"
+#include "platform/core/DesktopOpener.h"
+#include "platform/core/GbkText.h"
 #include "platform/core/MessageService.h"
+#include "platform/core/StringTable.h"
+#include "registry/CImportResultDlg.h"
+#include "registry/ImportWorker.h"
+#include "registry/PersonCheckinBar.h"
+#include "registry/PersonDlgLayout.h"
 #include "registry/PersonIdValidator.h"
 #include "registry/PersonTableModel.h"
-#include "exchange/PersonText.h"
-#include "platform/core/StringTable.h"
-#include "exchange/WorkbookExport.h"
-#include "registry/PersonDlgLayout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -86,6 +88,10 @@ CPersonDlg::~CPersonDlg()
 void CPersonDlg::BuildLayout()
 {
     m_ui = PersonDlgLayout::Build(*this, *m_model);
+    // The check-in line goes over the list.
+    auto* main = static_cast<QVBoxLayout*>(layout());
+    main->insertWidget(main->indexOf(m_ui.list),
+                       m_checkins = new PersonCheckinBar(m_database, *m_model, *m_ui.list, this));
     const std::pair<QPushButton*, void (CPersonDlg::*)()> handlers[] = {
         {m_ui.import, &CPersonDlg::OnImport},     {m_ui.viewTemplate, &CPersonDlg::OnViewTemplate},
         {m_ui.exportList, &CPersonDlg::OnExport}, {m_ui.add, &CPersonDlg::OnAdd},
@@ -436,6 +442,7 @@ void CPersonDlg::FillList()
     } else {
         m_model->Clear();
     }
+    m_checkins->Reload();
     UpdateRecordCount();
 }
 

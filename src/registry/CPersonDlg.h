@@ -15,6 +15,7 @@ class CAdoDatabase;
 class CImportResultDlg;
 class ExportWorker;
 class ImportWorker;
+class PersonCheckinBar;
 class PersonTableModel;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,7 @@ public:
     ~CPersonDlg() override;
 
     const Controls& Ui() const { return m_ui; }
+    PersonCheckinBar& Checkins() const { return *m_checkins; }
     PersonTableModel& Model() { return *m_model; }
 
     // Opens a document with the desktop's default application; the default asks the desktop
@@ -114,6 +116,7 @@ private:
     PersonStore m_store;
     QString m_appDirectory;
     PersonTableModel* m_model = nullptr;
+    PersonCheckinBar* m_checkins = nullptr; // the check-in line over the list
     Controls m_ui;
     std::function<void(const QUrl&)> m_openDocument;
     WorkbookFileDialog::Chooser m_chooseOpen;

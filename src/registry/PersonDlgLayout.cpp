@@ -21,7 +21,7 @@
 namespace {
 
 // Widths of the list's columns in pixels: number, name, remark, group.
-constexpr int kColumnWidths[] = {100, 100, 185, 100};
+constexpr int kColumnWidths[] = {100, 100, 185, 100, 140};
 static_assert(std::size(kColumnWidths) == PersonTableModel::ColumnCount);
 
 } // namespace

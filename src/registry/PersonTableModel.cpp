@@ -4,7 +4,8 @@
 #include "platform/core/StringTable.h"
 
 namespace {
-// Column headers from the string table: number, name, remark (the group's is the model's own).
+// Column headers from the string table: number, name, remark (the group and the check-in have
+// the model's own texts).
 constexpr int kHeaderIds[] = {102, 103, 125};
 } // namespace
 
@@ -39,6 +40,8 @@ QVariant PersonTableModel::data(const QModelIndex& index, int role) const
         return row.Company;
     case GroupColumn:
         return row.PersonGroup;
+    case CheckinColumn:
+        return m_checkins.value(PersonRow::IdKey(row.PersonID));
     default:
         return {};
     }
@@ -48,7 +51,9 @@ QVariant PersonTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount) {
-        return section == GroupColumn ? tr("分组") : StringTable::Load(kHeaderIds[section]);
+        return section == GroupColumn     ? tr("分组")
+               : section == CheckinColumn ? tr("签到时间")
+                                          : StringTable::Load(kHeaderIds[section]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -102,7 +107,7 @@ void PersonTableModel::SetFilter(const QString& text)
     const bool narrowing = m_filtered && filter.contains(m_filter, Qt::CaseInsensitive);
     beginResetModel();
     m_filter = filter;
-    m_filtered = !filter.isEmpty();
+    m_filtered = !filter.isEmpty() || m_state != State::All;
     if (narrowing) {
         std::erase_if(m_shown, [this](int i) { return !Matches(m_rows[i]); });
     } else {
@@ -126,7 +131,48 @@ void PersonTableModel::SelectShownRows()
 
 bool PersonTableModel::Matches(const PersonRow& row) const
 {
+    if (m_state != State::All &&
+        m_checkins.contains(PersonRow::IdKey(row.PersonID)) != (m_state == State::CheckedIn)) {
+        return false;
+    }
     return row.PersonID.contains(m_filter, Qt::CaseInsensitive) ||
            row.PersonName.contains(m_filter, Qt::CaseInsensitive) ||
            row.PersonGroup.contains(m_filter, Qt::CaseInsensitive);
+}
+
+void PersonTableModel::SetCheckins(QHash<QString, QString> checkins)
+{
+    beginResetModel();
+    m_checkins = std::move(checkins);
+    SelectShownRows();
+    endResetModel();
+}
+
+void PersonTableModel::SetCheckin(int viewRow, const QString& time)
+{
+    const QString key = PersonRow::IdKey(Row(viewRow).PersonID);
+    if (time.isEmpty()) {
+        m_checkins.remove(key);
+    } else {
+        m_checkins.insert(key, time);
+    }
+    // The row stays shown until the filters change, as an added row does.
+    emit dataChanged(index(viewRow, CheckinColumn), index(viewRow, CheckinColumn));
+}
+
+bool PersonTableModel::IsCheckedIn(int viewRow) const
+{
+    return m_checkins.contains(PersonRow::IdKey(Row(viewRow).PersonID));
+}
+
+void PersonTableModel::SetStateFilter(State state)
+{
+    if (state == m_state) {
+        return;
+    }
+    beginResetModel();
+    m_state = state;
+    m_filtered = !m_filter.isEmpty() || m_state != State::All;
+    SelectShownRows();
+    endResetModel();
 }

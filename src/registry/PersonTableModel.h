@@ -4,14 +4,16 @@
 #include "data/PersonStore.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <vector>
 
-// The participant list of the entry dialog: number, name, remark and group of every participant
-// as plain rows, with no object per cell, so a list of 100,000 loads and scrolls at once. A find
-// filter shows only the rows whose number, name or group contains the text, in any letter case.
+// The participant list of the entry dialog: number, name, remark, group and check-in time of
+// every participant as plain rows, with no object per cell, so a list of 100,000 loads and
+// scrolls at once. A find filter shows only the rows whose number, name or group contains the
+// text, in any letter case, and a state filter only those checked in or only those not.
 class PersonTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
         NameColumn,
         RemarkColumn,
         GroupColumn,
+        CheckinColumn, // the time of the check-in, empty while not checked in
         ColumnCount
     };
 
@@ -51,6 +54,20 @@ public:
     void SetFilter(const QString& text);
     const QString& Filter() const { return m_filter; }
 
+    enum class State
+    {
+        All,
+        CheckedIn,
+        NotCheckedIn
+    };
+    // The check-in times by number (as PersonRow::IdKey gives it) of those checked in.
+    void SetCheckins(QHash<QString, QString> checkins);
+    // Shows the participant of viewRow checked in at time (empty: not checked in).
+    void SetCheckin(int viewRow, const QString& time);
+    bool IsCheckedIn(int viewRow) const;
+    void SetStateFilter(State state);
+    State StateFilter() const { return m_state; }
+
 private:
     bool Matches(const PersonRow& row) const;
     // Rebuilds the shown rows from every row held.
@@ -61,4 +78,6 @@ private:
     std::vector<int> m_shown; // rows of m_rows shown, while a filter is set
     bool m_filtered = false;
     QString m_filter;
+    QHash<QString, QString> m_checkins;
+    State m_state = State::All;
 };

@@ -133,7 +133,7 @@ TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
 
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* word : {"import FILE", "export-participants FILE", "export-winners FILE",
-                             "verify-log", "export-log FILE", "--event", "--demo"}) {
+                             "verify-log", "export-log FILE", "checkin", "--event", "--demo"}) {
         EXPECT_TRUE(out.contains(QLatin1String(word))) << word;
     }
     EXPECT_EQ(Run({"import"}), 2);

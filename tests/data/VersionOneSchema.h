@@ -4,12 +4,13 @@
 #include <QStringList>
 
 // Turns the tables of a database made from today's schema into those of database version 2,
-// as earlier builds made them: no round sizes, no draw log, no groups and no rules of who may
-// win a level.
+// as earlier builds made them: no round sizes, no draw log, no groups, no rules of who may win a
+// level and no check-in.
 inline QStringList VersionTwoStatements()
 {
-    QStringList statements{QStringLiteral("drop table DrawLog"),
-                           QStringLiteral("drop table DrawLogHead")};
+    QStringList statements{
+        QStringLiteral("drop table DrawLog"), QStringLiteral("drop table DrawLogHead"),
+        QStringLiteral("drop table Checkin"), QStringLiteral("drop table EventOption")};
     for (int level = 1; level <= 8; ++level) {
         statements << QStringLiteral("alter table JP drop column roundSize%1").arg(level);
     }

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registry/CPersonDlg.h"
-#include "exchange/ImportPerson.h"
-#include "registry/PersonTableModel.h"
-#include "exchange/PersonText.h"
-#include "support/RecordingMessageService.h"
+#include "data/CheckinStore.h"
 #include "data/SqlStatements.h"
+#include "exchange/ImportPerson.h"
+#include "exchange/PersonText.h"
 #include "platform/core/StringTable.h"
+#include "registry/PersonCheckinBar.h"
+#include "registry/PersonTableModel.h"
+#include "support/RecordingMessageService.h"
 #include "support/TestDatabase.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QItemSelectionModel>
@@ -76,6 +80,36 @@ protected:
 };
 
 } // namespace
+
+TEST_F(PersonDlgTest, CheckInByHandFilterByStateAndTheDrawsOption)
+{
+    PersonCheckinBar& bar = m_dlg->Checkins();
+    CheckinStore store(m_data.db(), QStringLiteral("door"));
+    ASSERT_EQ(store.CheckIn(QStringLiteral("c003"), QStringLiteral("2027-01-20 18:00:00")).outcome,
+              CheckinReply::Outcome::CheckedIn);
+    m_dlg->FillList();
+    EXPECT_EQ(model().index(2, PersonTableModel::CheckinColumn).data().toString(),
+              QStringLiteral("2027-01-20 18:00:00"));
+    EXPECT_EQ(bar.Tally()->text(), QStringLiteral("已签到 1 / 3"));
+
+    Select(0); // A001
+    bar.ToggleButton()->click();
+    EXPECT_EQ(store.CheckedIn()->keys().size(), 2);
+    bar.StateFilter()->setCurrentIndex(1);
+    EXPECT_EQ(ShownIds(), (QStringList{QStringLiteral("A001"), QStringLiteral("C003")}));
+    bar.StateFilter()->setCurrentIndex(2);
+    EXPECT_EQ(ShownIds(), QStringList{QStringLiteral("B002")});
+    bar.StateFilter()->setCurrentIndex(1);
+    Select(1); // C003, out again
+    bar.ToggleButton()->click();
+    EXPECT_EQ(store.CheckedInCount(), 1);
+    EXPECT_EQ(bar.Tally()->text(), QStringLiteral("已签到 1 / 3"));
+
+    EXPECT_FALSE(bar.OnlyCheckedIn()->isChecked());
+    bar.OnlyCheckedIn()->click();
+    EXPECT_EQ(store.OnlyCheckedIn(), true);
+    EXPECT_TRUE(m_messages.texts.isEmpty()) << m_messages.texts.join(u'\n').toStdString();
+}
 
 TEST_F(PersonDlgTest, TheAddButtonSwitchesModesAndEmptiesTheTexts)
 {

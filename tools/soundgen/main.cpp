@@ -2,6 +2,8 @@
 // Writes the program's two wave files, always the same bytes for the same build:
 //   sound1.wav  a 16-second festive loop (bells, arpeggio, bass, shaker) at 120 beats a minute
 //   sound2.wav  a short bright tick for each reel that stops
+//   checkin-ok.wav, checkin-again.wav, checkin-unknown.wav  the check-in desk's three answers:
+//               a rising chime, a plain double beep and a low falling buzz, told apart by ear
 // Every note fades to silence inside its own time slot, so the loop ends where it starts (at
 // zero) and repeats without a click.
 #include <algorithm>
@@ -152,6 +154,35 @@ std::vector<double> Tick()
     return out;
 }
 
+// The desk's answers, each under half a second so the next scan never waits for one.
+std::vector<double> CheckinOk()
+{
+    std::vector<double> out(static_cast<std::size_t>(0.45 * SampleRate), 0.0);
+    AddBell(out, 0.0, 0.15, 79, 0.5);  // G5
+    AddBell(out, 0.12, 0.33, 84, 0.6); // C6, a fourth higher
+    return out;
+}
+
+std::vector<double> Beep(const std::vector<double>& starts, double length, double frequency,
+                         double fall, double total)
+{
+    std::vector<double> out(static_cast<std::size_t>(total * SampleRate), 0.0);
+    for (const double start : starts) {
+        const int first = static_cast<int>(start * SampleRate);
+        const int count = static_cast<int>(length * SampleRate);
+        for (int i = 0; i < count && first + i < static_cast<int>(out.size()); ++i) {
+            const double t = static_cast<double>(i) / SampleRate;
+            const double f = frequency * (1.0 - fall * t / length);
+            const double g = Envelope(t, length, 10.0, 0.02);
+            // A square-ish wave from odd partials: a buzz rather than a chime.
+            out[static_cast<std::size_t>(first + i)] +=
+                g * (std::sin(2 * Pi * f * t) + std::sin(6 * Pi * f * t) / 3.0 +
+                     std::sin(10 * Pi * f * t) / 5.0);
+        }
+    }
+    return out;
+}
+
 void Put16(std::ofstream& f, std::uint16_t v)
 {
     const char b[2] = {static_cast<char>(v & 0xff), static_cast<char>(v >> 8)};
@@ -206,7 +237,10 @@ int main(int argc, char** argv)
     }
     const std::string folder = argv[1];
     if (!WriteWave(folder + "/sound1.wav", Music(), 0.8) ||
-        !WriteWave(folder + "/sound2.wav", Tick(), 0.7)) {
+        !WriteWave(folder + "/sound2.wav", Tick(), 0.7) ||
+        !WriteWave(folder + "/checkin-ok.wav", CheckinOk(), 0.8) ||
+        !WriteWave(folder + "/checkin-again.wav", Beep({0.0, 0.16}, 0.1, 660.0, 0.0, 0.3), 0.5) ||
+        !WriteWave(folder + "/checkin-unknown.wav", Beep({0.0}, 0.4, 220.0, 0.3, 0.42), 0.7)) {
         std::fprintf(stderr, "cannot write the wave files into %s\n", folder.c_str());
         return 1;
     }

@@ -83,8 +83,9 @@ std::vector<int> BigRound::Choose(const QList<PersonRow>& entries, const QSet<QS
 }
 
 BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rule,
-                                 RandomSource& random, const ComePrizeRow& round, int count,
-                                 bool halfRangeRule, bool& halfRangeToggle)
+                                 const QSet<QString>* checkedIn, RandomSource& random,
+                                 const ComePrizeRow& round, int count, bool halfRangeRule,
+                                 bool& halfRangeToggle)
 {
     m_winners.clear();
     m_refusal = {};
@@ -92,7 +93,7 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rul
     const bool toggleAtStart = halfRangeToggle;
     // Only the participants the level admits are candidates, in the pool's order.
     QList<PersonRow> entries;
-    const EligibleView eligible(pool, rule);
+    const EligibleView eligible(pool, rule, checkedIn);
     if (eligible.Size() == pool.Size()) {
         entries = pool.Entries();
     } else {

@@ -45,8 +45,10 @@ public:
 
     // Draws and stores count winners of round (its time, level and prize; the places are set
     // here, 1..count). halfRangeToggle is the engine's, flipped once for each pick made.
-    Outcome Draw(CandidatePool& pool, const EligibilityRule& rule, RandomSource& random,
-                 const ComePrizeRow& round, int count, bool halfRangeRule, bool& halfRangeToggle);
+    // Only entries rule admits, and when checkedIn is given only those it holds, are chosen.
+    Outcome Draw(CandidatePool& pool, const EligibilityRule& rule, const QSet<QString>* checkedIn,
+                 RandomSource& random, const ComePrizeRow& round, int count, bool halfRangeRule,
+                 bool& halfRangeToggle);
 
     // The stored winners in place order, as stored (number upper-cased, name and remark of the
     // moment); empty unless the last Draw stored them.

@@ -133,8 +133,9 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
     };
     for (const PoolJournal::Entry& entry : *entries) {
         const QString key = PersonRow::IdKey(entry.person.PersonID);
-        if (entry.kind == PoolJournal::Kind::NothingForPool) {
-            continue;
+        if (entry.kind == PoolJournal::Kind::NothingForPool ||
+            entry.kind == PoolJournal::Kind::CheckinChanged) {
+            continue; // another table (rules, check-ins: kept apart from the pool)
         }
         participantsChanged = participantsChanged || entry.kind != PoolJournal::Kind::WinAdded;
         switch (entry.kind) {
@@ -165,6 +166,7 @@ bool CandidatePool::ApplyJournal(quint64 from, quint64 to)
             added.clear();
             break;
         case PoolJournal::Kind::NothingForPool:
+        case PoolJournal::Kind::CheckinChanged:
             break;
         }
         // Each participant added is checked for an earlier win below, one query each: beyond

@@ -19,7 +19,7 @@ DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<R
                        std::unique_ptr<DrawClock> clock)
     : m_host(host), m_database(database), m_winners(database), m_prizes(database),
       m_eligibility(database), m_random(std::move(random)), m_clock(std::move(clock)),
-      m_CandidatePool(database), m_bigRound(database)
+      m_CandidatePool(database), m_takingPart(database), m_bigRound(database)
 {
     m_roundSizes.fill(PrizeStore::DefaultRoundSize);
     if (!m_random) {
@@ -65,12 +65,10 @@ void DrawEngine::StartRound()
     if (!LoadRules()) {
         return;
     }
-    if (!m_CandidatePool.Update()) {
+    if (!LoadPool()) {
         // A failed query has shown its cause already: nobody may have won at all.
         if (!m_CandidatePool.ReadFailed()) {
-            m_host.ShowMessageBox(PersonStore(m_database).Count().value_or(1) == 0
-                                      ? DrawTexts::NoParticipants()
-                                      : DrawTexts::Load(EveryoneWon));
+            m_host.ShowMessageBox(NobodyLeftText());
         }
         m_IsIdle = true;
         return;
@@ -248,7 +246,8 @@ bool DrawEngine::LoadRules()
 
 bool DrawEngine::EnoughEligible()
 {
-    const qsizetype eligible = EligibleView(m_CandidatePool, RuleInForce(m_PrizeLevel)).Size();
+    const qsizetype eligible =
+        EligibleView(m_CandidatePool, RuleInForce(m_PrizeLevel), m_takingPart.Admitted()).Size();
     if (eligible == 0) {
         m_host.ShowMessageBox(DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
         return false;
@@ -302,10 +301,11 @@ QString DrawEngine::ShowWinner(const QString& name)
 
 bool DrawEngine::BeginPick()
 {
-    if (!m_CandidatePool.Update()) {
+    if (!LoadPool()) {
         EndRoundWithoutWinner();
         if (!m_CandidatePool.ReadFailed()) {
-            m_host.ShowMessageBox(DrawTexts::Load(EveryoneWon));
+            m_host.ShowMessageBox(m_CandidatePool.Size() > 0 ? DrawTexts::NoneCheckedIn()
+                                                             : DrawTexts::Load(EveryoneWon));
         }
         return false;
     }
@@ -328,6 +328,24 @@ bool DrawEngine::BeginPick()
     m_reelStopped.fill(false);
     m_winnerRevealed = false;
     return true;
+}
+
+bool DrawEngine::LoadPool()
+{
+    if (m_CandidatePool.Update()) {
+        m_takingPart.Update(); // a failed read has shown its box; what was read before stays
+    }
+    m_takingPart.Select(m_CandidatePool);
+    return m_takingPart.Size() > 0;
+}
+
+QString DrawEngine::NobodyLeftText()
+{
+    if (m_CandidatePool.Size() > 0) {
+        return DrawTexts::NoneCheckedIn();
+    }
+    return PersonStore(m_database).Count().value_or(1) == 0 ? DrawTexts::NoParticipants()
+                                                            : DrawTexts::Load(EveryoneWon);
 }
 
 void DrawEngine::EndRoundWithoutWinner(bool clearReels)
@@ -358,10 +376,10 @@ void DrawEngine::ShowPickProgress()
 bool DrawEngine::PickBigRound()
 {
     m_database.ChangeToken(); // finds a connection the server dropped, as StoreWinner does
-    const BigRound::Outcome outcome =
-        m_bigRound.Draw(m_CandidatePool, RuleInForce(m_PrizeLevel), *m_random,
-                        {QString(), TimeText(), m_PrizeLevel, 0, PrizeName(m_PrizeLevel)},
-                        m_RoundQuota, m_halfRangeRule, m_HalfRangeToggle);
+    const BigRound::Outcome outcome = m_bigRound.Draw(
+        m_CandidatePool, RuleInForce(m_PrizeLevel), m_takingPart.Admitted(), *m_random,
+        {QString(), TimeText(), m_PrizeLevel, 0, PrizeName(m_PrizeLevel)}, m_RoundQuota,
+        m_halfRangeRule, m_HalfRangeToggle);
     if (outcome == BigRound::Outcome::Stored) {
         m_TargetID = UpperCaseId(m_bigRound.Winners().first().PersonID);
         return true;
@@ -378,15 +396,17 @@ void DrawEngine::PickWinner()
     }
     while (m_RoundQuota <= MaxValue) {
         // Only the participants the level admits are candidates, in the pool's order.
-        const EligibleView eligible(m_CandidatePool, RuleInForce(m_PrizeLevel));
+        const EligibleView eligible(m_CandidatePool, RuleInForce(m_PrizeLevel),
+                                    m_takingPart.Admitted());
         const int n = static_cast<int>(eligible.Size());
         if (n == 0) {
             // Everyone in the pool has won meanwhile (at another station on the same data):
             // nobody is left to choose, so the round ends instead of rolling for ever.
             EndRoundWithoutWinner();
             m_host.ShowMessageBox(
-                m_CandidatePool.Size() == 0
-                    ? DrawTexts::Load(EveryoneWon)
+                m_CandidatePool.Size() == 0 ? DrawTexts::Load(EveryoneWon)
+                : m_takingPart.Size() == 0
+                    ? DrawTexts::NoneCheckedIn()
                     : DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
             return;
         }
@@ -397,7 +417,9 @@ void DrawEngine::PickWinner()
         const qsizetype index = eligible.PoolIndex(RandomInRange(0, range));
         // An entry whose participant has won meanwhile is dropped, so the re-picks end even if
         // every entry has gone stale.
-        if (m_CandidatePool.ConfirmAt(index)) {
+        if (!m_CandidatePool.ConfirmAt(index)) {
+            m_takingPart.Select(m_CandidatePool);
+        } else {
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();
             m_targetPool = {n, range, m_CandidatePool.Digest(),

@@ -7,6 +7,7 @@
 #include "data/WinnerStore.h"
 #include "draw/engine/BigRound.h"
 #include "draw/engine/CandidatePool.h"
+#include "draw/engine/CheckedInFilter.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
 #include "draw/engine/DrawTexts.h"
@@ -171,6 +172,10 @@ private:
     // operator why not.
     bool EnoughEligible();
     bool BeginPick();
+    // Brings the pool and the entries taking part up to date; true when anyone takes part.
+    bool LoadPool();
+    // The box when nobody takes part (and the read did not fail).
+    QString NobodyLeftText();
     void PickWinner();
     // Draws and stores the whole round at once; false when nothing was stored (the round is
     // over and the operator told why).
@@ -211,6 +216,7 @@ private:
     int m_RoundQuota = 1;
     int m_PickNumber = 1;
     CandidatePool m_CandidatePool;
+    CheckedInFilter m_takingPart; // the pool's entries a pick chooses among
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     PersonRow m_target;           // the chosen participant's row, as the pool held it

@@ -25,6 +25,12 @@ QString DrawTexts::PickProgress(int pick)
            StringTable::Load(DrawingNumberEndId);
 }
 
+QString DrawTexts::NoneCheckedIn()
+{
+    return tr("只有已签到的人员参加抽奖，但已签到且未中奖的人员一个也没有。\n"
+              "请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。");
+}
+
 QString DrawTexts::NoParticipants()
 {
     return tr("参加抽奖的人员名单是空的。\n请点击左上角的菜单按钮（或在窗口上单击右键），"

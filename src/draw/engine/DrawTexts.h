@@ -44,6 +44,8 @@ public:
     static QString NoParticipants();
     // The box Start shows when no participant the level's rule admits is left to win it.
     static QString NobodyEligible(int level, const QString& prize);
+    // The box when only checked-in participants take part and none of those is left.
+    static QString NoneCheckedIn();
     // The prize of the selected level, shown between rounds.
     static QString SelectedPrize(const QString& prize);
 

@@ -36,6 +36,7 @@ constexpr int CmdBasicSettings = 32775;
 constexpr int CmdPersons = 32771;
 constexpr int CmdWinnersRecord = 32773;
 constexpr int CmdPrizes = 32778;
+constexpr int CmdCheckin = 32790;
 constexpr int CmdAbout = 32777;
 constexpr int CmdExit = 57665;
 
@@ -188,6 +189,7 @@ void CDrawDlg::BuildMenu()
     addDialog(CmdPersons, tr("录入用户信息"), &CDrawDlg::personsRequested);
     addDialog(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::winnersRecordRequested);
     addDialog(CmdPrizes, tr("奖品设置"), &CDrawDlg::prizeSettingsRequested);
+    addDialog(CmdCheckin, tr("签到台"), &CDrawDlg::checkinRequested);
     m_menu->addSeparator();
     m_presentationAction = m_menu->addAction(tr("全屏演示") + QStringLiteral("\tF11"), this,
                                              &CDrawDlg::TogglePresentation);

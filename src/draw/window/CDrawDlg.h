@@ -96,6 +96,7 @@ signals:
     void winnersRecordRequested();
     void basicSettingsRequested();
     void prizeSettingsRequested();
+    void checkinRequested();
 
 protected:
     void OnInitDialog() override;

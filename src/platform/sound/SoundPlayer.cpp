@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
+
 SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(DetectOutput(), parent) {}
 
 SoundPlayer::SoundPlayer(bool hasOutput, QObject* parent)
@@ -36,7 +38,12 @@ SoundPlayer::~SoundPlayer()
     const auto loading = [](const std::unique_ptr<QSoundEffect>& effect) {
         return effect && effect->status() == QSoundEffect::Loading;
     };
-    while ((loading(m_music) || loading(m_drawing)) && !deadline.hasExpired()) {
+    const auto anyLoading = [&] {
+        return loading(m_music) || loading(m_drawing) ||
+               std::any_of(m_answers.begin(), m_answers.end(),
+                           [&](const auto& answer) { return loading(answer.second); });
+    };
+    while (anyLoading() && !deadline.hasExpired()) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QThread::msleep(2);
     }
@@ -102,5 +109,23 @@ void SoundPlayer::PlayDrawingSound(const QString& path)
     }
     if (m_pause) {
         m_pause(DrawingPauseMs);
+    }
+}
+
+void SoundPlayer::PlayAnswer(const QString& path)
+{
+    m_lastAnswer = path;
+    if (!m_hasOutput) {
+        return;
+    }
+    for (auto& [file, effect] : m_answers) {
+        effect->stop();
+    }
+    std::unique_ptr<QSoundEffect>& effect = m_answers[path];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+    }
+    if (Load(*effect, path)) {
+        effect->play();
     }
 }

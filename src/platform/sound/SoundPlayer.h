@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 class QSoundEffect;
@@ -46,6 +47,13 @@ public:
     // DrawingPauseMs.
     void PlayDrawingSound(const QString& path);
 
+    // Plays a short answer sound at once (the check-in desk's), cutting the answer before it,
+    // without touching the music and without a pause. Each file is loaded once and kept, so
+    // an answer sounds without the delay of loading it.
+    void PlayAnswer(const QString& path);
+    // The last answer asked for, played or not (there may be no output).
+    QString LastAnswer() const { return m_lastAnswer; }
+
 private:
     static bool DetectOutput();
     // Points effect at path unless it already plays that file; false when path is not a wave
@@ -58,4 +66,6 @@ private:
     PauseFunction m_pause;
     std::unique_ptr<QSoundEffect> m_music;
     std::unique_ptr<QSoundEffect> m_drawing;
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_answers;
+    QString m_lastAnswer;
 };

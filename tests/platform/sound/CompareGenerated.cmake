@@ -6,7 +6,7 @@ execute_process(COMMAND "${GENERATOR}" "${SCRATCH}" RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the generator failed: ${result}")
 endif()
-foreach(name sound1.wav sound2.wav)
+foreach(name sound1.wav sound2.wav checkin-ok.wav checkin-again.wav checkin-unknown.wav)
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${SCRATCH}/${name}"
                             "${COMMITTED}/${name}" RESULT_VARIABLE differ)
     if(NOT differ EQUAL 0)
