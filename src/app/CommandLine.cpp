@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/ProvisionalCheckinAuthority.h"
+#include "checkin/web/CheckinAddress.h"
+#include "checkin/web/CheckinServer.h"
+#include "checkin/web/CheckinToken.h"
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTarget.h"
 #include "data/EventSettings.h"
@@ -23,6 +27,9 @@ namespace {
 const QString ImportCommand = QStringLiteral("import");
 const QString ExportParticipantsCommand = QStringLiteral("export-participants");
 const QString ExportWinnersCommand = QStringLiteral("export-winners");
+const QString ServeCheckinCommand = QStringLiteral("serve-checkin");
+// The check-in page's secret, beside the event's database.
+const QString CheckinTokenFile = QStringLiteral("checkin-token");
 
 void Print(const QString& line)
 {
@@ -82,13 +89,32 @@ int Import(CAdoDatabase& database, const QString& file, const QString& appDirect
     return outcome == ParticipantImport::Outcome::Finished ? 0 : 1;
 }
 
+// The same database as the program's: Data.db, or the server config.ini names.
+bool Connect(CAdoDatabase& database, const QString& appDirectory)
+{
+    QString configError;
+    const std::optional<DatabaseTarget> target =
+        DatabaseTarget::FromConfig(appDirectory + QLatin1String(EventSettings::FileName),
+                                   appDirectory + QStringLiteral("Data.db"), &configError);
+    if (!target) {
+        std::fprintf(stderr, "%s\n", qPrintable(configError));
+        return false;
+    }
+    return database.ConnectDatabase(*target);
+}
+
 } // namespace
 
 namespace CommandLine {
 
 QStringList Commands()
 {
-    return {ImportCommand, ExportParticipantsCommand, ExportWinnersCommand};
+    return {ImportCommand, ExportParticipantsCommand, ExportWinnersCommand, ServeCheckinCommand};
+}
+
+bool TakesFile(const QString& command)
+{
+    return command != ServeCheckinCommand;
 }
 
 QString HelpText()
@@ -98,22 +124,16 @@ QString HelpText()
         "  import FILE               Import participants from FILE (.xlsx, .xls or .csv) and\n"
         "                            print the totals and each rejected row with its reason.\n"
         "  export-participants FILE  Save the participant list as the workbook FILE (.xlsx).\n"
-        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n");
+        "  export-winners FILE       Save the winners as the workbook FILE (.xlsx).\n"
+        "  serve-checkin [--port N]  Serve the check-in page on the local network (port 8080\n"
+        "                            unless --port is given) and print its address, until\n"
+        "                            interrupted.\n");
 }
 
 int Run(const QString& command, const QString& file, const QString& appDirectory)
 {
-    // The same database as the program's: Data.db, or the server config.ini names.
-    QString configError;
-    const std::optional<DatabaseTarget> target =
-        DatabaseTarget::FromConfig(appDirectory + QLatin1String(EventSettings::FileName),
-                                   appDirectory + QStringLiteral("Data.db"), &configError);
-    if (!target) {
-        std::fprintf(stderr, "%s\n", qPrintable(configError));
-        return 1;
-    }
     CAdoDatabase database;
-    if (!database.ConnectDatabase(*target)) {
+    if (!Connect(database, appDirectory)) {
         return 1;
     }
     const QString& path = file;
@@ -133,6 +153,34 @@ int Run(const QString& command, const QString& file, const QString& appDirectory
             ? WorkbookExport::ExportParticipants(database, appDirectory, path)
             : WorkbookExport::ExportWinners(database, appDirectory, path);
     return outcome == WorkbookExport::Outcome::Saved ? 0 : 1;
+}
+
+int ServeCheckin(const QString& appDirectory, quint16 port)
+{
+    QString error;
+    const QByteArray token = CheckinToken::ReadOrCreate(appDirectory + CheckinTokenFile, &error);
+    if (token.isEmpty()) {
+        ShowMessage(QCoreApplication::translate("CommandLine", "无法保存签到密钥：%1").arg(error));
+        return 1;
+    }
+    CAdoDatabase database;
+    if (!Connect(database, appDirectory)) {
+        return 1;
+    }
+    ProvisionalCheckinAuthority authority(database);
+    CheckinServer server(authority, token, CheckinServer::Options{});
+    if (server.Listen(QHostAddress::Any, port, &error) == 0) {
+        ShowMessage(QCoreApplication::translate("CommandLine", "签到服务无法监听端口 %1：%2")
+                        .arg(port)
+                        .arg(error));
+        return 1;
+    }
+    Print(CheckinAddress::PageUrl(CheckinAddress::LanIPv4(), server.Port(), token));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "CommandLine", "注意：签到状态只保存在本进程中，停止服务后不再保留。")));
+    std::fflush(stdout);
+    return QCoreApplication::exec() == 0 ? 0 : 1;
 }
 
 } // namespace CommandLine

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "checkin/web/CheckinAuthority.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+
+// Participants and check-ins in memory, for the check-in server's tests and benchmark. Safe to
+// read from another thread than the server's.
+class MemoryCheckinAuthority final : public CheckinAuthority
+{
+public:
+    explicit MemoryCheckinAuthority(QHash<QString, QString> namesById) : m_names(namesById) {}
+
+    CheckinReply CheckInByNumberAndName(const QString& id, const QString& name) override
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_calls;
+        if (m_names.value(id) != name || name.isEmpty()) {
+            return {CheckinReply::Refused};
+        }
+        if (m_checkedIn.contains(id)) {
+            return {CheckinReply::Already};
+        }
+        m_checkedIn.insert(id);
+        return {CheckinReply::CheckedIn};
+    }
+    int Calls() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_calls;
+    }
+    QSet<QString> CheckedIn() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_checkedIn;
+    }
+
+private:
+    const QHash<QString, QString> m_names;
+    mutable QMutex m_mutex;
+    QSet<QString> m_checkedIn;
+    int m_calls = 0;
+};
