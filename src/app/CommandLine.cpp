@@ -3,6 +3,7 @@
 
 #include "app/ProvisionalCheckinAuthority.h"
 #include "checkin/web/CheckinAddress.h"
+#include "checkin/web/CheckinQrCode.h"
 #include "checkin/web/CheckinServer.h"
 #include "checkin/web/CheckinToken.h"
 #include "data/CAdoDatabase.h"
@@ -175,7 +176,14 @@ int ServeCheckin(const QString& appDirectory, quint16 port)
                         .arg(error));
         return 1;
     }
-    Print(CheckinAddress::PageUrl(CheckinAddress::LanIPv4(), server.Port(), token));
+    const QString url = CheckinAddress::PageUrl(CheckinAddress::LanIPv4(), server.Port(), token);
+    Print(url);
+    // The address as a QR code beside the event's data, to print or to show at the door.
+    const QString qrFile = appDirectory + QStringLiteral("checkin-qr.png");
+    if (CheckinQrCode::Render(url, 10).save(qrFile)) {
+        Print(QCoreApplication::translate("CommandLine", "签到二维码：%1")
+                  .arg(QDir::toNativeSeparators(qrFile)));
+    }
     std::fprintf(stderr, "%s\n",
                  qPrintable(QCoreApplication::translate(
                      "CommandLine", "注意：签到状态只保存在本进程中，停止服务后不再保留。")));

@@ -174,9 +174,21 @@ TEST_F(CheckinServerTest, AGuessingClientIsShutOutForAGrowingWhile)
     EXPECT_TRUE(Post("id=A001&name=x").headers.contains("Retry-After: 3"));
 }
 
-TEST_F(CheckinServerTest, OversizedRequestsAreRefusedAndTheServerCarriesOn)
+TEST_F(CheckinServerTest, OneClientCannotStarveTheServer)
 {
     Start({});
+    // Idle connections from one address are held to a bound, not piled up.
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < 40; ++i) {
+        idle.push_back(std::make_unique<QTcpSocket>());
+        idle.back()->connectToHost(QHostAddress::LocalHost, port);
+        ASSERT_TRUE(idle.back()->waitForConnected(3000));
+    }
+    QThread::msleep(200);
+    EXPECT_EQ(Request(port, "GET", "/c/" + Token).status, 0);
+    idle.clear();
+    QThread::msleep(200);
+    EXPECT_EQ(Request(port, "GET", "/c/" + Token).status, 200);
     EXPECT_EQ(Post("id=A001&name=" + QByteArray(5000, 'x')).status, 413);
     // Far beyond: the connection is cut before the body has arrived.
     EXPECT_EQ(Post("id=A001&name=" + QByteArray(4 * 1024 * 1024, 'x')).status, 0);
