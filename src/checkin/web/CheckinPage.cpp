@@ -6,6 +6,7 @@
 
 namespace {
 
+// A text marked with QT_TRANSLATE_NOOP("CheckinPage", ...), translated and escaped for HTML.
 QString Text(const char* source)
 {
     return QCoreApplication::translate("CheckinPage", source).toHtmlEscaped();
@@ -36,15 +37,17 @@ QString NoticeHtml(CheckinPage::Notice notice)
     case Notice::None:
         return {};
     case Notice::CheckedIn:
-        return line("good", Text("签到成功！"));
+        return line("good", Text(QT_TRANSLATE_NOOP("CheckinPage", "签到成功！")));
     case Notice::Already:
-        return line("same", Text("您已签到，无需重复签到。"));
+        return line("same", Text(QT_TRANSLATE_NOOP("CheckinPage", "您已签到，无需重复签到。")));
     case Notice::Refused:
-        return line("bad", Text("编号或姓名不正确，请核对后重试。"));
+        return line("bad",
+                    Text(QT_TRANSLATE_NOOP("CheckinPage", "编号或姓名不正确，请核对后重试。")));
     case Notice::TooManyAttempts:
-        return line("bad", Text("尝试次数过多，请稍后再试。"));
+        return line("bad", Text(QT_TRANSLATE_NOOP("CheckinPage", "尝试次数过多，请稍后再试。")));
     case Notice::Unavailable:
-        return line("bad", Text("暂时无法签到，请稍后再试或到签到台办理。"));
+        return line("bad", Text(QT_TRANSLATE_NOOP("CheckinPage",
+                                                  "暂时无法签到，请稍后再试或到签到台办理。")));
     }
     return {};
 }
@@ -58,7 +61,7 @@ QByteArray Html(Notice notice)
     // The language tag of the page, as each language module gives it.
     const QString language =
         QCoreApplication::translate("CheckinPage", "zh-CN", "HTML language tag of the page");
-    const QString title = Text("活动签到");
+    const QString title = Text(QT_TRANSLATE_NOOP("CheckinPage", "活动签到"));
     return QStringLiteral(
                "<!DOCTYPE html><html lang=\"%1\"><head><meta charset=\"utf-8\">"
                "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
@@ -71,7 +74,10 @@ QByteArray Html(Notice notice)
                "<button type=\"submit\">%7</button></form><p class=\"hint\">%8</p>"
                "</main></body></html>")
         .arg(language.toHtmlEscaped(), title, QLatin1String(Style), NoticeHtml(notice),
-             Text("编号"), Text("姓名"), Text("签到"), Text("请输入您的编号和姓名后点击“签到”。"))
+             Text(QT_TRANSLATE_NOOP("CheckinPage", "编号")),
+             Text(QT_TRANSLATE_NOOP("CheckinPage", "姓名")),
+             Text(QT_TRANSLATE_NOOP("CheckinPage", "签到")),
+             Text(QT_TRANSLATE_NOOP("CheckinPage", "请输入您的编号和姓名后点击“签到”。")))
         .toUtf8();
 }
 
