@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/core/IniFile.h"
-#include "support/RefusedCommit.h"
 #include "data/SqlStatements.h"
+#include "platform/core/IniFile.h"
 #include "platform/core/StringTable.h"
-#include "support/TestDatabase.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/Worksheet.h"
+#include "support/RefusedCommit.h"
+#include "support/TestDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,10 +121,14 @@ TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
     EXPECT_FALSE(QFile::exists(m_data.folder() + "winners.xls"));
 
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* word :
-         {"import FILE", "export-participants FILE", "export-winners FILE", "--event", "--demo"}) {
+    for (const char* word : {"import FILE", "export-participants FILE", "export-winners FILE",
+                             "serve-checkin [--port N]", "--event", "--demo"}) {
         EXPECT_TRUE(out.contains(QLatin1String(word))) << word;
     }
     EXPECT_EQ(Run({"import"}), 2);
     EXPECT_EQ(Run({"export-everything", "x.xlsx"}), 2);
+    // serve-checkin takes no file and a port in range; the other commands take no port.
+    EXPECT_EQ(Run({"serve-checkin", "x.xlsx"}), 2);
+    EXPECT_EQ(Run({"serve-checkin", "--port", "70000"}), 2);
+    EXPECT_EQ(Run({"import", "x.xlsx", "--port", "8080"}), 2);
 }
