@@ -178,7 +178,7 @@ void PrintTimerAlone(int seconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     std::printf("| %-16s | %8s | %6s | %6s | %4s | %7s | %7s | %7s | %7s | %5d | %6d | %7.1f |\n",
-                "none (timer only)", "-", "-", "-", "-", "-", "-", "-", "-", reel.counted.ticks,
+                "timer alone", "-", "-", "-", "-", "-", "-", "-", "-", reel.counted.ticks,
                 reel.counted.missed, reel.counted.longestMs);
     std::fflush(stdout);
 }
