@@ -174,6 +174,23 @@ TEST_F(CheckinServerTest, AGuessingClientIsShutOutForAGrowingWhile)
     EXPECT_TRUE(Post("id=A001&name=x").headers.contains("Retry-After: 3"));
 }
 
+TEST_F(CheckinServerTest, AFailingStoreIsNotPassedOffAsARefusal)
+{
+    CheckinServer::Options options;
+    options.MinimumAnswerMs = 10;
+    options.Throttle.RefusalsAllowed = 1;
+    Start(options);
+    m_authority->SetFailing(true);
+    for (int i = 0; i < 3; ++i) {
+        const Answer answer = Post("id=A001&name=%E5%BC%A0%E4%B8%89");
+        EXPECT_EQ(answer.status, 503);
+        EXPECT_EQ(answer.body, R"({"status": "unavailable"})");
+    }
+    // Nor counted as guesses: the guest is heard once the store is back.
+    m_authority->SetFailing(false);
+    EXPECT_EQ(Post("id=A001&name=%E5%BC%A0%E4%B8%89").body, R"({"status": "checked-in"})");
+}
+
 TEST_F(CheckinServerTest, OneClientCannotStarveTheServer)
 {
     Start({});

@@ -18,6 +18,9 @@ public:
     {
         QMutexLocker lock(&m_mutex);
         ++m_calls;
+        if (m_failing) {
+            return {CheckinReply::Unavailable};
+        }
         if (m_names.value(id) != name || name.isEmpty()) {
             return {CheckinReply::Refused};
         }
@@ -26,6 +29,12 @@ public:
         }
         m_checkedIn.insert(id);
         return {CheckinReply::CheckedIn};
+    }
+    // Answers Unavailable from now on, as a store whose database has gone.
+    void SetFailing(bool failing)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_failing = failing;
     }
     int Calls() const
     {
@@ -43,4 +52,5 @@ private:
     mutable QMutex m_mutex;
     QSet<QString> m_checkedIn;
     int m_calls = 0;
+    bool m_failing = false;
 };
