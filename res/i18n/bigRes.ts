@@ -443,6 +443,68 @@
     </message>
 </context>
 <context>
+    <name>CheckinPage</name>
+    <message>
+        <source>签到成功！</source>
+        <translation>簽到成功！</translation>
+    </message>
+    <message>
+        <source>您已签到，无需重复签到。</source>
+        <translation>您已簽到，無需重複簽到。</translation>
+    </message>
+    <message>
+        <source>编号或姓名不正确，请核对后重试。</source>
+        <translation>編號或姓名不正確，請核對後重試。</translation>
+    </message>
+    <message>
+        <source>尝试次数过多，请稍后再试。</source>
+        <translation>嘗試次數過多，請稍後再試。</translation>
+    </message>
+    <message>
+        <source>暂时无法签到，请稍后再试或到签到台办理。</source>
+        <translation>暫時無法簽到，請稍後再試或到簽到台辦理。</translation>
+    </message>
+    <message>
+        <source>zh-CN</source>
+        <comment>HTML language tag of the page</comment>
+        <translation>zh-TW</translation>
+    </message>
+    <message>
+        <source>活动签到</source>
+        <translation>活動簽到</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>签到</source>
+        <translation>簽到</translation>
+    </message>
+    <message>
+        <source>请输入您的编号和姓名后点击“签到”。</source>
+        <translation>請輸入您的編號和姓名後點擊「簽到」。</translation>
+    </message>
+</context>
+<context>
+    <name>CheckinQrPanel</name>
+    <message>
+        <source>扫码签到</source>
+        <translation>掃碼簽到</translation>
+    </message>
+</context>
+<context>
+    <name>CheckinService</name>
+    <message>
+        <source>无法打开签到数据。</source>
+        <translation>無法開啟簽到資料。</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>
@@ -529,6 +591,18 @@
     <message>
         <source>无法保存抽奖日志 %1：%2</source>
         <translation>無法儲存抽獎日誌 %1：%2</translation>
+    </message>
+    <message>
+        <source>无法保存签到密钥：%1</source>
+        <translation>無法儲存簽到金鑰：%1</translation>
+    </message>
+    <message>
+        <source>签到服务无法监听端口 %1：%2</source>
+        <translation>簽到服務無法監聽埠 %1：%2</translation>
+    </message>
+    <message>
+        <source>签到二维码：%1</source>
+        <translation>簽到 QR 碼：%1</translation>
     </message>
 </context>
 <context>

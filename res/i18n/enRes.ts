@@ -444,6 +444,68 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     </message>
 </context>
 <context>
+    <name>CheckinPage</name>
+    <message>
+        <source>签到成功！</source>
+        <translation>Checked in!</translation>
+    </message>
+    <message>
+        <source>您已签到，无需重复签到。</source>
+        <translation>You are already checked in.</translation>
+    </message>
+    <message>
+        <source>编号或姓名不正确，请核对后重试。</source>
+        <translation>Number or name not recognised. Please check them and try again.</translation>
+    </message>
+    <message>
+        <source>尝试次数过多，请稍后再试。</source>
+        <translation>Too many attempts. Please try again later.</translation>
+    </message>
+    <message>
+        <source>暂时无法签到，请稍后再试或到签到台办理。</source>
+        <translation>Check-in is not available just now. Please try again later or go to the check-in desk.</translation>
+    </message>
+    <message>
+        <source>zh-CN</source>
+        <comment>HTML language tag of the page</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>活动签到</source>
+        <translation>Event check-in</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>签到</source>
+        <translation>Check in</translation>
+    </message>
+    <message>
+        <source>请输入您的编号和姓名后点击“签到”。</source>
+        <translation>Enter your participant number and name, then press “Check in”.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckinQrPanel</name>
+    <message>
+        <source>扫码签到</source>
+        <translation>Scan to check in</translation>
+    </message>
+</context>
+<context>
+    <name>CheckinService</name>
+    <message>
+        <source>无法打开签到数据。</source>
+        <translation>The check-in data cannot be opened.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>一共导入：%1</source>
@@ -530,6 +592,18 @@ Please use the .xlsx extension.</translation>
     <message>
         <source>无法保存抽奖日志 %1：%2</source>
         <translation>Cannot save the draw log %1: %2</translation>
+    </message>
+    <message>
+        <source>无法保存签到密钥：%1</source>
+        <translation>The check-in key cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>签到服务无法监听端口 %1：%2</source>
+        <translation>The check-in service cannot listen on port %1: %2</translation>
+    </message>
+    <message>
+        <source>签到二维码：%1</source>
+        <translation>Check-in QR code: %1</translation>
     </message>
 </context>
 <context>

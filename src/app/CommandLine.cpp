@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/StoreCheckinAuthority.h"
+#include "checkin/web/CheckinAddress.h"
+#include "checkin/web/CheckinQrCode.h"
+#include "checkin/web/CheckinServer.h"
+#include "checkin/web/CheckinToken.h"
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTarget.h"
 #include "data/DrawLogCheck.h"
@@ -17,6 +22,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QPair>
+#include <QSysInfo>
 
 #include <cstdio>
 
@@ -30,6 +36,10 @@ const QString ExportLogCommand = QStringLiteral("export-log");
 
 // Exit code of verify-log when the log and the winners disagree.
 constexpr int Disagrees = 3;
+
+const QString ServeCheckinCommand = QStringLiteral("serve-checkin");
+// The check-in page's secret, beside the event's database.
+const QString CheckinTokenFile = QStringLiteral("checkin-token");
 
 void Print(const QString& line)
 {
@@ -177,19 +187,33 @@ int ExportLog(CAdoDatabase& database, const QString& path)
     return 0;
 }
 
+// The same database as the program's: Data.db, or the server config.ini names.
+bool Connect(CAdoDatabase& database, const QString& appDirectory)
+{
+    QString configError;
+    const std::optional<DatabaseTarget> target =
+        DatabaseTarget::FromConfig(appDirectory + QLatin1String(EventSettings::FileName),
+                                   appDirectory + QStringLiteral("Data.db"), &configError);
+    if (!target) {
+        std::fprintf(stderr, "%s\n", qPrintable(configError));
+        return false;
+    }
+    return database.ConnectDatabase(*target);
+}
+
 } // namespace
 
 namespace CommandLine {
 
 QStringList Commands()
 {
-    return {ImportCommand, ExportParticipantsCommand, ExportWinnersCommand, VerifyLogCommand,
-            ExportLogCommand};
+    return {ImportCommand,    ExportParticipantsCommand, ExportWinnersCommand,
+            VerifyLogCommand, ExportLogCommand,          ServeCheckinCommand};
 }
 
 bool TakesFile(const QString& command)
 {
-    return command != VerifyLogCommand;
+    return command != VerifyLogCommand && command != ServeCheckinCommand;
 }
 
 QString HelpText()
@@ -205,22 +229,17 @@ QString HelpText()
         "                            difference and exit 3 when they do not.\n"
         "  export-log FILE           Save the draw log as the workbook FILE (.xlsx).\n"
         "  checkin                   Open only the check-in desk window on the event (for a\n"
-        "                            second computer at the door on the shared database).\n");
+        "                            second computer at the door on the shared database).\n"
+
+        "  serve-checkin [--port N]  Serve the check-in page on the local network (port 8080\n"
+        "                            unless --port is given) and print its address, until\n"
+        "                            interrupted.\n");
 }
 
 int Run(const QString& command, const QString& file, const QString& appDirectory)
 {
-    // The same database as the program's: Data.db, or the server config.ini names.
-    QString configError;
-    const std::optional<DatabaseTarget> target =
-        DatabaseTarget::FromConfig(appDirectory + QLatin1String(EventSettings::FileName),
-                                   appDirectory + QStringLiteral("Data.db"), &configError);
-    if (!target) {
-        std::fprintf(stderr, "%s\n", qPrintable(configError));
-        return 1;
-    }
     CAdoDatabase database;
-    if (!database.ConnectDatabase(*target)) {
+    if (!Connect(database, appDirectory)) {
         return 1;
     }
     const QString& path = file;
@@ -246,6 +265,38 @@ int Run(const QString& command, const QString& file, const QString& appDirectory
             ? WorkbookExport::ExportParticipants(database, appDirectory, path)
             : WorkbookExport::ExportWinners(database, appDirectory, path);
     return outcome == WorkbookExport::Outcome::Saved ? 0 : 1;
+}
+
+int ServeCheckin(const QString& appDirectory, quint16 port)
+{
+    QString error;
+    const QByteArray token = CheckinToken::ReadOrCreate(appDirectory + CheckinTokenFile, &error);
+    if (token.isEmpty()) {
+        ShowMessage(QCoreApplication::translate("CommandLine", "无法保存签到密钥：%1").arg(error));
+        return 1;
+    }
+    CAdoDatabase database;
+    if (!Connect(database, appDirectory)) {
+        return 1;
+    }
+    StoreCheckinAuthority authority(database, QSysInfo::machineHostName());
+    CheckinServer server(authority, token, CheckinServer::Options{});
+    if (server.Listen(QHostAddress::Any, port, &error) == 0) {
+        ShowMessage(QCoreApplication::translate("CommandLine", "签到服务无法监听端口 %1：%2")
+                        .arg(port)
+                        .arg(error));
+        return 1;
+    }
+    const QString url = CheckinAddress::PageUrl(CheckinAddress::LanIPv4(), server.Port(), token);
+    Print(url);
+    // The address as a QR code beside the event's data, to print or to show at the door.
+    const QString qrFile = appDirectory + QStringLiteral("checkin-qr.png");
+    if (CheckinQrCode::Render(url, 10).save(qrFile)) {
+        Print(QCoreApplication::translate("CommandLine", "签到二维码：%1")
+                  .arg(QDir::toNativeSeparators(qrFile)));
+    }
+    std::fflush(stdout);
+    return QCoreApplication::exec() == 0 ? 0 : 1;
 }
 
 } // namespace CommandLine

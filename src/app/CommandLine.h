@@ -10,6 +10,7 @@
 //   export-winners FILE       the winners as a workbook
 //   verify-log                the draw log checked and compared with the winners
 //   export-log FILE           the draw log as a workbook
+//   serve-checkin [--port N]  the check-in page on the local network, until interrupted
 // Each runs in an event folder (its Data.db and templates). Messages the dialogs would show go to
 // standard error; the import's figures and rejected rows go to standard output.
 namespace CommandLine {
@@ -23,9 +24,15 @@ QStringList Commands();
 bool TakesFile(const QString& command);
 // Help lines for the commands.
 QString HelpText();
+// The port serve-checkin listens on without --port.
+constexpr quint16 DefaultCheckinPort = 8080;
 // Runs command on file (an absolute path; empty for a command without one) in appDirectory (with
 // "/" appended); returns the exit code: 0 when the job was done, 1 when it could not be (the
 // reason is on standard error), 3 when verify-log found the log and the winners disagreeing.
 int Run(const QString& command, const QString& file, const QString& appDirectory);
+// Serves the check-in page of the event in appDirectory on every address of the machine, port
+// port, and prints its address; returns when SIGINT or SIGTERM ends the event loop (0), or 1 when
+// it could not start.
+int ServeCheckin(const QString& appDirectory, quint16 port);
 
 } // namespace CommandLine

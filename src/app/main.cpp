@@ -46,8 +46,13 @@ int main(int argc, char** argv)
         QStringLiteral("DIR"));
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Run a throw-away event with demo participants."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("The port of serve-checkin (default %1).")
+                                      .arg(CommandLine::DefaultCheckinPort),
+                                  QStringLiteral("N"));
     parser.addOption(event);
     parser.addOption(demo);
+    parser.addOption(port);
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("One of the commands listed above, with its FILE."),
                                  QStringLiteral("[command [FILE]]"));
@@ -63,11 +68,20 @@ int main(int argc, char** argv)
         command.clear();
     }
     if (!command.isEmpty() && !parser.isSet(help) && !parser.isSet(version)) {
-        if (!CommandLine::Commands().contains(command[0]) ||
-            command.size() != (CommandLine::TakesFile(command[0]) ? 2 : 1) || parser.isSet(demo)) {
+        const bool known = CommandLine::Commands().contains(command[0]);
+        const bool takesFile = known && CommandLine::TakesFile(command[0]);
+        if (!known || command.size() != (takesFile ? 2 : 1) || parser.isSet(demo) ||
+            (command[0] != QLatin1String("serve-checkin") && parser.isSet(port))) {
             std::fprintf(stderr, "sortilo: unknown command line; see sortilo --help\n");
             return 2;
         }
+    }
+    bool portValid = true;
+    const uint portNumber = parser.isSet(port) ? parser.value(port).toUInt(&portValid)
+                                               : CommandLine::DefaultCheckinPort;
+    if (!portValid || portNumber == 0 || portNumber > 65535) {
+        std::fprintf(stderr, "sortilo: --port needs a number from 1 to 65535\n");
+        return 2;
     }
     if (parser.isSet(help)) {
         std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -96,6 +110,11 @@ int main(int argc, char** argv)
             return 1;
         }
         QDir::setCurrent(folder.directory);
+        if (command[0] == QLatin1String("serve-checkin")) {
+            // Serves until Ctrl+C or SIGTERM ends the event loop.
+            QuitSignals::Install();
+            return CommandLine::ServeCheckin(folder.directory, static_cast<quint16>(portNumber));
+        }
         return CommandLine::Run(command[0], file, folder.directory);
     }
 

@@ -140,12 +140,21 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
                                   {first.step, CAdoDatabase::TextValue(first.sDateTime)})) {
             return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
         }
+        // Another station may have stored a round of the same level in the same second: only
+        // this round's participants (each wins once) are taken.
+        QSet<QString> ours;
+        for (const ComePrizeRow& win : wins) {
+            ours.insert(PersonRow::IdKey(win.PersonID));
+        }
         QList<LoggedWin> logged;
         logged.reserve(wins.size());
         for (; !m_database.IsEOF(); m_database.MoveNext()) {
             const auto field = [this](const char* name) {
                 return m_database.GetFieldText(QLatin1String(name));
             };
+            if (!ours.contains(PersonRow::IdKey(field("PersonID")))) {
+                continue;
+            }
             logged.append({field("PersonID"), field("sDateTime"), field("step"), field("sNo"),
                            field("JP"), field("PersonName"), field("Company")});
             const LoggedWin& win = logged.constLast();

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/StoreCheckinAuthority.h"
+#include "data/CheckinStore.h"
 #include "data/SqlStatements.h"
 #include "data/WinnerStore.h"
 #include "platform/core/IniFile.h"
@@ -132,13 +134,18 @@ TEST_F(CommandLineJobs, ExportsSaveWorkbooksAndHelpListsTheCommands)
     EXPECT_FALSE(QFile::exists(m_data.folder() + "winners.xls"));
 
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* word : {"import FILE", "export-participants FILE", "export-winners FILE",
-                             "verify-log", "export-log FILE", "checkin", "--event", "--demo"}) {
+    for (const char* word :
+         {"import FILE", "export-participants FILE", "export-winners FILE", "verify-log",
+          "export-log FILE", "checkin", "serve-checkin [--port N]", "--event", "--demo"}) {
         EXPECT_TRUE(out.contains(QLatin1String(word))) << word;
     }
     EXPECT_EQ(Run({"import"}), 2);
     EXPECT_EQ(Run({"export-everything", "x.xlsx"}), 2);
     EXPECT_EQ(Run({"verify-log", "x.xlsx"}), 2);
+    // serve-checkin takes no file and a port in range; the other commands take no port.
+    EXPECT_EQ(Run({"serve-checkin", "x.xlsx"}), 2);
+    EXPECT_EQ(Run({"serve-checkin", "--port", "70000"}), 2);
+    EXPECT_EQ(Run({"import", "x.xlsx", "--port", "8080"}), 2);
 }
 
 TEST_F(CommandLineJobs, TheDrawLogIsVerifiedAndExported)
@@ -159,4 +166,15 @@ TEST_F(CommandLineJobs, TheDrawLogIsVerifiedAndExported)
     m_data.Exec(QStringLiteral("update ComePrize set sNo = 2"));
     EXPECT_EQ(Run({"verify-log"}), 3);
     EXPECT_TRUE(err.contains("EXIST1") && err.contains("sNo")) << err.toStdString();
+}
+
+TEST_F(CommandLineJobs, TheCheckinPageDecidesWithTheEventsDatabase)
+{
+    StoreCheckinAuthority page(m_data.db(), QStringLiteral("door"));
+    EXPECT_EQ(page.CheckInByNumberAndName("NOSUCH", "已有").outcome, CheckinPageReply::Refused);
+    EXPECT_EQ(page.CheckInByNumberAndName("EXIST1", "别人").outcome, CheckinPageReply::Refused);
+    EXPECT_EQ(page.CheckInByNumberAndName("exist1", "已有").outcome, CheckinPageReply::CheckedIn);
+    EXPECT_EQ(page.CheckInByNumberAndName("EXIST1", "已有").outcome, CheckinPageReply::Already);
+    // Stored for every station: the desk's store sees it.
+    EXPECT_EQ(CheckinStore(m_data.db(), QStringLiteral("desk")).CheckedInCount(), 1);
 }

@@ -370,11 +370,17 @@ TEST_F(DrawWindowTest, ThreeBigRoundsOfLevelSixStoreAndWallEveryWinner)
     EXPECT_LE(QFontMetrics(quota->DrawnFont()).horizontalAdvance(quota->Text()), quota->width());
 
     for (int round = 1; round <= 3; ++round) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Button("BUTTON_START")->isEnabled(); }, 20000));
         Click("BUTTON_START");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->Engine().IsRolling(); }, 20000))
+            << messages.texts.join(u'\n').toStdString();
         QTest::keyClick(window.get(), Qt::Key_F6);
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return window->WinnersWall() && window->WinnersWall()->isVisible(); }, 20000))
-            << "round " << round;
+            << "round " << round << " rolling " << window->Engine().IsRolling() << " idle "
+            << window->Engine().IsIdle() << " info " << Text("ID_INFO").toStdString() << " sys "
+            << Text("ID_SYSINFO").toStdString() << " boxes "
+            << messages.texts.join(u'\n').toStdString();
         CWinnersWall& wall = *window->WinnersWall();
         EXPECT_EQ(Winners(), 150 * round);
         EXPECT_TRUE(wall.CountText().contains(QStringLiteral("150")));
