@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -268,6 +269,15 @@ const QPixmap& CWinnersWall::PictureOf(int page)
         p.drawText(m_layout->FooterRect(), Qt::AlignCenter, PageText(page));
     }
     p.end();
+    // Pages turned faster than the neighbours are prepared must not pile up (some 8 MB each):
+    // only the current page and those next to it are kept.
+    const int current = m_paging.Page();
+    const int count = std::max(1, m_paging.PageCount());
+    for (auto it = m_pictures.begin(); it != m_pictures.end();) {
+        const int distance = std::abs(it->first - current);
+        const bool keep = distance <= 1 || it->first == (current + 1) % count;
+        it = keep ? std::next(it) : m_pictures.erase(it);
+    }
     return m_pictures.emplace(page, picture).first->second;
 }
 

@@ -54,6 +54,8 @@ public:
     int CurrentPage() const { return m_paging.Page(); }
     int PageCount() const { return m_paging.PageCount(); }
     void NextPage();
+    // Pictures of pages kept drawn (the current page and its neighbours at most).
+    size_t KeptPictures() const { return m_pictures.size(); }
     void PreviousPage();
 
     QString TitleText() const;

@@ -45,6 +45,14 @@ TEST(CWinnersWall, KeysAndWheelTurnPagesWithinTheEndsAndEscapeReturns)
     wall.Present();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&wall));
     EXPECT_EQ(wall.geometry(), drawWindow.screen()->geometry()); // the draw window's screen
+    // Pages turned faster than the neighbours are drawn ahead keep no more than three pictures.
+    for (int page = 0; page < 4; ++page) {
+        wall.repaint();
+        QTest::keyClick(&wall, Qt::Key_F6);
+    }
+    wall.repaint();
+    EXPECT_LE(wall.KeptPictures(), 3u);
+    QTest::keyClick(&wall, Qt::Key_Home);
     QSignalSpy pages(&wall, &CWinnersWall::pageChanged);
     QSignalSpy closed(&wall, &CWinnersWall::closed);
     const int last = wall.PageCount() - 1;
