@@ -18,8 +18,8 @@ using enum DrawTexts::Text;
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
     : m_host(host), m_database(database), m_winners(database), m_prizes(database),
-      m_eligibility(database), m_random(std::move(random)), m_clock(std::move(clock)),
-      m_CandidatePool(database), m_takingPart(database), m_bigRound(database)
+      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database),
+      m_contenders(database, m_CandidatePool), m_bigRound(database)
 {
     m_roundSizes.fill(PrizeStore::DefaultRoundSize);
     if (!m_random) {
@@ -62,13 +62,13 @@ void DrawEngine::StartRound()
     FollowRoundSize();
     // A rule changed at any station since the last round takes effect now; the kept pool
     // serves every rule.
-    if (!LoadRules()) {
+    if (!m_contenders.LoadRules()) {
         return;
     }
-    if (!LoadPool()) {
+    if (!m_contenders.Update()) {
         // A failed query has shown its cause already: nobody may have won at all.
         if (!m_CandidatePool.ReadFailed()) {
-            m_host.ShowMessageBox(NobodyLeftText());
+            m_host.ShowMessageBox(m_contenders.NobodyLeftText());
         }
         m_IsIdle = true;
         return;
@@ -237,17 +237,9 @@ void DrawEngine::LoadPrizeNames()
     }
 }
 
-bool DrawEngine::LoadRules()
-{
-    std::optional<EligibilityStore::Rules> rules = m_eligibility.Read();
-    m_rules = rules.value_or(m_rules);
-    return rules.has_value();
-}
-
 bool DrawEngine::EnoughEligible()
 {
-    const qsizetype eligible =
-        EligibleView(m_CandidatePool, RuleInForce(m_PrizeLevel), m_takingPart.Admitted()).Size();
+    const qsizetype eligible = m_contenders.Of(m_PrizeLevel).Size();
     if (eligible == 0) {
         m_host.ShowMessageBox(DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
         return false;
@@ -301,7 +293,7 @@ QString DrawEngine::ShowWinner(const QString& name)
 
 bool DrawEngine::BeginPick()
 {
-    if (!LoadPool()) {
+    if (!m_contenders.Update()) {
         EndRoundWithoutWinner();
         if (!m_CandidatePool.ReadFailed()) {
             m_host.ShowMessageBox(m_CandidatePool.Size() > 0 ? DrawTexts::NoneCheckedIn()
@@ -328,24 +320,6 @@ bool DrawEngine::BeginPick()
     m_reelStopped.fill(false);
     m_winnerRevealed = false;
     return true;
-}
-
-bool DrawEngine::LoadPool()
-{
-    if (m_CandidatePool.Update()) {
-        m_takingPart.Update(); // a failed read has shown its box; what was read before stays
-    }
-    m_takingPart.Select(m_CandidatePool);
-    return m_takingPart.Size() > 0;
-}
-
-QString DrawEngine::NobodyLeftText()
-{
-    if (m_CandidatePool.Size() > 0) {
-        return DrawTexts::NoneCheckedIn();
-    }
-    return PersonStore(m_database).Count().value_or(1) == 0 ? DrawTexts::NoParticipants()
-                                                            : DrawTexts::Load(EveryoneWon);
 }
 
 void DrawEngine::EndRoundWithoutWinner(bool clearReels)
@@ -377,7 +351,7 @@ bool DrawEngine::PickBigRound()
 {
     m_database.ChangeToken(); // finds a connection the server dropped, as StoreWinner does
     const BigRound::Outcome outcome = m_bigRound.Draw(
-        m_CandidatePool, RuleInForce(m_PrizeLevel), m_takingPart.Admitted(), *m_random,
+        m_CandidatePool, RuleInForce(m_PrizeLevel), m_contenders.CheckedIn(), *m_random,
         {QString(), TimeText(), m_PrizeLevel, 0, PrizeName(m_PrizeLevel)}, m_RoundQuota,
         m_halfRangeRule, m_HalfRangeToggle);
     if (outcome == BigRound::Outcome::Stored) {
@@ -396,18 +370,14 @@ void DrawEngine::PickWinner()
     }
     while (m_RoundQuota <= MaxValue) {
         // Only the participants the level admits are candidates, in the pool's order.
-        const EligibleView eligible(m_CandidatePool, RuleInForce(m_PrizeLevel),
-                                    m_takingPart.Admitted());
+        const EligibleView eligible = m_contenders.Of(m_PrizeLevel);
         const int n = static_cast<int>(eligible.Size());
         if (n == 0) {
             // Everyone in the pool has won meanwhile (at another station on the same data):
             // nobody is left to choose, so the round ends instead of rolling for ever.
             EndRoundWithoutWinner();
             m_host.ShowMessageBox(
-                m_CandidatePool.Size() == 0 ? DrawTexts::Load(EveryoneWon)
-                : m_takingPart.Size() == 0
-                    ? DrawTexts::NoneCheckedIn()
-                    : DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
+                m_contenders.NobodyForLevelText(m_PrizeLevel, PrizeName(m_PrizeLevel)));
             return;
         }
         // Every second pick of the window's life draws from the first half of the candidates,
@@ -418,7 +388,7 @@ void DrawEngine::PickWinner()
         // An entry whose participant has won meanwhile is dropped, so the re-picks end even if
         // every entry has gone stale.
         if (!m_CandidatePool.ConfirmAt(index)) {
-            m_takingPart.Select(m_CandidatePool);
+            m_contenders.Reselect();
         } else {
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();

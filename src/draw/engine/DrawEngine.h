@@ -7,7 +7,7 @@
 #include "data/WinnerStore.h"
 #include "draw/engine/BigRound.h"
 #include "draw/engine/CandidatePool.h"
-#include "draw/engine/CheckedInFilter.h"
+#include "draw/engine/Contenders.h"
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
 #include "draw/engine/DrawTexts.h"
@@ -154,10 +154,7 @@ public:
     const QList<PersonRow>& BigRoundWinners() const { return m_bigRound.Winners(); }
     // The eligibility rule of level 1..8 as read at the last Start (everyone outside 1..8 and
     // before the first Start); RuleInForce(level).Describe() names it in a short text.
-    const EligibilityRule& RuleInForce(int level) const
-    {
-        return level >= 1 && level <= MaxValue ? m_rules[level - 1] : m_everyone;
-    }
+    const EligibilityRule& RuleInForce(int level) const { return m_contenders.RuleInForce(level); }
 
     // Upper-cases the single-byte letters a..z only.
     static QString UpperCaseId(const QString& id) { return PersonRow::IdKey(id); }
@@ -166,16 +163,10 @@ private:
     bool RefuseReentry();
     void StopRollNow();
     void LoadPrizeNames();
-    // Reads every level's rule; false (the layer's box shown) when the read failed.
-    bool LoadRules();
     // Whether the pool holds enough participants the level admits for the round; tells the
     // operator why not.
     bool EnoughEligible();
     bool BeginPick();
-    // Brings the pool and the entries taking part up to date; true when anyone takes part.
-    bool LoadPool();
-    // The box when nobody takes part (and the read did not fail).
-    QString NobodyLeftText();
     void PickWinner();
     // Draws and stores the whole round at once; false when nothing was stored (the round is
     // over and the operator told why).
@@ -207,7 +198,6 @@ private:
     CAdoDatabase& m_database;
     WinnerStore m_winners;
     PrizeStore m_prizes;
-    EligibilityStore m_eligibility;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<DrawClock> m_clock;
 
@@ -216,7 +206,7 @@ private:
     int m_RoundQuota = 1;
     int m_PickNumber = 1;
     CandidatePool m_CandidatePool;
-    CheckedInFilter m_takingPart; // the pool's entries a pick chooses among
+    Contenders m_contenders; // the pool's entries a pick of the level chooses among
     bool m_HalfRangeToggle = false;
     QString m_TargetID;
     PersonRow m_target;           // the chosen participant's row, as the pool held it
@@ -233,8 +223,6 @@ private:
     PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
     PrizeStore::RoundSizes m_roundSizes; // levels 1..8 at 0..7
     BigRound m_bigRound;
-    EligibilityStore::Rules m_rules; // levels 1..8 at 0..7
-    const EligibilityRule m_everyone;
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
     bool m_busy = false;
