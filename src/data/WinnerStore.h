@@ -20,6 +20,8 @@ struct ComePrizeRow
     int step = 0;      // prize level 1..8
     int sNo = 0;       // place within its round, from 1
     QString JP;        // the prize name at the time of the draw
+    // The voided win whose place this win fills (VoidedWinRow::VoidID); 0: an ordinary win.
+    qint64 replaces = 0;
 };
 
 // Why a win was not stored, for the one box in which the draw tells the operator.
