@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the running program with SIGKILL at many moments of a round (reels rolling, reels
-# stopping, right after the winner line appears, while it blinks), restarts it on the same
-# event folder each time and checks: the database passes its integrity check, every winner
-# that was shown is stored, nobody is stored twice, and the program still draws.
-# Usage: kill-during-draws.sh PROGRAM SCHEMA.sql [TRIALS]. Exits 77 (skipped) without the tools.
+# stopping, right after the winner line appears, while it blinks), then of big rounds (around
+# the moment the round is stored, while its wall shows), restarts it on the same event folder
+# each time and checks: the database passes its integrity check, every winner that was shown
+# is stored, nobody is stored twice, a big round is stored whole or not at all, verify-log
+# finds the draw log and the winners in agreement, and the program still draws.
+# Usage: kill-during-draws.sh PROGRAM SCHEMA.sql [TRIALS] [BIG_TRIALS].
+# Exits 77 (skipped) without the tools.
 set -u
 program="$1"
 schema="$2"
 trials="${3:-32}"
+big_trials="${4:-6}"
+# The big rounds are drawn at a level of their own, so that each of its draw times is one round.
+big_level=2
+big_size=40
+skin="$(dirname "$schema")/skin/skin.ini"
 source "$(dirname "$0")/xvfb-session.sh"
 
 event="$work/event"
@@ -17,7 +25,8 @@ shown="$work/shown"
 mkdir -p "$event"
 sqlite3 "$db" <"$schema" || fail "cannot make the database"
 sqlite3 "$db" "with recursive n(i) as (select 1 union all select i + 1 from n where i < 400)
-  insert into person(PersonID, PersonName, Company) select printf('E%04d', i), '员工' || i, '' from n;"
+  insert into person(PersonID, PersonName, Company) select printf('E%04d', i), '员工' || i, '' from n;
+  update JP set roundSize$big_level = $big_size;"
 : >"$shown"
 
 start_program() {
@@ -32,7 +41,7 @@ random_sleep() { # random_sleep MAX_MS
   local ms=$((RANDOM % $1))
   sleep "$((ms / 1000)).$(printf %03d $((ms % 1000)))"
 }
-wait_for_winner() { # wait_for_winner COUNT_BEFORE TIMEOUT_S; true once one more was shown
+wait_for_winner() { # wait_for_winner COUNT_BEFORE TIMEOUT_S; true once more were shown
   local deadline=$((SECONDS + $2))
   while [ "$(shown_count)" -le "$1" ]; do
     [ $SECONDS -ge $deadline ] && return 1
@@ -56,6 +65,31 @@ check_database() {
   [ -z "$missing" ] || fail "trial $1: shown but not stored: $missing"
   twice="$(sqlite3 "$db" "select upper(PersonID) from ComePrize group by 1 having count(*) > 1")$(sort "$shown" | uniq -d)"
   [ -z "$twice" ] || fail "trial $1: stored or shown twice: $twice"
+  partial="$(sqlite3 "$db" "select sDateTime || ': ' || count(*) from ComePrize
+    where step = $big_level group by sDateTime having count(*) <> $big_size")"
+  [ -z "$partial" ] || fail "trial $1: a big round of $big_size stored in part: $partial"
+  verify_log "$1"
+}
+verify_log() { # the draw log agrees with the winners, and counts as many wins as there are rows
+  local out status wins winners stored
+  out="$("$program" --event "$event" verify-log 2>"$work/verify.err")"
+  status=$?
+  [ "$status" -eq 0 ] || fail "trial $1: verify-log exited with $status: $out$(cat "$work/verify.err")"
+  # Its second line counts entries, wins, clearings and imports; its third the winners.
+  wins="$(sed -n 2p <<<"$out" | grep -o '[0-9]\+' | sed -n 2p)"
+  winners="$(sed -n 3p <<<"$out" | grep -o '[0-9]\+')"
+  stored="$(sqlite3 "$db" "select count(*) from ComePrize")"
+  [ "$wins" = "$stored" ] && [ "$winners" = "$stored" ] ||
+    fail "trial $1: $stored winners stored, but verify-log counts: $out"
+}
+# Clicks the draw window's skin button NAME COUNT times (the window shows the skin unscaled).
+click_button() {
+  local rect window x y w h
+  rect="$(grep -m1 "^[0-9]*=$1," "$skin" | cut -d, -f2-5)"
+  [ -n "$rect" ] || fail "no button $1 in $skin"
+  window="$(xdotool search --onlyvisible --pid "$app_pid" | head -1)"
+  IFS=, read -r x y w h <<<"$rect"
+  xdotool mousemove --window "$window" $((x + w / 2)) $((y + h / 2)) click --repeat "$2" --delay 80 1
 }
 
 at_winner=0
@@ -77,6 +111,27 @@ for trial in $(seq "$trials"); do
   check_database "$trial"
 done
 
+# Big rounds: level $big_level at the quota past 8, which takes the level's round size.
+for trial in $(seq "$big_trials"); do
+  start_program
+  click_button ID_UPONE 1
+  click_button ID_UPONE1 8 # 1 to 8, then the round size
+  before="$(shown_count)"
+  xdotool key F5
+  random_sleep 800
+  xdotool key F6
+  if ((trial % 2)); then
+    random_sleep 200 # around the moment the round is stored
+  else # while the wall shows the round
+    wait_for_winner "$((before + big_size - 1))" 20 ||
+      fail "big trial $trial: no round of $big_size shown: $(($(shown_count) - before)) more"
+    random_sleep 1000
+  fi
+  kill_program
+  check_database "big $trial"
+done
+big_stored="$(sqlite3 "$db" "select count(distinct sDateTime) from ComePrize where step = $big_level")"
+
 # The program draws again on the folder after all those kills.
 start_program
 before="$(shown_count)"
@@ -89,5 +144,6 @@ kill_program
 check_database final
 
 stored="$(sqlite3 "$db" "select count(*) from ComePrize")"
-echo "trials: $trials SIGKILLs ($at_winner right after the winner line appeared);" \
+echo "trials: $trials SIGKILLs ($at_winner right after the winner line appeared)," \
+  "$big_trials in big rounds of $big_size ($big_stored stored whole);" \
   "winners shown: $(shown_count), stored: $stored; every check passed"
