@@ -8,3 +8,7 @@ WorkbookError::WorkbookError(const QString& message)
 {}
 
 NotWorkbookError::NotWorkbookError() : WorkbookError(Workbook::tr("文件不是工作簿")) {}
+
+DamagedWorkbookError::DamagedWorkbookError(const QString& part)
+    : WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(part))
+{}

@@ -23,3 +23,10 @@ class NotWorkbookError : public WorkbookError
 public:
     NotWorkbookError();
 };
+
+// A part of the package (or the package itself) is damaged; the message names it.
+class DamagedWorkbookError : public WorkbookError
+{
+public:
+    explicit DamagedWorkbookError(const QString& part);
+};

@@ -96,7 +96,7 @@ QByteArray ZipArchive::Read(qint64 index) const
     }
     zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0);
     if (!file) {
-        throw WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(name));
+        throw DamagedWorkbookError(name);
     }
     QByteArray data;
     if (stat.valid & ZIP_STAT_SIZE) {
@@ -107,7 +107,7 @@ QByteArray ZipArchive::Read(qint64 index) const
         const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
         if (n < 0) {
             zip_fclose(file);
-            throw WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(name));
+            throw DamagedWorkbookError(name);
         }
         if (n == 0) {
             break;

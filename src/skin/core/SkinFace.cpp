@@ -109,3 +109,13 @@ QImage Shaped(const QImage& picture, const QImage& mask, double factor, const QC
     shaped.setDevicePixelRatio(picture.devicePixelRatio());
     return shaped;
 }
+
+QRect ScaledSkinRect(const QRect& rect, double factor)
+{
+    if (factor == 1.0) {
+        return rect;
+    }
+    const auto at = [factor](int v) { return static_cast<int>(std::lround(v * factor)); };
+    return QRect(QPoint(at(rect.left()), at(rect.top())),
+                 QPoint(at(rect.left() + rect.width()) - 1, at(rect.top() + rect.height()) - 1));
+}

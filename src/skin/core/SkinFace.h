@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 
 // How the skinned window's face is made from its pictures, scaled for presentation and for the
 // screen's pixel density. Masks read as BitmapToRegion reads them: pure white is outside.
@@ -17,3 +18,6 @@ QImage ScaledPicture(const QImage& picture, double factor, qreal dpr);
 // picture (scaled by factor) with the parts outside the mask's shape, scaled alike, in colour;
 // the outline is blended by how much of each pixel it covers, so a scaled outline stays smooth.
 QImage Shaped(const QImage& picture, const QImage& mask, double factor, const QColor& colour);
+
+// rect scaled by factor with each edge rounded, so neighbouring rectangles stay neighbours.
+QRect ScaledSkinRect(const QRect& rect, double factor);

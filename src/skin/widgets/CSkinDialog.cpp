@@ -1,81 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/widgets/CSkinDialog.h"
 
+#include "platform/core/MessageService.h"
+#include "platform/widgets/WindowPosition.h"
 #include "skin/core/BitmapToRegion.h"
+#include "skin/core/SkinFace.h"
+#include "skin/core/SkinPictures.h"
 #include "skin/widgets/CSkinButton.h"
 #include "skin/widgets/CSkinProgress.h"
 #include "skin/widgets/CSkinSlider.h"
 #include "skin/widgets/CSkinText.h"
-#include "platform/core/MessageService.h"
-#include "platform/widgets/WindowPosition.h"
-#include "skin/core/SkinFace.h"
-#include "skin/core/SkinPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
-#include <cmath>
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 const QString ErrorCaption = QStringLiteral("Hata");
-
-// A skin font: size is the font's cell height in pixels (ascent plus descent), as skins give it;
-// 0 keeps the face's default size and a negative size is the character height. A scaled face
-// applies the same rule to the scaled height, so the text keeps within its scaled element.
-QFont SkinFont(const SkinTextEntry& entry, double scale)
-{
-    QFont font(entry.fontFace);
-    font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(entry.italic);
-    const int size = static_cast<int>(std::lround(entry.size * scale));
-    if (size < 0) {
-        font.setPixelSize(-size);
-    } else if (size > 0) {
-        font.setPixelSize(size);
-        const int cell = QFontMetrics(font).height();
-        if (cell > size) {
-            font.setPixelSize(std::max(1, size * size / cell));
-        }
-    } else if (scale != 1.0) {
-        font.setPointSizeF(font.pointSizeF() * scale);
-    }
-    return font;
-}
-
-template <class Element> void DestroyAll(std::vector<Element*>& elements)
-{
-    for (Element* element : elements) {
-        delete element;
-    }
-    elements.clear();
-}
-
-template <class Element>
-Element* FindByName(const std::vector<Element*>& elements, const QString& name)
-{
-    for (Element* element : elements) {
-        if (element->Name() == name) {
-            return element;
-        }
-    }
-    return nullptr;
-}
-
-template <class Element> Element* ElementAt(const std::vector<Element*>& elements, int index)
-{
-    if (index < 0 || static_cast<size_t>(index) >= elements.size()) {
-        return nullptr;
-    }
-    return elements[static_cast<size_t>(index)];
-}
 
 } // namespace
 
@@ -108,10 +57,7 @@ void CSkinDialog::FreeSkin()
     m_faceOver = QImage();
     m_faceDown = QImage();
     m_faceDisabled = QImage();
-    DestroyAll(m_buttons);
-    DestroyAll(m_sliders);
-    DestroyAll(m_texts);
-    DestroyAll(m_progressBars);
+    m_elements.Clear();
 }
 
 void CSkinDialog::LoadSkin()
@@ -161,7 +107,8 @@ void CSkinDialog::LoadSkin()
                                                           : m_maskPicture.size());
         clearMask();
     }
-    CreateElements();
+    // Places, pictures and fonts follow in LayoutFace.
+    m_elements.Create(m_description, this, m_scale);
     m_faceDpr = 0;
     LayoutFace();
     update();
@@ -174,40 +121,6 @@ void CSkinDialog::LoadSkin()
     }
 }
 
-void CSkinDialog::CreateElements()
-{
-    // Places, pictures and fonts follow in LayoutFace.
-    for (const SkinButtonEntry& entry : m_description.Buttons()) {
-        auto* button = new CSkinButton(entry.name, static_cast<int>(m_buttons.size()), this);
-        button->SetTooltipText(entry.tooltip, true);
-        button->SetLatched(entry.latch);
-        button->show();
-        m_buttons.push_back(button);
-    }
-    for (const SkinTextEntry& entry : m_description.Texts()) {
-        auto* text = new CSkinText(entry.name, static_cast<int>(m_texts.size()), this);
-        text->SetColour(entry.colour);
-        text->SetLabelFont(SkinFont(entry, m_scale));
-        text->SetText(entry.text, false);
-        text->show();
-        m_texts.push_back(text);
-    }
-    for (const SkinSliderEntry& entry : m_description.Sliders()) {
-        auto* slider = new CSkinSlider(entry.name, static_cast<int>(m_sliders.size()), this);
-        slider->SetVertical(!entry.horizontal);
-        slider->setRange(0, std::max(0, entry.maximum));
-        slider->show();
-        m_sliders.push_back(slider);
-    }
-    for (const SkinProgressEntry& entry : m_description.ProgressBars()) {
-        auto* bar = new CSkinProgress(entry.name, static_cast<int>(m_progressBars.size()), this);
-        bar->SetTooltipText(entry.tooltip, true);
-        bar->SetVertical(entry.vertical);
-        bar->show();
-        m_progressBars.push_back(bar);
-    }
-}
-
 QSize CSkinDialog::SkinSize() const
 {
     return m_maskPicture.isNull() ? m_mainPicture.size() : m_maskPicture.size();
@@ -215,12 +128,7 @@ QSize CSkinDialog::SkinSize() const
 
 QRect CSkinDialog::ScaleRect(const QRect& rect, double factor)
 {
-    if (factor == 1.0) {
-        return rect;
-    }
-    const auto at = [factor](int v) { return static_cast<int>(std::lround(v * factor)); };
-    return QRect(QPoint(at(rect.left()), at(rect.top())),
-                 QPoint(at(rect.left() + rect.width()) - 1, at(rect.top() + rect.height()) - 1));
+    return ScaledSkinRect(rect, factor);
 }
 
 QRect CSkinDialog::SkinToWindow(const QRect& skinRect) const
@@ -253,17 +161,20 @@ void CSkinDialog::LayoutFace()
     if (m_presentation) {
         m_faceMain = Shaped(m_faceMain, m_maskPicture, factor, m_edgeColour);
     }
-    // An element shows only what lies on the skin: its place is cut to the skin's rectangle, so
-    // its size never exceeds the skin's. The pictures are made ready once so that every element
-    // shares their pixels instead of holding a copy of its own.
+    // The elements show only what lies on the skin's rectangle. The pictures are made ready
+    // once so that every element shares their pixels instead of holding a copy of its own.
     const QRect bounds(QPoint(0, 0), skin.isEmpty() ? size() : skin);
     const QSize scaledBounds = ScaleRect(bounds, scale).size();
     // The farthest pixel CutBitmap reaches for a place inside the bounds.
     const QSize cutSize(qRound(scaledBounds.width() * dpr), qRound(scaledBounds.height() * dpr));
-    const QImage cutMain = PreparedForCutting(m_faceMain, cutSize);
+    SkinFaceCuts cuts;
+    cuts.main = PreparedForCutting(m_faceMain, cutSize);
     m_faceOver = PreparedForCutting(ScaledPicture(m_overPicture, factor, dpr), cutSize);
     m_faceDown = PreparedForCutting(ScaledPicture(m_downPicture, factor, dpr), cutSize);
     m_faceDisabled = PreparedForCutting(ScaledPicture(m_disabledPicture, factor, dpr), cutSize);
+    cuts.over = m_faceOver;
+    cuts.down = m_faceDown;
+    cuts.disabled = m_faceDisabled;
 
     const QSize face = ScaleRect(QRect(QPoint(0, 0), skin), scale).size();
     if (m_maskPicture.isNull()) {
@@ -279,44 +190,7 @@ void CSkinDialog::LayoutFace()
                 .translated(offset);
     }
 
-    const auto place = [&bounds](const QRect& rect) { return rect.intersected(bounds); };
-    const auto& buttons = m_description.Buttons();
-    for (size_t i = 0; i < m_buttons.size() && i < buttons.size(); ++i) {
-        const QRect rect = place(buttons[i].rect);
-        m_buttons[i]->setGeometry(SkinToWindow(rect));
-        m_buttons[i]->SetSkinImages(ScaleRect(rect, scale), cutMain, m_faceOver, m_faceDown,
-                                    m_faceDisabled);
-    }
-    const auto& texts = m_description.Texts();
-    for (size_t i = 0; i < m_texts.size() && i < texts.size(); ++i) {
-        const QRect rect = place(texts[i].rect);
-        m_texts[i]->setGeometry(SkinToWindow(rect));
-        m_texts[i]->SetSkinImages(ScaleRect(rect, scale), cutMain);
-        m_texts[i]->SetLabelFont(SkinFont(texts[i], scale));
-    }
-    // Each thumb picture is decoded once, however many sliders name it.
-    QHash<QString, QImage> thumbs;
-    const auto thumb = [&](const QString& name) {
-        const QString path = m_description.PicturePath(name);
-        auto it = thumbs.find(path);
-        if (it == thumbs.end()) {
-            it = thumbs.insert(path, CSkinSlider::LoadThumb(path, scale, dpr));
-        }
-        return *it;
-    };
-    const auto& sliders = m_description.Sliders();
-    for (size_t i = 0; i < m_sliders.size() && i < sliders.size(); ++i) {
-        const QRect rect = place(sliders[i].rect);
-        m_sliders[i]->setGeometry(SkinToWindow(rect));
-        m_sliders[i]->SetSkinImages(ScaleRect(rect, scale), cutMain, thumb(sliders[i].thumb),
-                                    thumb(sliders[i].pressedThumb));
-    }
-    const auto& bars = m_description.ProgressBars();
-    for (size_t i = 0; i < m_progressBars.size() && i < bars.size(); ++i) {
-        const QRect rect = place(bars[i].rect);
-        m_progressBars[i]->setGeometry(SkinToWindow(rect));
-        m_progressBars[i]->SetSkinImages(ScaleRect(rect, scale), cutMain, m_faceDown);
-    }
+    m_elements.Place(m_description, bounds, scale, dpr, offset, cuts);
     OnSkinLayout();
     update();
 }
@@ -415,38 +289,38 @@ void CSkinDialog::SetSkinText(const QString& name, const QString& text, bool cen
 
 CSkinButton* CSkinDialog::FindSkinButton(const QString& name) const
 {
-    return FindByName(m_buttons, name);
+    return m_elements.FindButton(name);
 }
 
 CSkinText* CSkinDialog::FindSkinText(const QString& name) const
 {
-    return FindByName(m_texts, name);
+    return m_elements.FindText(name);
 }
 
 void CSkinDialog::OnSkinButtonIndex(int index)
 {
-    if (CSkinButton* button = ElementAt(m_buttons, index)) {
+    if (CSkinButton* button = m_elements.ButtonAt(index)) {
         OnSkinButtonClick(button->Name());
     }
 }
 
 void CSkinDialog::OnSkinSliderIndex(int index, int scrollCode, int position)
 {
-    if (CSkinSlider* slider = ElementAt(m_sliders, index)) {
+    if (CSkinSlider* slider = m_elements.SliderAt(index)) {
         OnSkinSliderScroll(slider->Name(), scrollCode, position);
     }
 }
 
 void CSkinDialog::OnSkinProgressIndex(int index)
 {
-    if (CSkinProgress* bar = ElementAt(m_progressBars, index)) {
+    if (CSkinProgress* bar = m_elements.ProgressAt(index)) {
         OnSkinProgressClick(bar->Name());
     }
 }
 
 void CSkinDialog::OnSkinTextIndex(int index)
 {
-    if (CSkinText* text = ElementAt(m_texts, index)) {
+    if (CSkinText* text = m_elements.TextAt(index)) {
         OnSkinTextClick(text->Name());
     }
 }

@@ -3,6 +3,7 @@
 
 #include "skin/core/SkinDescription.h"
 #include "skin/core/SkinNotifications.h"
+#include "skin/widgets/SkinElementSet.h"
 
 #include <QDialog>
 #include <QImage>
@@ -12,11 +13,6 @@
 #include <QString>
 
 #include <vector>
-
-class CSkinButton;
-class CSkinProgress;
-class CSkinSlider;
-class CSkinText;
 
 // A frameless dialog dressed by a skin: the Mask picture gives its size and shape, Main is
 // painted as its background, one child control is created per skin element, and the window can
@@ -65,10 +61,13 @@ public:
 
     // The skin as loaded, and its elements in creation order (ElementIndex = position).
     const SkinDescription& Description() const { return m_description; }
-    const std::vector<CSkinButton*>& SkinButtons() const { return m_buttons; }
-    const std::vector<CSkinSlider*>& SkinSliders() const { return m_sliders; }
-    const std::vector<CSkinText*>& SkinTexts() const { return m_texts; }
-    const std::vector<CSkinProgress*>& SkinProgressBars() const { return m_progressBars; }
+    const std::vector<CSkinButton*>& SkinButtons() const { return m_elements.Buttons(); }
+    const std::vector<CSkinSlider*>& SkinSliders() const { return m_elements.Sliders(); }
+    const std::vector<CSkinText*>& SkinTexts() const { return m_elements.Texts(); }
+    const std::vector<CSkinProgress*>& SkinProgressBars() const
+    {
+        return m_elements.ProgressBars();
+    }
     CSkinButton* FindSkinButton(const QString& name) const;
     CSkinText* FindSkinText(const QString& name) const;
 
@@ -112,16 +111,12 @@ protected:
 
 private:
     void FreeSkin();
-    void CreateElements();
     // Scales the pictures and shape for the current mode, size and pixel density, and places
     // the elements.
     void LayoutFace();
     QSize SkinSize() const;
 
-    std::vector<CSkinButton*> m_buttons;
-    std::vector<CSkinSlider*> m_sliders;
-    std::vector<CSkinText*> m_texts;
-    std::vector<CSkinProgress*> m_progressBars;
+    SkinElementSet m_elements;
     QString m_skinPath;
     QImage m_mainPicture;
     QImage m_overPicture;
