@@ -322,6 +322,70 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <source>分组</source>
         <translation>Group</translation>
     </message>
+    <message>
+        <source>作废(&amp;V)…</source>
+        <translation>&amp;Void…</translation>
+    </message>
+    <message>
+        <source>撤销作废(&amp;U)</source>
+        <translation>&amp;Undo void</translation>
+    </message>
+    <message>
+        <source>作废者可再次参与抽奖</source>
+        <translation>Voided participants may win again</translation>
+    </message>
+    <message>
+        <source>作废中奖记录</source>
+        <translation>Void a win</translation>
+    </message>
+    <message>
+        <source>未到场</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>请先在列表中选中一条有效的中奖记录。</source>
+        <translation>Select a valid win in the list first.</translation>
+    </message>
+    <message>
+        <source>作废 %1 的中奖记录。原因（可不填）：</source>
+        <translation>Void the win of %1. Reason (optional):</translation>
+    </message>
+    <message>
+        <source>确定作废 %1 的中奖记录吗？该名额可以补抽。</source>
+        <translation>Void the win of %1? Its place can be drawn again.</translation>
+    </message>
+    <message>
+        <source>请先在列表中选中一条作废记录。</source>
+        <translation>Select a voided win in the list first.</translation>
+    </message>
+    <message>
+        <source>没有找到这条中奖记录：它可能已在其他抽奖机上被作废或清除。</source>
+        <translation>This win is no longer stored: it may have been voided or cleared at another station.</translation>
+    </message>
+    <message>
+        <source>这条作废记录已不能撤销：它可能已在其他抽奖机上被撤销。</source>
+        <translation>This void can no longer be undone: it may have been undone at another station.</translation>
+    </message>
+    <message>
+        <source>该名额已经补抽，不能撤销作废。</source>
+        <translation>A replacement has been drawn for this place: the void cannot be undone.</translation>
+    </message>
+    <message>
+        <source>作废后此人已再次中奖，不能撤销作废。</source>
+        <translation>This participant has won again since the void: it cannot be undone.</translation>
+    </message>
+    <message>
+        <source>无法保存作废的变更。</source>
+        <translation>The void could not be saved.</translation>
+    </message>
+    <message>
+        <source>无法保存“作废者可再次参与抽奖”的设置。</source>
+        <translation>The option “Voided participants may win again” could not be saved.</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeSettingsDlg</name>
@@ -387,6 +451,33 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     <message>
         <source>窗口形状图片 %1 过于复杂：它的形状需要 %2 个以上的矩形。窗口改为矩形显示。</source>
         <translation>The window shape picture %1 is too complex: its shape needs more than %2 rectangles. The window is shown as a rectangle instead.</translation>
+    </message>
+</context>
+<context>
+    <name>CVoidRoundDlg</name>
+    <message>
+        <source>作废本轮中奖者</source>
+        <translation>Void winners of this round</translation>
+    </message>
+    <message>
+        <source>勾选未到场的中奖者：</source>
+        <translation>Check the winners who are absent:</translation>
+    </message>
+    <message>
+        <source>原因（可不填）：</source>
+        <translation>Reason (optional):</translation>
+    </message>
+    <message>
+        <source>未到场</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>作废所选</source>
+        <translation>Void the checked</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -722,6 +813,33 @@ Change who may win it in “Prize settings”, or draw another prize level.</tra
 请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。</source>
         <translation>Only checked-in participants take part in the draw, but no checked-in participant without a win is left.
 Check participants in first, or clear “Only checked-in participants take part in the draw” under “Participants”.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawWindowVoids</name>
+    <message>
+        <source>作废本轮中奖者…</source>
+        <translation>Void winners of this round…</translation>
+    </message>
+    <message>
+        <source>补抽空缺名额（%1）</source>
+        <translation>Draw replacements for open places (%1)</translation>
+    </message>
+    <message>
+        <source>确定作废所选的 %1 位中奖者吗？他们的名额可以补抽。</source>
+        <translation>Void the %1 checked winner(s)? Their places can be drawn again.</translation>
+    </message>
+    <message>
+        <source>%1 位中奖者未能作废：%2</source>
+        <translation>%1 winner(s) could not be voided: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>已作废 %1 位中奖者</source>
+        <translation>%1 winner(s) voided</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1318,21 @@ The old file was kept under a new name: %1</translation>
     <message>
         <source>奖品</source>
         <translation>Prize</translation>
+    </message>
+</context>
+<context>
+    <name>WinnerRecordList</name>
+    <message>
+        <source>作废 %1</source>
+        <translation>Voided %1</translation>
+    </message>
+    <message>
+        <source>，由 %1 替补</source>
+        <translation>, replaced by %1</translation>
+    </message>
+    <message>
+        <source>替补 %1</source>
+        <translation>Replaces %1</translation>
     </message>
 </context>
 <context>
