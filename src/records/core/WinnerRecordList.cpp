@@ -12,11 +12,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("WinnerRecordList", text);
-}
-
 // Level and place compare as numbers, the time as its sortable text.
 auto OrderKey(const WinnerRecordRow& row)
 {
@@ -40,19 +35,21 @@ WinnerRecordRow AsListed(const VoidedWinRow& row)
 QString WinnerRecordList::VoidStatus(const VoidedWinRow& row)
 {
     // Minutes are enough for the operator; the seconds stay in the draw log.
-    QString status = Tr("作废 %1").arg(row.VoidTime.left(16));
+    QString status =
+        QCoreApplication::translate("WinnerRecordList", "作废 %1").arg(row.VoidTime.left(16));
     if (!row.Reason.isEmpty()) {
         status += u' ' + row.Reason;
     }
     if (!row.IsOpen()) {
-        status += Tr("，由 %1 替补").arg(row.ReplacedBy);
+        status +=
+            QCoreApplication::translate("WinnerRecordList", "，由 %1 替补").arg(row.ReplacedBy);
     }
     return status;
 }
 
 QString WinnerRecordList::ReplacementStatus(const QString& voidedId)
 {
-    return Tr("替补 %1").arg(voidedId);
+    return QCoreApplication::translate("WinnerRecordList", "替补 %1").arg(voidedId);
 }
 
 QList<WinnerRecordEntry> WinnerRecordList::Merge(const QList<WinnerRecordRow>& wins,
