@@ -19,7 +19,8 @@ DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<R
                        std::unique_ptr<DrawClock> clock)
     : m_host(host), m_database(database), m_winners(database), m_random(std::move(random)),
       m_clock(std::move(clock)), m_levels(host, database), m_CandidatePool(database),
-      m_contenders(database, m_CandidatePool), m_reels(host), m_bigRound(database)
+      m_contenders(database, m_CandidatePool), m_reels(host), m_bigRound(database),
+      m_replacement(database)
 {
     if (!m_random) {
         m_random = std::make_unique<SystemRandomSource>();
@@ -27,6 +28,7 @@ DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<R
     if (!m_clock) {
         m_clock = std::make_unique<SystemDrawClock>();
     }
+    m_replacement.ReadCounts();
 }
 
 DrawEngine::~DrawEngine() = default;
@@ -42,23 +44,71 @@ bool DrawEngine::RefuseReentry()
     return true;
 }
 
+bool DrawEngine::MayStart()
+{
+    m_levels.LoadPrizeNames();
+    if (!m_IsIdle) {
+        m_host.ShowSysInfo(DrawTexts::Load(DrawingNow));
+        return false;
+    }
+    if (m_reels.OneArmed() && !m_reels.Stopped(ReelCount)) {
+        m_host.ShowSysInfo(DrawTexts::Load(PickUnfinished));
+        return false;
+    }
+    return true;
+}
+
 void DrawEngine::StartRound()
 {
     if (RefuseReentry()) {
         return;
     }
     const BusyScope busy(m_busy);
-    m_levels.LoadPrizeNames();
-    if (!m_IsIdle) {
-        m_host.ShowSysInfo(DrawTexts::Load(DrawingNow));
-        return;
-    }
-    if (m_reels.OneArmed() && !m_reels.Stopped(ReelCount)) {
-        m_host.ShowSysInfo(DrawTexts::Load(PickUnfinished));
+    if (!MayStart()) {
         return;
     }
     m_levels.FollowRoundSize();
-    m_roundCount = RoundQuota();
+    m_replacement.ReadCounts();
+    BeginRound(RoundQuota());
+}
+
+void DrawEngine::StartReplacementRound()
+{
+    if (RefuseReentry()) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    if (!MayStart()) {
+        return;
+    }
+    if (!m_replacement.Begin(PrizeLevel())) {
+        if (!m_replacement.ReadFailed()) {
+            m_host.ShowMessageBox(DrawTexts::NoOpenPlace(PrizeLevel(), PrizeName(PrizeLevel())));
+        }
+        return;
+    }
+    BeginRound(m_replacement.Count());
+    if (m_IsIdle) {
+        m_replacement.End(); // refused before its first pick
+    }
+}
+
+void DrawEngine::VoidsChanged()
+{
+    if (m_busy) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    m_replacement.ReadCounts();
+    m_replacement.FollowVoids();
+    if (m_IsIdle && !m_rolling) {
+        m_contenders.Update(); // a void or its undo leaves the pool to be read again
+    }
+}
+
+void DrawEngine::BeginRound(int count)
+{
+    m_roundCount = count;
     // A rule changed at any station since the last round takes effect now; the kept pool
     // serves every rule.
     if (!m_contenders.LoadRules()) {
@@ -82,6 +132,7 @@ void DrawEngine::StartRound()
     m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
     m_IsIdle = false;
     m_PickNumber = 1;
+    m_replacement.ClearLastRound();
     BeginPick();
 }
 
@@ -183,7 +234,9 @@ void DrawEngine::RefreshCandidatePool()
         return;
     }
     const BusyScope busy(m_busy);
-    m_CandidatePool.Refresh();
+    if (m_CandidatePool.Refresh()) {
+        m_replacement.ReadCounts(); // the data changed: a void at another station may be in it
+    }
 }
 
 // --- Database work -----------------------------------------------------------------------------
@@ -214,9 +267,11 @@ bool DrawEngine::StoreWinner(WinRefusal& refusal)
     // The token's round trip to a server also finds a connection the server dropped meanwhile,
     // which the insert then makes again instead of failing on it.
     m_database.ChangeToken();
-    return m_winners.InsertWinner(
-        {m_TargetID, time, PrizeLevel(), m_PickNumber, PrizeName(PrizeLevel())}, &refusal,
-        m_targetPool);
+    m_win = {m_TargetID, time, PrizeLevel(), m_PickNumber, PrizeName(PrizeLevel())};
+    if (m_replacement.Active()) {
+        m_replacement.Fill(m_win, m_PickNumber);
+    }
+    return m_winners.InsertWinner(m_win, &refusal, m_targetPool);
 }
 
 QString DrawEngine::StoredWinnerName()
@@ -233,10 +288,13 @@ QString DrawEngine::StoredWinnerName()
 QString DrawEngine::ShowWinner(const QString& name)
 {
     m_host.AppendWinner(m_TargetID, name);
+    m_replacement.AddWinner({m_TargetID, name, m_target.Company, m_target.PersonGroup}, m_win);
     const QString padded = DrawTexts::PaddedName(name);
-    m_host.SetSkinText(
-        DrawTexts::WinnerLineName(m_PickNumber),
-        DrawTexts::WinnerLine(m_PickNumber, padded, m_TargetID, PrizeName(PrizeLevel())));
+    const QString prize = PrizeName(PrizeLevel());
+    m_host.SetSkinText(DrawTexts::WinnerLineName(m_PickNumber),
+                       m_replacement.Active()
+                           ? DrawTexts::ReplacementLine(m_win.sNo, padded, m_TargetID, prize)
+                           : DrawTexts::WinnerLine(m_PickNumber, padded, m_TargetID, prize));
     return DrawTexts::WinnerInfo(padded);
 }
 
@@ -258,7 +316,9 @@ bool DrawEngine::BeginPick()
     m_host.ClearWinnersList();
     m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
     if (m_PickNumber == 1) {
-        m_host.SetSkinText(DrawTexts::InfoName(), DrawTexts::Load(Starting));
+        m_host.SetSkinText(DrawTexts::InfoName(), m_replacement.Active()
+                                                      ? DrawTexts::ReplacementStarting()
+                                                      : DrawTexts::Load(Starting));
     } else {
         ShowPickProgress();
     }
@@ -284,11 +344,15 @@ void DrawEngine::EndRoundWithoutWinner(bool clearReels)
     m_host.EnableSkinButton(DrawTexts::StopButton(), false);
     m_host.EnableSkinButton(DrawTexts::StartButton(), true);
     m_IsIdle = true;
+    m_replacement.End();
 }
 
 void DrawEngine::ShowPickProgress()
 {
-    m_host.SetSkinText(DrawTexts::InfoName(), DrawTexts::PickProgress(m_PickNumber));
+    m_host.SetSkinText(DrawTexts::InfoName(),
+                       m_replacement.Active()
+                           ? DrawTexts::ReplacementProgress(m_replacement.Place(m_PickNumber))
+                           : DrawTexts::PickProgress(m_PickNumber));
 }
 
 bool DrawEngine::PickBigRound()
@@ -297,9 +361,13 @@ bool DrawEngine::PickBigRound()
     const BigRound::Outcome outcome = m_bigRound.Draw(
         m_CandidatePool, RuleInForce(PrizeLevel()), m_contenders.CheckedIn(), *m_random,
         {QString(), TimeText(), PrizeLevel(), 0, PrizeName(PrizeLevel())}, m_roundCount,
-        m_halfRangeRule, m_HalfRangeToggle);
+        m_halfRangeRule, m_HalfRangeToggle,
+        m_replacement.Active() ? m_replacement.Places() : QList<QPair<int, qint64>>());
     if (outcome == BigRound::Outcome::Stored) {
         m_TargetID = UpperCaseId(m_bigRound.Winners().first().PersonID);
+        for (qsizetype i = 0; i < m_bigRound.Winners().size(); ++i) {
+            m_replacement.AddWinner(m_bigRound.Winners().at(i), m_bigRound.Wins().at(i));
+        }
         return true;
     }
     EndRoundWithoutWinner(true);
@@ -361,9 +429,9 @@ bool DrawEngine::WinnerSequence(bool stoppedByMatch)
         if (big) {
             m_PickNumber = m_roundCount;
         }
-        const QString displayName =
-            big ? m_bigRound.Show(m_host, PrizeName(PrizeLevel()), PrizeLevel())
-                : ShowWinner(StoredWinnerName());
+        const QString displayName = big ? m_bigRound.Show(m_host, PrizeName(PrizeLevel()),
+                                                          PrizeLevel(), m_replacement.Active())
+                                        : ShowWinner(StoredWinnerName());
         m_host.SetSkinText(DrawTexts::InfoCaptionName(), DrawTexts::Load(WinnerCaption));
         m_host.SetSkinText(DrawTexts::InfoName(), displayName);
         m_winnerRevealed = true;
@@ -411,5 +479,6 @@ void DrawEngine::RevealTick()
         m_host.EnableSkinButton(DrawTexts::StopButton(), false);
         m_host.EnableSkinButton(DrawTexts::StartButton(), true);
         m_IsIdle = true;
+        m_replacement.End();
     }
 }

@@ -14,6 +14,7 @@
 #include "draw/engine/RandomSource.h"
 #include "draw/engine/ReelSet.h"
 #include "draw/engine/ReelStrip.h"
+#include "draw/engine/ReplacementRound.h"
 
 #include <QColor>
 #include <QString>
@@ -85,6 +86,24 @@ public:
     // the engine is open (see CandidatePool::Refresh for the rest).
     void RefreshCandidatePool();
 
+    // Voided wins leave open places (see ReplacementRound). Open places of level 1..8 as last
+    // read: at construction, Start, RefreshCandidatePool, VoidsChanged and after a replacement
+    // round.
+    int OpenPlaces(int level) const { return m_replacement.OpenPlaces(level); }
+    // A replacement round for the selected level: one winner for each of its open places, in
+    // place order, among the participants any round of the level admits; through the reels one
+    // pick at a time when 8 or fewer, else as a big round. Each win is stored in the place of
+    // the voided win it fills. Refused while a round runs and when the level has no open place;
+    // the operator's quota stays as it was.
+    void StartReplacementRound();
+    // After a void or its undo: reads the open places again, takes the voided winners out of
+    // LastRoundWinners (an undone one back in) and, between rounds, brings the pool up to date.
+    void VoidsChanged();
+    // The last round's winners as stored (number, name, remark), in place order, without those
+    // voided since; empty before the first round.
+    QList<PersonRow> LastRoundWinners() const { return m_replacement.LastRoundWinners(); }
+    bool IsReplacementRound() const { return m_replacement.Active(); }
+
     // Between rounds: shows the prize of the selected level in ID_INFO, so the audience sees
     // what is drawn next. Does nothing during a round or when the level has no prize name.
     void ShowSelectedPrize();
@@ -149,6 +168,10 @@ public:
 
 private:
     bool RefuseReentry();
+    // Start's checks that no round runs; tells the operator why not.
+    bool MayStart();
+    // The checks of Start and the first pick of a round of count winners.
+    void BeginRound(int count);
     void StopRollNow();
     // Whether the pool holds enough participants the level admits for the round; tells the
     // operator why not.
@@ -199,6 +222,8 @@ private:
     bool m_winnerRevealed = false;
     bool m_blinkPhase = false;
     BigRound m_bigRound;
+    ReplacementRound m_replacement;
+    ComePrizeRow m_win; // the win of the pick, as stored
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
     bool m_busy = false;
