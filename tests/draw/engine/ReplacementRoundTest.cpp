@@ -39,6 +39,29 @@ protected:
         }
         engine().VoidsChanged();
     }
+    // A first round of quota among people participants; its wins.
+    QList<Win> FirstRound(int people, int quota)
+    {
+        AddPeople(people);
+        SetQuota(quota);
+        EXPECT_TRUE(DrawRound());
+        return Wins();
+    }
+    bool DrawReplacementRound()
+    {
+        engine().StartReplacementRound();
+        m_host.Advance(250);
+        engine().StopRoll();
+        return RunToRoundEnd();
+    }
+    static QStringList IdsOf(const QList<Win>& wins)
+    {
+        QStringList ids;
+        for (const Win& win : wins) {
+            ids << win.id;
+        }
+        return ids;
+    }
     QList<VoidedWinRow> Voided() { return VoidStore(db(), QString()).Records().value_or({}); }
     // The wins stored since before (taken after the voids), by place.
     QList<Win> NewWins(const QList<Win>& before)
@@ -59,15 +82,9 @@ INSTANTIATE_TEST_SUITE_P(Engines, ReplacementRoundTest, SORTILO_BOTH_DRIVERS);
 
 TEST_P(ReplacementRoundTest, TwoVoidedOfEightAreDrawnAgainInTheirPlacesThroughTheReels)
 {
-    AddPeople(12);
-    SetQuota(8);
-    ASSERT_TRUE(DrawRound());
-    const QList<Win> round = Wins();
+    const QList<Win> round = FirstRound(12, 8);
     ASSERT_EQ(round.size(), 8);
-    QStringList ids;
-    for (const Win& win : round) {
-        ids << win.id;
-    }
+    const QStringList ids = IdsOf(round);
     EXPECT_EQ(Ids(engine().LastRoundWinners()), ids);
 
     Void({round[2].id, round[5].id});
@@ -118,7 +135,8 @@ TEST_P(ReplacementRoundTest, MoreThanEightOpenPlacesAreDrawnAtOnceAsABigRound)
     sizes.fill(PrizeStore::DefaultRoundSize);
     sizes[0] = 12;
     ASSERT_TRUE(PrizeStore(db()).UpdateRoundSizes(sizes));
-    SetQuota(9); // 8, then the round size
+    SetQuota(8);
+    engine().QuotaUp(); // the round size
     ASSERT_EQ(engine().RoundQuota(), 12);
     ASSERT_TRUE(DrawRound());
     const QList<Win> round = Wins();
@@ -131,10 +149,7 @@ TEST_P(ReplacementRoundTest, MoreThanEightOpenPlacesAreDrawnAtOnceAsABigRound)
     ASSERT_EQ(engine().OpenPlaces(1), 9);
 
     const QList<Win> kept = Wins();
-    engine().StartReplacementRound();
-    m_host.Advance(250);
-    engine().StopRoll();
-    ASSERT_TRUE(RunToRoundEnd());
+    ASSERT_TRUE(DrawReplacementRound());
     const QList<Win> filled = NewWins(kept);
     ASSERT_EQ(filled.size(), 9);
     for (int i = 0; i < 9; ++i) {
@@ -153,10 +168,7 @@ TEST_P(ReplacementRoundTest, MoreThanEightOpenPlacesAreDrawnAtOnceAsABigRound)
 
 TEST_P(ReplacementRoundTest, APlaceFilledAtAnotherStationMeanwhileEndsTheRoundWithOneBox)
 {
-    AddPeople(6);
-    SetQuota(2);
-    ASSERT_TRUE(DrawRound());
-    const QList<Win> round = Wins();
+    const QList<Win> round = FirstRound(6, 2);
     ASSERT_EQ(round.size(), 2);
     Void({round[0].id, round[1].id});
     ASSERT_EQ(engine().OpenPlaces(1), 2);
@@ -188,10 +200,7 @@ TEST_P(ReplacementRoundTest, APlaceFilledAtAnotherStationMeanwhileEndsTheRoundWi
 
 TEST_P(ReplacementRoundTest, AVoidedParticipantIsDrawnAgainOnlyWhenTheEventPutsThemBack)
 {
-    AddPeople(3);
-    SetQuota(2);
-    ASSERT_TRUE(DrawRound());
-    const QList<Win> round = Wins();
+    const QList<Win> round = FirstRound(3, 2);
     ASSERT_EQ(round.size(), 2);
     Void({round[0].id});
     ASSERT_EQ(engine().Pool().Size(), 1); // the one who has not won
@@ -199,14 +208,8 @@ TEST_P(ReplacementRoundTest, AVoidedParticipantIsDrawnAgainOnlyWhenTheEventPutsT
     Void({round[1].id});
     ASSERT_EQ(engine().Pool().Size(), 2);
 
-    engine().StartReplacementRound();
-    m_host.Advance(250);
-    engine().StopRoll();
-    ASSERT_TRUE(RunToRoundEnd());
-    QStringList ids;
-    for (const Win& win : Wins()) {
-        ids << win.id;
-    }
+    ASSERT_TRUE(DrawReplacementRound());
+    const QStringList ids = IdsOf(Wins());
     EXPECT_TRUE(ids.contains(round[1].id));
     EXPECT_FALSE(ids.contains(round[0].id));
     EXPECT_EQ(ids.size(), 2);
