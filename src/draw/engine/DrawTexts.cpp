@@ -37,13 +37,17 @@ QString DrawTexts::NoParticipants()
               "选择“录入用户信息”，添加或导入参加抽奖的人员。");
 }
 
+QString DrawTexts::LevelWithPrize(int level, const QString& prize)
+{
+    return prize.isEmpty() ? tr("第 %1 级奖项").arg(level)
+                           : tr("第 %1 级奖项“%2”").arg(level).arg(prize);
+}
+
 QString DrawTexts::NobodyEligible(int level, const QString& prize)
 {
-    const QString name = prize.isEmpty() ? tr("第 %1 级奖项").arg(level)
-                                         : tr("第 %1 级奖项“%2”").arg(level).arg(prize);
     return tr("%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。\n"
               "请在“奖品设置”中调整参加范围，或改抽其他奖项。")
-        .arg(name);
+        .arg(LevelWithPrize(level, prize));
 }
 
 QString DrawTexts::SelectedPrize(const QString& prize)
@@ -108,6 +112,27 @@ QString DrawTexts::WinnerLine(int pick, const QString& paddedName, const QString
 {
     return QString::number(pick) + QLatin1Char('.') + paddedName + QStringLiteral("   ") + id +
            QStringLiteral("   (") + prize + QLatin1Char(')');
+}
+
+QString DrawTexts::ReplacementLine(int place, const QString& paddedName, const QString& id,
+                                   const QString& prize)
+{
+    return tr("补抽") + QLatin1Char(' ') + WinnerLine(place, paddedName, id, prize);
+}
+
+QString DrawTexts::ReplacementStarting()
+{
+    return tr("开始补抽...");
+}
+
+QString DrawTexts::ReplacementProgress(int place)
+{
+    return tr("正在补抽第%1名...").arg(place);
+}
+
+QString DrawTexts::NoOpenPlace(int level, const QString& prize)
+{
+    return tr("%1没有作废后空出的名额，不需要补抽。").arg(LevelWithPrize(level, prize));
 }
 
 QString DrawTexts::WinnerInfo(const QString& paddedName)
