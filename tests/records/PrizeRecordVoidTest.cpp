@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/VoidStore.h"
+#include "data/WinnerStore.h"
 #include "records/CPrizeRecordDlg.h"
 #include "records/CRecordListCtrl.h"
 #include "records/core/RecordTableModel.h"

@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
