@@ -38,7 +38,7 @@ struct RecordColumn
 constexpr RecordColumn kColumns[] = {{124, 100}, {126, 100}, {102, 80}, {103, 80},
                                      {104, 200}, {149, 150}, {123, 150}};
 constexpr int GroupColumnWidth = 100;
-constexpr int StatusColumnWidth = 260;
+constexpr int StatusColumnWidth = 340;
 
 // Template sizes are in dialog units: a quarter of the font's average character width across,
 // an eighth of its height down.

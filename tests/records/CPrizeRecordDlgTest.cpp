@@ -88,7 +88,7 @@ TEST_F(PrizeRecordTest, NoWinnersShowsAnEmptyListTheCountZeroAndTheNineColumns)
     const QAbstractItemModel& model = *dialog.List().model();
     ASSERT_EQ(model.columnCount(), 9);
     const int ids[] = {124, 126, 102, 103, 104, 149, 123};
-    const int widths[] = {100, 100, 80, 80, 200, 150, 150, 100, 260};
+    const int widths[] = {100, 100, 80, 80, 200, 150, 150, 100, 340};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(model.headerData(i, Qt::Horizontal).toString(), StringTable::Load(ids[i]));
     }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/window/CVoidRoundDlg.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -15,21 +16,32 @@ CVoidRoundDlg::CVoidRoundDlg(const QList<PersonRow>& winners, QWidget* parent)
     : QDialog(parent), m_winners(winners)
 {
     setWindowTitle(tr("作废本轮中奖者"));
-    // Read from the back of the hall: twice the usual size, at least 20 points.
+    // Read from the back of the hall: two and a half times the usual size, at least 24 points,
+    // with checkboxes as tall as the letters.
     QFont large = font();
-    large.setPointSizeF(std::max(20.0, large.pointSizeF() * 2));
+    large.setPointSizeF(std::max(24.0, large.pointSizeF() * 2.5));
     setFont(large);
+    const int box = QFontMetrics(large).height() * 3 / 4;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("勾选未到场的中奖者："), this));
-    m_list = new QListWidget(this);
+    auto* rows = new QWidget;
+    auto* rowsLayout = new QVBoxLayout(rows);
     for (const PersonRow& winner : m_winners) {
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1    %2").arg(winner.PersonID, winner.PersonName), m_list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
+        auto* check =
+            new QCheckBox(QStringLiteral("%1    %2").arg(winner.PersonID, winner.PersonName), rows);
+        check->setStyleSheet(
+            QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(box));
+        check->setFont(large); // a style sheet of its own would otherwise take the default
+        connect(check, &QCheckBox::toggled, this, &CVoidRoundDlg::UpdateConfirm);
+        rowsLayout->addWidget(check);
+        m_boxes.append(check);
     }
-    layout->addWidget(m_list, 1);
+    rowsLayout->addStretch(1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    layout->addWidget(scroll, 1);
     layout->addWidget(new QLabel(tr("原因（可不填）："), this));
     m_reason = new QLineEdit(tr("未到场"), this);
     layout->addWidget(m_reason);
@@ -40,27 +52,26 @@ CVoidRoundDlg::CVoidRoundDlg(const QList<PersonRow>& winners, QWidget* parent)
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_list, &QListWidget::itemChanged, this, &CVoidRoundDlg::UpdateConfirm);
     UpdateConfirm();
 
     if (const QScreen* screen = parent ? parent->screen() : this->screen()) {
         const QSize available = screen->availableGeometry().size();
-        resize(available.width() / 2, available.height() * 2 / 3);
+        resize(available.width() / 2, available.height() * 3 / 4);
     }
 }
 
 void CVoidRoundDlg::SetChecked(int index, bool checked)
 {
-    if (QListWidgetItem* item = m_list->item(index)) {
-        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    if (index >= 0 && index < m_boxes.size()) {
+        m_boxes[index]->setChecked(checked);
     }
 }
 
 QStringList CVoidRoundDlg::CheckedIds() const
 {
     QStringList ids;
-    for (int i = 0; i < m_list->count() && i < m_winners.size(); ++i) {
-        if (m_list->item(i)->checkState() == Qt::Checked) {
+    for (qsizetype i = 0; i < m_boxes.size(); ++i) {
+        if (m_boxes[i]->isChecked()) {
             ids.append(m_winners[i].PersonID);
         }
     }

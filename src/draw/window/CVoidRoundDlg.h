@@ -9,7 +9,7 @@
 
 class QDialogButtonBox;
 class QLineEdit;
-class QListWidget;
+class QCheckBox;
 
 // Chooses which winners of the last round are voided (absent), and why: one checkbox a winner
 // and a reason for all of them, in letters large enough to read on the projector. Nothing is
@@ -28,14 +28,14 @@ public:
     QString Reason() const;
     void SetReason(const QString& reason);
 
-    QListWidget& List() const { return *m_list; }
+    int Count() const { return int(m_boxes.size()); }
     QDialogButtonBox& Buttons() const { return *m_buttons; }
 
 private:
     void UpdateConfirm();
 
     QList<PersonRow> m_winners;
-    QListWidget* m_list = nullptr;
+    QList<QCheckBox*> m_boxes; // one a winner, in the order given
     QLineEdit* m_reason = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };

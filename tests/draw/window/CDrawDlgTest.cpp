@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
-#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
@@ -427,7 +426,7 @@ TEST_F(DrawWindowTest, TwoOfEightVoidedFromTheWindowAndTheirPlacesDrawnAgain)
     voids.SetChooser([&](QWidget* parent, const QList<PersonRow>& winners) {
         ++shown;
         CVoidRoundDlg dialog(winners, parent);
-        EXPECT_EQ(dialog.List().count(), 8);
+        EXPECT_EQ(dialog.Count(), 8);
         EXPECT_TRUE(dialog.CheckedIds().isEmpty()) << "nothing checked at first";
         dialog.SetChecked(1, true);
         dialog.SetChecked(4, true);
