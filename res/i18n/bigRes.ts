@@ -604,6 +604,26 @@
         <source>签到二维码：%1</source>
         <translation>簽到 QR 碼：%1</translation>
     </message>
+    <message>
+        <source>抽奖日志第 %1 条对 %2 的作废、撤销或替补不成立（%3）。</source>
+        <translation>抽獎日誌第 %1 條對 %2 的作廢、撤銷或替補不成立（%3）。</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条记下的 %2 的作废不在作废记录中。</source>
+        <translation>抽獎日誌第 %1 條記下的 %2 的作廢不在作廢記錄中。</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废与抽奖日志第 %2 条不同（%3）。</source>
+        <translation>作廢記錄中 %1 的作廢與抽獎日誌第 %2 條不同（%3）。</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废没有记在抽奖日志中。</source>
+        <translation>作廢記錄中 %1 的作廢沒有記在抽獎日誌中。</translation>
+    </message>
+    <message>
+        <source>作废：%1（撤销 %2，替补 %3），作废记录 %4 条</source>
+        <translation>作廢：%1（撤銷 %2，替補 %3），作廢記錄 %4 條</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseTarget</name>
@@ -1449,6 +1469,54 @@
     <message>
         <source>组别</source>
         <translation>組別</translation>
+    </message>
+    <message>
+        <source>作废</source>
+        <translation>作廢</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>分組</translation>
+    </message>
+    <message>
+        <source>奖项等级</source>
+        <translation>獎項等級</translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>奖品</source>
+        <translation>獎品</translation>
+    </message>
+    <message>
+        <source>中奖时间</source>
+        <translation>中獎時間</translation>
+    </message>
+    <message>
+        <source>作废时间</source>
+        <translation>作廢時間</translation>
+    </message>
+    <message>
+        <source>原因</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>替补编号</source>
+        <translation>替補編號</translation>
     </message>
 </context>
 <context>

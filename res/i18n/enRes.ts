@@ -605,6 +605,26 @@ Please use the .xlsx extension.</translation>
         <source>签到二维码：%1</source>
         <translation>Check-in QR code: %1</translation>
     </message>
+    <message>
+        <source>抽奖日志第 %1 条对 %2 的作废、撤销或替补不成立（%3）。</source>
+        <translation>Entry %1 of the draw log voids, restores or replaces a win of %2 that it cannot (%3).</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条记下的 %2 的作废不在作废记录中。</source>
+        <translation>The void of %2 that entry %1 of the draw log records is not in the voided wins.</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废与抽奖日志第 %2 条不同（%3）。</source>
+        <translation>The void of %1 in the voided wins differs from entry %2 of the draw log (%3).</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废没有记在抽奖日志中。</source>
+        <translation>The void of %1 in the voided wins is not in the draw log.</translation>
+    </message>
+    <message>
+        <source>作废：%1（撤销 %2，替补 %3），作废记录 %4 条</source>
+        <translation>Voided wins: %1 (undone %2, replaced %3), %4 rows of voided wins</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseTarget</name>
@@ -1450,6 +1470,54 @@ The old file was kept under a new name: %1</translation>
     <message>
         <source>组别</source>
         <translation>Group</translation>
+    </message>
+    <message>
+        <source>作废</source>
+        <translation>Voided</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>奖项等级</source>
+        <translation>Prize level</translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>奖品</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>中奖时间</source>
+        <translation>Time won</translation>
+    </message>
+    <message>
+        <source>作废时间</source>
+        <translation>Time voided</translation>
+    </message>
+    <message>
+        <source>原因</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>替补编号</source>
+        <translation>Replaced by</translation>
     </message>
 </context>
 <context>
