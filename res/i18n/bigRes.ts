@@ -833,6 +833,26 @@
         <translation>只有已簽到的人員參加抽獎，但已簽到且未中獎的人員一個也沒有。
 請先簽到，或在“錄入使用者資訊”中取消“只有已簽到的人員參加抽獎”。</translation>
     </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：要补的空缺名额刚刚已在另一台抽奖机上补抽（或作废已被撤销）。已显示的中奖者都已保存。本轮补抽到此结束。</source>
+        <translation>編號 %1 的中獎沒有記錄：要補的空缺名額剛剛已在另一臺抽獎機上補抽（或作廢已被撤銷）。已顯示的中獎者都已儲存。本輪補抽到此結束。</translation>
+    </message>
+    <message>
+        <source>补抽</source>
+        <translation>補抽</translation>
+    </message>
+    <message>
+        <source>开始补抽...</source>
+        <translation>開始補抽...</translation>
+    </message>
+    <message>
+        <source>正在补抽第%1名...</source>
+        <translation>正在補抽第%1名...</translation>
+    </message>
+    <message>
+        <source>%1没有作废后空出的名额，不需要补抽。</source>
+        <translation>%1沒有作廢後空出的名額，不需要補抽。</translation>
+    </message>
 </context>
 <context>
     <name>DrawWindowVoids</name>

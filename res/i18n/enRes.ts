@@ -834,6 +834,26 @@ Change who may win it in “Prize settings”, or draw another prize level.</tra
         <translation>Only checked-in participants take part in the draw, but no checked-in participant without a win is left.
 Check participants in first, or clear “Only checked-in participants take part in the draw” under “Participants”.</translation>
     </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：要补的空缺名额刚刚已在另一台抽奖机上补抽（或作废已被撤销）。已显示的中奖者都已保存。本轮补抽到此结束。</source>
+        <translation>The win of number %1 was not recorded: the open place it was to fill has just been filled at another draw station (or its void was undone). The winners shown are all saved. This replacement round ends here.</translation>
+    </message>
+    <message>
+        <source>补抽</source>
+        <translation>Replacement</translation>
+    </message>
+    <message>
+        <source>开始补抽...</source>
+        <translation>Starting the replacement draw...</translation>
+    </message>
+    <message>
+        <source>正在补抽第%1名...</source>
+        <translation>Drawing the replacement for place %1...</translation>
+    </message>
+    <message>
+        <source>%1没有作废后空出的名额，不需要补抽。</source>
+        <translation>%1 has no open place left by a voided win: there is nothing to draw again.</translation>
+    </message>
 </context>
 <context>
     <name>DrawWindowVoids</name>

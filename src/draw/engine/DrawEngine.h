@@ -36,6 +36,10 @@ class CAdoDatabase;
 // round at once, the reels stop on the first winner's number and the host shows them all
 // (DrawHost::ShowRoundWinners). Nothing of such a round is shown unless all of it was stored.
 //
+// A replacement round (StartReplacementRound) draws the selected level again for the places its
+// voided wins left open, one winner a place: the same picks, reels and big round as any round,
+// with each win stored in the place of the voided win it fills.
+//
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
 //

@@ -75,6 +75,12 @@ QString DrawTexts::RefusedWin(const QString& id, const WinRefusal& refusal,
                         "%3，原来的文件改名保留。")
                          .arg(id, recoveryPath, QFileInfo(databasePath).fileName());
         break;
+    case WinRefusal::Cause::PlaceTaken:
+        text = tr("编号 %1 "
+                  "的中奖没有记录：要补的空缺名额刚刚已在另一台抽奖机上补抽（或作废已被撤销）。"
+                  "已显示的中奖者都已保存。本轮补抽到此结束。")
+                   .arg(id);
+        break;
     case WinRefusal::Cause::Failed:
         text = tr("编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。"
                   "已显示的中奖者都已保存。请检查数据库连接和磁盘空间，然后按“开始”重新抽取。")

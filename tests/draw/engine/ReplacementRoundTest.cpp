@@ -62,7 +62,10 @@ protected:
         }
         return ids;
     }
-    QList<VoidedWinRow> Voided() { return VoidStore(db(), QString()).Records().value_or({}); }
+    QList<VoidedWinRow> Voided()
+    {
+        return VoidStore(db(), QString()).Records().value_or(QList<VoidedWinRow>());
+    }
     // The wins stored since before (taken after the voids), by place.
     QList<Win> NewWins(const QList<Win>& before)
     {
@@ -114,8 +117,9 @@ TEST_P(ReplacementRoundTest, TwoVoidedOfEightAreDrawnAgainInTheirPlacesThroughTh
         EXPECT_FALSE(ids.contains(win.id)); // the voided two stay out by default
     }
     EXPECT_EQ(m_host.Text(QStringLiteral("ID_TEXT1")),
-              DrawTexts::ReplacementLine(3, DrawTexts::PaddedName(u"人" + filled[0].id.mid(1)),
-                                         filled[0].id, engine().PrizeName(1)));
+              DrawTexts::ReplacementLine(
+                  3, DrawTexts::PaddedName(QStringLiteral("人") + filled[0].id.mid(1)),
+                  filled[0].id, engine().PrizeName(1)));
     EXPECT_EQ(Ids(engine().LastRoundWinners()), (QStringList{filled[0].id, filled[1].id}));
     EXPECT_EQ(engine().OpenPlaces(1), 0);
     EXPECT_EQ(engine().RoundQuota(), 8);
@@ -178,7 +182,8 @@ TEST_P(ReplacementRoundTest, APlaceFilledAtAnotherStationMeanwhileEndsTheRoundWi
     // Another station fills the first place while the reels roll here.
     CAdoDatabase other;
     ASSERT_TRUE(other.ConnectDatabase(m_data.target()));
-    const QList<VoidedWinRow> open = VoidStore(other, QString()).OpenPlaces(1).value_or({});
+    const QList<VoidedWinRow> open =
+        VoidStore(other, QString()).OpenPlaces(1).value_or(QList<VoidedWinRow>());
     ASSERT_EQ(open.size(), 2);
     // The last participant who has not won: never the first entry of the pool here.
     const QString elsewhere = engine().Pool().At(engine().Pool().Size() - 1).PersonID;
