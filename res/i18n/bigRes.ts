@@ -321,6 +321,70 @@
         <source>分组</source>
         <translation>分組</translation>
     </message>
+    <message>
+        <source>作废(&amp;V)…</source>
+        <translation>作廢(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>撤销作废(&amp;U)</source>
+        <translation>撤銷作廢(&amp;U)</translation>
+    </message>
+    <message>
+        <source>作废者可再次参与抽奖</source>
+        <translation>作廢者可再次參與抽獎</translation>
+    </message>
+    <message>
+        <source>作废中奖记录</source>
+        <translation>作廢中獎記錄</translation>
+    </message>
+    <message>
+        <source>未到场</source>
+        <translation>未到場</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>请先在列表中选中一条有效的中奖记录。</source>
+        <translation>請先在列表中選中一條有效的中獎記錄。</translation>
+    </message>
+    <message>
+        <source>作废 %1 的中奖记录。原因（可不填）：</source>
+        <translation>作廢 %1 的中獎記錄。原因（可不填）：</translation>
+    </message>
+    <message>
+        <source>确定作废 %1 的中奖记录吗？该名额可以补抽。</source>
+        <translation>確定作廢 %1 的中獎記錄嗎？該名額可以補抽。</translation>
+    </message>
+    <message>
+        <source>请先在列表中选中一条作废记录。</source>
+        <translation>請先在列表中選中一條作廢記錄。</translation>
+    </message>
+    <message>
+        <source>没有找到这条中奖记录：它可能已在其他抽奖机上被作废或清除。</source>
+        <translation>沒有找到這條中獎記錄：它可能已在其他抽獎機上被作廢或清除。</translation>
+    </message>
+    <message>
+        <source>这条作废记录已不能撤销：它可能已在其他抽奖机上被撤销。</source>
+        <translation>這條作廢記錄已不能撤銷：它可能已在其他抽獎機上被撤銷。</translation>
+    </message>
+    <message>
+        <source>该名额已经补抽，不能撤销作废。</source>
+        <translation>該名額已經補抽，不能撤銷作廢。</translation>
+    </message>
+    <message>
+        <source>作废后此人已再次中奖，不能撤销作废。</source>
+        <translation>作廢後此人已再次中獎，不能撤銷作廢。</translation>
+    </message>
+    <message>
+        <source>无法保存作废的变更。</source>
+        <translation>無法儲存作廢的變更。</translation>
+    </message>
+    <message>
+        <source>无法保存“作废者可再次参与抽奖”的设置。</source>
+        <translation>無法儲存「作廢者可再次參與抽獎」的設定。</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeSettingsDlg</name>
@@ -386,6 +450,33 @@
     <message>
         <source>窗口形状图片 %1 过于复杂：它的形状需要 %2 个以上的矩形。窗口改为矩形显示。</source>
         <translation>視窗形狀圖片 %1 過於複雜：它的形狀需要 %2 個以上的矩形。視窗改為矩形顯示。</translation>
+    </message>
+</context>
+<context>
+    <name>CVoidRoundDlg</name>
+    <message>
+        <source>作废本轮中奖者</source>
+        <translation>作廢本輪中獎者</translation>
+    </message>
+    <message>
+        <source>勾选未到场的中奖者：</source>
+        <translation>勾選未到場的中獎者：</translation>
+    </message>
+    <message>
+        <source>原因（可不填）：</source>
+        <translation>原因（可不填）：</translation>
+    </message>
+    <message>
+        <source>未到场</source>
+        <translation>未到場</translation>
+    </message>
+    <message>
+        <source>作废所选</source>
+        <translation>作廢所選</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -604,6 +695,26 @@
         <source>签到二维码：%1</source>
         <translation>簽到 QR 碼：%1</translation>
     </message>
+    <message>
+        <source>抽奖日志第 %1 条对 %2 的作废、撤销或替补不成立（%3）。</source>
+        <translation>抽獎日誌第 %1 條對 %2 的作廢、撤銷或替補不成立（%3）。</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条记下的 %2 的作废不在作废记录中。</source>
+        <translation>抽獎日誌第 %1 條記下的 %2 的作廢不在作廢記錄中。</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废与抽奖日志第 %2 条不同（%3）。</source>
+        <translation>作廢記錄中 %1 的作廢與抽獎日誌第 %2 條不同（%3）。</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废没有记在抽奖日志中。</source>
+        <translation>作廢記錄中 %1 的作廢沒有記在抽獎日誌中。</translation>
+    </message>
+    <message>
+        <source>作废：%1（撤销 %2，替补 %3），作废记录 %4 条</source>
+        <translation>作廢：%1（撤銷 %2，替補 %3），作廢記錄 %4 條</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseTarget</name>
@@ -721,6 +832,53 @@
 请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。</source>
         <translation>只有已簽到的人員參加抽獎，但已簽到且未中獎的人員一個也沒有。
 請先簽到，或在“錄入使用者資訊”中取消“只有已簽到的人員參加抽獎”。</translation>
+    </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：要补的空缺名额刚刚已在另一台抽奖机上补抽（或作废已被撤销）。已显示的中奖者都已保存。本轮补抽到此结束。</source>
+        <translation>編號 %1 的中獎沒有記錄：要補的空缺名額剛剛已在另一臺抽獎機上補抽（或作廢已被撤銷）。已顯示的中獎者都已儲存。本輪補抽到此結束。</translation>
+    </message>
+    <message>
+        <source>补抽</source>
+        <translation>補抽</translation>
+    </message>
+    <message>
+        <source>开始补抽...</source>
+        <translation>開始補抽...</translation>
+    </message>
+    <message>
+        <source>正在补抽第%1名...</source>
+        <translation>正在補抽第%1名...</translation>
+    </message>
+    <message>
+        <source>%1没有作废后空出的名额，不需要补抽。</source>
+        <translation>%1沒有作廢後空出的名額，不需要補抽。</translation>
+    </message>
+</context>
+<context>
+    <name>DrawWindowVoids</name>
+    <message>
+        <source>作废本轮中奖者…</source>
+        <translation>作廢本輪中獎者…</translation>
+    </message>
+    <message>
+        <source>补抽空缺名额（%1）</source>
+        <translation>補抽空缺名額（%1）</translation>
+    </message>
+    <message>
+        <source>确定作废所选的 %1 位中奖者吗？他们的名额可以补抽。</source>
+        <translation>確定作廢所選的 %1 位中獎者嗎？他們的名額可以補抽。</translation>
+    </message>
+    <message>
+        <source>%1 位中奖者未能作废：%2</source>
+        <translation>%1 位中獎者未能作廢：%2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>已作废 %1 位中奖者</source>
+        <translation>已作廢 %1 位中獎者</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1360,21 @@
     </message>
 </context>
 <context>
+    <name>WinnerRecordList</name>
+    <message>
+        <source>作废 %1</source>
+        <translation>作廢 %1</translation>
+    </message>
+    <message>
+        <source>，由 %1 替补</source>
+        <translation>，由 %1 替補</translation>
+    </message>
+    <message>
+        <source>替补 %1</source>
+        <translation>替補 %1</translation>
+    </message>
+</context>
+<context>
     <name>Workbook</name>
     <message>
         <source>工作表“%1”超过 %2 行，不予读取</source>
@@ -1429,6 +1602,54 @@
     <message>
         <source>组别</source>
         <translation>組別</translation>
+    </message>
+    <message>
+        <source>作废</source>
+        <translation>作廢</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>分組</translation>
+    </message>
+    <message>
+        <source>奖项等级</source>
+        <translation>獎項等級</translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <translation>名次</translation>
+    </message>
+    <message>
+        <source>奖品</source>
+        <translation>獎品</translation>
+    </message>
+    <message>
+        <source>中奖时间</source>
+        <translation>中獎時間</translation>
+    </message>
+    <message>
+        <source>作废时间</source>
+        <translation>作廢時間</translation>
+    </message>
+    <message>
+        <source>原因</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>替补编号</source>
+        <translation>替補編號</translation>
     </message>
 </context>
 <context>

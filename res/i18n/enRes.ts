@@ -322,6 +322,70 @@ No spreadsheet program could open it; please open the file yourself.</translatio
         <source>分组</source>
         <translation>Group</translation>
     </message>
+    <message>
+        <source>作废(&amp;V)…</source>
+        <translation>&amp;Void…</translation>
+    </message>
+    <message>
+        <source>撤销作废(&amp;U)</source>
+        <translation>&amp;Undo void</translation>
+    </message>
+    <message>
+        <source>作废者可再次参与抽奖</source>
+        <translation>Voided participants may win again</translation>
+    </message>
+    <message>
+        <source>作废中奖记录</source>
+        <translation>Void a win</translation>
+    </message>
+    <message>
+        <source>未到场</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>请先在列表中选中一条有效的中奖记录。</source>
+        <translation>Select a valid win in the list first.</translation>
+    </message>
+    <message>
+        <source>作废 %1 的中奖记录。原因（可不填）：</source>
+        <translation>Void the win of %1. Reason (optional):</translation>
+    </message>
+    <message>
+        <source>确定作废 %1 的中奖记录吗？该名额可以补抽。</source>
+        <translation>Void the win of %1? Its place can be drawn again.</translation>
+    </message>
+    <message>
+        <source>请先在列表中选中一条作废记录。</source>
+        <translation>Select a voided win in the list first.</translation>
+    </message>
+    <message>
+        <source>没有找到这条中奖记录：它可能已在其他抽奖机上被作废或清除。</source>
+        <translation>This win is no longer stored: it may have been voided or cleared at another station.</translation>
+    </message>
+    <message>
+        <source>这条作废记录已不能撤销：它可能已在其他抽奖机上被撤销。</source>
+        <translation>This void can no longer be undone: it may have been undone at another station.</translation>
+    </message>
+    <message>
+        <source>该名额已经补抽，不能撤销作废。</source>
+        <translation>A replacement has been drawn for this place: the void cannot be undone.</translation>
+    </message>
+    <message>
+        <source>作废后此人已再次中奖，不能撤销作废。</source>
+        <translation>This participant has won again since the void: it cannot be undone.</translation>
+    </message>
+    <message>
+        <source>无法保存作废的变更。</source>
+        <translation>The void could not be saved.</translation>
+    </message>
+    <message>
+        <source>无法保存“作废者可再次参与抽奖”的设置。</source>
+        <translation>The option “Voided participants may win again” could not be saved.</translation>
+    </message>
 </context>
 <context>
     <name>CPrizeSettingsDlg</name>
@@ -387,6 +451,33 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     <message>
         <source>窗口形状图片 %1 过于复杂：它的形状需要 %2 个以上的矩形。窗口改为矩形显示。</source>
         <translation>The window shape picture %1 is too complex: its shape needs more than %2 rectangles. The window is shown as a rectangle instead.</translation>
+    </message>
+</context>
+<context>
+    <name>CVoidRoundDlg</name>
+    <message>
+        <source>作废本轮中奖者</source>
+        <translation>Void winners of this round</translation>
+    </message>
+    <message>
+        <source>勾选未到场的中奖者：</source>
+        <translation>Check the winners who are absent:</translation>
+    </message>
+    <message>
+        <source>原因（可不填）：</source>
+        <translation>Reason (optional):</translation>
+    </message>
+    <message>
+        <source>未到场</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>作废所选</source>
+        <translation>Void the checked</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -605,6 +696,26 @@ Please use the .xlsx extension.</translation>
         <source>签到二维码：%1</source>
         <translation>Check-in QR code: %1</translation>
     </message>
+    <message>
+        <source>抽奖日志第 %1 条对 %2 的作废、撤销或替补不成立（%3）。</source>
+        <translation>Entry %1 of the draw log voids, restores or replaces a win of %2 that it cannot (%3).</translation>
+    </message>
+    <message>
+        <source>抽奖日志第 %1 条记下的 %2 的作废不在作废记录中。</source>
+        <translation>The void of %2 that entry %1 of the draw log records is not in the voided wins.</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废与抽奖日志第 %2 条不同（%3）。</source>
+        <translation>The void of %1 in the voided wins differs from entry %2 of the draw log (%3).</translation>
+    </message>
+    <message>
+        <source>作废记录中 %1 的作废没有记在抽奖日志中。</source>
+        <translation>The void of %1 in the voided wins is not in the draw log.</translation>
+    </message>
+    <message>
+        <source>作废：%1（撤销 %2，替补 %3），作废记录 %4 条</source>
+        <translation>Voided wins: %1 (undone %2, replaced %3), %4 rows of voided wins</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseTarget</name>
@@ -722,6 +833,53 @@ Change who may win it in “Prize settings”, or draw another prize level.</tra
 请先签到，或在“录入用户信息”中取消“只有已签到的人员参加抽奖”。</source>
         <translation>Only checked-in participants take part in the draw, but no checked-in participant without a win is left.
 Check participants in first, or clear “Only checked-in participants take part in the draw” under “Participants”.</translation>
+    </message>
+    <message>
+        <source>编号 %1 的中奖没有记录：要补的空缺名额刚刚已在另一台抽奖机上补抽（或作废已被撤销）。已显示的中奖者都已保存。本轮补抽到此结束。</source>
+        <translation>The win of number %1 was not recorded: the open place it was to fill has just been filled at another draw station (or its void was undone). The winners shown are all saved. This replacement round ends here.</translation>
+    </message>
+    <message>
+        <source>补抽</source>
+        <translation>Replacement</translation>
+    </message>
+    <message>
+        <source>开始补抽...</source>
+        <translation>Starting the replacement draw...</translation>
+    </message>
+    <message>
+        <source>正在补抽第%1名...</source>
+        <translation>Drawing the replacement for place %1...</translation>
+    </message>
+    <message>
+        <source>%1没有作废后空出的名额，不需要补抽。</source>
+        <translation>%1 has no open place left by a voided win: there is nothing to draw again.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawWindowVoids</name>
+    <message>
+        <source>作废本轮中奖者…</source>
+        <translation>Void winners of this round…</translation>
+    </message>
+    <message>
+        <source>补抽空缺名额（%1）</source>
+        <translation>Draw replacements for open places (%1)</translation>
+    </message>
+    <message>
+        <source>确定作废所选的 %1 位中奖者吗？他们的名额可以补抽。</source>
+        <translation>Void the %1 checked winner(s)? Their places can be drawn again.</translation>
+    </message>
+    <message>
+        <source>%1 位中奖者未能作废：%2</source>
+        <translation>%1 winner(s) could not be voided: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>已作废 %1 位中奖者</source>
+        <translation>%1 winner(s) voided</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1361,21 @@ The old file was kept under a new name: %1</translation>
     </message>
 </context>
 <context>
+    <name>WinnerRecordList</name>
+    <message>
+        <source>作废 %1</source>
+        <translation>Voided %1</translation>
+    </message>
+    <message>
+        <source>，由 %1 替补</source>
+        <translation>, replaced by %1</translation>
+    </message>
+    <message>
+        <source>替补 %1</source>
+        <translation>Replaces %1</translation>
+    </message>
+</context>
+<context>
     <name>Workbook</name>
     <message>
         <source>单元格位置无效：%1</source>
@@ -1430,6 +1603,54 @@ The old file was kept under a new name: %1</translation>
     <message>
         <source>组别</source>
         <translation>Group</translation>
+    </message>
+    <message>
+        <source>作废</source>
+        <translation>Voided</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>分组</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>奖项等级</source>
+        <translation>Prize level</translation>
+    </message>
+    <message>
+        <source>名次</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>奖品</source>
+        <translation>Prize</translation>
+    </message>
+    <message>
+        <source>中奖时间</source>
+        <translation>Time won</translation>
+    </message>
+    <message>
+        <source>作废时间</source>
+        <translation>Time voided</translation>
+    </message>
+    <message>
+        <source>原因</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>替补编号</source>
+        <translation>Replaced by</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,26 @@ QString FindingText(const DrawLogCheck::Result& result)
         return QCoreApplication::translate("CommandLine",
                                            "中奖记录中 %1 的中奖没有记在抽奖日志中。")
             .arg(result.personId);
+    case Finding::VoidInvalid:
+        return QCoreApplication::translate("CommandLine",
+                                           "抽奖日志第 %1 条对 %2 的作废、撤销或替补不成立（%3）。")
+            .arg(result.seq)
+            .arg(result.personId, result.detail);
+    case Finding::VoidMissing:
+        return QCoreApplication::translate("CommandLine",
+                                           "抽奖日志第 %1 条记下的 %2 的作废不在作废记录中。")
+            .arg(result.seq)
+            .arg(result.personId);
+    case Finding::VoidChanged:
+        return QCoreApplication::translate("CommandLine",
+                                           "作废记录中 %1 的作废与抽奖日志第 %2 条不同（%3）。")
+            .arg(result.personId)
+            .arg(result.seq)
+            .arg(result.detail);
+    case Finding::VoidUnlogged:
+        return QCoreApplication::translate("CommandLine",
+                                           "作废记录中 %1 的作废没有记在抽奖日志中。")
+            .arg(result.personId);
     }
     return QString();
 }
@@ -172,6 +192,11 @@ int VerifyLog(CAdoDatabase& database)
               .arg(result.clearings)
               .arg(result.imports));
     Print(QCoreApplication::translate("CommandLine", "中奖人数：%1").arg(result.winners));
+    Print(QCoreApplication::translate("CommandLine", "作废：%1（撤销 %2，替补 %3），作废记录 %4 条")
+              .arg(result.voids)
+              .arg(result.undone)
+              .arg(result.replacements)
+              .arg(result.voided));
     Print(QCoreApplication::translate("CommandLine", "最后一条的摘要：%1").arg(result.lastDigest));
     return 0;
 }

@@ -157,7 +157,7 @@ std::optional<LoggedWin> DrawLog::StoredWin(const QString& personId)
     return LoggedWin{values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
 }
 
-QJsonObject DrawLog::WinPayload(const LoggedWin& win, const PickPool& pool)
+QJsonObject DrawLog::WinPayload(const LoggedWin& win, const PickPool& pool, qint64 replaces)
 {
     QJsonObject payload{{QStringLiteral("id"), win.PersonID},
                         {QStringLiteral("time"), win.sDateTime},
@@ -173,6 +173,9 @@ QJsonObject DrawLog::WinPayload(const LoggedWin& win, const PickPool& pool)
     }
     if (!pool.rule.isEmpty()) {
         payload.insert(QStringLiteral("rule"), pool.rule);
+    }
+    if (replaces != 0) {
+        payload.insert(QStringLiteral("replaces"), replaces);
     }
     return payload;
 }

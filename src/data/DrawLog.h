@@ -17,7 +17,7 @@ class CAdoDatabase;
 struct DrawLogEntry
 {
     qint64 seq = 0;   // 1, 2, 3... without a gap
-    QString kind;     // DrawLog::Win, Clear, Import, Existing; later kinds add their own
+    QString kind;     // DrawLog::Win, Clear, Import, Existing, Void, Unvoid
     QString time;     // when it was appended, UTC, "yyyy-MM-ddTHH:mm:ss.zzzZ"
     QString station;  // the host name of the machine that appended it
     QString payload;  // what happened, as compact JSON with its keys in order
@@ -73,6 +73,10 @@ public:
     static constexpr const char* Existing = "existing";
     static constexpr const char* Clear = "clear";
     static constexpr const char* Import = "import";
+    // A win voided (the win's payload with voidId, reason, returnToPool, voidTime and station)
+    // and a void undone (voidId and id). A win drawn for a voided place names it ("replaces").
+    static constexpr const char* Void = "void";
+    static constexpr const char* Unvoid = "unvoid";
 
     // The previous digest of the first entry: 64 zeros.
     static QString FirstPrevious();
@@ -102,8 +106,10 @@ public:
 
     // The win stored for a participant, as the log names it; nullopt when there is none.
     std::optional<LoggedWin> StoredWin(const QString& personId);
-    // The payload of a win: its stored columns and the pool it was drawn from, when known.
-    static QJsonObject WinPayload(const LoggedWin& win, const PickPool& pool = {});
+    // The payload of a win: its stored columns and the pool it was drawn from, when known;
+    // replaces: the voided place it fills (VoidedWinRow::VoidID), 0 for none.
+    static QJsonObject WinPayload(const LoggedWin& win, const PickPool& pool = {},
+                                  qint64 replaces = 0);
     // The win a payload names (the reverse of WinPayload).
     static LoggedWin WinOf(const QJsonObject& payload);
 

@@ -6,10 +6,11 @@
 
 class CAdoDatabase;
 
-// Checks the draw log against itself and against the winners table: every entry's number,
-// digest and link to the entry before; the head against the last entry; and the wins the log
-// leaves standing (wins and wins taken in, less what each clearing removed) against the rows of
-// ComePrize, column by column. It reads only.
+// Checks the draw log against itself and against the winners tables: every entry's number,
+// digest and link to the entry before; the head against the last entry; the wins the log
+// leaves standing (wins and wins taken in, less those voided and what each clearing removed)
+// against the rows of ComePrize, and the voids it leaves (with the replacement that filled each
+// place) against the rows of VoidedWin, column by column. It reads only.
 class DrawLogCheck
 {
 public:
@@ -23,7 +24,13 @@ public:
         WinTwice,     // entry seq: a second win of personId without a clearing between
         WinMissing,   // entry seq's win of personId is not stored
         WinChanged,   // entry seq's win of personId is stored otherwise (detail: the columns)
-        WinUnlogged   // a stored win of personId that no entry names
+        WinUnlogged,  // a stored win of personId that no entry names
+        // entry seq: a void of a win the log does not leave standing, an undo of a void that is
+        // not open, or a replacement for a place that is not open
+        VoidInvalid,
+        VoidMissing, // entry seq's void of personId is not stored
+        VoidChanged, // entry seq's void of personId is stored otherwise (detail: the columns)
+        VoidUnlogged // a stored voided win of personId that no entry names
     };
 
     struct Result
@@ -38,6 +45,10 @@ public:
         qint64 clearings = 0;
         qint64 imports = 0;
         qint64 winners = 0; // rows of ComePrize
+        qint64 voids = 0;   // wins voided
+        qint64 undone = 0;  // voids undone
+        qint64 replacements = 0;
+        qint64 voided = 0; // rows of VoidedWin
         QString lastDigest;
     };
 

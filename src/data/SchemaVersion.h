@@ -17,7 +17,7 @@ class SchemaVersion
 {
 public:
     // The version new databases are made with and older ones are upgraded to.
-    static constexpr int Current = 6;
+    static constexpr int Current = 7;
 
     SchemaVersion(QSqlDatabase database, DatabaseTarget::Driver driver);
 

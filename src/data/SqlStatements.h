@@ -39,8 +39,15 @@ inline constexpr const char* SelectPersonsForExport =
 // database for the participants without a win (NOT EXISTS probes the winners' index per row).
 inline constexpr const char* SelectPoolPersons =
     "select PersonID, PersonName, Company, PersonGroup from person";
-inline constexpr const char* SelectWinnerIds = "select PersonID from ComePrize";
+// The participants out of the pool: the winners, and those whose win was voided without
+// putting them back into the pool (they may not win again at this event).
+inline constexpr const char* SelectWinnerIds =
+    "select PersonID from ComePrize union all "
+    "select PersonID from VoidedWin where ReturnToPool=0";
 inline constexpr const char* SelectWinById = "select * from comeprize where personid=?";
+inline constexpr const char* SelectOutOfPoolById =
+    "select PersonID from ComePrize where PersonID=? union all "
+    "select PersonID from VoidedWin where PersonID=? and ReturnToPool=0";
 // A win keeps the winner's name, remark and group as they are at that moment (empty when the
 // participant has none or was removed meanwhile): the participant number is bound four times,
 // for the win and for the three look-ups.
@@ -91,6 +98,8 @@ inline constexpr const char* InsertLevelGroup =
 inline constexpr const char* SelectGroupCandidateCounts =
     "select coalesce(PersonGroup,'') as PersonGroup, count(*) as num from person "
     "where not exists (select 1 from ComePrize where ComePrize.PersonID = person.PersonID) "
+    "and not exists (select 1 from VoidedWin where VoidedWin.PersonID = person.PersonID "
+    "and VoidedWin.ReturnToPool = 0) "
     "group by coalesce(PersonGroup,'')";
 
 // Winners record dialog.
@@ -130,6 +139,42 @@ inline constexpr const char* SelectStoredWin =
 inline constexpr const char* SelectWinsInOrder =
     "select PersonID, sDateTime, step, sNo, JP, PersonName, Company from ComePrize "
     "order by step, sNo, sDateTime, PersonID";
+// Voided wins (VoidStore, the winners export, the draw log's check). A void copies the win
+// with its name, remark and group as stored, then removes it from ComePrize; its undo puts the
+// same row back.
+inline constexpr const char* SelectWinToVoid =
+    "select PersonID, sDateTime, step, sNo, JP, PersonName, Company, PersonGroup from ComePrize "
+    "where PersonID=?";
+inline constexpr const char* InsertVoidedWin =
+    "insert into VoidedWin(VoidID,PersonID,PersonName,Company,PersonGroup,sDateTime,step,sNo,JP,"
+    "VoidTime,Reason,Station,ReturnToPool) values(?,?,?,?,?,?,?,?,?,?,?,?,?)";
+inline constexpr const char* DeleteWin = "delete from ComePrize where PersonID=?";
+// The last void of a participant first: an undo takes the latest open one.
+inline constexpr const char* SelectVoidsOfPerson =
+    "select * from VoidedWin where PersonID=? order by VoidID desc";
+inline constexpr const char* RestoreWin =
+    "insert into ComePrize(PersonID,sDateTime,step,sNo,JP,PersonName,Company,PersonGroup) "
+    "select PersonID,sDateTime,step,sNo,JP,PersonName,Company,PersonGroup from VoidedWin "
+    "where VoidID=?";
+inline constexpr const char* DeleteOpenVoid =
+    "delete from VoidedWin where VoidID=? and ReplacedBy is null";
+inline constexpr const char* SelectVoidedWins =
+    "select * from VoidedWin order by step, sNo, VoidTime, VoidID";
+inline constexpr const char* SelectOpenPlaces =
+    "select * from VoidedWin where step=? and ReplacedBy is null order by sNo, VoidTime, VoidID";
+inline constexpr const char* CountOpenPlaces =
+    "select step, count(*) as num from VoidedWin where ReplacedBy is null group by step";
+// A replacement fills its place only while the place is open; the read that follows tells
+// whether this win took it (another station may have filled it first).
+inline constexpr const char* MarkReplaced =
+    "update VoidedWin set ReplacedBy=?, ReplacedTime=? where VoidID=? and ReplacedBy is null";
+inline constexpr const char* SelectReplacement =
+    "select ReplacedBy, ReplacedTime from VoidedWin where VoidID=?";
+inline constexpr const char* DeleteAllVoidedWins = "delete from VoidedWin";
+inline constexpr const char* SelectVoidedWinsInOrder =
+    "select VoidID, PersonID, sDateTime, step, sNo, JP, PersonName, Company, VoidTime, Reason, "
+    "Station, ReturnToPool, ReplacedBy, ReplacedTime from VoidedWin order by VoidID";
+
 // Check-in (the desk, the participant dialog, the exports and the draw's checked-in set).
 inline constexpr const char* SelectCheckin =
     "select CheckedIn, CheckinTime from Checkin where PersonID=?";

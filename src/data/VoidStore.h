@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariantList>
 #include <QtGlobal>
 
 #include <optional>
@@ -40,11 +41,11 @@ struct VoidRefusal
 {
     enum class Cause
     {
-        NoSuchWin,    // the participant has no stored win (voided or cleared at another station)
-        NotVoided,    // undo: no open void of that number
-        Replaced,     // undo: a replacement was drawn already
-        WonAgain,     // undo: the participant, put back into the pool, has won again meanwhile
-        Failed        // the database refused or could not be reached
+        NoSuchWin, // the participant has no stored win (voided or cleared at another station)
+        NotVoided, // undo: no open void of that number
+        Replaced,  // undo: a replacement was drawn already
+        WonAgain,  // undo: the participant, put back into the pool, has won again meanwhile
+        Failed     // the database refused or could not be reached
     };
     Cause cause = Cause::Failed;
     QString detail; // the database's own words
@@ -82,6 +83,8 @@ public:
     bool SetReturnsToPool(bool on);
 
 private:
+    std::optional<QList<VoidedWinRow>> ReadRows(const char* sql, const QVariantList& values);
+
     CAdoDatabase& m_database;
     QString m_station;
 };

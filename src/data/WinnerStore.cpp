@@ -46,8 +46,34 @@ std::optional<QSet<QString>> WinnerStore::WinnerKeys()
 
 bool WinnerStore::HasWon(const QString& personId)
 {
+    return m_database.OpenQuery(QLatin1String(SqlStatements::SelectOutOfPoolById),
+                                {personId, personId}) &&
+           !m_database.IsEOF();
+}
+
+bool WinnerStore::IsStored(const QString& personId)
+{
     return m_database.OpenQuery(QLatin1String(SqlStatements::SelectWinById), {personId}) &&
            !m_database.IsEOF();
+}
+
+std::optional<bool> WinnerStore::FillPlace(const ComePrizeRow& win)
+{
+    if (win.replaces == 0) {
+        return true;
+    }
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::MarkReplaced),
+                              {CAdoDatabase::TextValue(win.PersonID),
+                               CAdoDatabase::TextValue(win.sDateTime), win.replaces}) ||
+        !m_database.OpenQuery(QLatin1String(SqlStatements::SelectReplacement), {win.replaces})) {
+        return std::nullopt;
+    }
+    // Taken by this win only when the place now names it (another station's replacement, or an
+    // undo of the void, leaves it otherwise).
+    return !m_database.IsEOF() &&
+           PersonRow::IdKey(m_database.GetFieldText(QStringLiteral("ReplacedBy"))) ==
+               PersonRow::IdKey(win.PersonID) &&
+           m_database.GetFieldText(QStringLiteral("ReplacedTime")) == win.sDateTime;
 }
 
 bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal, const PickPool& pool)
@@ -70,6 +96,12 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal, con
     if (!transaction.IsActive()) {
         return refuse(WinRefusal::Cause::Failed, m_database.LastError());
     }
+    // A replacement takes the log's head first, as voids and their undos do, so that they
+    // wait for each other in one order.
+    DrawLog log(m_database);
+    if (win.replaces != 0 && !log.Lock()) {
+        return refuse(WinRefusal::Cause::Failed, log.Error());
+    }
     const QVariant id = CAdoDatabase::TextValue(win.PersonID);
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::InsertWinnerInGroup),
                               {id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
@@ -77,12 +109,16 @@ bool WinnerStore::InsertWinner(const ComePrizeRow& win, WinRefusal* refusal, con
         const QString detail = m_database.LastError();
         // Asked rather than read from the driver's words, which differ by engine: a stored
         // win means the database refused a second one.
-        return refuse(HasWon(win.PersonID) ? WinRefusal::Cause::AlreadyWon
-                                           : WinRefusal::Cause::Failed,
+        return refuse(IsStored(win.PersonID) ? WinRefusal::Cause::AlreadyWon
+                                             : WinRefusal::Cause::Failed,
                       detail);
     }
+    if (const std::optional<bool> filled = FillPlace(win); !filled || !*filled) {
+        return refuse(filled ? WinRefusal::Cause::PlaceTaken : WinRefusal::Cause::Failed,
+                      filled ? QString() : m_database.LastError());
+    }
     QString logError;
-    if (!LogWin(win.PersonID, pool, &logError)) {
+    if (!LogWin(win.PersonID, pool, &logError, win.replaces)) {
         return refuse(WinRefusal::Cause::Failed, logError);
     }
     if (!transaction.Commit()) {
@@ -119,18 +155,38 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
         if (!transaction.IsActive()) {
             return refuse(WinRefusal::Cause::Failed, QString(), m_database.LastError());
         }
-        // One statement prepared once and run for each win: at a thousand wins a round trip
-        // per win is what the round costs.
-        PreparedStatement insert(m_database, QLatin1String(SqlStatements::InsertWinnerInGroup));
+        DrawLog log(m_database);
+        QHash<QString, qint64> replaces; // by IdKey: the voided place each replacement fills
         for (const ComePrizeRow& win : wins) {
-            const QVariant id = CAdoDatabase::TextValue(win.PersonID);
-            if (!insert.Run({id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
-                             CAdoDatabase::TextValue(win.JP), id, id, id})) {
-                const QString detail = m_database.LastError();
+            if (win.replaces != 0) {
+                replaces.insert(PersonRow::IdKey(win.PersonID), win.replaces);
+            }
+        }
+        if (!replaces.isEmpty() && !log.Lock()) {
+            return refuse(WinRefusal::Cause::Failed, QString(), log.Error());
+        }
+        {
+            // One statement prepared once and run for each win: at a thousand wins a round
+            // trip per win is what the round costs.
+            PreparedStatement insert(m_database, QLatin1String(SqlStatements::InsertWinnerInGroup));
+            for (const ComePrizeRow& win : wins) {
+                const QVariant id = CAdoDatabase::TextValue(win.PersonID);
+                if (!insert.Run({id, CAdoDatabase::TextValue(win.sDateTime), win.step, win.sNo,
+                                 CAdoDatabase::TextValue(win.JP), id, id, id})) {
+                    const QString detail = m_database.LastError();
+                    transaction.Rollback();
+                    // Refused on the unique index when the participant won meanwhile elsewhere.
+                    return refuse(IsStored(win.PersonID) ? WinRefusal::Cause::AlreadyWon
+                                                         : WinRefusal::Cause::Failed,
+                                  win.PersonID, detail);
+                }
+            }
+        }
+        for (const ComePrizeRow& win : wins) {
+            if (const std::optional<bool> filled = FillPlace(win); !filled || !*filled) {
+                const QString detail = filled ? QString() : m_database.LastError();
                 transaction.Rollback();
-                // Refused on the unique index when the participant won meanwhile elsewhere.
-                return refuse(HasWon(win.PersonID) ? WinRefusal::Cause::AlreadyWon
-                                                   : WinRefusal::Cause::Failed,
+                return refuse(filled ? WinRefusal::Cause::PlaceTaken : WinRefusal::Cause::Failed,
                               win.PersonID, detail);
             }
         }
@@ -165,10 +221,11 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
         QList<QPair<QString, QJsonObject>> entries;
         entries.reserve(logged.size());
         for (qsizetype place = 0; place < logged.size(); ++place) {
+            const LoggedWin& win = logged.at(place);
             entries.append({QLatin1String(DrawLog::Win),
-                            DrawLog::WinPayload(logged.at(place), pools.value(place))});
+                            DrawLog::WinPayload(win, pools.value(place),
+                                                replaces.value(PersonRow::IdKey(win.PersonID)))});
         }
-        DrawLog log(m_database);
         if (logged.size() != wins.size() || !log.Append(entries)) {
             const QString detail = log.Error();
             transaction.Rollback();
@@ -190,7 +247,8 @@ bool WinnerStore::InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>*
     return true;
 }
 
-bool WinnerStore::LogWin(const QString& personId, const PickPool& pool, QString* error)
+bool WinnerStore::LogWin(const QString& personId, const PickPool& pool, QString* error,
+                         qint64 replaces)
 {
     DrawLog log(m_database);
     const std::optional<LoggedWin> stored = log.StoredWin(personId);
@@ -198,7 +256,7 @@ bool WinnerStore::LogWin(const QString& personId, const PickPool& pool, QString*
         *error = m_database.LastError();
         return false;
     }
-    if (!log.Append(QLatin1String(DrawLog::Win), DrawLog::WinPayload(*stored, pool))) {
+    if (!log.Append(QLatin1String(DrawLog::Win), DrawLog::WinPayload(*stored, pool, replaces))) {
         *error = log.Error();
         return false;
     }
@@ -262,7 +320,9 @@ bool WinnerStore::DeleteAll()
         return false;
     }
     const std::optional<int> removed = Count();
-    if (!removed || !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners))) {
+    // The voided wins go with the wins: a new event's pool holds everyone again.
+    if (!removed || !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllWinners)) ||
+        !m_database.OpenQuery(QLatin1String(SqlStatements::DeleteAllVoidedWins))) {
         return false;
     }
     if (m_database.Target().driver == DatabaseTarget::Driver::Sqlite) {

@@ -35,6 +35,9 @@ struct WinRefusal
         // The database file was deleted or replaced while the program ran (see
         // CAdoDatabase::CheckFileInPlace and its RecoveryPath).
         FileGone,
+        // The win was to fill a voided place that is no longer open: filled or its void undone
+        // meanwhile (at another station). Nothing was stored.
+        PlaceTaken,
         // The database refused the win or could not be reached.
         Failed
     };
@@ -71,25 +74,28 @@ public:
     std::optional<QList<PersonRow>> CandidatePool();
     // The participants with a stored win, by PersonRow::IdKey; nullopt when the query failed.
     std::optional<QSet<QString>> WinnerKeys();
-    // True when the participant has a win. A failed query counts as not won: the insert of the
-    // win is the final word.
+    // True when the participant may not win: a stored win, or a voided one that did not put
+    // them back into the pool. A failed query counts as not won: the insert of the win is the
+    // final word.
     bool HasWon(const QString& personId);
     // Stores a win with the participant's present name and remark. Shows nothing: a refused
     // win (false) is described in refusal, for the caller to tell the operator in one box.
     // A file taken away meanwhile refuses every win, so none is lost with it. The win and its
-    // draw log entry (naming pool) are stored in one transaction, or neither is.
+    // draw log entry (naming pool) are stored in one transaction, or neither is. A win that
+    // replaces a voided one fills its place in the same transaction, or is refused (PlaceTaken)
+    // when the place is no longer open.
     bool InsertWinner(const ComePrizeRow& win, WinRefusal* refusal = nullptr,
                       const PickPool& pool = {});
     // Appends the draw log entry of a win stored in the open transaction: the win as stored
     // (read back), with the pool it was drawn from. For every store of wins, one call a win,
     // before the commit. False (with the reason in *error) when the entry could not be appended:
     // the transaction must then be rolled back.
-    bool LogWin(const QString& personId, const PickPool& pool, QString* error);
+    bool LogWin(const QString& personId, const PickPool& pool, QString* error, qint64 replaces = 0);
     // Stores the wins of one round (one time, one level, places 1..n) in one transaction: all of
     // them or, when any is refused, none. Shows nothing, as InsertWinner; refusal names the
     // participant refused in its cause (AlreadyWon: won meanwhile at another station). On
     // success stored holds each win's participant with the name and remark it was stored with,
-    // in the order of wins.
+    // in the order of wins. Replacements fill their places as InsertWinner's do (PlaceTaken).
     // Each win's draw log entry names pools[i], the pool it was drawn from (unknown past the end).
     bool InsertRound(const QList<ComePrizeRow>& wins, QList<PersonRow>* stored,
                      WinRefusal* refusal = nullptr, QString* refusedId = nullptr,
@@ -104,10 +110,16 @@ public:
     std::optional<QList<WinnerRecordRow>> ExportRows();
     // Every stored win, including those of removed participants.
     std::optional<int> Count();
-    // Removes every win; the draw log keeps them and records the clearing.
+    // Removes every win and every voided win; the draw log keeps them and records the clearing.
     bool DeleteAll();
 
 private:
+    // Whether ComePrize holds a win of the participant (the cause of a refused insert).
+    bool IsStored(const QString& personId);
+    // Marks the voided place win replaces (none: nothing to do) as filled by win; false when
+    // the place is not open any more, nullopt when a statement failed.
+    std::optional<bool> FillPlace(const ComePrizeRow& win);
+
     std::optional<QList<WinnerRecordRow>> ReadRecords(const char* sql);
 
     CAdoDatabase& m_database;

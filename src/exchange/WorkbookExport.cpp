@@ -2,7 +2,9 @@
 #include "exchange/WorkbookExport.h"
 
 #include "data/CAdoDatabase.h"
+#include "data/ReadSnapshot.h"
 #include "data/SqlStatements.h"
+#include "data/VoidStore.h"
 #include "exchange/PersonText.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "exchange/excel/CExcelDispatchException.h"
@@ -15,6 +17,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QVariant>
+
+#include <optional>
 
 namespace {
 
@@ -52,12 +56,21 @@ constexpr WinnerColumn kWinnerColumns[] = {{"step", 5},       {"sNo", 5},       
                                            {"PersonName", 2}, {"sDateTime", 1},  {"JP", 1},
                                            {"company", 2},    {"PersonGroup", 2}};
 
+// What an export adds beside its main sheet: readFirst reads it, in the same moment as the
+// main query; addSheets writes it once the main rows are written.
+struct ExtraSheets
+{
+    std::function<bool()> readFirst;
+    std::function<void(CExcelWorksheets&)> addSheets;
+};
+
 // The chain every export follows. rename: the name the sheet gets, empty to keep it.
 WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePath,
                                const QString& path, const QString& rename, const char* query,
                                int firstRow,
                                const std::function<void(CExcelRange&, int row)>& writeRow,
-                               const WorkbookExport::Progress& progress)
+                               const WorkbookExport::Progress& progress,
+                               const ExtraSheets& extra = {})
 {
     if (const QString reason = CannotReplace(path); !reason.isEmpty()) {
         // "Failed " leads, as it always has; the reason and the path follow.
@@ -84,8 +97,16 @@ WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePa
         }
         CExcelRange cells = sheet.GetCells();
 
-        if (!database.OpenQuery(QLatin1String(query))) {
-            return WorkbookExport::Outcome::QueryFailed;
+        {
+            // The rows are all read when the query opens; the snapshot ends with that.
+            std::optional<ReadSnapshot> snapshot;
+            if (extra.readFirst) {
+                snapshot.emplace(database);
+            }
+            if ((extra.readFirst && !extra.readFirst()) ||
+                !database.OpenQuery(QLatin1String(query))) {
+                return WorkbookExport::Outcome::QueryFailed;
+            }
         }
         const int count = database.GetRecordCount();
         if (progress.Begin) {
@@ -98,6 +119,9 @@ WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePa
             if (progress.Step) {
                 progress.Step(row - firstRow + 1);
             }
+        }
+        if (extra.addSheets) {
+            extra.addSheets(sheets);
         }
         progressShown = false;
         if (progress.End) {
@@ -121,6 +145,46 @@ WorkbookExport::Outcome Export(CAdoDatabase& database, const QString& templatePa
 QVariant Text(const QString& text, const QString& blanks = QString())
 {
     return QVariant(blanks + PersonText::Cut(text, PersonText::MaxNameChars));
+}
+
+// The voided wins as a sheet "作废" after the others: a heading row, then one row each.
+void WriteVoidedSheet(CExcelWorksheets& sheets, const QList<VoidedWinRow>& rows)
+{
+    CExcelWorksheet sheet = sheets.Add();
+    sheet.SetName(QCoreApplication::translate("WorkbookExport", "作废"));
+    CExcelRange cells = sheet.GetCells();
+    const QString headings[] = {QCoreApplication::translate("WorkbookExport", "编号"),
+                                QCoreApplication::translate("WorkbookExport", "姓名"),
+                                QCoreApplication::translate("WorkbookExport", "备注"),
+                                QCoreApplication::translate("WorkbookExport", "分组"),
+                                QCoreApplication::translate("WorkbookExport", "奖项等级"),
+                                QCoreApplication::translate("WorkbookExport", "名次"),
+                                QCoreApplication::translate("WorkbookExport", "奖品"),
+                                QCoreApplication::translate("WorkbookExport", "中奖时间"),
+                                QCoreApplication::translate("WorkbookExport", "作废时间"),
+                                QCoreApplication::translate("WorkbookExport", "原因"),
+                                QCoreApplication::translate("WorkbookExport", "替补编号")};
+    for (int column = 0; column < int(std::size(headings)); ++column) {
+        cells.SetItem(QVariant(1), QVariant(column + 1), Text(headings[column]));
+    }
+    int row = 1;
+    for (const VoidedWinRow& voided : rows) {
+        ++row;
+        const QString values[] = {voided.PersonID,
+                                  voided.PersonName,
+                                  voided.Company,
+                                  voided.PersonGroup,
+                                  QString::number(voided.step),
+                                  QString::number(voided.sNo),
+                                  voided.JP,
+                                  voided.sDateTime,
+                                  voided.VoidTime,
+                                  voided.Reason,
+                                  voided.ReplacedBy};
+        for (int column = 0; column < int(std::size(values)); ++column) {
+            cells.SetItem(QVariant(row), QVariant(column + 1), Text(values[column]));
+        }
+    }
 }
 
 } // namespace
@@ -179,6 +243,18 @@ WorkbookExport::Outcome WorkbookExport::ExportWinners(CAdoDatabase& database,
                                                       const QString& appDirectory,
                                                       const QString& path, const Progress& progress)
 {
+    // The voided wins go into a sheet of their own after the valid ones; an event without any
+    // exports as it always has.
+    std::optional<QList<VoidedWinRow>> voided;
+    const ExtraSheets extra{[&] {
+                                voided = VoidStore(database, QString()).Records();
+                                return voided.has_value();
+                            },
+                            [&](CExcelWorksheets& sheets) {
+                                if (!voided->isEmpty()) {
+                                    WriteVoidedSheet(sheets, *voided);
+                                }
+                            }};
     QStringList fields;
     QStringList blanks;
     for (const WinnerColumn& column : kWinnerColumns) {
@@ -201,5 +277,5 @@ WorkbookExport::Outcome WorkbookExport::ExportWinners(CAdoDatabase& database,
                               Text(database.GetFieldText(fields[column]), blanks[column]));
             }
         },
-        progress);
+        progress, extra);
 }

@@ -191,6 +191,9 @@ void CRecordListCtrl::PaintCell(QPainter* painter, const QStyleOptionViewItem& o
     if (marked) {
         textColour = MarkedText;
     }
+    if (m_model->RowDimmed(row)) {
+        textColour = DimmedText;
+    }
 
     painter->save();
     painter->setClipRect(option.rect);

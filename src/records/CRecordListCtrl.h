@@ -71,6 +71,7 @@ public:
     static constexpr QColor SelectedBackground{100, 121, 165};
     static constexpr QColor MarkedBackground{247, 247, 198};
     static constexpr QColor MarkedText{0, 0, 255};
+    static constexpr QColor DimmedText{150, 150, 150}; // rows that no longer count
 
 protected:
     void OnColumnClick(int column);

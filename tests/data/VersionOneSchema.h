@@ -10,7 +10,8 @@ inline QStringList VersionTwoStatements()
 {
     QStringList statements{
         QStringLiteral("drop table DrawLog"), QStringLiteral("drop table DrawLogHead"),
-        QStringLiteral("drop table Checkin"), QStringLiteral("drop table EventOption")};
+        QStringLiteral("drop table Checkin"), QStringLiteral("drop table EventOption"),
+        QStringLiteral("drop table VoidedWin")};
     for (int level = 1; level <= 8; ++level) {
         statements << QStringLiteral("alter table JP drop column roundSize%1").arg(level);
     }

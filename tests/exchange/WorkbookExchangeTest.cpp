@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/PersonStore.h"
 #include "data/SqlStatements.h"
+#include "data/VoidStore.h"
 #include "data/WinnerStore.h"
 #include "exchange/ImportPerson.h"
 #include "exchange/ImportSink.h"
@@ -471,6 +472,39 @@ TEST_F(WorkbookExchange, TheGroupColumnIsImportedExportedAndReadBack)
     const QString winners = Saved(QStringLiteral("Prize1.xlsx"));
     EXPECT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), winners),
               WorkbookExport::Outcome::Saved);
-    EXPECT_EQ(Rows(winners, "Prize", 3, 4, 8).value(1).section(u'|', 7), QStringLiteral("  销售部"));
+    EXPECT_EQ(Rows(winners, "Prize", 3, 4, 8).value(1).section(u'|', 7),
+              QStringLiteral("  销售部"));
     EXPECT_FALSE(Rows(winners, "Prize", 3, 3, 8).value(0).section(u'|', 7).isEmpty());
+}
+
+TEST_F(WorkbookExchange, VoidedWinsGoIntoASheetOfTheirOwn)
+{
+    PersonStore persons(m_data.db());
+    for (const char* id : {"V1", "V2", "V3"}) {
+        ASSERT_TRUE(persons.Insert({id, QStringLiteral("名") + id, "部", "组"}));
+    }
+    WinnerStore winners(m_data.db());
+    VoidStore voids(m_data.db(), QStringLiteral("desk"));
+    ASSERT_TRUE(winners.InsertWinner({"V1", "2026-01-01 10:00:00", 2, 1, "电视"}));
+    ASSERT_TRUE(winners.InsertWinner({"V2", "2026-01-01 10:00:00", 2, 2, "电视"}));
+    const QString path = Saved(QStringLiteral("Prize1.xlsx"));
+    ASSERT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Workbook::Open(path)->SheetCount(), 1) << "no voids, no second sheet";
+
+    ASSERT_TRUE(voids.Void("V2", "不在场", "2026-01-01 10:05:00"));
+    ASSERT_TRUE(winners.InsertWinner(
+        {"V3", "2026-01-01 10:10:00", 2, 2, "电视", voids.Records()->first().VoidID}));
+    ASSERT_EQ(WorkbookExport::ExportWinners(m_data.db(), m_data.folder(), path),
+              WorkbookExport::Outcome::Saved);
+    EXPECT_EQ(Rows(path, "Prize", 4, 6, 3),
+              (QStringList{"     2|     1|  V1", "     2|     2|  V3", "||"}));
+    EXPECT_EQ(
+        Rows(path, "作废", 1, 3, 11),
+        (QStringList{"编号|姓名|备注|分组|奖项等级|名次|奖品|中奖时间|作废时间|原因|替补编号",
+                     "V2|名V2|部|组|2|2|电视|2026-01-01 10:00:00|2026-01-01 10:05:00|不在场|V3",
+                     "||||||||||"}));
+    // The template's own parts stay: its title rows are there as before.
+    EXPECT_EQ(Rows(path, "Prize", 1, 3, 7),
+              Rows(m_data.folder() + "template1.xlsx", "sheet1", 1, 3, 7));
 }

@@ -85,9 +85,10 @@ std::vector<int> BigRound::Choose(const QList<PersonRow>& entries, const QSet<QS
 BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rule,
                                  const QSet<QString>* checkedIn, RandomSource& random,
                                  const ComePrizeRow& round, int count, bool halfRangeRule,
-                                 bool& halfRangeToggle)
+                                 bool& halfRangeToggle, const QList<QPair<int, qint64>>& places)
 {
     m_winners.clear();
+    m_wins.clear();
     m_refusal = {};
     m_refusedId.clear();
     const bool toggleAtStart = halfRangeToggle;
@@ -129,10 +130,15 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rul
             ComePrizeRow win = round;
             win.PersonID = DrawEngine::UpperCaseId(entries.at(chosen[i]).PersonID);
             win.sNo = static_cast<int>(wins.size()) + 1;
+            if (wins.size() < places.size()) {
+                win.sNo = places.at(wins.size()).first;
+                win.replaces = places.at(wins.size()).second;
+            }
             wins.append(win);
             pools.append({entries.size(), ranges[i].second, digest, rule.Describe()});
         }
         if (m_store.InsertRound(wins, &m_winners, &m_refusal, &m_refusedId, pools)) {
+            m_wins = wins;
             return Outcome::Stored;
         }
         if (m_refusedId.isEmpty()) {
@@ -144,16 +150,18 @@ BigRound::Outcome BigRound::Draw(CandidatePool& pool, const EligibilityRule& rul
     }
 }
 
-QString BigRound::Show(DrawHost& host, const QString& prize, int level) const
+QString BigRound::Show(DrawHost& host, const QString& prize, int level, bool replacement) const
 {
     host.ClearWinnersList();
     host.AppendWinner(QString(), DrawTexts::RoundWinnerCount(static_cast<int>(m_winners.size())));
     const int lines = std::min(static_cast<int>(m_winners.size()), DrawEngine::MaxValue);
     for (int place = 1; place <= lines; ++place) {
         const PersonRow& winner = m_winners.at(place - 1);
+        const QString name = DrawTexts::PaddedName(winner.PersonName);
         host.SetSkinText(DrawTexts::WinnerLineName(place),
-                         DrawTexts::WinnerLine(place, DrawTexts::PaddedName(winner.PersonName),
-                                               winner.PersonID, prize));
+                         replacement ? DrawTexts::ReplacementLine(m_wins.value(place - 1).sNo, name,
+                                                                  winner.PersonID, prize)
+                                     : DrawTexts::WinnerLine(place, name, winner.PersonID, prize));
     }
     host.ShowRoundWinners(prize, level, m_winners);
     return m_winners.isEmpty()

@@ -6,6 +6,7 @@
 #include "data/WinnerStore.h"
 
 #include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
 
@@ -44,15 +45,18 @@ public:
     explicit BigRound(CAdoDatabase& database) : m_database(database), m_store(database) {}
 
     // Draws and stores count winners of round (its time, level and prize; the places are set
-    // here, 1..count). halfRangeToggle is the engine's, flipped once for each pick made.
-    // Only entries rule admits, and when checkedIn is given only those it holds, are chosen.
+    // here, 1..count, or from places). halfRangeToggle is the engine's, flipped once for each
+    // pick made. Only entries rule admits, and when checkedIn is given only those it holds, are
+    // chosen. places: the place (sNo) and the voided win (VoidID) each winner fills, in order.
     Outcome Draw(CandidatePool& pool, const EligibilityRule& rule, const QSet<QString>* checkedIn,
                  RandomSource& random, const ComePrizeRow& round, int count, bool halfRangeRule,
-                 bool& halfRangeToggle);
+                 bool& halfRangeToggle, const QList<QPair<int, qint64>>& places = {});
 
     // The stored winners in place order, as stored (number upper-cased, name and remark of the
     // moment); empty unless the last Draw stored them.
     const QList<PersonRow>& Winners() const { return m_winners; }
+    // The stored wins, as Winners (time, level, place and voided win of each).
+    const QList<ComePrizeRow>& Wins() const { return m_wins; }
     const WinRefusal& Refusal() const { return m_refusal; }
     // The participant whose win the database refused, or the first chosen when none was named.
     const QString& RefusedId() const { return m_refusedId; }
@@ -63,8 +67,9 @@ public:
 
     // Shows the stored round on host: the small winners list tells how many won, the winner
     // lines list the first eight places, and the host's round view gets every winner. Returns
-    // the line under the reels (the first winner's name).
-    QString Show(DrawHost& host, const QString& prize, int level) const;
+    // the line under the reels (the first winner's name). replacement: the lines say that the
+    // winners fill voided places.
+    QString Show(DrawHost& host, const QString& prize, int level, bool replacement = false) const;
 
     // Chooses count entries of entries as the picks above do; entries whose IdKey is in won are
     // dropped when met. Indices into entries in order of choice; fewer than count when the pool
@@ -78,6 +83,7 @@ private:
     CAdoDatabase& m_database;
     WinnerStore m_store;
     QList<PersonRow> m_winners;
+    QList<ComePrizeRow> m_wins;
     WinRefusal m_refusal;
     QString m_refusedId;
 };

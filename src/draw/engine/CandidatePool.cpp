@@ -59,16 +59,17 @@ bool CandidatePool::Update()
     return !m_entries.isEmpty();
 }
 
-void CandidatePool::Refresh()
+bool CandidatePool::Refresh()
 {
     const ChangeStamp token = m_database.ChangeToken();
     // Without a working connection the next Update reads the pool and reports the cause.
     if (token == m_token || token == m_refreshFailedToken || !token.OthersKnown()) {
-        return;
+        return false;
     }
     Update();
     m_refreshFailedToken =
         m_readFailed ? std::optional<ChangeStamp>(m_database.ChangeToken()) : std::nullopt;
+    return true;
 }
 
 bool CandidatePool::ConfirmAt(qsizetype index)

@@ -38,8 +38,8 @@ public:
     bool Update();
     // Update for an idle moment: does nothing when the data did not change since the pool was
     // last current, or since a read failed here (that read's box was shown; the next Update
-    // tries again).
-    void Refresh();
+    // tries again). True when the data had changed (the pool was brought up to date).
+    bool Refresh();
     // Takes in what this connection's stores have journalled since the pool was current (the
     // win just stored), without reading; true when the pool is current afterwards. When it is
     // not, the next Update reads it again.

@@ -11,24 +11,24 @@
 #include <optional>
 #include <utility>
 
-static_assert(DrawEngine::MaxValue == PrizeStore::Levels, "one prize name a level");
+static_assert(DrawEngine::MaxValue == LevelSelector::MaxValue, "one prize name a level");
 
 using enum DrawTexts::Text;
 
 DrawEngine::DrawEngine(DrawHost& host, CAdoDatabase& database, std::unique_ptr<RandomSource> random,
                        std::unique_ptr<DrawClock> clock)
-    : m_host(host), m_database(database), m_winners(database), m_prizes(database),
-      m_random(std::move(random)), m_clock(std::move(clock)), m_CandidatePool(database),
-      m_contenders(database, m_CandidatePool), m_bigRound(database)
+    : m_host(host), m_database(database), m_winners(database), m_random(std::move(random)),
+      m_clock(std::move(clock)), m_levels(host, database), m_CandidatePool(database),
+      m_contenders(database, m_CandidatePool), m_reels(host), m_bigRound(database),
+      m_replacement(database)
 {
-    m_roundSizes.fill(PrizeStore::DefaultRoundSize);
     if (!m_random) {
         m_random = std::make_unique<SystemRandomSource>();
     }
     if (!m_clock) {
         m_clock = std::make_unique<SystemDrawClock>();
     }
-    m_reelPositions.fill(-1);
+    m_replacement.ReadCounts();
 }
 
 DrawEngine::~DrawEngine() = default;
@@ -44,22 +44,71 @@ bool DrawEngine::RefuseReentry()
     return true;
 }
 
+bool DrawEngine::MayStart()
+{
+    m_levels.LoadPrizeNames();
+    if (!m_IsIdle) {
+        m_host.ShowSysInfo(DrawTexts::Load(DrawingNow));
+        return false;
+    }
+    if (m_reels.OneArmed() && !m_reels.Stopped(ReelCount)) {
+        m_host.ShowSysInfo(DrawTexts::Load(PickUnfinished));
+        return false;
+    }
+    return true;
+}
+
 void DrawEngine::StartRound()
 {
     if (RefuseReentry()) {
         return;
     }
     const BusyScope busy(m_busy);
-    LoadPrizeNames();
-    if (!m_IsIdle) {
-        m_host.ShowSysInfo(DrawTexts::Load(DrawingNow));
+    if (!MayStart()) {
         return;
     }
-    if (m_reelOneArmed && !m_reelStopped[ReelCount - 1]) {
-        m_host.ShowSysInfo(DrawTexts::Load(PickUnfinished));
+    m_levels.FollowRoundSize();
+    m_replacement.ReadCounts();
+    BeginRound(RoundQuota());
+}
+
+void DrawEngine::StartReplacementRound()
+{
+    if (RefuseReentry()) {
         return;
     }
-    FollowRoundSize();
+    const BusyScope busy(m_busy);
+    if (!MayStart()) {
+        return;
+    }
+    if (!m_replacement.Begin(PrizeLevel())) {
+        if (!m_replacement.ReadFailed()) {
+            m_host.ShowMessageBox(DrawTexts::NoOpenPlace(PrizeLevel(), PrizeName(PrizeLevel())));
+        }
+        return;
+    }
+    BeginRound(m_replacement.Count());
+    if (m_IsIdle) {
+        m_replacement.End(); // refused before its first pick
+    }
+}
+
+void DrawEngine::VoidsChanged()
+{
+    if (m_busy) {
+        return;
+    }
+    const BusyScope busy(m_busy);
+    m_replacement.ReadCounts();
+    m_replacement.FollowVoids();
+    if (m_IsIdle && !m_rolling) {
+        m_contenders.Update(); // a void or its undo leaves the pool to be read again
+    }
+}
+
+void DrawEngine::BeginRound(int count)
+{
+    m_roundCount = count;
     // A rule changed at any station since the last round takes effect now; the kept pool
     // serves every rule.
     if (!m_contenders.LoadRules()) {
@@ -83,6 +132,7 @@ void DrawEngine::StartRound()
     m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
     m_IsIdle = false;
     m_PickNumber = 1;
+    m_replacement.ClearLastRound();
     BeginPick();
 }
 
@@ -100,7 +150,7 @@ void DrawEngine::StopRollNow()
     if (!m_rolling) {
         return;
     }
-    if (!m_reelOneArmed || m_IsIdle) {
+    if (!m_reels.OneArmed() || m_IsIdle) {
         ShowPickProgress();
         m_random->Reseed();
         PickWinner();
@@ -115,36 +165,16 @@ void DrawEngine::ShowSelectedPrize()
         return;
     }
     const BusyScope busy(m_busy);
-    LoadPrizeNames();
-    FollowRoundSize();
-    const QString prize = PrizeName(m_PrizeLevel);
+    m_levels.LoadPrizeNames();
+    m_levels.FollowRoundSize();
+    const QString prize = PrizeName(PrizeLevel());
     if (!prize.isEmpty()) {
         m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
         m_host.SetSkinText(DrawTexts::InfoName(), DrawTexts::SelectedPrize(prize));
     }
 }
 
-void DrawEngine::LevelUp()
-{
-    ChangeValue(m_PrizeLevel, +1, DrawTexts::LevelName());
-    ShowSelectedPrize();
-}
-
-void DrawEngine::LevelDown()
-{
-    ChangeValue(m_PrizeLevel, -1, DrawTexts::LevelName());
-    ShowSelectedPrize();
-}
-
-void DrawEngine::FollowRoundSize()
-{
-    if (m_RoundQuota > MaxValue && m_RoundQuota != RoundSize(m_PrizeLevel)) {
-        m_RoundQuota = RoundSize(m_PrizeLevel);
-        m_host.SetSkinText(DrawTexts::QuotaName(), QString::number(m_RoundQuota));
-    }
-}
-
-void DrawEngine::ChangeValue(int& value, int delta, const QString& skinName)
+void DrawEngine::ChangeValue(bool quota, int delta)
 {
     if (RefuseReentry()) {
         return;
@@ -153,26 +183,15 @@ void DrawEngine::ChangeValue(int& value, int delta, const QString& skinName)
         m_host.ShowSysInfo(DrawTexts::Load(DrawingNow));
         return;
     }
-    int changed = value + delta;
-    int maximum = MaxValue;
-    if (&value == &m_RoundQuota && changed > MaxValue) {
-        // Past 8 the quota takes the level's round size only, as the prize settings left it.
-        const BusyScope busy(m_busy);
-        LoadPrizeNames();
-        maximum = RoundSize(m_PrizeLevel); // 8 at least
-        changed = delta < 0 ? MaxValue : (value < maximum ? maximum : value + 1);
+    {
+        const BusyScope busy(m_busy); // the quota may read the round sizes
+        if (quota) {
+            m_levels.ChangeQuota(delta);
+            return;
+        }
+        m_levels.ChangeLevel(delta);
     }
-    if (changed > maximum) {
-        m_host.ShowSysInfo(maximum > MaxValue ? DrawTexts::MaximumQuota(maximum)
-                                              : DrawTexts::Load(Maximum));
-        return;
-    }
-    if (changed < 1) {
-        m_host.ShowSysInfo(DrawTexts::Load(Minimum));
-        return;
-    }
-    value = changed;
-    m_host.SetSkinText(skinName, QString::number(value));
+    ShowSelectedPrize();
 }
 
 void DrawEngine::OnTimer(int id)
@@ -182,17 +201,10 @@ void DrawEngine::OnTimer(int id)
         return;
     }
     const BusyScope busy(m_busy);
-    // Positions advance without wrapping; the next timer message of any kind wraps them.
-    for (int& position : m_reelPositions) {
-        if (position < 0 || position >= ReelAlphabetSize) {
-            position = 0;
-        }
-    }
+    m_reels.WrapPositions();
     if (id >= 1 && id <= ReelCount) {
-        // A late tick of a reel that has already stopped must not set it rolling again.
-        if (!m_reelStopped[id - 1]) {
-            ReelTick(id);
-        }
+        m_reels.Tick(id, PrizeLevel() <= ReelStrip::LastSlowLevel,
+                     [this](bool stoppedByMatch) { return WinnerSequence(stoppedByMatch); });
         return;
     }
     switch (id) {
@@ -207,7 +219,7 @@ void DrawEngine::OnTimer(int id)
         m_host.StopTimer(NextPickTimer);
         // An operator's stop within the 300 ms has already chosen this pick's winner; choosing
         // again would replace the winner while the reels already stop on the first one.
-        if (m_rolling && !m_reelOneArmed) {
+        if (m_rolling && !m_reels.OneArmed()) {
             PickWinner();
         }
         break;
@@ -222,26 +234,18 @@ void DrawEngine::RefreshCandidatePool()
         return;
     }
     const BusyScope busy(m_busy);
-    m_CandidatePool.Refresh();
+    if (m_CandidatePool.Refresh()) {
+        m_replacement.ReadCounts(); // the data changed: a void at another station may be in it
+    }
 }
 
 // --- Database work -----------------------------------------------------------------------------
 
-void DrawEngine::LoadPrizeNames()
-{
-    // When the row cannot be read the names keep their previous values.
-    PrizeStore::RoundSizes sizes;
-    if (std::optional<PrizeStore::PrizeNames> names = m_prizes.Names(&sizes)) {
-        m_prizeNames = std::move(*names);
-        m_roundSizes = sizes;
-    }
-}
-
 bool DrawEngine::EnoughEligible()
 {
-    const qsizetype eligible = m_contenders.Of(m_PrizeLevel).Size();
+    const qsizetype eligible = m_contenders.Of(PrizeLevel()).Size();
     if (eligible == 0) {
-        m_host.ShowMessageBox(DrawTexts::NobodyEligible(m_PrizeLevel, PrizeName(m_PrizeLevel)));
+        m_host.ShowMessageBox(DrawTexts::NobodyEligible(PrizeLevel(), PrizeName(PrizeLevel())));
         return false;
     }
     // The auto-stop timer starts before the quota check; when the check refuses the round, the
@@ -250,7 +254,7 @@ bool DrawEngine::EnoughEligible()
         m_host.EnableSkinButton(DrawTexts::StopButton(), false);
         m_host.StartTimer(AutoStopTimer, AutoStopMs);
     }
-    if (eligible < m_RoundQuota) {
+    if (eligible < m_roundCount) {
         m_host.ShowMessageBox(DrawTexts::Load(QuotaTooLarge));
         return false;
     }
@@ -263,9 +267,11 @@ bool DrawEngine::StoreWinner(WinRefusal& refusal)
     // The token's round trip to a server also finds a connection the server dropped meanwhile,
     // which the insert then makes again instead of failing on it.
     m_database.ChangeToken();
-    return m_winners.InsertWinner(
-        {m_TargetID, time, m_PrizeLevel, m_PickNumber, PrizeName(m_PrizeLevel)}, &refusal,
-        m_targetPool);
+    m_win = {m_TargetID, time, PrizeLevel(), m_PickNumber, PrizeName(PrizeLevel())};
+    if (m_replacement.Active()) {
+        m_replacement.Fill(m_win, m_PickNumber);
+    }
+    return m_winners.InsertWinner(m_win, &refusal, m_targetPool);
 }
 
 QString DrawEngine::StoredWinnerName()
@@ -282,10 +288,13 @@ QString DrawEngine::StoredWinnerName()
 QString DrawEngine::ShowWinner(const QString& name)
 {
     m_host.AppendWinner(m_TargetID, name);
+    m_replacement.AddWinner({m_TargetID, name, m_target.Company, m_target.PersonGroup}, m_win);
     const QString padded = DrawTexts::PaddedName(name);
-    m_host.SetSkinText(
-        DrawTexts::WinnerLineName(m_PickNumber),
-        DrawTexts::WinnerLine(m_PickNumber, padded, m_TargetID, PrizeName(m_PrizeLevel)));
+    const QString prize = PrizeName(PrizeLevel());
+    m_host.SetSkinText(DrawTexts::WinnerLineName(m_PickNumber),
+                       m_replacement.Active()
+                           ? DrawTexts::ReplacementLine(m_win.sNo, padded, m_TargetID, prize)
+                           : DrawTexts::WinnerLine(m_PickNumber, padded, m_TargetID, prize));
     return DrawTexts::WinnerInfo(padded);
 }
 
@@ -301,31 +310,26 @@ bool DrawEngine::BeginPick()
         }
         return false;
     }
-    for (int& position : m_reelPositions) {
-        position = RandomInRange(0, ReelAlphabetSize);
-    }
-    for (int reel = 1; reel <= ReelCount; ++reel) {
-        m_host.StartTimer(reel, ReelIntervalMs);
-    }
+    m_reels.Roll(*m_random);
     m_rolling = true;
     m_host.StopTimer(RevealTimer);
     m_host.ClearWinnersList();
     m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
     if (m_PickNumber == 1) {
-        m_host.SetSkinText(DrawTexts::InfoName(), DrawTexts::Load(Starting));
+        m_host.SetSkinText(DrawTexts::InfoName(), m_replacement.Active()
+                                                      ? DrawTexts::ReplacementStarting()
+                                                      : DrawTexts::Load(Starting));
     } else {
         ShowPickProgress();
     }
-    m_reelOneArmed = false;
-    m_reelStopped.fill(false);
     m_winnerRevealed = false;
     return true;
 }
 
 void DrawEngine::EndRoundWithoutWinner(bool clearReels)
 {
-    for (int reel = 1; clearReels && reel <= ReelCount; ++reel) {
-        m_host.SetReelText(reel, QString(), RollingColour());
+    if (clearReels) {
+        m_reels.Clear();
     }
     for (int reel = 1; reel <= ReelCount; ++reel) {
         m_host.StopTimer(reel);
@@ -333,51 +337,59 @@ void DrawEngine::EndRoundWithoutWinner(bool clearReels)
     m_host.StopTimer(AutoStopTimer);
     m_host.StopTimer(NextPickTimer);
     m_rolling = false;
-    m_reelOneArmed = false;
+    m_reels.Disarm();
     m_winnerRevealed = false;
     m_host.SetSkinText(DrawTexts::InfoCaptionName(), QString());
     m_host.SetSkinText(DrawTexts::InfoName(), QString());
     m_host.EnableSkinButton(DrawTexts::StopButton(), false);
     m_host.EnableSkinButton(DrawTexts::StartButton(), true);
     m_IsIdle = true;
+    m_replacement.End();
 }
 
 void DrawEngine::ShowPickProgress()
 {
-    m_host.SetSkinText(DrawTexts::InfoName(), DrawTexts::PickProgress(m_PickNumber));
+    m_host.SetSkinText(DrawTexts::InfoName(),
+                       m_replacement.Active()
+                           ? DrawTexts::ReplacementProgress(m_replacement.Place(m_PickNumber))
+                           : DrawTexts::PickProgress(m_PickNumber));
 }
 
 bool DrawEngine::PickBigRound()
 {
     m_database.ChangeToken(); // finds a connection the server dropped, as StoreWinner does
     const BigRound::Outcome outcome = m_bigRound.Draw(
-        m_CandidatePool, RuleInForce(m_PrizeLevel), m_contenders.CheckedIn(), *m_random,
-        {QString(), TimeText(), m_PrizeLevel, 0, PrizeName(m_PrizeLevel)}, m_RoundQuota,
-        m_halfRangeRule, m_HalfRangeToggle);
+        m_CandidatePool, RuleInForce(PrizeLevel()), m_contenders.CheckedIn(), *m_random,
+        {QString(), TimeText(), PrizeLevel(), 0, PrizeName(PrizeLevel())}, m_roundCount,
+        m_halfRangeRule, m_HalfRangeToggle,
+        m_replacement.Active() ? m_replacement.Places() : QList<QPair<int, qint64>>());
     if (outcome == BigRound::Outcome::Stored) {
         m_TargetID = UpperCaseId(m_bigRound.Winners().first().PersonID);
+        for (qsizetype i = 0; i < m_bigRound.Winners().size(); ++i) {
+            m_replacement.AddWinner(m_bigRound.Winners().at(i), m_bigRound.Wins().at(i));
+        }
         return true;
     }
     EndRoundWithoutWinner(true);
-    m_bigRound.TellFailure(m_host, outcome, m_RoundQuota);
+    m_bigRound.TellFailure(m_host, outcome, m_roundCount);
     return false;
 }
 
 void DrawEngine::PickWinner()
 {
-    if (m_RoundQuota > MaxValue && !PickBigRound()) {
+    if (m_roundCount > MaxValue && !PickBigRound()) {
         return;
     }
-    while (m_RoundQuota <= MaxValue) {
+    while (m_roundCount <= MaxValue) {
         // Only the participants the level admits are candidates, in the pool's order.
-        const EligibleView eligible = m_contenders.Of(m_PrizeLevel);
+        const EligibleView eligible = m_contenders.Of(PrizeLevel());
         const int n = static_cast<int>(eligible.Size());
         if (n == 0) {
             // Everyone in the pool has won meanwhile (at another station on the same data):
             // nobody is left to choose, so the round ends instead of rolling for ever.
             EndRoundWithoutWinner();
             m_host.ShowMessageBox(
-                m_contenders.NobodyForLevelText(m_PrizeLevel, PrizeName(m_PrizeLevel)));
+                m_contenders.NobodyForLevelText(PrizeLevel(), PrizeName(PrizeLevel())));
             return;
         }
         // Every second pick of the window's life draws from the first half of the candidates,
@@ -393,60 +405,15 @@ void DrawEngine::PickWinner()
             m_target = m_CandidatePool.At(index);
             m_targetRevision = m_CandidatePool.Revision();
             m_targetPool = {n, range, m_CandidatePool.Digest(),
-                            RuleInForce(m_PrizeLevel).Describe()};
+                            RuleInForce(PrizeLevel()).Describe()};
             m_TargetID = UpperCaseId(m_target.PersonID);
             break;
         }
     }
-    for (int reel = 1; reel <= ReelCount; ++reel) {
-        m_targetCells[reel - 1] = ReelStrip::Cell(m_TargetID, reel);
-    }
-    m_reelOneArmed = true;
+    m_reels.Arm(m_TargetID);
 }
 
 // --- Reels and the reveal ----------------------------------------------------------------------
-
-void DrawEngine::ReelTick(int reel)
-{
-    const int i = reel - 1;
-    QString shown(ReelStrip::At(m_reelPositions[i]));
-    const bool looking = reel == 1 ? m_reelOneArmed : m_reelStopped[i - 1];
-    if (looking) {
-        const QString& target = m_targetCells[i];
-        if (target.isEmpty()) {
-            // The ID is shorter than this reel: it turns empty without searching.
-            m_reelStopped[i] = true;
-            m_SlowDownCounter = 0;
-            m_host.StopTimer(reel);
-            m_host.SetReelText(reel, QString(), RollingColour());
-            if (reel == ReelCount) {
-                WinnerSequence(false);
-            }
-            return;
-        }
-        m_host.StartTimer(reel, ReelStrip::LookingIntervalMs(reel, m_SlowDownCounter));
-        // A character the reel does not carry (punctuation, a Chinese character) would never
-        // come round: the reel stops on it at once, so every round finishes.
-        if (target == shown || !ReelStrip::Carries(target)) {
-            shown = target;
-            m_reelStopped[i] = true;
-            m_SlowDownCounter = 0;
-            m_host.StopTimer(reel);
-            if (reel < ReelCount) {
-                m_host.PlayDrawingSound();
-            } else if (!WinnerSequence(true)) {
-                return; // refused: the reels stay cleared
-            }
-        }
-        if (m_PrizeLevel <= ReelStrip::LastSlowLevel) {
-            ++m_SlowDownCounter;
-        } else {
-            m_SlowDownCounter = 0;
-        }
-    }
-    m_host.SetReelText(reel, shown, RollingColour());
-    ++m_reelPositions[i];
-}
 
 bool DrawEngine::WinnerSequence(bool stoppedByMatch)
 {
@@ -456,20 +423,20 @@ bool DrawEngine::WinnerSequence(bool stoppedByMatch)
     // not be stored is never shown, and the round ends so that the operator can start again. A
     // big round was stored whole when its reels began to stop; it ends with this reveal.
     WinRefusal refusal;
-    const bool big = m_RoundQuota > MaxValue;
+    const bool big = m_roundCount > MaxValue;
     const bool stored = big || StoreWinner(refusal);
     if (stored) {
         if (big) {
-            m_PickNumber = m_RoundQuota;
+            m_PickNumber = m_roundCount;
         }
-        const QString displayName =
-            big ? m_bigRound.Show(m_host, PrizeName(m_PrizeLevel), m_PrizeLevel)
-                : ShowWinner(StoredWinnerName());
+        const QString displayName = big ? m_bigRound.Show(m_host, PrizeName(PrizeLevel()),
+                                                          PrizeLevel(), m_replacement.Active())
+                                        : ShowWinner(StoredWinnerName());
         m_host.SetSkinText(DrawTexts::InfoCaptionName(), DrawTexts::Load(WinnerCaption));
         m_host.SetSkinText(DrawTexts::InfoName(), displayName);
         m_winnerRevealed = true;
         m_host.StartTimer(RevealTimer, FirstRevealMs);
-        ShowTargetOnReels(BlinkOnColour());
+        m_reels.ShowTarget(BlinkOnColour());
     } else {
         // The audience must not take the number the reels stopped on for a winner.
         EndRoundWithoutWinner(true);
@@ -487,26 +454,19 @@ bool DrawEngine::WinnerSequence(bool stoppedByMatch)
     return stored;
 }
 
-void DrawEngine::ShowTargetOnReels(const QColor& colour)
-{
-    for (int reel = 1; reel <= ReelCount; ++reel) {
-        m_host.SetReelText(reel, m_targetCells[reel - 1], colour);
-    }
-}
-
 void DrawEngine::RevealTick()
 {
-    ShowTargetOnReels(m_blinkPhase ? BlinkOnColour() : BlinkOffColour());
+    m_reels.ShowTarget(m_blinkPhase ? BlinkOnColour() : BlinkOffColour());
     m_blinkPhase = !m_blinkPhase;
     m_host.StartTimer(RevealTimer, BlinkMs);
     if (m_IsIdle || !m_winnerRevealed) {
         return;
     }
-    if (m_PickNumber < m_RoundQuota) {
+    if (m_PickNumber < m_roundCount) {
         ++m_PickNumber;
         m_host.StopTimer(RevealTimer);
         m_winnerRevealed = false;
-        m_reelOneArmed = false;
+        m_reels.Disarm();
         m_rolling = true;
         m_IsIdle = false;
         if (BeginPick()) {
@@ -519,5 +479,6 @@ void DrawEngine::RevealTick()
         m_host.EnableSkinButton(DrawTexts::StopButton(), false);
         m_host.EnableSkinButton(DrawTexts::StartButton(), true);
         m_IsIdle = true;
+        m_replacement.End();
     }
 }

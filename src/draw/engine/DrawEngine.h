@@ -3,7 +3,6 @@
 
 #include "data/EligibilityStore.h"
 #include "data/PersonStore.h"
-#include "data/PrizeStore.h"
 #include "data/WinnerStore.h"
 #include "draw/engine/BigRound.h"
 #include "draw/engine/CandidatePool.h"
@@ -11,8 +10,11 @@
 #include "draw/engine/DrawClock.h"
 #include "draw/engine/DrawHost.h"
 #include "draw/engine/DrawTexts.h"
+#include "draw/engine/LevelSelector.h"
 #include "draw/engine/RandomSource.h"
+#include "draw/engine/ReelSet.h"
 #include "draw/engine/ReelStrip.h"
+#include "draw/engine/ReplacementRound.h"
 
 #include <QColor>
 #include <QString>
@@ -33,6 +35,10 @@ class CAdoDatabase;
 // big round (BigRound): the reels roll as usual; Stop chooses and stores every winner of the
 // round at once, the reels stop on the first winner's number and the host shows them all
 // (DrawHost::ShowRoundWinners). Nothing of such a round is shown unless all of it was stored.
+//
+// A replacement round (StartReplacementRound) draws the selected level again for the places its
+// voided wins left open, one winner a place: the same picks, reels and big round as any round,
+// with each win stored in the place of the voided win it fills.
 //
 // The host forwards: BUTTON_START and F5 to StartRound; BUTTON_STOP and F6 to StopRoll; the
 // level and quota buttons to LevelUp/LevelDown/QuotaUp/QuotaDown; every timer expiry to OnTimer.
@@ -61,7 +67,7 @@ public:
     static constexpr int BlinkMs = 500;
     static constexpr int NextPickMs = 300;
 
-    static QColor RollingColour() { return QColor(0, 50, 0); }
+    static QColor RollingColour() { return ReelSet::RollingColour(); }
     static QColor BlinkOnColour() { return QColor(0, 0, 0); }
     static QColor BlinkOffColour() { return QColor(255, 255, 255); }
 
@@ -84,19 +90,36 @@ public:
     // the engine is open (see CandidatePool::Refresh for the rest).
     void RefreshCandidatePool();
 
+    // Voided wins leave open places (see ReplacementRound). Open places of level 1..8 as last
+    // read: at construction, Start, RefreshCandidatePool, VoidsChanged and after a replacement
+    // round.
+    int OpenPlaces(int level) const { return m_replacement.OpenPlaces(level); }
+    // A replacement round for the selected level: one winner for each of its open places, in
+    // place order, among the participants any round of the level admits; through the reels one
+    // pick at a time when 8 or fewer, else as a big round. Each win is stored in the place of
+    // the voided win it fills. Refused while a round runs and when the level has no open place;
+    // the operator's quota stays as it was.
+    void StartReplacementRound();
+    // After a void or its undo: reads the open places again, takes the voided winners out of
+    // LastRoundWinners (an undone one back in) and, between rounds, brings the pool up to date.
+    void VoidsChanged();
+    // The last round's winners as stored (number, name, remark), in place order, without those
+    // voided since; empty before the first round.
+    QList<PersonRow> LastRoundWinners() const { return m_replacement.LastRoundWinners(); }
+    bool IsReplacementRound() const { return m_replacement.Active(); }
+
     // Between rounds: shows the prize of the selected level in ID_INFO, so the audience sees
     // what is drawn next. Does nothing during a round or when the level has no prize name.
     void ShowSelectedPrize();
 
-    // PrizeLevel and RoundQuota up and down by one within 1..8; refused while a round runs; a
-    // new level shows its prize (see ShowSelectedPrize). Past 8 the quota takes one value more,
-    // the selected level's round size when that is above 8: up from 8 goes straight to it, down
-    // from it straight back to 8. While the quota is above 8 it follows the level's round size
-    // (a new level, new sizes read at Start or after the prize settings changed).
-    void LevelUp();
-    void LevelDown();
-    void QuotaUp() { ChangeValue(m_RoundQuota, +1, DrawTexts::QuotaName()); }
-    void QuotaDown() { ChangeValue(m_RoundQuota, -1, DrawTexts::QuotaName()); }
+    // PrizeLevel and RoundQuota up and down by one (see LevelSelector); refused while a round
+    // runs; a new level shows its prize (see ShowSelectedPrize). While the quota is above 8 it
+    // follows the level's round size (a new level, new sizes read at Start or after the prize
+    // settings changed).
+    void LevelUp() { ChangeValue(false, +1); }
+    void LevelDown() { ChangeValue(false, -1); }
+    void QuotaUp() { ChangeValue(true, +1); }
+    void QuotaDown() { ChangeValue(true, -1); }
 
     // Auto-stop: the first pick of a round stops by itself 5 s after Start (AUTOSTOP setting).
     void SetAutoStop(bool on) { m_autoStop = on; }
@@ -121,35 +144,23 @@ public:
 
     // State, under the names the rest of the program uses.
     bool IsIdle() const { return m_IsIdle; }
-    int PrizeLevel() const { return m_PrizeLevel; }
-    int RoundQuota() const { return m_RoundQuota; }
+    int PrizeLevel() const { return m_levels.PrizeLevel(); }
+    int RoundQuota() const { return m_levels.RoundQuota(); }
     int PickNumber() const { return m_PickNumber; }
     const CandidatePool& Pool() const { return m_CandidatePool; }
     bool HalfRangeToggle() const { return m_HalfRangeToggle; }
     const QString& TargetID() const { return m_TargetID; }
-    int SlowDownCounter() const { return m_SlowDownCounter; }
-    int ReelPosition(int reel) const // reel 1..8
-    {
-        return reel >= 1 && reel <= ReelCount ? m_reelPositions[reel - 1] : -1;
-    }
-    bool ReelStopped(int reel) const
-    {
-        return reel >= 1 && reel <= ReelCount && m_reelStopped[reel - 1];
-    }
-    bool ReelOneArmed() const { return m_reelOneArmed; }
+    int SlowDownCounter() const { return m_reels.SlowDownCounter(); }
+    int ReelPosition(int reel) const { return m_reels.Position(reel); } // reel 1..8
+    bool ReelStopped(int reel) const { return m_reels.Stopped(reel); }
+    bool ReelOneArmed() const { return m_reels.OneArmed(); }
     bool IsRolling() const { return m_rolling; }
     bool WinnerRevealed() const { return m_winnerRevealed; }
     bool BlinkPhase() const { return m_blinkPhase; }
     // Prize name of level 1..8 as last read from the database; empty outside 1..8.
-    QString PrizeName(int level) const
-    {
-        return level >= 1 && level <= MaxValue ? m_prizeNames[level - 1] : QString();
-    }
+    QString PrizeName(int level) const { return m_levels.PrizeName(level); }
     // Round size of level 1..8 as last read from the database; 8 outside 1..8.
-    int RoundSize(int level) const
-    {
-        return level >= 1 && level <= MaxValue ? m_roundSizes[level - 1] : MaxValue;
-    }
+    int RoundSize(int level) const { return m_levels.RoundSize(level); }
     // The winners of the last big round, as stored, in place order.
     const QList<PersonRow>& BigRoundWinners() const { return m_bigRound.Winners(); }
     // The eligibility rule of level 1..8 as read at the last Start (everyone outside 1..8 and
@@ -161,8 +172,11 @@ public:
 
 private:
     bool RefuseReentry();
+    // Start's checks that no round runs; tells the operator why not.
+    bool MayStart();
+    // The checks of Start and the first pick of a round of count winners.
+    void BeginRound(int count);
     void StopRollNow();
-    void LoadPrizeNames();
     // Whether the pool holds enough participants the level admits for the round; tells the
     // operator why not.
     bool EnoughEligible();
@@ -171,8 +185,6 @@ private:
     // Draws and stores the whole round at once; false when nothing was stored (the round is
     // over and the operator told why).
     bool PickBigRound();
-    // Above 8 the quota is the selected level's round size (or 8 again when that is 8).
-    void FollowRoundSize();
     QString TimeText() const
     {
         return m_clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -186,24 +198,21 @@ private:
     QString ShowWinner(const QString& name);
     // clearReels: empties the reels too, so that no number looks like a winner's.
     void EndRoundWithoutWinner(bool clearReels = false);
-    void ReelTick(int reel);
     // Stores and reveals the winner; false when the win was refused (the round is over).
     bool WinnerSequence(bool stoppedByMatch);
-    void ShowTargetOnReels(const QColor& colour);
     void RevealTick();
     void ShowPickProgress();
-    void ChangeValue(int& value, int delta, const QString& skinName);
+    void ChangeValue(bool quota, int delta);
 
     DrawHost& m_host;
     CAdoDatabase& m_database;
     WinnerStore m_winners;
-    PrizeStore m_prizes;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<DrawClock> m_clock;
 
     bool m_IsIdle = true;
-    int m_PrizeLevel = 1;
-    int m_RoundQuota = 1;
+    LevelSelector m_levels;
+    int m_roundCount = 1; // winners of the round under way (the quota at its Start)
     int m_PickNumber = 1;
     CandidatePool m_CandidatePool;
     Contenders m_contenders; // the pool's entries a pick of the level chooses among
@@ -212,17 +221,13 @@ private:
     PersonRow m_target;           // the chosen participant's row, as the pool held it
     quint64 m_targetRevision = 0; // the pool's revision when it was chosen
     PickPool m_targetPool;        // the pool it was chosen from, for the draw log
-    std::array<QString, ReelCount> m_targetCells; // what each reel stops on; empty past the end
-    int m_SlowDownCounter = 0;
-    std::array<int, ReelCount> m_reelPositions;
-    std::array<bool, ReelCount> m_reelStopped{};
-    bool m_reelOneArmed = false;
+    ReelSet m_reels;
     bool m_rolling = false;
     bool m_winnerRevealed = false;
     bool m_blinkPhase = false;
-    PrizeStore::PrizeNames m_prizeNames; // levels 1..8 at 0..7
-    PrizeStore::RoundSizes m_roundSizes; // levels 1..8 at 0..7
     BigRound m_bigRound;
+    ReplacementRound m_replacement;
+    ComePrizeRow m_win; // the win of the pick, as stored
     bool m_autoStop = false;
     bool m_halfRangeRule = true;
     bool m_busy = false;

@@ -37,13 +37,17 @@ QString DrawTexts::NoParticipants()
               "选择“录入用户信息”，添加或导入参加抽奖的人员。");
 }
 
+QString DrawTexts::LevelWithPrize(int level, const QString& prize)
+{
+    return prize.isEmpty() ? tr("第 %1 级奖项").arg(level)
+                           : tr("第 %1 级奖项“%2”").arg(level).arg(prize);
+}
+
 QString DrawTexts::NobodyEligible(int level, const QString& prize)
 {
-    const QString name = prize.isEmpty() ? tr("第 %1 级奖项").arg(level)
-                                         : tr("第 %1 级奖项“%2”").arg(level).arg(prize);
     return tr("%1没有可抽的人员了：按奖品设置中此奖项的参加范围，符合条件的人员都已中奖。\n"
               "请在“奖品设置”中调整参加范围，或改抽其他奖项。")
-        .arg(name);
+        .arg(LevelWithPrize(level, prize));
 }
 
 QString DrawTexts::SelectedPrize(const QString& prize)
@@ -70,6 +74,12 @@ QString DrawTexts::RefusedWin(const QString& id, const WinRefusal& refusal,
                         "者都已复制到 %2。请关闭程序后重新启动：程序会自动用这份副本替换 "
                         "%3，原来的文件改名保留。")
                          .arg(id, recoveryPath, QFileInfo(databasePath).fileName());
+        break;
+    case WinRefusal::Cause::PlaceTaken:
+        text = tr("编号 %1 "
+                  "的中奖没有记录：要补的空缺名额刚刚已在另一台抽奖机上补抽（或作废已被撤销）。"
+                  "已显示的中奖者都已保存。本轮补抽到此结束。")
+                   .arg(id);
         break;
     case WinRefusal::Cause::Failed:
         text = tr("编号 %1 的中奖没有记录：数据库无法保存（连接中断、磁盘已满或数据库拒绝写入）。"
@@ -108,6 +118,27 @@ QString DrawTexts::WinnerLine(int pick, const QString& paddedName, const QString
 {
     return QString::number(pick) + QLatin1Char('.') + paddedName + QStringLiteral("   ") + id +
            QStringLiteral("   (") + prize + QLatin1Char(')');
+}
+
+QString DrawTexts::ReplacementLine(int place, const QString& paddedName, const QString& id,
+                                   const QString& prize)
+{
+    return tr("补抽") + QLatin1Char(' ') + WinnerLine(place, paddedName, id, prize);
+}
+
+QString DrawTexts::ReplacementStarting()
+{
+    return tr("开始补抽...");
+}
+
+QString DrawTexts::ReplacementProgress(int place)
+{
+    return tr("正在补抽第%1名...").arg(place);
+}
+
+QString DrawTexts::NoOpenPlace(int level, const QString& prize)
+{
+    return tr("%1没有作废后空出的名额，不需要补抽。").arg(LevelWithPrize(level, prize));
 }
 
 QString DrawTexts::WinnerInfo(const QString& paddedName)

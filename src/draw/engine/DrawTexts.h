@@ -44,6 +44,8 @@ public:
     static QString NoParticipants();
     // The box Start shows when no participant the level's rule admits is left to win it.
     static QString NobodyEligible(int level, const QString& prize);
+    // The level named with its prize ("第 n 级奖项“prize”").
+    static QString LevelWithPrize(int level, const QString& prize);
     // The box when only checked-in participants take part and none of those is left.
     static QString NoneCheckedIn();
     // The prize of the selected level, shown between rounds.
@@ -70,6 +72,14 @@ public:
     // The winner line of pick n: "n.name   ID   (prize)", the name padded.
     static QString WinnerLine(int pick, const QString& paddedName, const QString& id,
                               const QString& prize);
+    // The same for the winner who fills the voided place of a replacement round.
+    static QString ReplacementLine(int place, const QString& paddedName, const QString& id,
+                                   const QString& prize);
+    // ID_INFO as a replacement round starts, and while the pick of place rolls.
+    static QString ReplacementStarting();
+    static QString ReplacementProgress(int place);
+    // The box of a replacement round asked for a level without open places.
+    static QString NoOpenPlace(int level, const QString& prize);
     // The winner's name under the reels, the name padded.
     static QString WinnerInfo(const QString& paddedName);
 };

@@ -6,6 +6,8 @@
 #include "draw/reels/CReelDisplay.h"
 #include "draw/wall/CWinnersWall.h"
 #include "draw/window/CAboutDlg.h"
+#include "draw/window/DrawWindowVoids.h"
+#include "draw/window/WinnerTrace.h"
 #include "platform/core/MessageService.h"
 #include "platform/core/ResourceModule.h"
 #include "platform/core/SharedFiles.h"
@@ -20,7 +22,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
-#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -196,6 +197,8 @@ void CDrawDlg::BuildMenu()
     m_presentationAction->setCheckable(true);
     m_wallAction = m_menu->addAction(tr("再次显示中奖名单墙"), this, &CDrawDlg::ReopenWinnersWall);
     m_wallAction->setEnabled(false);
+    m_voids = new DrawWindowVoids(*this, *this, *m_engine, m_database);
+    m_voids->AddTo(*m_menu);
     m_menu->addSeparator();
     add(CmdAbout, tr("关于Vantor抽奖系统"), &CDrawDlg::OnAbout);
     add(CmdExit, tr("退出(&x)"), &CDrawDlg::OnForceExit);
@@ -375,16 +378,8 @@ void CDrawDlg::ClearWinnersList()
 void CDrawDlg::AppendWinner(const QString& id, const QString& name)
 {
     m_winnersList->addTopLevelItem(new QTreeWidgetItem(QStringList{id, name}));
-    // When SORTILO_WINNER_TRACE names a file, each winner shown is appended to it, one number a
-    // line, once stored: a check of the draw from outside compares it with the database.
     // A line without a number is the count of a big round, whose winners ShowRoundWinners traces.
-    static const QString trace = qEnvironmentVariable("SORTILO_WINNER_TRACE");
-    if (!trace.isEmpty() && !id.isEmpty()) {
-        QFile file(trace);
-        if (file.open(QIODevice::Append | QIODevice::WriteOnly)) {
-            file.write(id.toUtf8() + '\n');
-        }
-    }
+    WinnerTrace::Append({id});
 }
 
 void CDrawDlg::ShowRoundWinners(const QString& prizeName, int level,
@@ -402,15 +397,11 @@ void CDrawDlg::ShowRoundWinners(const QString& prizeName, int level,
     m_wall->SetStyle(WallStyle::FromSkin(Description()));
     m_wall->ShowRound(prizeName, level, std::move(cards));
     m_wallAction->setEnabled(true);
-    static const QString trace = qEnvironmentVariable("SORTILO_WINNER_TRACE");
-    if (!trace.isEmpty()) {
-        QFile file(trace);
-        if (file.open(QIODevice::Append | QIODevice::WriteOnly)) {
-            for (const PersonRow& winner : winners) {
-                file.write(winner.PersonID.toUtf8() + '\n');
-            }
-        }
+    QStringList ids;
+    for (const PersonRow& winner : winners) {
+        ids.append(winner.PersonID);
     }
+    WinnerTrace::Append(ids);
     m_wall->Present();
 }
 

@@ -18,6 +18,7 @@ class CCreditsPanelB;
 class CReelDisplay;
 class CWinnersWall;
 class DrawEngine;
+class DrawWindowVoids;
 class GlobalHotKeys;
 class QLabel;
 class QMenu;
@@ -58,6 +59,8 @@ public:
     // and the half-range rule.
     void ApplySettings(const EventSettings& settings);
     QMenu& ContextMenu() { return *m_menu; }
+    // The commands for absent winners in the menu.
+    DrawWindowVoids& Voids() { return *m_voids; }
 
     // Tests run the draw's timers faster: every interval is divided by divisor.
     void SetTimerDivisor(int divisor) { m_timerDivisor = qMax(1, divisor); }
@@ -139,6 +142,7 @@ private:
     CWinnersWall* m_wall = nullptr;
     class QAction* m_wallAction = nullptr;
     class QAction* m_presentationAction = nullptr;
+    DrawWindowVoids* m_voids = nullptr;
     GlobalHotKeys* m_hotKeys = nullptr;
     SoundPlayer* m_sound = nullptr;
     QHash<int, QTimer*> m_timers;

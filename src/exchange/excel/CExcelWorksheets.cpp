@@ -25,3 +25,18 @@ CExcelWorksheet CExcelWorksheets::GetItem(const QVariant& index) const
     }
     return CExcelWorksheet(m_book, sheet);
 }
+
+CExcelWorksheet CExcelWorksheets::Add() const
+{
+    if (!m_book) {
+        ThrowDetachedDispatch();
+    }
+    Workbook& workbook = *m_book->workbook;
+    QString name;
+    for (int n = workbook.SheetCount() + 1; name.isEmpty() || workbook.FindSheet(name); ++n) {
+        name = QStringLiteral("Sheet%1").arg(n);
+    }
+    Worksheet* sheet =
+        InvokeExcel([&] { return &workbook.AddSheet(std::make_unique<Worksheet>(name)); });
+    return CExcelWorksheet(m_book, sheet);
+}

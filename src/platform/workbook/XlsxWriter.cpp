@@ -4,6 +4,7 @@
 #include "platform/workbook/CellReference.h"
 #include "platform/workbook/Workbook.h"
 #include "platform/workbook/WorkbookError.h"
+#include "platform/workbook/XlsxAddedSheets.h"
 #include "platform/workbook/XmlText.h"
 #include "platform/workbook/ZipArchive.h"
 
@@ -242,14 +243,8 @@ void WriteNewPackage(const Workbook& workbook, ZipWriter& zip)
         sheets += XmlText::Escape(workbook.Sheet(i).Name()).toUtf8();
         sheets += "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
 
-        const Worksheet& sheet = workbook.Sheet(i);
-        QByteArray xml = XmlHead;
-        xml += QByteArray("<worksheet xmlns=\"") + MainNamespace + "\" xmlns:r=\"" +
-               RelationshipNamespace + "\"><dimension ref=\"" + DimensionOf(sheet).toLatin1() +
-               "\"/><sheetData>";
-        xml += XlsxWriter::SheetRows(sheet, QByteArray(), false);
-        xml += "</sheetData></worksheet>";
-        zip.Add(QStringLiteral("xl/worksheets/sheet%1.xml").arg(i + 1), xml);
+        zip.Add(QStringLiteral("xl/worksheets/sheet%1.xml").arg(i + 1),
+                XlsxWriter::NewSheetPart(workbook.Sheet(i)));
     }
     types +=
         "<Override PartName=\"/docProps/app.xml\" "
@@ -306,28 +301,46 @@ void WriteFromPackage(const Workbook& workbook, const ZipArchive& source, ZipWri
         if (sheet.IsModified()) {
             changedSheets.insert(sheet.PartName().toLower(), &sheet);
         }
-        if (sheet.Name() != sheet.OriginalName()) {
+        if (!sheet.PartName().isEmpty() && sheet.Name() != sheet.OriginalName()) {
             renames.insert(sheet.OriginalName().toLower(), sheet.Name());
         }
     }
+    const XlsxAddedSheets added(workbook, source);
     const QString workbookPart = workbook.WorkbookPart().toLower();
     const qint64 count = source.EntryCount();
     for (qint64 index = 0; index < count; ++index) {
         const QString name = source.EntryName(index);
         const QString key = name.toLower();
+        const bool renamed = key == workbookPart && !renames.isEmpty();
         if (const auto sheet = changedSheets.constFind(key); sheet != changedSheets.constEnd()) {
             zip.Add(name, XlsxWriter::SpliceSheet(source.Read(index), **sheet));
-        } else if (key == workbookPart && !renames.isEmpty()) {
-            zip.Add(name, XlsxWriter::RenameSheets(source.Read(index), renames));
+        } else if (renamed || added.Changes(key)) {
+            const QByteArray xml = renamed ? XlsxWriter::RenameSheets(source.Read(index), renames)
+                                           : source.Read(index);
+            zip.Add(name, added.Changes(key) ? added.Rewrite(key, xml) : xml);
         } else {
             zip.Copy(source, index);
         }
+    }
+    for (const auto& [name, xml] : added.Parts()) {
+        zip.Add(name, xml);
     }
 }
 
 } // namespace
 
 namespace XlsxWriter {
+
+QByteArray NewSheetPart(const Worksheet& sheet)
+{
+    QByteArray xml = XmlHead;
+    xml += QByteArray("<worksheet xmlns=\"") + MainNamespace + "\" xmlns:r=\"" +
+           RelationshipNamespace + "\"><dimension ref=\"" + DimensionOf(sheet).toLatin1() +
+           "\"/><sheetData>";
+    xml += SheetRows(sheet, QByteArray(), false);
+    xml += "</sheetData></worksheet>";
+    return xml;
+}
 
 QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool withStyles)
 {

@@ -15,7 +15,8 @@ class Worksheet;
 // the dimension), so column widths, merged cells, views and page setup stay; the workbook part
 // changes only when a sheet was renamed, and then the defined names that named the old sheet
 // are renamed with it; every other part (styles, themes, properties) is copied unchanged.
-// Other workbooks are written as a plain package of our own.
+// Sheets added to such a workbook become new parts after its own (XlsxAddedSheets). Other
+// workbooks are written as a plain package of our own.
 //
 // No Debian package edits an existing .xlsx (libxlsxwriter only makes new ones), so this thin
 // layer is ours; the container is written by libzip.
@@ -23,6 +24,9 @@ namespace XlsxWriter {
 
 // Throws WorkbookError; the file at path is replaced only when the new one is complete.
 void Write(const Workbook& workbook, const QString& path);
+
+// The worksheet part of a sheet new to the package (no styles of its own).
+QByteArray NewSheetPart(const Worksheet& sheet);
 
 // The parts of the writer, open to tests.
 QByteArray SheetRows(const Worksheet& sheet, const QByteArray& prefix, bool withStyles);

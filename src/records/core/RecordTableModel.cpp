@@ -40,6 +40,7 @@ int RecordTableModel::AddRow(RowTexts texts)
     const int row = RowCount();
     beginInsertRows({}, row, row);
     m_rows.push_back(Normalised(std::move(texts)));
+    m_dimmed.push_back(false);
     endInsertRows();
     return row;
 }
@@ -55,6 +56,7 @@ void RecordTableModel::AddRows(std::vector<RowTexts> rows)
     for (RowTexts& texts : rows) {
         m_rows.push_back(Normalised(std::move(texts)));
     }
+    m_dimmed.resize(m_rows.size(), false);
     endInsertRows();
 }
 
@@ -63,6 +65,7 @@ void RecordTableModel::DeleteAllRows()
     beginResetModel();
     m_rows.clear();
     m_rows.shrink_to_fit();
+    m_dimmed.clear();
     endResetModel();
 }
 
@@ -74,6 +77,20 @@ bool RecordTableModel::FreeRowTexts(int row)
     m_rows[row] = Normalised({});
     emit dataChanged(index(row, 0), index(row, ColumnCount() - 1));
     return true;
+}
+
+void RecordTableModel::SetRowDimmed(int row, bool dimmed)
+{
+    if (row < 0 || row >= RowCount() || m_dimmed[size_t(row)] == dimmed) {
+        return;
+    }
+    m_dimmed[size_t(row)] = dimmed;
+    emit dataChanged(index(row, 0), index(row, ColumnCount() - 1));
+}
+
+bool RecordTableModel::RowDimmed(int row) const
+{
+    return row >= 0 && row < RowCount() && m_dimmed[size_t(row)];
 }
 
 QString RecordTableModel::Text(int row, int column) const
@@ -107,12 +124,15 @@ void RecordTableModel::SortRows(int column, bool ascending)
 
     std::vector<RowTexts> sorted;
     sorted.reserve(m_rows.size());
+    std::vector<bool> dimmed(m_rows.size());
     std::vector<int> newRowOf(m_rows.size());
     for (size_t i = 0; i < order.size(); ++i) {
         sorted.push_back(std::move(m_rows[order[i]]));
+        dimmed[i] = m_dimmed[size_t(order[i])];
         newRowOf[order[i]] = int(i);
     }
     m_rows = std::move(sorted);
+    m_dimmed = std::move(dimmed);
 
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

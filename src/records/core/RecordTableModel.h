@@ -33,6 +33,10 @@ public:
     bool FreeRowTexts(int row);
 
     int RowCount() const { return int(m_rows.size()); }
+    // A dimmed row is shown greyed (a win that no longer counts); the mark follows the row when
+    // the rows are sorted.
+    void SetRowDimmed(int row, bool dimmed);
+    bool RowDimmed(int row) const;
     // The text of a cell; empty outside the table.
     QString Text(int row, int column) const;
 
@@ -57,5 +61,6 @@ private:
 
     QStringList m_headings;
     std::vector<RowTexts> m_rows;
+    std::vector<bool> m_dimmed; // one a row
     QCollator m_collator;
 };

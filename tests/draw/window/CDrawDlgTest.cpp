@@ -3,10 +3,13 @@
 #include "data/DatabaseCreator.h"
 #include "data/PrizeStore.h"
 #include "data/SqlStatements.h"
+#include "data/VoidStore.h"
 #include "draw/engine/DrawEngine.h"
 #include "draw/reels/CReelDisplay.h"
 #include "draw/wall/CWinnersWall.h"
 #include "draw/window/AppFolder.h"
+#include "draw/window/CVoidRoundDlg.h"
+#include "draw/window/DrawWindowVoids.h"
 #include "platform/core/ResourceModule.h"
 #include "platform/core/StringTable.h"
 #include "skin/widgets/CSkinButton.h"
@@ -400,4 +403,66 @@ TEST_F(DrawWindowTest, ThreeBigRoundsOfLevelSixStoreAndWallEveryWinner)
     EXPECT_EQ(db.GetFieldText(QStringLiteral("first")).toInt(), 1);
     EXPECT_EQ(db.GetFieldText(QStringLiteral("last")).toInt(), 150);
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+}
+
+TEST_F(DrawWindowTest, TwoOfEightVoidedFromTheWindowAndTheirPlacesDrawnAgain)
+{
+    Open(12);
+    DrawWindowVoids& voids = window->Voids();
+    voids.UpdateActions();
+    EXPECT_FALSE(voids.VoidAction().isEnabled()) << "no round yet";
+    for (int i = 0; i < 7; ++i) {
+        Click("ID_UPONE1");
+    }
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    ASSERT_EQ(Winners(), 8);
+    const QList<PersonRow> round = window->Engine().LastRoundWinners();
+    ASSERT_EQ(round.size(), 8);
+
+    // The real dialog, answered as the operator would: the 2nd and 5th winners, a reason.
+    int shown = 0;
+    voids.SetChooser([&](QWidget* parent, const QList<PersonRow>& winners) {
+        ++shown;
+        CVoidRoundDlg dialog(winners, parent);
+        EXPECT_EQ(dialog.Count(), 8);
+        EXPECT_TRUE(dialog.CheckedIds().isEmpty()) << "nothing checked at first";
+        dialog.SetChecked(1, true);
+        dialog.SetChecked(4, true);
+        dialog.SetReason(QStringLiteral("未到场"));
+        return std::optional(DrawWindowVoids::Choice{dialog.CheckedIds(), dialog.Reason()});
+    });
+    voids.UpdateActions();
+    ASSERT_TRUE(voids.VoidAction().isEnabled());
+    voids.VoidAction().trigger();
+    ASSERT_EQ(messages.kinds, QList{MessageService::Buttons::YesNoDefaultNo});
+    EXPECT_EQ(Winners(), 8) << "No keeps every win";
+
+    messages.answer = MessageService::Answer::Yes;
+    voids.VoidAction().trigger();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(Winners(), 6);
+    VoidStore store(db, QStringLiteral("test"));
+    const auto open = store.OpenPlaces(1);
+    ASSERT_TRUE(open);
+    QStringList voided;
+    for (const VoidedWinRow& row : *open) {
+        voided << row.PersonID + u'|' + row.Reason;
+    }
+    EXPECT_EQ(voided, QStringList({round[1].PersonID + "|未到场", round[4].PersonID + "|未到场"}));
+
+    voids.UpdateActions();
+    EXPECT_EQ(voids.ReplacementAction().text(), QStringLiteral("补抽空缺名额（2）"));
+    ASSERT_TRUE(voids.ReplacementAction().isEnabled());
+    voids.ReplacementAction().trigger();
+    EXPECT_FALSE(window->Engine().IsIdle());
+    QTest::keyClick(window.get(), Qt::Key_F6);
+    ASSERT_TRUE(RoundOver());
+    EXPECT_EQ(Winners(), 8);
+    EXPECT_EQ(store.OpenPlaces(1)->size(), 0);
+    EXPECT_EQ(window->Engine().LastRoundWinners().size(), 2);
+    voids.UpdateActions();
+    EXPECT_FALSE(voids.ReplacementAction().isEnabled());
+    EXPECT_EQ(messages.texts.size(), 2) << messages.texts.join(u'\n').toStdString();
 }

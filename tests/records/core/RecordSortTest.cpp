@@ -123,3 +123,18 @@ TEST(RecordSort, SortingMovesSelectionsWithTheirRowsAndKeepsEqualRowsInOrder)
     EXPECT_EQ(model.Text(1, 1), "first two");
     EXPECT_EQ(model.Text(2, 1), "second two");
 }
+
+TEST(RecordSort, ADimmedRowStaysDimmedWhereverSortingTakesIt)
+{
+    RecordTableModel model;
+    model.AddColumn(QStringLiteral("c"));
+    model.AddRows({{"3"}, {"1"}, {"2"}});
+    model.SetRowDimmed(0, true);
+    model.SortRows(0, true);
+    EXPECT_FALSE(model.RowDimmed(0));
+    EXPECT_TRUE(model.RowDimmed(2));
+    EXPECT_EQ(model.Text(2, 0), "3");
+    model.DeleteAllRows();
+    model.AddRow({"4"});
+    EXPECT_FALSE(model.RowDimmed(0)) << "a new row starts undimmed";
+}
