@@ -582,6 +582,29 @@
     </message>
 </context>
 <context>
+    <name>CheckinPageRunner</name>
+    <message>
+        <source>无法连接活动的数据库。</source>
+        <translation>無法連線活動的資料庫。</translation>
+    </message>
+    <message>
+        <source>本机没有连接局域网，手机无法打开签到网页。请先连上会场的网络（Wi-Fi 或网线），再开启签到网页。</source>
+        <translation>本機沒有連線區域網，手機無法開啟簽到網頁。請先連上會場的網路（Wi-Fi 或網線），再開啟簽到網頁。</translation>
+    </message>
+    <message>
+        <source>无法保存签到密钥：%1</source>
+        <translation>無法儲存簽到金鑰：%1</translation>
+    </message>
+    <message>
+        <source>无法打开活动的数据：%1</source>
+        <translation>無法開啟活動的資料：%1</translation>
+    </message>
+    <message>
+        <source>端口 %1 无法使用（%2）。它可能已被其他程序占用：请关闭那个程序，或在活动文件夹的 config.ini 中 [CHECKINPAGE] 一节把 PORT 改为其他端口。</source>
+        <translation>埠 %1 無法使用（%2）。它可能已被其他程式佔用：請關閉那個程式，或在活動資料夾的 config.ini 中 [CHECKINPAGE] 一節把 PORT 改為其他埠。</translation>
+    </message>
+</context>
+<context>
     <name>CheckinQrPanel</name>
     <message>
         <source>扫码签到</source>
@@ -682,14 +705,6 @@
     <message>
         <source>无法保存抽奖日志 %1：%2</source>
         <translation>無法儲存抽獎日誌 %1：%2</translation>
-    </message>
-    <message>
-        <source>无法保存签到密钥：%1</source>
-        <translation>無法儲存簽到金鑰：%1</translation>
-    </message>
-    <message>
-        <source>签到服务无法监听端口 %1：%2</source>
-        <translation>簽到服務無法監聽埠 %1：%2</translation>
     </message>
     <message>
         <source>签到二维码：%1</source>
@@ -852,6 +867,33 @@
     <message>
         <source>%1没有作废后空出的名额，不需要补抽。</source>
         <translation>%1沒有作廢後空出的名額，不需要補抽。</translation>
+    </message>
+</context>
+<context>
+    <name>DrawWindowCheckin</name>
+    <message>
+        <source>在局域网提供签到网页</source>
+        <translation>在區域網提供簽到網頁</translation>
+    </message>
+    <message>
+        <source>显示签到二维码</source>
+        <translation>顯示簽到二維碼</translation>
+    </message>
+    <message>
+        <source>签到网页未能开启。</source>
+        <translation>簽到網頁未能開啟。</translation>
+    </message>
+    <message>
+        <source>无法保存签到网页的设置：%1</source>
+        <translation>無法儲存簽到網頁的設定：%1</translation>
+    </message>
+    <message>
+        <source>请先在菜单中开启签到网页</source>
+        <translation>請先在選單中開啟簽到網頁</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>已簽到 %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -583,6 +583,29 @@ No spreadsheet program could open it; please open the file yourself.</translatio
     </message>
 </context>
 <context>
+    <name>CheckinPageRunner</name>
+    <message>
+        <source>无法连接活动的数据库。</source>
+        <translation>The event&apos;s database cannot be reached.</translation>
+    </message>
+    <message>
+        <source>本机没有连接局域网，手机无法打开签到网页。请先连上会场的网络（Wi-Fi 或网线），再开启签到网页。</source>
+        <translation>This computer is not connected to a local network, so phones cannot open the check-in page. Connect it to the venue&apos;s network (Wi-Fi or cable) first, then switch the check-in page on.</translation>
+    </message>
+    <message>
+        <source>无法保存签到密钥：%1</source>
+        <translation>The check-in key cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>无法打开活动的数据：%1</source>
+        <translation>The event&apos;s data cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>端口 %1 无法使用（%2）。它可能已被其他程序占用：请关闭那个程序，或在活动文件夹的 config.ini 中 [CHECKINPAGE] 一节把 PORT 改为其他端口。</source>
+        <translation>Port %1 cannot be used (%2). Another program may be using it: close that program, or set PORT in the [CHECKINPAGE] section of config.ini in the event folder to another port.</translation>
+    </message>
+</context>
+<context>
     <name>CheckinQrPanel</name>
     <message>
         <source>扫码签到</source>
@@ -683,14 +706,6 @@ Please use the .xlsx extension.</translation>
     <message>
         <source>无法保存抽奖日志 %1：%2</source>
         <translation>Cannot save the draw log %1: %2</translation>
-    </message>
-    <message>
-        <source>无法保存签到密钥：%1</source>
-        <translation>The check-in key cannot be saved: %1</translation>
-    </message>
-    <message>
-        <source>签到服务无法监听端口 %1：%2</source>
-        <translation>The check-in service cannot listen on port %1: %2</translation>
     </message>
     <message>
         <source>签到二维码：%1</source>
@@ -853,6 +868,33 @@ Check participants in first, or clear “Only checked-in participants take part 
     <message>
         <source>%1没有作废后空出的名额，不需要补抽。</source>
         <translation>%1 has no open place left by a voided win: there is nothing to draw again.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawWindowCheckin</name>
+    <message>
+        <source>在局域网提供签到网页</source>
+        <translation>Serve the check-in page on the local network</translation>
+    </message>
+    <message>
+        <source>显示签到二维码</source>
+        <translation>Show the check-in QR code</translation>
+    </message>
+    <message>
+        <source>签到网页未能开启。</source>
+        <translation>The check-in page could not be switched on.</translation>
+    </message>
+    <message>
+        <source>无法保存签到网页的设置：%1</source>
+        <translation>The check-in page setting cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>请先在菜单中开启签到网页</source>
+        <translation>Switch the check-in page on in the menu first</translation>
+    </message>
+    <message>
+        <source>已签到 %1 / %2</source>
+        <translation>Checked in %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
-#include "app/StoreCheckinAuthority.h"
-#include "checkin/web/CheckinAddress.h"
-#include "checkin/web/CheckinQrCode.h"
-#include "checkin/web/CheckinServer.h"
-#include "checkin/web/CheckinToken.h"
+#include "app/CheckinPageRunner.h"
 #include "data/CAdoDatabase.h"
 #include "data/DatabaseTarget.h"
 #include "data/DrawLogCheck.h"
@@ -38,8 +34,6 @@ const QString ExportLogCommand = QStringLiteral("export-log");
 constexpr int Disagrees = 3;
 
 const QString ServeCheckinCommand = QStringLiteral("serve-checkin");
-// The check-in page's secret, beside the event's database.
-const QString CheckinTokenFile = QStringLiteral("checkin-token");
 
 void Print(const QString& line)
 {
@@ -294,31 +288,18 @@ int Run(const QString& command, const QString& file, const QString& appDirectory
 
 int ServeCheckin(const QString& appDirectory, quint16 port)
 {
+    // A machine at the door without a network still serves the page to itself (a kiosk).
+    CheckinPageRunner page(appDirectory, QSysInfo::machineHostName(),
+                           CheckinPageRunner::Network::Optional);
     QString error;
-    const QByteArray token = CheckinToken::ReadOrCreate(appDirectory + CheckinTokenFile, &error);
-    if (token.isEmpty()) {
-        ShowMessage(QCoreApplication::translate("CommandLine", "无法保存签到密钥：%1").arg(error));
+    if (!page.StartPage(port, &error)) {
+        ShowMessage(error);
         return 1;
     }
-    CAdoDatabase database;
-    if (!Connect(database, appDirectory)) {
-        return 1;
-    }
-    StoreCheckinAuthority authority(database, QSysInfo::machineHostName());
-    CheckinServer server(authority, token, CheckinServer::Options{});
-    if (server.Listen(QHostAddress::Any, port, &error) == 0) {
-        ShowMessage(QCoreApplication::translate("CommandLine", "签到服务无法监听端口 %1：%2")
-                        .arg(port)
-                        .arg(error));
-        return 1;
-    }
-    const QString url = CheckinAddress::PageUrl(CheckinAddress::LanIPv4(), server.Port(), token);
-    Print(url);
-    // The address as a QR code beside the event's data, to print or to show at the door.
-    const QString qrFile = appDirectory + QStringLiteral("checkin-qr.png");
-    if (CheckinQrCode::Render(url, 10).save(qrFile)) {
+    Print(page.PageUrl());
+    if (!page.CodeFilePath().isEmpty()) {
         Print(QCoreApplication::translate("CommandLine", "签到二维码：%1")
-                  .arg(QDir::toNativeSeparators(qrFile)));
+                  .arg(QDir::toNativeSeparators(page.CodeFilePath())));
     }
     std::fflush(stdout);
     return QCoreApplication::exec() == 0 ? 0 : 1;

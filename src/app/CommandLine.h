@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/CheckinPageSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +27,7 @@ bool TakesFile(const QString& command);
 // Help lines for the commands.
 QString HelpText();
 // The port serve-checkin listens on without --port.
-constexpr quint16 DefaultCheckinPort = 8080;
+constexpr quint16 DefaultCheckinPort = CheckinPageSettings::DefaultPort;
 // Runs command on file (an absolute path; empty for a command without one) in appDirectory (with
 // "/" appended); returns the exit code: 0 when the job was done, 1 when it could not be (the
 // reason is on standard error), 3 when verify-log found the log and the winners disagreeing.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CDrawApp.h"
+#include "app/CheckinPageRunner.h"
 #include "app/CommandLine.h"
 #include "app/DemoMark.h"
 #include "app/EventFolder.h"
@@ -8,6 +9,7 @@
 #include "checkin/desk/CCheckinDlg.h"
 #include "draw/window/CAboutDlg.h"
 #include "draw/window/CDrawDlg.h"
+#include "draw/window/DrawWindowCheckin.h"
 #include "exchange/excel/CExcelApplication.h"
 #include "platform/core/ResourceModule.h"
 #include "platform/core/SharedFiles.h"
@@ -176,7 +178,10 @@ int main(int argc, char** argv)
             desk.exec();
             return;
         }
+        // Made before the window and gone after it: the window asks it until its end.
+        CheckinPageRunner checkinPage(drawApp.AppDirectory, QSysInfo::machineHostName());
         CDrawDlg window(drawApp.Database(), drawApp.AppDirectory);
+        window.Checkin().SetPageHost(&checkinPage);
         if (isDemo) {
             DemoMark::Apply(window);
         }

@@ -129,6 +129,18 @@ std::optional<int> CheckinStore::CheckedInCount()
     return m_database.GetFieldText(QStringLiteral("num")).toInt();
 }
 
+std::optional<CheckinTally> CheckinStore::Tally()
+{
+    if (!m_database.OpenQuery(QLatin1String(SqlStatements::SelectCheckinTally),
+                              {QLatin1String(OnlyCheckedInOption)}) ||
+        m_database.IsEOF()) {
+        return std::nullopt;
+    }
+    return CheckinTally{m_database.GetFieldText(QStringLiteral("arrived")).toInt(),
+                        m_database.GetFieldText(QStringLiteral("total")).toInt(),
+                        m_database.GetFieldText(QStringLiteral("restricted")) == u'1'};
+}
+
 bool CheckinStore::Changes(qint64 since, qint64* last,
                            const std::function<void(const QString&, bool)>& change)
 {

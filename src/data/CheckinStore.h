@@ -26,6 +26,14 @@ struct CheckinReply
     QString time;       // when checked in ("yyyy-MM-dd HH:mm:ss"), now or before
 };
 
+// How many participants there are and how many of them are checked in.
+struct CheckinTally
+{
+    int checkedIn = 0;
+    int total = 0;
+    bool onlyCheckedIn = false; // the event admits only checked-in participants to the draw
+};
+
 // The check-in state of the participants (table Checkin) and the event's option that admits
 // only checked-in participants to the draw (table EventOption), shared by every station on the
 // database. Every change carries the next number of a sequence, so a station keeping the
@@ -55,6 +63,9 @@ public:
     std::optional<QHash<QString, QString>> CheckedIn();
     // How many stored participants are checked in.
     std::optional<int> CheckedInCount();
+    // The tally and the event's option in one query, cheap enough to ask every few seconds at
+    // 100,000 participants; nullopt when it failed.
+    std::optional<CheckinTally> Tally();
     // Hands every change after sequence number since to change, in order; the greatest
     // number read in last. False when the query failed.
     bool Changes(qint64 since, qint64* last,

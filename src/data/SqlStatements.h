@@ -192,6 +192,13 @@ inline constexpr const char* SelectCheckedIn =
 inline constexpr const char* CountCheckedInPersons =
     "select count(*) as num from person join Checkin on Checkin.PersonID=person.PersonID "
     "where Checkin.CheckedIn=1";
+// The draw window's tally in one look: the participants, those checked in, and the option that
+// admits only them (bound: its name). Checkin rows of deleted participants are not counted.
+inline constexpr const char* SelectCheckinTally =
+    "select (select count(*) from person) as total, "
+    "(select count(*) from Checkin join person on person.PersonID=Checkin.PersonID "
+    "where Checkin.CheckedIn=1) as arrived, "
+    "(select Value from EventOption where Name=?) as restricted";
 // Options of the event shared by every station.
 inline constexpr const char* SelectEventOption = "select Value from EventOption where Name=?";
 inline constexpr const char* StoreEventOption =

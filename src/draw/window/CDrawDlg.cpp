@@ -6,6 +6,7 @@
 #include "draw/reels/CReelDisplay.h"
 #include "draw/wall/CWinnersWall.h"
 #include "draw/window/CAboutDlg.h"
+#include "draw/window/DrawWindowCheckin.h"
 #include "draw/window/DrawWindowVoids.h"
 #include "draw/window/WinnerTrace.h"
 #include "platform/core/MessageService.h"
@@ -124,6 +125,7 @@ void CDrawDlg::OnInitDialog()
     // Other stations' changes are taken in while the window waits for Start.
     m_poolRefresh = new QTimer(this);
     connect(m_poolRefresh, &QTimer::timeout, this, &CDrawDlg::RefreshPoolWhileIdle);
+    connect(m_poolRefresh, &QTimer::timeout, m_checkin, &DrawWindowCheckin::RefreshTally);
     m_poolRefresh->start(PoolRefreshMs);
 
     if (DisplaySettings::ReadPresentation(m_appDirectory +
@@ -191,6 +193,9 @@ void CDrawDlg::BuildMenu()
     addDialog(CmdWinnersRecord, tr("查看中獎記錄"), &CDrawDlg::winnersRecordRequested);
     addDialog(CmdPrizes, tr("奖品设置"), &CDrawDlg::prizeSettingsRequested);
     addDialog(CmdCheckin, tr("签到台"), &CDrawDlg::checkinRequested);
+    m_checkin = new DrawWindowCheckin(*this, *this, *m_engine, m_database,
+                                      m_appDirectory + QLatin1String(EventSettings::FileName));
+    m_checkin->AddTo(*m_menu);
     m_menu->addSeparator();
     m_presentationAction = m_menu->addAction(tr("全屏演示") + QStringLiteral("\tF11"), this,
                                              &CDrawDlg::TogglePresentation);
@@ -431,6 +436,7 @@ void CDrawDlg::StartTimer(int id, int intervalMs)
         connect(timer, &QTimer::timeout, this, [this, id] { OnTimerExpired(id); });
     }
     timer->start(qMax(1, intervalMs / m_timerDivisor));
+    m_checkin->HideCodeIfRoundRuns();
 }
 
 void CDrawDlg::RefreshPoolWhileIdle()

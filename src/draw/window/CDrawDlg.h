@@ -18,6 +18,7 @@ class CCreditsPanelB;
 class CReelDisplay;
 class CWinnersWall;
 class DrawEngine;
+class DrawWindowCheckin;
 class DrawWindowVoids;
 class GlobalHotKeys;
 class QLabel;
@@ -61,6 +62,8 @@ public:
     QMenu& ContextMenu() { return *m_menu; }
     // The commands for absent winners in the menu.
     DrawWindowVoids& Voids() { return *m_voids; }
+    // Serving the check-in page, its QR code over the window (F9) and the tally.
+    DrawWindowCheckin& Checkin() { return *m_checkin; }
 
     // Tests run the draw's timers faster: every interval is divided by divisor.
     void SetTimerDivisor(int divisor) { m_timerDivisor = qMax(1, divisor); }
@@ -143,6 +146,7 @@ private:
     class QAction* m_wallAction = nullptr;
     class QAction* m_presentationAction = nullptr;
     DrawWindowVoids* m_voids = nullptr;
+    DrawWindowCheckin* m_checkin = nullptr;
     GlobalHotKeys* m_hotKeys = nullptr;
     SoundPlayer* m_sound = nullptr;
     QHash<int, QTimer*> m_timers;
