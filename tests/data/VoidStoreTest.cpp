@@ -66,7 +66,8 @@ protected:
     }
     bool InPool(const char* id)
     {
-        for (const PersonRow& person : winners.CandidatePool().value()) {
+        const QList<PersonRow> pool = winners.CandidatePool().value();
+        for (const PersonRow& person : pool) {
             if (person.PersonID == QLatin1String(id)) {
                 return true;
             }
