@@ -69,6 +69,13 @@ XlsxAddedSheets::XlsxAddedSheets(const Workbook& workbook, const ZipArchive& sou
     for (qint64 index = 0; index < source.EntryCount(); ++index) {
         names.insert(source.EntryName(index).toLower());
     }
+    bool adding = false;
+    for (int i = 0; i < workbook.SheetCount(); ++i) {
+        adding = adding || workbook.Sheet(i).PartName().isEmpty();
+    }
+    if (!adding) {
+        return; // a package saved as it came needs none of the parts below
+    }
     for (const QString& part : {workbookPart, relationshipsPart, typesPart}) {
         if (!names.contains(part.toLower())) {
             throw WorkbookError(Workbook::tr("工作簿文件已损坏（%1）").arg(part));
