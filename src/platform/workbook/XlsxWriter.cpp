@@ -7,17 +7,13 @@
 #include "platform/workbook/XlsxAddedSheets.h"
 #include "platform/workbook/XmlText.h"
 #include "platform/workbook/ZipArchive.h"
+#include "platform/workbook/ZipWriter.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
-#include <list>
 #include <memory>
-#include <zip.h>
 
 namespace {
-
-constexpr int DeflateLevel = 1;
 
 // Cell text that itself holds "_xHHHH_" would read back as the character it names; its
 // underscore goes as the escape of an underscore, "_x005F_". Looked for in the text as it will
@@ -131,76 +127,6 @@ QString RenameReferences(const QString& formula, const QHash<QString, QString>& 
     out += QStringView(formula).mid(copied);
     return out;
 }
-
-// A zip written through libzip to a temporary file beside the target and renamed over it on
-// Close; anything short of a successful Close leaves the target untouched.
-class ZipWriter
-{
-public:
-    explicit ZipWriter(const QString& path) : m_path(path)
-    {
-        int error = 0;
-        m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-        if (!m_zip) {
-            zip_error_t zipError;
-            zip_error_init_with_code(&zipError, error);
-            const QString reason = QString::fromLocal8Bit(zip_error_strerror(&zipError));
-            zip_error_fini(&zipError);
-            throw WorkbookError(Workbook::tr("无法写入 %1：%2").arg(path, reason));
-        }
-    }
-    ~ZipWriter()
-    {
-        if (m_zip) {
-            zip_discard(m_zip);
-        }
-    }
-
-    void Add(const QString& name, const QByteArray& data)
-    {
-        m_buffers.push_back(data);
-        const QByteArray& kept = m_buffers.back();
-        zip_source_t* source =
-            zip_source_buffer(m_zip, kept.constData(), zip_uint64_t(kept.size()), 0);
-        AddSource(name, source);
-    }
-
-    void Copy(const ZipArchive& from, qint64 index)
-    {
-        zip_source_t* source = zip_source_zip(m_zip, from.Handle(), zip_uint64_t(index), 0, 0, -1);
-        AddSource(from.EntryName(index), source);
-    }
-
-    void Close()
-    {
-        if (zip_close(m_zip) != 0) {
-            const QString reason = QString::fromLocal8Bit(zip_strerror(m_zip));
-            throw WorkbookError(Workbook::tr("无法写入 %1：%2").arg(m_path, reason));
-        }
-        m_zip = nullptr;
-    }
-
-private:
-    void AddSource(const QString& name, zip_source_t* source)
-    {
-        if (!source) {
-            throw WorkbookError(Workbook::tr("无法写入 %1：%2")
-                                    .arg(m_path, QString::fromLocal8Bit(zip_strerror(m_zip))));
-        }
-        const zip_int64_t index =
-            zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
-        if (index < 0) {
-            zip_source_free(source);
-            throw WorkbookError(Workbook::tr("无法写入 %1：%2")
-                                    .arg(m_path, QString::fromLocal8Bit(zip_strerror(m_zip))));
-        }
-        zip_set_file_compression(m_zip, zip_uint64_t(index), ZIP_CM_DEFLATE, DeflateLevel);
-    }
-
-    QString m_path;
-    zip_t* m_zip = nullptr;
-    std::list<QByteArray> m_buffers; // libzip reads them at Close
-};
 
 const char* const MainNamespace = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 const char* const RelationshipNamespace =
