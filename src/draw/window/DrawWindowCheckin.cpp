@@ -42,7 +42,8 @@ bool DrawWindowCheckin::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         } else if (event->type() == QEvent::Resize) {
-            Arrange();
+            // After the window has laid its face out for the new size.
+            QMetaObject::invokeMethod(this, &DrawWindowCheckin::Arrange, Qt::QueuedConnection);
         } else if (event->type() == QEvent::Show) {
             RefreshTally();
         }
@@ -197,12 +198,17 @@ void DrawWindowCheckin::RefreshTally()
 void DrawWindowCheckin::ApplyColours()
 {
     const WallStyle style = WallStyle::FromSkin(m_window.Description());
-    QColor panel = style.background.darker(330);
-    panel.setAlpha(240);
-    m_panel->SetColours(panel, style.accent, style.title);
+    // Opaque: the face's own texts must not show through the code.
+    m_panel->SetColours(style.background.darker(330), style.accent, style.title);
     QPalette palette = m_tally->palette();
     palette.setColor(QPalette::WindowText, style.accent);
     m_tally->setPalette(palette);
+}
+
+QRect DrawWindowCheckin::Face() const
+{
+    const QRect face = m_window.FaceRegion().boundingRect();
+    return face.isEmpty() ? m_window.rect() : face;
 }
 
 void DrawWindowCheckin::Arrange()
@@ -212,23 +218,27 @@ void DrawWindowCheckin::Arrange()
         ApplyColours();
         m_coloured = true;
     }
-    const QRect area = m_window.rect();
-    // The code about half the window's height, with its caption and address around it.
-    const int height = area.height() * 74 / 100;
-    const int width = std::min(area.width() * 92 / 100, height * 13 / 10);
-    m_panel->setGeometry(area.center().x() - width / 2, area.center().y() - height / 2, width,
+    const QRect face = Face();
+    // The code about half the face's height, with its caption and address around it.
+    const int height = face.height() * 74 / 100;
+    const int width = std::min(face.width() * 92 / 100, height * 13 / 10);
+    m_panel->setGeometry(face.center().x() - width / 2, face.center().y() - height / 2, width,
                          height);
     QFont font = m_tally->font();
     font.setBold(true);
-    font.setPixelSize(std::max(12, area.height() / 26));
+    font.setPixelSize(std::max(12, face.height() / 28));
     m_tally->setFont(font);
     PlaceTally();
 }
 
 void DrawWindowCheckin::PlaceTally()
 {
-    const QRect area = m_window.rect();
-    const int margin = std::max(8, area.height() / 60);
+    // Inside the face's frame, level with the menu button of the opposite corner: the window's
+    // shape cuts off whatever lies outside it.
+    const QRect face = Face();
     const QSize size = m_tally->sizeHint();
-    m_tally->setGeometry(area.right() - margin - size.width(), margin, size.width(), size.height());
+    const int right = face.right() - face.width() * 55 / 1000;
+    const int middle = face.top() + face.height() * 96 / 1000;
+    m_tally->setGeometry(right - size.width(), middle - size.height() / 2, size.width(),
+                         size.height());
 }

@@ -4,6 +4,7 @@
 #include "data/CheckinStore.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 class CAdoDatabase;
@@ -58,7 +59,7 @@ public:
     void RefreshTally();
     const QLabel& TallyLabel() const { return *m_tally; }
     const CheckinQrPanel& CodePanel() const { return *m_panel; }
-    // Places the code and the tally for the window's size.
+    // Places the code and the tally on the face, as the window shows it now.
     void Arrange();
 
 protected:
@@ -70,6 +71,8 @@ private:
     void UpdateActions();
     void ApplyColours();
     void PlaceTally();
+    // The skin's face in the window (all of it before the skin is loaded).
+    QRect Face() const;
 
     CSkinDialog& m_window;
     DrawHost& m_host;
