@@ -164,10 +164,11 @@ inline constexpr const char* SelectOpenPlaces =
     "select * from VoidedWin where step=? and ReplacedBy is null order by sNo, VoidTime, VoidID";
 inline constexpr const char* CountOpenPlaces =
     "select step, count(*) as num from VoidedWin where ReplacedBy is null group by step";
-// A replacement fills its place only while the place is open; the read that follows tells
-// whether this win took it (another station may have filled it first).
+// A replacement fills its place only while the place is open and of its level; the read that
+// follows tells whether this win took it (another station may have filled it first).
 inline constexpr const char* MarkReplaced =
-    "update VoidedWin set ReplacedBy=?, ReplacedTime=? where VoidID=? and ReplacedBy is null";
+    "update VoidedWin set ReplacedBy=?, ReplacedTime=? where VoidID=? and step=? and "
+    "ReplacedBy is null";
 inline constexpr const char* SelectReplacement =
     "select ReplacedBy, ReplacedTime from VoidedWin where VoidID=?";
 inline constexpr const char* DeleteAllVoidedWins = "delete from VoidedWin";

@@ -64,12 +64,12 @@ std::optional<bool> WinnerStore::FillPlace(const ComePrizeRow& win)
     }
     if (!m_database.OpenQuery(QLatin1String(SqlStatements::MarkReplaced),
                               {CAdoDatabase::TextValue(win.PersonID),
-                               CAdoDatabase::TextValue(win.sDateTime), win.replaces}) ||
+                               CAdoDatabase::TextValue(win.sDateTime), win.replaces, win.step}) ||
         !m_database.OpenQuery(QLatin1String(SqlStatements::SelectReplacement), {win.replaces})) {
         return std::nullopt;
     }
-    // Taken by this win only when the place now names it (another station's replacement, or an
-    // undo of the void, leaves it otherwise).
+    // Taken by this win only when the place now names it (another station's replacement, an
+    // undo of the void, or a place of another level leaves it otherwise).
     return !m_database.IsEOF() &&
            PersonRow::IdKey(m_database.GetFieldText(QStringLiteral("ReplacedBy"))) ==
                PersonRow::IdKey(win.PersonID) &&

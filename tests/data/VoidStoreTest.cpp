@@ -160,6 +160,11 @@ TEST_P(VoidStoreTest, AReplacementFillsAnOpenPlaceOnce)
 {
     ASSERT_TRUE(Void("A1"));
     const qint64 place = LastVoidId();
+    WinRefusal otherLevel;
+    EXPECT_FALSE(winners.InsertWinner(
+        {"C3", "2026-12-07 20:00:00", 5, 1, QStringLiteral("五等奖"), place}, &otherLevel))
+        << "a place is filled at its own level only";
+    EXPECT_EQ(otherLevel.cause, WinRefusal::Cause::PlaceTaken);
     ASSERT_TRUE(Win("C3", 1, place));
     VoidedWinRow row = voids.Records()->first();
     EXPECT_EQ(row.ReplacedBy, QStringLiteral("C3"));
