@@ -25,11 +25,7 @@ CheckinPageSettings CheckinPageSettings::Read(const QString& path)
 bool CheckinPageSettings::Write(const QString& path, QString* errorText) const
 {
     IniFile ini;
-    if (!ini.Load(path)) {
-        if (errorText) {
-            *errorText = ini.Problem().isEmpty() ? QStringLiteral("cannot read %1").arg(path)
-                                                 : ini.Problem();
-        }
+    if (!ini.LoadToChange(path, errorText)) {
         return false;
     }
     const QLatin1String section(Section);

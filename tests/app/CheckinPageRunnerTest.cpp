@@ -48,18 +48,27 @@ QHostAddress SomeLanAddress()
     return QHostAddress(QStringLiteral("192.0.2.7"));
 }
 
+// An event folder of five participants, its database open as the window's, and its page.
+class CheckinPageRunnerTest : public ::testing::Test
+{
+protected:
+    RecordingMessageService messages;
+    AppFolder folder{5};
+    CAdoDatabase db;
+    CheckinPageRunner page{folder.path(), QStringLiteral("hall")};
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(folder.path().isEmpty()) << folder.error().toStdString();
+        ASSERT_TRUE(db.ConnectDatabase(QString(), folder.database()));
+        page.SetAddressFinder(&SomeLanAddress);
+    }
+};
+
 } // namespace
 
-TEST(CheckinPageRunner, TheWindowServesThePageWithItsOwnConnectionAndSharesTheToken)
+TEST_F(CheckinPageRunnerTest, TheWindowServesThePageWithItsOwnConnectionAndSharesTheToken)
 {
-    RecordingMessageService messages;
-    AppFolder folder(5);
-    ASSERT_FALSE(folder.path().isEmpty()) << folder.error().toStdString();
-    CAdoDatabase db;
-    ASSERT_TRUE(db.ConnectDatabase(QString(), folder.database()));
-
-    CheckinPageRunner page(folder.path(), QStringLiteral("hall"));
-    page.SetAddressFinder(&SomeLanAddress);
     QString error;
     ASSERT_TRUE(page.StartPage(0, &error)) << error.toStdString();
     const QString url = page.PageUrl();
@@ -78,13 +87,8 @@ TEST(CheckinPageRunner, TheWindowServesThePageWithItsOwnConnectionAndSharesTheTo
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
 }
 
-TEST(CheckinPageRunner, ATakenPortOrNoNetworkIsToldAndTheSettingStaysOff)
+TEST_F(CheckinPageRunnerTest, ATakenPortOrNoNetworkIsToldAndTheSettingStaysOff)
 {
-    RecordingMessageService messages;
-    AppFolder folder(3);
-    ASSERT_FALSE(folder.path().isEmpty()) << folder.error().toStdString();
-    CAdoDatabase db;
-    ASSERT_TRUE(db.ConnectDatabase(QString(), folder.database()));
     QTcpServer other;
     ASSERT_TRUE(other.listen(QHostAddress::Any, 0));
     CheckinPageSettings settings;
@@ -92,8 +96,6 @@ TEST(CheckinPageRunner, ATakenPortOrNoNetworkIsToldAndTheSettingStaysOff)
     const QString config = folder.path() + QLatin1String(EventSettings::FileName);
     ASSERT_TRUE(settings.Write(config));
 
-    CheckinPageRunner page(folder.path(), QStringLiteral("hall"));
-    page.SetAddressFinder(&SomeLanAddress);
     CDrawDlg window(db, folder.path());
     window.Checkin().SetPageHost(&page);
     window.Checkin().ServeAction().trigger();

@@ -207,15 +207,22 @@ bool IniFile::Save(const QString& path, QString* errorText) const
     return true;
 }
 
+bool IniFile::LoadToChange(const QString& path, QString* errorText)
+{
+    if (Load(path)) {
+        return true;
+    }
+    if (errorText) {
+        *errorText = Problem().isEmpty() ? QStringLiteral("cannot read %1").arg(path) : Problem();
+    }
+    return false;
+}
+
 bool IniFile::WriteValue(const QString& path, const QString& section, const QString& key,
                          const QString& value, QString* errorText)
 {
     IniFile ini;
-    if (!ini.Load(path)) {
-        if (errorText) {
-            *errorText = ini.Problem().isEmpty() ? QStringLiteral("cannot read %1").arg(path)
-                                                 : ini.Problem();
-        }
+    if (!ini.LoadToChange(path, errorText)) {
         return false;
     }
     ini.SetString(section, key, value);

@@ -29,6 +29,9 @@ public:
     // like the profile functions). Returns false only when the file exists and could not be read
     // or is larger than MaxFileBytes.
     bool Load(const QString& path);
+    // Load before the document is changed and saved: false with errorText (the problem, or that
+    // the file could not be read) when saving would lose what the file holds.
+    bool LoadToChange(const QString& path, QString* errorText);
     // Reads from text already in memory.
     void LoadText(const QString& text);
     // Why the last Load or LoadText left out the file or some of its lines, for the operator;
