@@ -4,18 +4,28 @@
 // them, from an address per guest): a third load the page, a third check in, a third check in again
 // a little later. Counts errors (no answer, or another answer than due) and lost check-ins
 // (answered as done but not kept), the answers' latency, and the ticks a 10 ms precise timer on the
-// window's thread missed meanwhile: once with the server on a thread of its own (as the program
-// runs it), once with the server on the timer's thread. The participants are held in memory: the
-// database's cost is not in these figures. SORTILO_BENCH_SECONDS shortens the run.
+// window's thread missed meanwhile: with the server on a thread of its own and the participants in
+// memory, then on the timer's thread, then as the program runs it: the event folder's own page
+// runner, deciding with the event's SQLite database over a connection of its own. Lost check-ins
+// are counted against what the memory or the database kept. SORTILO_BENCH_SECONDS shortens the
+// run.
+#include "app/CheckinPageRunner.h"
 #include "checkin/MemoryCheckinAuthority.h"
 #include "checkin/web/CheckinService.h"
+#include "data/CAdoDatabase.h"
+#include "data/CheckinStore.h"
+#include "data/DatabaseCreator.h"
+#include "data/DatabaseTarget.h"
+#include "data/PersonStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
@@ -41,7 +51,9 @@ QString GuestName(int i)
 class Crowd final : public QObject
 {
 public:
-    Crowd(quint16 port, int requests) : m_port(port), m_requests(requests) {}
+    Crowd(quint16 port, QByteArray token, int requests)
+        : m_port(port), m_token(std::move(token)), m_requests(requests)
+    {}
 
     void Start()
     {
@@ -76,12 +88,12 @@ private:
         QByteArray request;
         QByteArray expected;
         if (kind == 0 || guest < 0) {
-            request = "GET /c/" + Token + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+            request = "GET /c/" + m_token + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
             expected = "<form";
         } else {
             const QByteArray body = "id=" + GuestId(guest).toUtf8() +
                                     "&name=" + GuestName(guest).toUtf8().toPercentEncoding();
-            request = "POST /c/" + Token +
+            request = "POST /c/" + m_token +
                       " HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept: application/json\r\n"
                       "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                       QByteArray::number(body.size()) + "\r\n\r\n" + body;
@@ -133,6 +145,7 @@ private:
     }
 
     quint16 m_port;
+    QByteArray m_token;
     int m_requests;
     int m_sent = 0;
     QElapsedTimer m_clock;
@@ -177,13 +190,44 @@ void PrintTimerAlone(int seconds)
     while (wall.elapsed() < seconds * 1000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    std::printf("| %-16s | %8s | %6s | %6s | %4s | %7s | %7s | %7s | %7s | %5d | %6d | %7.1f |\n",
+    std::printf("| %-18s | %8s | %6s | %6s | %4s | %7s | %7s | %7s | %7s | %5d | %6d | %7.1f |\n",
                 "timer alone", "-", "-", "-", "-", "-", "-", "-", "-", reel.counted.ticks,
                 reel.counted.missed, reel.counted.longestMs);
     std::fflush(stdout);
 }
 
-void RunOnce(bool ownThread, int seconds)
+enum class Server
+{
+    OwnThread,    // the page's server on a thread of its own, guests in memory
+    TimerThread,  // the same on the reel timer's thread
+    EventDatabase // the program's page runner on an event folder's SQLite database
+};
+
+// An event folder holding the guests in its Data.db; empty when it could not be made.
+QString MakeEventFolder(const QTemporaryDir& dir)
+{
+    const QString folder = dir.path() + QLatin1Char('/');
+    QString error;
+    if (!DatabaseCreator::CreateSqlite(folder + QStringLiteral("Data.db"),
+                                       {QStringLiteral(SORTILO_SOURCE_DIR "/res/schema.sql")},
+                                       &error)) {
+        std::fprintf(stderr, "cannot create the database: %s\n", qPrintable(error));
+        return QString();
+    }
+    CAdoDatabase db;
+    if (!db.ConnectDatabase(DatabaseTarget::SqliteFile(folder + QStringLiteral("Data.db")))) {
+        return QString();
+    }
+    db.SetDurability(CAdoDatabase::Durability::Bulk);
+    PersonStore persons(db);
+    bool ok = db.BeginTransaction();
+    for (int i = 0; ok && i < Guests; ++i) {
+        ok = persons.Insert({GuestId(i), GuestName(i), QStringLiteral("部门")});
+    }
+    return ok && db.CommitTransaction() ? folder : QString();
+}
+
+void RunOnce(Server kind, int seconds)
 {
     QHash<QString, QString> names;
     for (int i = 0; i < Guests; ++i) {
@@ -193,8 +237,12 @@ void RunOnce(bool ownThread, int seconds)
     std::unique_ptr<MemoryCheckinAuthority> local;
     std::unique_ptr<CheckinService> service;
     std::unique_ptr<CheckinServer> server;
+    QTemporaryDir eventDir;
+    QString folder;
+    std::unique_ptr<CheckinPageRunner> runner;
     quint16 port = 0;
-    if (ownThread) {
+    QByteArray token = Token;
+    if (kind == Server::OwnThread) {
         service = std::make_unique<CheckinService>(
             [&] {
                 auto made = std::make_unique<MemoryCheckinAuthority>(names);
@@ -205,11 +253,23 @@ void RunOnce(bool ownThread, int seconds)
         if (service->Start(QHostAddress::LocalHost, 0)) {
             port = service->Port();
         }
-    } else {
+    } else if (kind == Server::TimerThread) {
         local = std::make_unique<MemoryCheckinAuthority>(names);
         authority = local.get();
         server = std::make_unique<CheckinServer>(*authority, Token, CheckinServer::Options{});
         port = server->Listen(QHostAddress::LocalHost, 0);
+    } else if (folder = MakeEventFolder(eventDir); !folder.isEmpty()) {
+        runner = std::make_unique<CheckinPageRunner>(folder, QStringLiteral("bench"),
+                                                     CheckinPageRunner::Network::Optional);
+        runner->SetAddressFinder([] { return QHostAddress(QHostAddress::LocalHost); });
+        QString error;
+        if (runner->StartPage(0, &error)) {
+            const QUrl url(runner->PageUrl());
+            port = static_cast<quint16>(url.port());
+            token = url.path().section(QLatin1Char('/'), -1).toLatin1();
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+        }
     }
     if (port == 0) {
         std::printf("the server could not listen\n");
@@ -219,7 +279,7 @@ void RunOnce(bool ownThread, int seconds)
     auto reel = std::make_unique<ReelTimer>();
     const int requests = seconds * RequestsPerSecond;
     QThread clientThread;
-    Crowd crowd(port, requests);
+    Crowd crowd(port, token, requests);
     crowd.moveToThread(&clientThread);
     clientThread.start();
     QMetaObject::invokeMethod(&crowd, [&crowd] { crowd.Start(); });
@@ -241,10 +301,23 @@ void RunOnce(bool ownThread, int seconds)
     clientThread.quit();
     clientThread.wait();
 
-    const QSet<QString> kept = authority->CheckedIn();
+    QSet<QString> kept;
+    if (runner) {
+        runner->StopPage();
+        CAdoDatabase db;
+        if (db.ConnectDatabase(DatabaseTarget::SqliteFile(folder + QStringLiteral("Data.db")))) {
+            if (const auto stored = CheckinStore(db, QStringLiteral("bench")).CheckedIn()) {
+                for (auto it = stored->constBegin(); it != stored->constEnd(); ++it) {
+                    kept.insert(it.key());
+                }
+            }
+        }
+    } else {
+        kept = authority->CheckedIn();
+    }
     int lost = 0;
     for (const QString& id : crowd.answeredCheckedIn) {
-        lost += kept.contains(id) ? 0 : 1;
+        lost += kept.contains(PersonRow::IdKey(id)) ? 0 : 1;
     }
     std::vector<double> latencies = crowd.latencies;
     std::sort(latencies.begin(), latencies.end());
@@ -254,10 +327,12 @@ void RunOnce(bool ownThread, int seconds)
                    : latencies[std::min(latencies.size() - 1,
                                         static_cast<size_t>(share * latencies.size()))];
     };
-    std::printf("| %-16s | %8d | %6.0f | %6d | %4d | %7.1f | %7.1f | %7.1f | %7.1f | %5d | %6d "
+    const char* name = kind == Server::OwnThread     ? "own thread"
+                       : kind == Server::TimerThread ? "timer's thread"
+                                                     : "own thread, SQLite";
+    std::printf("| %-18s | %8d | %6.0f | %6d | %4d | %7.1f | %7.1f | %7.1f | %7.1f | %5d | %6d "
                 "| %7.1f |\n",
-                ownThread ? "own thread" : "timer's thread", requests,
-                requests * 1000.0 / static_cast<double>(wall.elapsed()),
+                name, requests, requests * 1000.0 / static_cast<double>(wall.elapsed()),
                 requests - crowd.finished + crowd.errors, lost, at(0), at(0.5), at(0.99),
                 latencies.empty() ? 0.0 : latencies.back(), ticks.ticks, ticks.missed,
                 ticks.longestMs);
@@ -276,12 +351,13 @@ int main(int argc, char** argv)
                 "answered no sooner than 300 ms; latency in ms; a 10 ms reel timer meanwhile "
                 "(first alone, for the machine's own share of late ticks)\n\n",
                 Guests, RequestsPerSecond, seconds);
-    std::printf("| server on       | requests | req/s  | errors | lost | lat min | lat med | "
+    std::printf("| server on          | requests | req/s  | errors | lost | lat min | lat med | "
                 "lat p99 | lat max | ticks | missed | longest |\n");
-    std::printf("|------------------|----------|--------|--------|------|---------|---------|"
+    std::printf("|--------------------|----------|--------|--------|------|---------|---------|"
                 "---------|---------|-------|--------|---------|\n");
     PrintTimerAlone(seconds);
-    RunOnce(true, seconds);
-    RunOnce(false, seconds);
+    RunOnce(Server::OwnThread, seconds);
+    RunOnce(Server::TimerThread, seconds);
+    RunOnce(Server::EventDatabase, seconds);
     return 0;
 }
